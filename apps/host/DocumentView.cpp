@@ -1,0 +1,129 @@
+// Drawing and picking on the demo host's page.
+#include "DocumentView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+namespace ovhost {
+
+DocumentView::DocumentView(HostDocument& document, QWidget* parent) : QWidget(parent), document_(document)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 240);
+}
+
+QRectF DocumentView::PageRect() const
+{
+    return QRectF(rect()).adjusted(16, 16, -16, -16);
+}
+
+QRectF DocumentView::GlyphRect(int index) const
+{
+    const QRectF page = PageRect().adjusted(20, 20, -20, -20);
+    const qreal w = page.width() / 2, h = page.height() / 2;
+    return QRectF(page.left() + (index % 2) * w, page.top() + (index / 2) * h, w, h)
+        .adjusted(10, 10, -10, -10);
+}
+
+int DocumentView::GlyphAt(QPointF p) const
+{
+    for (int i = 0; i < static_cast<int>(document_.Glyphs().size()); ++i)
+        if (GlyphRect(i).contains(p)) return i;
+    return -1;
+}
+
+void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF& r) const
+{
+    const QRectF plot = r.adjusted(34, 26, -14, -30);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::NoBrush);
+    switch (glyph.kind) {
+    case GlyphKind::PieChart: {
+        const qreal d = std::min(plot.width(), plot.height());
+        const QRectF pie(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d);
+        const QColor colours[] = {QColor(66, 133, 244), QColor(219, 68, 55), QColor(244, 180, 0),
+                                  QColor(15, 157, 88)};
+        const int spans[] = {120, 90, 80, 70};
+        int start = 90;
+        for (int i = 0; i < 4; ++i) {
+            p.setBrush(colours[i]);
+            p.drawPie(pie, start * 16, spans[i] * 16);
+            start += spans[i];
+        }
+        break;
+    }
+    case GlyphKind::NumberAxis: {
+        const qreal y = plot.center().y();
+        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        for (int i = 0; i <= 10; ++i) {
+            const qreal x = plot.left() + plot.width() * i / 10;
+            p.drawLine(QPointF(x, y - (i % 5 ? 4 : 8)), QPointF(x, y));
+            if (i % 5 == 0) p.drawText(QRectF(x - 20, y + 4, 40, 16), Qt::AlignHCenter, QString::number(i));
+        }
+        break;
+    }
+    default: {
+        p.drawRect(plot);
+        QPainterPath curve;
+        for (int i = 0; i <= 60; ++i) {
+            const qreal t = i / 60.0;
+            const qreal v = glyph.kind == GlyphKind::Surface ? std::exp(-4 * (t - 0.5) * (t - 0.5))
+                                                             : 0.5 + 0.4 * std::sin(t * 2 * M_PI);
+            const QPointF pt(plot.left() + t * plot.width(), plot.bottom() - v * plot.height());
+            i ? curve.lineTo(pt) : curve.moveTo(pt);
+        }
+        p.setPen(QPen(QColor(31, 119, 180), 2));
+        p.drawPath(curve);
+    }
+    }
+    p.setPen(Qt::black);
+    p.drawText(r.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, glyph.name);
+}
+
+void DocumentView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), palette().color(QPalette::Mid));
+    p.fillRect(PageRect(), Qt::white);
+    for (int i = 0; i < static_cast<int>(document_.Glyphs().size()); ++i) {
+        const QRectF r = GlyphRect(i);
+        DrawGlyph(p, *document_.Glyphs()[static_cast<size_t>(i)], r);
+        if (i == current_) {
+            p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r);
+        }
+    }
+}
+
+void DocumentView::mousePressEvent(QMouseEvent* e)
+{
+    const int hit = GlyphAt(e->position());
+    if (hit >= 0) current_ = hit, update();
+}
+
+void DocumentView::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    const int hit = GlyphAt(e->position());
+    if (hit >= 0) Q_EMIT glyphActivated(hit);
+}
+
+void DocumentView::keyPressEvent(QKeyEvent* e)
+{
+    const int count = static_cast<int>(document_.Glyphs().size());
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Q_EMIT glyphActivated(current_); return;
+    case Qt::Key_Tab:
+    case Qt::Key_Right: current_ = (current_ + 1) % count; break;
+    case Qt::Key_Left: current_ = (current_ + count - 1) % count; break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    update();
+}
+
+}  // namespace ovhost

@@ -1,0 +1,54 @@
+// HostDocument: what the demo host owns, as a real host would: glyphs with their chart records and
+// series lists, the settings record and hotkey table, the magnet record, the time series.
+#pragma once
+
+#include <ornivex/ornivex.h>
+
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace ovhost {
+
+enum class GlyphKind { XYChart, PieChart, Surface, NumberAxis };
+
+struct ChartGlyph {
+    GlyphKind kind;
+    QString name;
+    ChartRecord record{};
+    OvHostList series{};  // the glyph's data series; the drawing context goes last on each call
+};
+
+class HostDocument {
+public:
+    HostDocument();
+    ~HostDocument();
+    HostDocument(const HostDocument&) = delete;
+    HostDocument& operator=(const HostDocument&) = delete;
+
+    std::vector<std::unique_ptr<ChartGlyph>>& Glyphs() { return glyphs_; }
+    SystemSettings& Settings() { return settings_; }
+    MagnetRecord& Magnets() { return magnets_; }
+    OvHostList& TimeSeries() { return timeSeries_; }
+    OvHostList& Paths() { return paths_; }
+    OvPathData& TracedPath() { return traced_; }
+    DrawingContext& Context() { return context_; }
+    int32_t& NextSeriesId() { return nextSeriesId_; }
+    std::vector<QString>& Strings() { return strings_; }
+
+private:
+    std::vector<std::unique_ptr<ChartGlyph>> glyphs_;
+    SystemSettings settings_{};
+    HotkeyTable hotkeyTable_{};
+    MagnetRecord magnets_{};
+    OvHostList timeSeries_{};
+    OvHostList paths_{};
+    OvPathData traced_{};
+    DrawingContext context_{};
+    int32_t nextSeriesId_ = 1;
+    std::vector<QString> strings_;
+};
+
+}  // namespace ovhost

@@ -1,0 +1,180 @@
+// The demo host's main window: menus over the four entry points, the language switch, help, and a log
+// of every message the library sends.
+#include "HostWindow.h"
+
+#include "DocumentView.h"
+#include "HostSettings.h"
+
+#include "framework/HelpFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+
+namespace ovhost {
+
+HostWindow::HostWindow()
+{
+    setWindowTitle(tr("Ornivex dialogs — demo host"));
+    hostWindow_.widget = this;
+    hostWindow_.send_message = &HostWindow::ReceiveMessage;
+    hostWindow_.user = this;
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    view_ = new DocumentView(document_, splitter);
+    view_->setObjectName("document");
+    connect(view_, &DocumentView::glyphActivated, this,
+            [this](int index) { RunCommand(commands_[static_cast<size_t>(index)]); });
+    log_ = new QPlainTextEdit(splitter);
+    log_->setObjectName("log");
+    log_->setReadOnly(true);
+    log_->setPlaceholderText(tr("Messages from the library appear here."));
+    splitter->setSizes({620, 280});
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+    setCentralWidget(splitter);
+
+    BuildCommands();
+    BuildMenus();
+    statusBar()->showMessage(tr("Double-click a glyph to edit its properties."));
+    resize(900, 560);
+}
+
+void HostWindow::BuildCommands()
+{
+    for (auto& g : document_.Glyphs()) {
+        ChartGlyph* glyph = g.get();
+        commands_.push_back({QStringLiteral("chart-%1").arg(static_cast<int>(glyph->kind)),
+                             tr("%1 properties…").arg(glyph->name),
+                             [this, glyph] { return EditChart(*glyph); }});
+    }
+    commands_.push_back({"set-strings", tr("Set Strings…"), [this] { return EditStrings(); }});
+    commands_.push_back({"clip-path", tr("Clipped Path…"),
+                         [this] { return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_CLIP_PATH); }});
+    commands_.push_back({"points-along-paths", tr("Points Along Paths…"), [this] {
+                             return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_POINTS_ALONG_PATHS,
+                                              &document_.Magnets());
+                         }});
+    commands_.push_back({"flood-fill", tr("Flood Fill Tool…"), [this] {
+                             float x = 0.5f, y = 0.5f;
+                             const std::u16string path = u"Pics/sample.png";
+                             return __exp_DFF(path.c_str(), &x, &y, &document_.TracedPath());
+                         }});
+    commands_.push_back(
+        {"magnets", tr("Magnets…"), [this] { return __exp_GMagnet(&hostWindow_, &document_.Magnets()); }});
+    commands_.push_back({"time-series", tr("Animation Time Series…"), [this] {
+                             // The magnet record travels last in the series list and comes back off it.
+                             OvHostList& series = document_.TimeSeries();
+                             ov_list_append(&series, &document_.Magnets());
+                             const int32_t r =
+                                 CallGEEdt(nullptr, &series, OV_CODE_TIME_SERIES, &document_.NextSeriesId());
+                             if (ov_list_last(&series) == &document_.Magnets()) ov_list_remove_last(&series);
+                             return r;
+                         }});
+    commands_.push_back({"generate-animation", tr("Generate Animation…"),
+                         [this] { return CallGEEdt(nullptr, nullptr, OV_CODE_GENERATE_ANIMATION); }});
+    commands_.push_back({"system-properties", tr("System Properties…"),
+                         [this] { return CallGEEdt(&document_.Settings(), nullptr, 0); }});
+}
+
+void HostWindow::BuildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::quit);
+
+    QMenu* glyphs = menuBar()->addMenu(tr("&Glyph"));
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    for (const HostCommand& c : commands_) {
+        QMenu* menu = c.id.startsWith("chart-") ? glyphs : tools;
+        QAction* a = menu->addAction(c.menuText);
+        a->setObjectName(c.id);
+        connect(a, &QAction::triggered, this, [this, &c] { RunCommand(c); });
+    }
+
+    QMenu* language = menuBar()->addMenu(tr("&Language"));
+    language->addAction(QStringLiteral("English"), this, [this] { SwitchLanguage(1); });
+    language->addAction(QStringLiteral("中文"), this, [this] { SwitchLanguage(2); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("Help &Document"), QKeySequence::HelpContents, this,
+                    [this] { ov::ShowHelpFile(this); });
+}
+
+int32_t HostWindow::RunCommand(const HostCommand& command)
+{
+    const int32_t result = command.run();
+    Log(tr("%1 returned %2").arg(command.menuText, QString::number(result)));
+    return result;
+}
+
+int32_t HostWindow::CallGEEdt(void* data, void* context, uint32_t code, void* extra)
+{
+    GEEdtParams p{data, context, &hostWindow_, code, extra};
+    return __exp_GEEdt(&p);
+}
+
+int32_t HostWindow::EditChart(ChartGlyph& glyph)
+{
+    static const uint32_t codes[] = {OV_CODE_XY_CHART, OV_CODE_PIE_CHART, OV_CODE_SURFACE,
+                                     OV_CODE_NUMBER_AXIS};
+    // The drawing context travels last in the series list and comes back off it.
+    ov_list_append(&glyph.series, &document_.Context());
+    const int32_t result = CallGEEdt(&glyph.record, &glyph.series, codes[static_cast<int>(glyph.kind)]);
+    if (ov_list_last(&glyph.series) == &document_.Context()) ov_list_remove_last(&glyph.series);
+    return result;
+}
+
+int32_t HostWindow::EditStrings()
+{
+    OvHostList labels, values;
+    ov_list_init(&labels);
+    ov_list_init(&values);
+    ov_list_append(&labels, ov_str_from_ascii("Width ##"));
+    ov_list_append(&labels, ov_str_from_ascii("Height ##"));
+    for (const QString& s : document_.Strings())
+        ov_list_append(&values, ov_str_dup(reinterpret_cast<const ov_char16*>(s.utf16())));
+    GSSParams p{&labels, &values, nullptr, nullptr, 0};
+    const int32_t result = __exp_GSS(u"Size", &p);
+    if (result == 1) {
+        document_.Strings().clear();
+        for (auto* n = values.head; n; n = n->next)
+            document_.Strings().push_back(QString::fromUtf16(static_cast<const char16_t*>(n->data)));
+    }
+    ov_list_free_strings(&labels);
+    ov_list_free_strings(&values);
+    return result;
+}
+
+void HostWindow::SwitchLanguage(int languageNumber)
+{
+    WriteLanguageNumber(languageNumber);
+    QMessageBox::information(this, windowTitle(),
+                             tr("The language takes effect the next time the program starts."));
+}
+
+void HostWindow::Log(const QString& line)
+{
+    log_->appendPlainText(line);
+}
+
+intptr_t HostWindow::ReceiveMessage(OvHostWindow* window, uint32_t message, uintptr_t wparam, intptr_t lparam)
+{
+    return static_cast<HostWindow*>(window->user)->OnLibraryMessage(message, wparam, lparam);
+}
+
+intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr_t lparam)
+{
+    Log(QStringLiteral("message 0x%1 wParam %2 lParam %3")
+            .arg(message, 4, 16, QLatin1Char('0'))
+            .arg(wparam)
+            .arg(lparam));
+    if (message == OV_MSG_APPLY) view_->update();  // Apply: redraw the document
+    return 0;
+}
+
+}  // namespace ovhost

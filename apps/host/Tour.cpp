@@ -1,0 +1,63 @@
+// The screenshot tour of the demo host.
+#include "Tour.h"
+
+#include "HostWindow.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace ovhost {
+namespace {
+
+// Runs one command; when a modal dialog opens, saves its picture and closes it with Cancel.
+bool CaptureCommand(HostWindow& window, const HostCommand& command, const QString& file)
+{
+    bool saved = false;
+    QTimer poll;
+    poll.setInterval(20);
+    int waited = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) {
+            if ((waited += 20) > 5000) poll.stop();
+            return;
+        }
+        poll.stop();
+        QApplication::processEvents();
+        saved = dialog->grab().save(file);
+        dialog->reject();
+    });
+    poll.start();
+    window.RunCommand(command);
+    return saved;
+}
+
+}  // namespace
+
+int RunTour(HostWindow& window, const QString& folder)
+{
+    if (!QDir().mkpath(folder)) return -1;
+    QDir dir(folder);
+    QTextStream out(stdout);
+    window.show();
+    QApplication::processEvents();
+    int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;
+    for (const HostCommand& command : window.Commands()) {
+        const QString file = dir.filePath(command.id + ".png");
+        const bool saved = CaptureCommand(window, command, file);
+        pictures += saved ? 1 : 0;
+        out << (saved ? "  saved   " : "  no dialog yet  ") << command.id << '\n';
+    }
+    // The host again, now showing the log of what each entry point returned.
+    pictures += window.grab().save(dir.filePath("host-log.png")) ? 1 : 0;
+    out << "tour: " << pictures << " picture(s) in " << dir.absolutePath() << '\n';
+    return pictures;
+}
+
+}  // namespace ovhost

@@ -1,0 +1,12 @@
+// The dialogs the library ships, one registration per subsystem. A slot left empty makes its entry
+// point return 0 without opening anything.
+#include "host/DialogRegistry.h"
+
+namespace ov {
+
+void RegisterBuiltinDialogs(DialogRegistry& registry)
+{
+    (void)registry;
+}
+
+}  // namespace ov

@@ -1,0 +1,246 @@
+// The bodies of the entry points: precondition checks, parameter words, copy-in and copy-back.
+#include "host/Dispatch.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+namespace ov {
+namespace {
+
+QWidget* ParentOf(const OvHostWindow* window)
+{
+    return window ? static_cast<QWidget*>(window->widget) : nullptr;
+}
+
+bool HasElements(const OvHostList* list, int32_t needed)
+{
+    return list && list->count >= needed;
+}
+
+// The chart kind is the record's first byte; kind 6 is the 3-D chart.
+uint8_t ChartKind(const ChartRecord* record)
+{
+    return *reinterpret_cast<const uint8_t*>(record);
+}
+
+int32_t OkAsOne(int result)
+{
+    return result == kDialogOk ? 1 : 0;
+}
+
+// Chart sheets: the dialog edits a copy; the host's record changes only on OK.
+int32_t RunChartSheet(const DialogFactory<ChartSheetCall>& factory, ChartSheetCall& call)
+{
+    ChartRecord copy;
+    std::memcpy(&copy, call.hostRecord, sizeof copy);
+    call.record = &copy;
+    const int result = factory(call);
+    if (result == kDialogOk) std::memcpy(call.hostRecord, &copy, sizeof copy);
+    return OkAsOne(result);
+}
+
+int32_t RunXYChart(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    auto* record = static_cast<ChartRecord*>(p.data);
+    auto* list = static_cast<OvHostList*>(p.context);
+    const bool kind3d = record && ChartKind(record) == 6;
+    if (!record || !HasElements(list, kind3d ? 2 : 1) || !registry.xyChart || !prepare()) return 0;
+    ChartSheetCall call{ParentOf(p.host_window), p.host_window, record};
+    call.element = ov_list_remove_last(list);
+    if (kind3d) {
+        // The host always places the 3-D object before the context; its series list is the one edited.
+        call.object3d = static_cast<Host3DObject*>(ov_list_last(list));
+        call.seriesList = call.object3d->series_list;
+    } else {
+        call.seriesList = list;
+    }
+    return RunChartSheet(registry.xyChart, call);
+}
+
+int32_t RunOtherChart(const GEEdtParams& p, const DialogFactory<ChartSheetCall>& factory,
+                      const UiPreparer& prepare)
+{
+    auto* record = static_cast<ChartRecord*>(p.data);
+    if (!record || !factory || !prepare()) return 0;
+    ChartSheetCall call{ParentOf(p.host_window), p.host_window, record};
+    call.context = p.context;
+    return RunChartSheet(factory, call);
+}
+
+int32_t RunSurface(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    auto* list = static_cast<OvHostList*>(p.context);
+    if (!p.data || !HasElements(list, 1) || !registry.surface || !prepare()) return 0;
+    ChartSheetCall call{ParentOf(p.host_window), p.host_window, static_cast<ChartRecord*>(p.data)};
+    call.element = ov_list_last(list);
+    return RunChartSheet(registry.surface, call);
+}
+
+int32_t RunPaths(const GEEdtParams& p, const DialogFactory<PathsCall>& factory, const UiPreparer& prepare)
+{
+    if (!factory || !prepare()) return 0;
+    PathsCall call{ParentOf(p.host_window), p.host_window, p.data, p.context, p.extra};
+    return factory(call) == kDialogOk ? 1 : 0;
+}
+
+int32_t RunTimeSeries(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    auto* list = static_cast<OvHostList*>(p.context);
+    if (!HasElements(list, 1) || !registry.timeSeries || !prepare()) return 0;
+    TimeSeriesCall call{ParentOf(p.host_window), p.host_window, p.data};
+    call.magnetRecord = ov_list_remove_last(list);
+    call.list = list;
+    call.nextId = p.extra;
+    return OkAsOne(registry.timeSeries(call));
+}
+
+int32_t RunGenerateAnimation(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    if (!registry.generateAnimation || !prepare()) return 0;
+    AnimationCall call{ParentOf(p.host_window), p.host_window};
+    registry.generateAnimation(call);
+    return 0;  // the host learns what happened through its render message, not the result
+}
+
+int32_t RunSystemProps(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    auto* record = static_cast<SystemSettings*>(p.data);
+    if (!record || !registry.systemProps || !prepare()) return 0;
+    SystemSettings copy;
+    std::memcpy(&copy, record, sizeof copy);
+    SystemPropsCall call{ParentOf(p.host_window), p.host_window, record, &copy, record->hotkey_table};
+    if (registry.systemProps(call) == kDialogOk) std::memcpy(record, &copy, sizeof copy);
+    return 0;  // the host rereads the record; the result is 0 also after OK
+}
+
+std::u16string ToU16(const void* text)
+{
+    return text ? std::u16string(static_cast<const ov_char16*>(text)) : u"";
+}
+
+std::vector<std::u16string> ReadStrings(const OvHostList* list)
+{
+    std::vector<std::u16string> out;
+    for (const OvHostListNode* node = list ? list->head : nullptr; node; node = node->next)
+        out.push_back(ToU16(node->data));
+    return out;
+}
+
+// Replaces the host's strings with the dialog's; false when memory ran out (the list then holds
+// the values appended so far).
+bool RefillStrings(OvHostList* list, const std::vector<std::u16string>& values)
+{
+    ov_list_free_strings(list);
+    for (const auto& value : values) {
+        ov_char16* copy = ov_str_dup_n(value.c_str(), value.size());
+        if (!copy || !ov_list_append(list, copy)) {
+            std::free(copy);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int32_t DispatchGEEdt(const GEEdtParams* params, DialogRegistry& registry, const UiPreparer& prepare)
+{
+    if (!params) return 0;
+    const GEEdtParams& p = *params;
+    switch (p.code) {
+    case OV_CODE_GENERATE_ANIMATION: return RunGenerateAnimation(p, registry, prepare);
+    case OV_CODE_TIME_SERIES: return RunTimeSeries(p, registry, prepare);
+    case OV_CODE_XY_CHART: return RunXYChart(p, registry, prepare);
+    case OV_CODE_PIE_CHART: return RunOtherChart(p, registry.pieChart, prepare);
+    case OV_CODE_SURFACE: return RunSurface(p, registry, prepare);
+    case OV_CODE_NUMBER_AXIS: return RunOtherChart(p, registry.numberAxis, prepare);
+    case OV_CODE_CLIP_PATH: return RunPaths(p, registry.clipPath, prepare);
+    case OV_CODE_POINTS_ALONG_PATHS: return RunPaths(p, registry.pointsAlongPaths, prepare);
+    default: return RunSystemProps(p, registry, prepare);
+    }
+}
+
+int32_t DispatchGSS(const ov_char16* caption, GSSParams* params, DialogRegistry& registry,
+                    const UiPreparer& prepare)
+{
+    if (!params || !params->labels || !params->values) return 0;
+    const bool indexed = params->choice_lists || params->placements;
+    if (indexed && params->index < 0) return 0;
+    if (!registry.setStrings || !prepare()) return 0;
+
+    SetStringsCall call;
+    call.caption = ToU16(caption);
+    call.labels = ReadStrings(params->labels);
+    call.values = ReadStrings(params->values);
+    if (params->choice_lists) {
+        call.choices = ReadStrings(&params->choice_lists[params->index]);
+        call.hasChoices = true;
+    }
+    if (params->placements) {
+        call.placement = params->placements[params->index];
+        call.parent = ParentOf(call.placement->anchor);
+    }
+    const int result = registry.setStrings(call);
+    if (result != kDialogOk) return 0;
+    RefillStrings(params->values, call.values);
+    return 1;
+}
+
+bool HandOverPath(const OvPath* path, OvPathData& host)
+{
+    const int32_t n = ov_path_point_count(path);
+    if (n <= 0 || (host.count > 0 && host.count < n)) {
+        host.count = 0;
+        std::free(host.points);
+        std::free(host.types);
+        host.points = nullptr;
+        host.types = nullptr;
+    }
+    if (n <= 0) return true;
+    if (host.count == 0) {
+        host.points = static_cast<OvPointF*>(std::malloc(sizeof(OvPointF) * static_cast<size_t>(n)));
+        host.types = host.points ? static_cast<uint8_t*>(std::malloc(static_cast<size_t>(n))) : nullptr;
+        if (!host.types) {
+            std::free(host.points);
+            host.points = nullptr;
+            return false;
+        }
+    }
+    // The host reads count points; larger reused arrays keep their tail unused.
+    host.count = n;
+    ov_path_get_data(path, host.points, host.types, n);
+    return true;
+}
+
+int32_t DispatchDFF(const ov_char16* bitmapPath, float* seedX, float* seedY, OvPathData* pathData,
+                    DialogRegistry& registry, const UiPreparer& prepare)
+{
+    if (!bitmapPath || !seedX || !seedY || !pathData || !registry.floodFill || !prepare()) return 0;
+    std::unique_ptr<OvPath, void (*)(OvPath*)> outline(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
+    if (!outline) return 0;
+    FloodFillCall call;
+    call.bitmapPath = bitmapPath;
+    call.seedX = *seedX;
+    call.seedY = *seedY;
+    call.outline = outline.get();
+    if (registry.floodFill(call) != kDialogOk) return 0;
+    *seedX = call.seedX;
+    *seedY = call.seedY;
+    HandOverPath(outline.get(), *pathData);
+    return 1;
+}
+
+int32_t DispatchGMagnet(OvHostWindow* viewWindow, void* magnetRecord, DialogRegistry& registry,
+                        const UiPreparer& prepare)
+{
+    auto* record = static_cast<MagnetRecord*>(magnetRecord);
+    if (!record || !registry.magnets || !prepare()) return 0;
+    record->current_magnet = nullptr;
+    MagnetsCall call{ParentOf(viewWindow), viewWindow, record};
+    const int result = registry.magnets(call);
+    record->current_magnet = nullptr;
+    return OkAsOne(result);
+}
+
+}  // namespace ov

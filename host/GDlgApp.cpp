@@ -1,0 +1,73 @@
+// Start-up of the application object: folders, interface settings, language, density and font.
+#include "host/GDlgApp.h"
+
+#include "framework/HostFolder.h"
+#include "framework/LanguageChoice.h"
+#include "framework/RegKeyHandle.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <system_error>
+
+namespace ov {
+
+COvGDlgApp& COvGDlgApp::Instance()
+{
+    static COvGDlgApp app;
+    return app;
+}
+
+COvGDlgApp::COvGDlgApp()
+{
+    StartCore();
+}
+
+void COvGDlgApp::StartCore()
+{
+    hostFolder_ = ov::HostFolder();
+    recentColours_.fill(kEmptyRecentColour);
+    {
+        RegKeyHandle key(SubKey("AppSettings"));
+        editBackground_ = key.ReadDword("UI_ERBKColor", 0xF0F0F0);
+        // Read and kept for reference; the dialogs size themselves by the display density alone.
+        uiSizeSetting_ = std::clamp<uint32_t>(key.ReadDword("AppUISize", 1), 1, 2);
+    }
+    languageNumber_ = ReadLanguageNumber();
+    languageCode_ = LanguageCodeForNumber(languageNumber_);
+
+    // Creation failures are ignored here: a dialog that needs the folder reports its own error.
+    appDataFolder_ = ov::AppDataFolder();
+    tempFolder_ = appDataFolder_ / "Temp";
+    std::error_code ignored;
+    std::filesystem::create_directories(tempFolder_, ignored);
+}
+
+void COvGDlgApp::InitUi()
+{
+    if (uiReady_ || !qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
+    metrics_ = kNoScreenMetrics;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const int widthPixels = qRound(screen->geometry().width() * screen->devicePixelRatio());
+        metrics_ =
+            ComputeDisplayMetrics(screen->logicalDotsPerInchX(), screen->physicalSize().width(), widthPixels);
+    }
+    // The design face where installed, otherwise the desktop's own interface font, at 9 points.
+    const bool hasDesignFace = QFontDatabase::families().contains(QStringLiteral("Segoe UI"));
+    uiFont_ = hasDesignFace ? QFont(QStringLiteral("Segoe UI"))
+                            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    uiFont_.setPointSize(9);
+    uiFont_.setWeight(QFont::Normal);
+    uiReady_ = true;
+}
+
+void COvGDlgApp::RestartForTesting()
+{
+    uiReady_ = false;
+    StartCore();
+    InitUi();
+}
+
+}  // namespace ov

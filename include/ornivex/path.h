@@ -1,0 +1,65 @@
+/* Paths at the host boundary: the flat path data (count, float points, type bytes) and handles of
+ * the library's path object, which stands in for the platform path the host passes and receives.
+ * Point types: 0 start of a figure, 1 line end, 3 Bézier point; 0x80 marks the closing point. */
+#ifndef ORNIVEX_PATH_H
+#define ORNIVEX_PATH_H
+
+#include <stddef.h>
+#include <stdint.h>
+#include "export.h"
+
+OV_BEGIN_DECLS
+
+enum {
+    OV_PATH_START = 0,
+    OV_PATH_LINE = 1,
+    OV_PATH_BEZIER = 3,
+    OV_PATH_TYPE_MASK = 0x07,
+    OV_PATH_CLOSE = 0x80
+};
+
+enum { OV_FILL_ALTERNATE = 0, OV_FILL_WINDING = 1 };
+
+typedef struct OvPointF {
+    float x;
+    float y;
+} OvPointF;
+
+/* The host's path data: arrays malloc'ed by whoever filled them, released with free. */
+typedef struct OvPathData {
+    int32_t count;
+    OvPointF* points;
+    uint8_t* types;
+} OvPathData;
+
+#if OV_LAYOUT_32
+OV_STATIC_ASSERT(sizeof(OvPathData) == 12, "path data is count, points, types");
+#endif
+
+/* Opaque handle of the library's path object. */
+typedef struct OvPath OvPath;
+
+/* A new empty path; null when out of memory. fill_mode is OV_FILL_ALTERNATE or OV_FILL_WINDING. */
+OV_API OvPath* ov_path_create(int32_t fill_mode);
+OV_API void ov_path_destroy(OvPath* path);
+OV_API void ov_path_reset(OvPath* path);
+
+/* Each add returns 1 on success and 0 for a null path, null points or too few points. */
+OV_API int32_t ov_path_add_lines(OvPath* path, const OvPointF* points, int32_t count);
+OV_API int32_t ov_path_add_polygon(OvPath* path, const OvPointF* points, int32_t count);
+/* count = 3n + 1: a start point and n groups of two control points and an end point. */
+OV_API int32_t ov_path_add_beziers(OvPath* path, const OvPointF* points, int32_t count);
+/* Cardinal splines through the points; tension 0.5 is the usual default. */
+OV_API int32_t ov_path_add_curve(OvPath* path, const OvPointF* points, int32_t count, float tension);
+OV_API int32_t ov_path_add_closed_curve(OvPath* path, const OvPointF* points, int32_t count, float tension);
+OV_API void ov_path_start_figure(OvPath* path);
+OV_API void ov_path_close_figure(OvPath* path);
+
+OV_API int32_t ov_path_fill_mode(const OvPath* path);
+OV_API int32_t ov_path_point_count(const OvPath* path);
+/* Copies up to capacity points and types; returns the number copied (0 for bad arguments). */
+OV_API int32_t ov_path_get_data(const OvPath* path, OvPointF* points, uint8_t* types, int32_t capacity);
+
+OV_END_DECLS
+
+#endif
