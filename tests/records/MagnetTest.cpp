@@ -1,0 +1,240 @@
+// Magnets as the host sees them: the COvMag object behind the handle, the C functions' answers to
+// null and out-of-range arguments, and handles kept in a magnet record's list.
+#include <ornivex/ornivex.h>
+
+#include "magnets/COvMag.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ov::COvMag;
+
+std::vector<OvPointF> PositionsOf(const OvMagnet* magnet)
+{
+    const OvPointF* p = ov_mag_positions(magnet);
+    return p ? std::vector<OvPointF>(p, p + ov_mag_count(magnet)) : std::vector<OvPointF>{};
+}
+
+MATCHER_P2(At, x, y, "")
+{
+    return arg.x == x && arg.y == y;
+}
+
+struct MagnetDeleter {
+    void operator()(OvMagnet* m) const { ov_mag_destroy(m); }
+};
+using MagnetPtr = std::unique_ptr<OvMagnet, MagnetDeleter>;
+
+TEST(COvMag, SetPositionsPairsTheArraysAndMarksTheMagnetChanged)
+{
+    COvMag magnet(u"M_01");
+    const float xs[] = {1, 2, 3}, ys[] = {4, 5, 6};
+    ASSERT_TRUE(magnet.SetPositions(xs, ys));
+    ASSERT_EQ(magnet.Count(), 3);
+    EXPECT_THAT(magnet.Positions(), testing::ElementsAre(At(1.f, 4.f), At(2.f, 5.f), At(3.f, 6.f)));
+    EXPECT_TRUE(magnet.Has(OV_MAG_CHANGED));
+}
+
+TEST(COvMag, ArraysOfDifferentLengthsChangeNothing)
+{
+    COvMag magnet;
+    const float xs[] = {1, 2}, ys[] = {4};
+    EXPECT_FALSE(magnet.SetPositions(xs, ys));
+    EXPECT_EQ(magnet.Count(), 0);
+    EXPECT_FALSE(magnet.Has(OV_MAG_CHANGED));
+}
+
+TEST(COvMag, AppendKeepsTheEarlierPositions)
+{
+    COvMag magnet;
+    magnet.SetPositions({{1, 1}, {2, 2}});
+    magnet.SetFlags(OV_MAG_CHANGED, false);
+    magnet.Append({7, 8});
+    EXPECT_THAT(magnet.Positions(), testing::ElementsAre(At(1.f, 1.f), At(2.f, 2.f), At(7.f, 8.f)));
+    EXPECT_TRUE(magnet.Has(OV_MAG_CHANGED));
+}
+
+struct ResizeCase {
+    int32_t before;
+    int32_t after;
+};
+
+class COvMagResize : public testing::TestWithParam<ResizeCase> {};
+
+TEST_P(COvMagResize, KeepsTheCommonPrefixAndFillsTheRest)
+{
+    const auto [before, after] = GetParam();
+    COvMag magnet;
+    std::vector<OvPointF> old;
+    for (int32_t i = 0; i < before; ++i) old.push_back({float(i), float(-i)});
+    magnet.SetPositions(old);
+    magnet.Resize(after, {1.f, 0.f});
+    ASSERT_EQ(magnet.Count(), after);
+    for (int32_t i = 0; i < after; ++i) {
+        const OvPointF expected = i < before ? old[i] : OvPointF{1.f, 0.f};
+        EXPECT_THAT(magnet.Positions()[i], At(expected.x, expected.y)) << "position " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, COvMagResize,
+                         testing::Values(ResizeCase{3, 5}, ResizeCase{3, 1}, ResizeCase{3, 0},
+                                         ResizeCase{0, 2}, ResizeCase{4, 4}),
+                         [](const testing::TestParamInfo<ResizeCase>& info) {
+                             return "From" + std::to_string(info.param.before) + "To" +
+                                    std::to_string(info.param.after);
+                         });
+
+TEST(COvMag, MarksAreIndependentBits)
+{
+    COvMag magnet;
+    magnet.SetFlags(OV_MAG_TEMPORARY | OV_MAG_CHECKED | OV_MAG_DROPPED, true);
+    magnet.SetFlags(OV_MAG_CHECKED, false);
+    EXPECT_EQ(magnet.Flags(), OV_MAG_TEMPORARY | OV_MAG_DROPPED);
+    EXPECT_FALSE(magnet.Has(OV_MAG_SELECTED));
+}
+
+TEST(MagnetApi, CreateCopiesTheHostsName)
+{
+    ov_char16* name = ov_str_from_ascii("__TEMP_MAG");
+    MagnetPtr magnet(ov_mag_create(name));
+    ov_str_free(name);  // the host may release its string at once
+    ASSERT_TRUE(magnet);
+    EXPECT_EQ(std::u16string(ov_mag_name(magnet.get())), u"__TEMP_MAG");
+    EXPECT_EQ(ov_mag_count(magnet.get()), 0);
+    EXPECT_EQ(ov_mag_positions(magnet.get()), nullptr);
+    EXPECT_EQ(ov_mag_flags(magnet.get()), 0);
+
+    MagnetPtr unnamed(ov_mag_create(nullptr));
+    ASSERT_TRUE(unnamed);
+    EXPECT_EQ(std::u16string(ov_mag_name(unnamed.get())), u"");
+}
+
+TEST(MagnetApi, RenameAndPositionsRoundTrip)
+{
+    MagnetPtr magnet(ov_mag_create(u"M_01"));
+    ASSERT_EQ(ov_mag_set_name(magnet.get(), u"Row"), 1);
+    EXPECT_EQ(std::u16string(ov_mag_name(magnet.get())), u"Row");
+
+    const float xs[] = {10, 30}, ys[] = {20, 20};
+    ASSERT_EQ(ov_mag_set_positions(magnet.get(), xs, ys, 2), 1);
+    ASSERT_EQ(ov_mag_add_position(magnet.get(), 50, 25), 1);
+    EXPECT_THAT(PositionsOf(magnet.get()),
+                testing::ElementsAre(At(10.f, 20.f), At(30.f, 20.f), At(50.f, 25.f)));
+    OvPointF p{};
+    ASSERT_EQ(ov_mag_position(magnet.get(), 2, &p), 1);
+    EXPECT_THAT(p, At(50.f, 25.f));
+
+    // An empty set is a valid replacement; the arrays may then be missing.
+    ASSERT_EQ(ov_mag_set_positions(magnet.get(), nullptr, nullptr, 0), 1);
+    EXPECT_EQ(ov_mag_count(magnet.get()), 0);
+    EXPECT_EQ(ov_mag_positions(magnet.get()), nullptr);
+}
+
+TEST(MagnetApi, NullMagnetGivesDefaults)
+{
+    const float xs[] = {1}, ys[] = {2};
+    OvPointF p{-1, -1};
+    EXPECT_EQ(std::u16string(ov_mag_name(nullptr)), u"");
+    EXPECT_EQ(ov_mag_count(nullptr), 0);
+    EXPECT_EQ(ov_mag_positions(nullptr), nullptr);
+    EXPECT_EQ(ov_mag_position(nullptr, 0, &p), 0);
+    EXPECT_THAT(p, At(-1.f, -1.f));
+    EXPECT_EQ(ov_mag_flags(nullptr), 0);
+    EXPECT_EQ(ov_mag_set_name(nullptr, u"x"), 0);
+    EXPECT_EQ(ov_mag_set_positions(nullptr, xs, ys, 1), 0);
+    EXPECT_EQ(ov_mag_add_position(nullptr, 1, 2), 0);
+    EXPECT_EQ(ov_mag_resize(nullptr, 3, 0, 0), 0);
+    ov_mag_set_flags(nullptr, OV_MAG_CHANGED, 1);
+    ov_mag_destroy(nullptr);
+}
+
+struct HostileCall {
+    const char* what;
+    std::function<int32_t(OvMagnet*)> call;
+};
+
+class MagnetApiHostile : public testing::TestWithParam<HostileCall> {};
+
+// Each call is refused and leaves positions and marks as they were.
+TEST_P(MagnetApiHostile, IsRefusedWithoutChange)
+{
+    MagnetPtr magnet(ov_mag_create(u"M_01"));
+    const float xs[] = {1, 2}, ys[] = {3, 4};
+    ASSERT_EQ(ov_mag_set_positions(magnet.get(), xs, ys, 2), 1);
+    ov_mag_set_flags(magnet.get(), OV_MAG_CHANGED, 0);
+
+    EXPECT_EQ(GetParam().call(magnet.get()), 0);
+    EXPECT_THAT(PositionsOf(magnet.get()), testing::ElementsAre(At(1.f, 3.f), At(2.f, 4.f)));
+    EXPECT_EQ(ov_mag_flags(magnet.get()), 0);
+}
+
+const float kXs[] = {9, 9, 9};
+const float kYs[] = {8, 8, 8};
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, MagnetApiHostile,
+    testing::Values(
+        HostileCall{"negative count", [](OvMagnet* m) { return ov_mag_set_positions(m, kXs, kYs, -1); }},
+        HostileCall{"missing x array", [](OvMagnet* m) { return ov_mag_set_positions(m, nullptr, kYs, 3); }},
+        HostileCall{"missing y array", [](OvMagnet* m) { return ov_mag_set_positions(m, kXs, nullptr, 3); }},
+        HostileCall{"negative resize", [](OvMagnet* m) { return ov_mag_resize(m, -2, 0, 0); }},
+        HostileCall{"index below range",
+                    [](OvMagnet* m) {
+                        OvPointF p;
+                        return ov_mag_position(m, -1, &p);
+                    }},
+        HostileCall{"index at count",
+                    [](OvMagnet* m) {
+                        OvPointF p;
+                        return ov_mag_position(m, 2, &p);
+                    }},
+        HostileCall{"no output", [](OvMagnet* m) { return ov_mag_position(m, 0, nullptr); }}),
+    [](const testing::TestParamInfo<HostileCall>& info) {
+        std::string name = info.param.what;
+        for (char& c : name)
+            if (c == ' ') c = '_';
+        return name;
+    });
+
+// The host keeps handles in its record; the library reads the same objects back from the list.
+TEST(MagnetRecord, HandlesInTheListAreTheLibrarysMagnets)
+{
+    MagnetRecord record{};
+    ov_list_init(&record.magnets);
+    MagnetPtr first(ov_mag_create(u"M_01")), second(ov_mag_create(u"M_02"));
+    ASSERT_TRUE(ov_list_append(&record.magnets, first.get()));
+    ASSERT_TRUE(ov_list_append(&record.magnets, second.get()));
+    record.current_magnet = second.get();
+
+    COvMag* seen = COvMag::FromHandle(static_cast<OvMagnet*>(ov_list_last(&record.magnets)));
+    EXPECT_EQ(seen->Name(), u"M_02");
+    seen->Append({100, 200});
+    EXPECT_EQ(ov_mag_count(record.current_magnet), 1);
+    EXPECT_TRUE(ov_mag_flags(record.current_magnet) & OV_MAG_CHANGED);
+    EXPECT_EQ(ov_mag_count(static_cast<OvMagnet*>(ov_list_at(&record.magnets, 0))), 0);
+    ov_list_remove_all(&record.magnets);
+}
+
+// Copy mode: the second magnet carries (scale, angle) per position; growing it to a new count keeps
+// the old pairs and gives the new positions scale 1 and angle 0.
+TEST(MagnetRecord, ScaleAngleListGrowsWithNeutralPairs)
+{
+    MagnetRecord record{};
+    record.scale_angle_mode = 1;
+    MagnetPtr pairs(ov_mag_create(nullptr));
+    record.scale_angle = pairs.get();
+    const float scales[] = {2.5f}, angles[] = {45};
+    ASSERT_EQ(ov_mag_set_positions(record.scale_angle, scales, angles, 1), 1);
+    ASSERT_EQ(ov_mag_resize(record.scale_angle, 3, 1, 0), 1);
+    EXPECT_THAT(PositionsOf(record.scale_angle),
+                testing::ElementsAre(At(2.5f, 45.f), At(1.f, 0.f), At(1.f, 0.f)));
+}
+
+}  // namespace
