@@ -1,0 +1,61 @@
+// The help document: locating it, opening it through the replaceable opener, and the message shown
+// when it is missing.
+#include "framework/HelpFile.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+
+#include <system_error>
+
+#include "framework/HostFolder.h"
+#include "framework/MessageBox.h"
+
+namespace ov {
+namespace {
+
+QString PathText(const std::filesystem::path& path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+void OpenWithDesktop(const std::filesystem::path& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
+}
+
+DocumentOpener& Opener()
+{
+    static DocumentOpener opener;
+    return opener;
+}
+
+}  // namespace
+
+DocumentOpener SetDocumentOpener(DocumentOpener opener)
+{
+    DocumentOpener previous = std::move(Opener());
+    Opener() = std::move(opener);
+    return previous;
+}
+
+std::filesystem::path HelpFilePath()
+{
+    return HostFolder() / "Help" / "Help.pdf";
+}
+
+void ShowHelpFile(QWidget* parent)
+{
+    std::filesystem::path path = HelpFilePath();
+    std::error_code error;
+    // Checked here because the desktop opener reports no "not found" of its own; a path that exists
+    // but is no file is handed on like any other (the viewer reports it).
+    if (!std::filesystem::exists(path, error)) {
+        ShowSharedMessage("gMSG_4", 1, PathText(path), MessageButtons::Ok, MessageIcon::Warning, parent);
+        return;
+    }
+    DocumentOpener opener = Opener();
+    opener ? opener(path) : OpenWithDesktop(path);
+}
+
+}  // namespace ov

@@ -1,0 +1,137 @@
+// Captioning dialogs from a pair table: which widget gets which text, what stays built in, and where
+// the walk stops.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <cstdint>
+
+#include "framework/DialogTexts.h"
+#include "framework/LangTable.h"
+
+namespace ov {
+namespace {
+
+constexpr std::string_view kTexts = R"(<Texts>
+  <gDLG_9>
+    <S01 en="Name:"/> <S02 en="Apply"/> <S03 en=""/> <S04 en="Glyph Properties"/>
+    <S05 en="Options"/> <S06 en="Visible"/> <S07 en="Progress"/> <S08 en="after the end"/>
+    <S09 en="Pick one"/> <S10 en="Preview"/> <S11 en="Missing control"/>
+  </gDLG_9>
+</Texts>)";
+
+template <typename W>
+W* AddControl(QWidget* parent, int id, const QString& builtIn = QStringLiteral("built-in"))
+{
+    auto* widget = new W(parent);
+    widget->setObjectName(ControlName(id));
+    if constexpr (std::is_same_v<W, QGroupBox>) {
+        widget->setTitle(builtIn);
+    } else if constexpr (requires { widget->setText(builtIn); }) {
+        widget->setText(builtIn);
+    }
+    return widget;
+}
+
+class DialogTextsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        table.OpenBuffer(u"en", kTexts.data(), kTexts.size());
+        dialog.setWindowTitle(QStringLiteral("Template title"));
+        label = AddControl<QLabel>(&dialog, 101);
+        button = AddControl<QPushButton>(&dialog, 102);
+        edit = AddControl<QLineEdit>(&dialog, 103);
+        group = AddControl<QGroupBox>(&dialog, 104);
+        check = AddControl<QCheckBox>(group, 105);  // inside the group box, as Qt layouts place it
+        progress = AddControl<QProgressBar>(&dialog, 106);
+        combo = AddControl<QComboBox>(&dialog, 107);
+        combo->setEditable(true);
+        combo->setEditText(QStringLiteral("built-in"));
+        preview = AddControl<QWidget>(&dialog, 108);
+    }
+
+    LangTable table;
+    QDialog dialog;
+    QLabel* label;
+    QPushButton* button;
+    QLineEdit* edit;
+    QGroupBox* group;
+    QCheckBox* check;
+    QProgressBar* progress;
+    QComboBox* combo;
+    QWidget* preview;
+};
+
+TEST_F(DialogTextsTest, CaptionsEachWidgetKindAndTheTitle)
+{
+    // Rows that end neither at a negative id alone nor at a negative index alone; (0, 4) is the title.
+    const int32_t pairs[] = {101, 1,   -1, 11,  102, 2,   103, 3, 0,  4, 104, 5,  105, 6,   106,
+                             7,   107, 9,  108, 10,  999, 11,  5, -1, 0, 3,   -1, -1,  102, 8};
+    ApplyLocalizedTexts(table, "gDLG_9", pairs, &dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Glyph Properties");  // the later empty S03 leaves it
+    EXPECT_EQ(label->text(), "Name:");
+    EXPECT_EQ(button->text(), "Apply");   // the pair after (-1, -1) is never read
+    EXPECT_EQ(edit->text(), "built-in");  // present but empty text keeps the template's caption
+    EXPECT_EQ(group->title(), "Options");
+    EXPECT_EQ(check->text(), "Visible");
+    EXPECT_EQ(progress->windowTitle(), "Progress");  // read-only "text" property: the title instead
+    EXPECT_EQ(combo->currentText(), "Pick one");
+    EXPECT_EQ(preview->windowTitle(), "Preview");
+}
+
+struct MissRow {
+    const char* what;
+    const char* section;
+    bool openTable;
+};
+
+class DialogTextsMiss : public DialogTextsTest, public ::testing::WithParamInterface<MissRow> {};
+
+TEST_P(DialogTextsMiss, LeavesEveryBuiltInCaption)
+{
+    if (!GetParam().openTable) table.Close();
+    const int32_t pairs[] = {0, 4, 101, 1, 102, 2, -1, -1};
+    ApplyLocalizedTexts(table, GetParam().section, pairs, &dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Template title") << GetParam().what;
+    EXPECT_EQ(label->text(), "built-in") << GetParam().what;
+    EXPECT_EQ(button->text(), "built-in") << GetParam().what;
+}
+
+const MissRow kMissRows[] = {
+    {"section differs in case", "gdlg_9", true},
+    {"missing section", "gDLG_1", true},
+    {"no language file", "gDLG_9", false},
+};
+INSTANTIATE_TEST_SUITE_P(Table, DialogTextsMiss, ::testing::ValuesIn(kMissRows));
+
+TEST_F(DialogTextsTest, NullDialogOrPairTableIsIgnored)
+{
+    const int32_t pairs[] = {0, 4, -1, -1};
+    ApplyLocalizedTexts(table, "gDLG_9", pairs, nullptr);
+    ApplyLocalizedTexts(table, "gDLG_9", nullptr, &dialog);
+    EXPECT_EQ(dialog.windowTitle(), "Template title");
+}
+
+TEST(FindControl, PrefersTheDialogsOwnControlOverAnEmbeddedPagesControl)
+{
+    QDialog dialog;
+    auto* page = new QWidget(&dialog);
+    auto* pageControl = AddControl<QLabel>(page, 200);
+    auto* ownControl = AddControl<QLabel>(&dialog, 200);
+    EXPECT_EQ(FindControl(&dialog, 200), ownControl);
+    EXPECT_EQ(FindControl(page, 200), pageControl);
+    EXPECT_EQ(FindControl(&dialog, 20), nullptr);  // no prefix match of "ctl_200"
+    EXPECT_EQ(FindControl(nullptr, 200), nullptr);
+}
+
+}  // namespace
+}  // namespace ov
