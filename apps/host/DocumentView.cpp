@@ -24,8 +24,8 @@ QRectF DocumentView::GlyphRect(int index) const
 {
     const QRectF page = PageRect().adjusted(20, 20, -20, -20);
     const qreal w = page.width() / 2, h = page.height() / 2;
-    return QRectF(page.left() + (index % 2) * w, page.top() + (index / 2) * h, w, h)
-        .adjusted(10, 10, -10, -10);
+    const int column = index % 2, row = index / 2;  // two glyphs per row
+    return QRectF(page.left() + column * w, page.top() + row * h, w, h).adjusted(10, 10, -10, -10);
 }
 
 int DocumentView::GlyphAt(QPointF p) const
