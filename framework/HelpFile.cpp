@@ -10,6 +10,7 @@
 
 #include "framework/HostFolder.h"
 #include "framework/MessageBox.h"
+#include "framework/ReplaceableHook.h"
 
 namespace ov {
 namespace {
@@ -24,9 +25,9 @@ void OpenWithDesktop(const std::filesystem::path& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(PathText(path)));
 }
 
-DocumentOpener& Opener()
+ReplaceableHook<DocumentOpener>& Opener()
 {
-    static DocumentOpener opener;
+    static ReplaceableHook<DocumentOpener> opener;
     return opener;
 }
 
@@ -34,9 +35,7 @@ DocumentOpener& Opener()
 
 DocumentOpener SetDocumentOpener(DocumentOpener opener)
 {
-    DocumentOpener previous = std::move(Opener());
-    Opener() = std::move(opener);
-    return previous;
+    return Opener().Set(std::move(opener));
 }
 
 std::filesystem::path HelpFilePath()
@@ -54,7 +53,7 @@ void ShowHelpFile(QWidget* parent)
         ShowSharedMessage("gMSG_4", 1, PathText(path), MessageButtons::Ok, MessageIcon::Warning, parent);
         return;
     }
-    DocumentOpener opener = Opener();
+    DocumentOpener opener = Opener().Get();
     opener ? opener(path) : OpenWithDesktop(path);
 }
 

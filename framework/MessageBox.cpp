@@ -6,6 +6,7 @@
 
 #include "framework/LangTable.h"
 #include "framework/LanguageChoice.h"
+#include "framework/ReplaceableHook.h"
 
 namespace ov {
 namespace {
@@ -53,9 +54,9 @@ int PresentWithQMessageBox(const MessageRequest& request)
     return FromQtButton(box.exec());
 }
 
-MessagePresenter& Presenter()
+ReplaceableHook<MessagePresenter>& Presenter()
 {
-    static MessagePresenter presenter;
+    static ReplaceableHook<MessagePresenter> presenter;
     return presenter;
 }
 
@@ -63,9 +64,7 @@ MessagePresenter& Presenter()
 
 MessagePresenter SetMessagePresenter(MessagePresenter presenter)
 {
-    MessagePresenter previous = std::move(Presenter());
-    Presenter() = std::move(presenter);
-    return previous;
+    return Presenter().Set(std::move(presenter));
 }
 
 ScopedMessagePresenter::ScopedMessagePresenter(MessagePresenter presenter)
@@ -81,7 +80,7 @@ ScopedMessagePresenter::~ScopedMessagePresenter()
 int ShowMessage(const MessageRequest& request)
 {
     // A copy, so a presenter that installs another one does not pull itself from under its own call.
-    MessagePresenter presenter = Presenter();
+    MessagePresenter presenter = Presenter().Get();
     return presenter ? presenter(request) : PresentWithQMessageBox(request);
 }
 
