@@ -6,7 +6,7 @@ namespace ov {
 
 void RegisterBuiltinDialogs(DialogRegistry& registry)
 {
-    (void)registry;
+    registry.setStrings = [](SetStringsCall& call) { return RunSetStrings(call.setup, call.parent); };
 }
 
 }  // namespace ov

@@ -3,6 +3,8 @@
 // Subsystems register their dialogs here; an empty slot makes the entry point return 0.
 #pragma once
 
+#include "framework/CDlgSetStrings.h"
+
 #include <ornivex/ornivex.h>
 
 #include <cstdint>
@@ -68,12 +70,7 @@ struct SystemPropsCall {
 // Set Strings: texts in, values out. The dispatcher refills the host's value list on OK only.
 struct SetStringsCall {
     QWidget* parent = nullptr;
-    std::u16string caption;
-    std::vector<std::u16string> labels;
-    std::vector<std::u16string> values;
-    std::vector<std::u16string> choices;  // the selected choice list, empty when none
-    bool hasChoices = false;
-    std::optional<DialogPlacement> placement;
+    SetStringsSetup setup;
 };
 
 // Flood Fill Tool: the seed in fractions on the way in and in pixels on the way out, and the outline

@@ -127,6 +127,18 @@ std::vector<std::u16string> ReadStrings(const OvHostList* list)
     return out;
 }
 
+std::vector<ChoiceList> ReadChoiceLists(const OvHostList* perRow)
+{
+    std::vector<ChoiceList> out;
+    for (const OvHostListNode* node = perRow ? perRow->head : nullptr; node; node = node->next) {
+        if (node->data)
+            out.emplace_back(ReadStrings(static_cast<const OvHostList*>(node->data)));
+        else
+            out.emplace_back(std::nullopt);
+    }
+    return out;
+}
+
 // Replaces the host's strings with the dialog's; false when memory ran out (the list then holds
 // the values appended so far).
 bool RefillStrings(OvHostList* list, const std::vector<std::u16string>& values)
@@ -170,20 +182,19 @@ int32_t DispatchGSS(const ov_char16* caption, GSSParams* params, DialogRegistry&
     if (!registry.setStrings || !prepare()) return 0;
 
     SetStringsCall call;
-    call.caption = ToU16(caption);
-    call.labels = ReadStrings(params->labels);
-    call.values = ReadStrings(params->values);
-    if (params->choice_lists) {
-        call.choices = ReadStrings(&params->choice_lists[params->index]);
-        call.hasChoices = true;
-    }
+    SetStringsSetup& setup = call.setup;
+    setup.title = ToU16(caption);
+    setup.labels = ReadStrings(params->labels);
+    setup.values = ReadStrings(params->values);
+    // The selected element is a list with one entry per row: a list of choices, or null.
+    if (params->choice_lists) setup.choiceLists = ReadChoiceLists(&params->choice_lists[params->index]);
     if (params->placements) {
-        call.placement = params->placements[params->index];
-        call.parent = ParentOf(call.placement->anchor);
+        setup.placement = params->placements[params->index];
+        call.parent = ParentOf(setup.placement->anchor);
     }
     const int result = registry.setStrings(call);
     if (result != kDialogOk) return 0;
-    RefillStrings(params->values, call.values);
+    RefillStrings(params->values, setup.values);
     return 1;
 }
 

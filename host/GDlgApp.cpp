@@ -2,10 +2,10 @@
 #include "host/GDlgApp.h"
 
 #include "framework/HostFolder.h"
+#include "framework/InterfaceFont.h"
 #include "framework/LanguageChoice.h"
 #include "framework/RegKeyHandle.h"
 
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -54,12 +54,7 @@ void COvGDlgApp::InitUi()
         metrics_ =
             ComputeDisplayMetrics(screen->logicalDotsPerInchX(), screen->physicalSize().width(), widthPixels);
     }
-    // The design face where installed, otherwise the desktop's own interface font, at 9 points.
-    const bool hasDesignFace = QFontDatabase::families().contains(QStringLiteral("Segoe UI"));
-    uiFont_ = hasDesignFace ? QFont(QStringLiteral("Segoe UI"))
-                            : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    uiFont_.setPointSize(9);
-    uiFont_.setWeight(QFont::Normal);
+    uiFont_ = InterfaceFont();
     uiReady_ = true;
 }
 

@@ -27,7 +27,7 @@ HostDocument::HostDocument()
     settings_.hotkey_table = &hotkeyTable_;
     ov_list_init(&timeSeries_);
     ov_list_init(&paths_);
-    strings_ = {QStringLiteral("1.0"), QStringLiteral("2.0")};
+    strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
 }
 
 HostDocument::~HostDocument()

@@ -5,6 +5,7 @@
 #include <ornivex/ornivex.h>
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -36,7 +37,7 @@ public:
     OvPathData& TracedPath() { return traced_; }
     DrawingContext& Context() { return context_; }
     int32_t& NextSeriesId() { return nextSeriesId_; }
-    std::vector<QString>& Strings() { return strings_; }
+    QStringList& Strings() { return strings_; }
 
 private:
     std::vector<std::unique_ptr<ChartGlyph>> glyphs_;
@@ -48,7 +49,7 @@ private:
     OvPathData traced_{};
     DrawingContext context_{};
     int32_t nextSeriesId_ = 1;
-    std::vector<QString> strings_;
+    QStringList strings_;
 };
 
 }  // namespace ovhost

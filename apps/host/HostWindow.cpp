@@ -131,22 +131,29 @@ int32_t HostWindow::EditChart(ChartGlyph& glyph)
 
 int32_t HostWindow::EditStrings()
 {
-    OvHostList labels, values;
-    ov_list_init(&labels);
-    ov_list_init(&values);
-    ov_list_append(&labels, ov_str_from_ascii("Width ##"));
-    ov_list_append(&labels, ov_str_from_ascii("Height ##"));
+    // Three rows: a name, a numeric size evaluated as an expression, and a unit picked from a list.
+    OvHostList labels, values, units, perRow;
+    for (OvHostList* l : {&labels, &values, &units, &perRow}) ov_list_init(l);
+    for (const char* text : {"Name", "Size ##", "Unit"}) ov_list_append(&labels, ov_str_from_ascii(text));
     for (const QString& s : document_.Strings())
         ov_list_append(&values, ov_str_dup(reinterpret_cast<const ov_char16*>(s.utf16())));
-    GSSParams p{&labels, &values, nullptr, nullptr, 0};
-    const int32_t result = __exp_GSS(u"Size", &p);
+    for (const char* text : {"mm", "cm", "in", "pt"}) ov_list_append(&units, ov_str_from_ascii(text));
+    ov_list_append(&perRow, nullptr);
+    ov_list_append(&perRow, nullptr);
+    ov_list_append(&perRow, &units);
+    DialogPlacement placement{&hostWindow_, 4, {}, 0, 0};  // centred on the host window
+    GSSParams p{&labels, &values, &perRow, &placement, 0};
+    const int32_t result = __exp_GSS(u"Glyph Size", &p);
     if (result == 1) {
         document_.Strings().clear();
         for (auto* n = values.head; n; n = n->next)
             document_.Strings().push_back(QString::fromUtf16(static_cast<const char16_t*>(n->data)));
+        Log(tr("Set Strings gave: %1").arg(document_.Strings().join(QStringLiteral(" | "))));
     }
     ov_list_free_strings(&labels);
     ov_list_free_strings(&values);
+    ov_list_free_strings(&units);
+    ov_list_remove_all(&perRow);
     return result;
 }
 

@@ -34,33 +34,38 @@ TEST_F(EntryArguments, SetStringsPicksTheIndexedChoiceListAndPlacement)
 {
     HostList labels = HostList::Strings({u"Width", u"Height"});
     HostList values = HostList::Strings({u"1", u"2"});
-    // Host lists laid end to end; index 2 selects the third of each array.
-    HostList choices[3] = {HostList::Strings({u"a"}), HostList::Strings({u"b"}),
-                           HostList::Strings({u"c1", u"c2"})};
-    OvHostList lists[3] = {*choices[0], *choices[1], *choices[2]};
+    // Each array element is a list with one entry per row: a list of choices, or null for a text row.
+    HostList units = HostList::Strings({u"mm", u"in"});
+    HostList other = HostList::Strings({u"x"});
+    HostList perRow[3] = {HostList::Pointers({other.get()}), HostList::Pointers({other.get()}),
+                          HostList::Pointers({nullptr, units.get()})};
+    OvHostList lists[3] = {*perRow[0], *perRow[1], *perRow[2]};
     DialogPlacement placements[3] = {
         {nullptr, 1, {}, 10, 11}, {nullptr, 2, {}, 20, 21}, {nullptr, 3, {}, 30, 31}};
     GSSParams p{labels.get(), values.get(), lists, placements, 2};
     EXPECT_EQ(reinterpret_cast<char*>(&p.choice_lists[2]) - reinterpret_cast<char*>(lists),
               2 * sizeof(OvHostList));
+    EXPECT_EQ(reinterpret_cast<char*>(&p.placements[2]) - reinterpret_cast<char*>(placements),
+              2 * sizeof(DialogPlacement));
 
     DialogRegistry registry;
-    SetStringsCall seen;
+    SetStringsSetup seen;
     registry.setStrings = [&](SetStringsCall& c) {
-        seen = c;
+        seen = c.setup;
         return RunBareDialog(c.parent);
     };
     RunModal([&] { return DispatchGSS(u"Size", &p, registry, kReady); }, Cancel);
-    EXPECT_EQ(seen.caption, u"Size");
+    EXPECT_EQ(seen.title, u"Size");
     EXPECT_EQ(seen.labels, (std::vector<std::u16string>{u"Width", u"Height"}));
     EXPECT_EQ(seen.values, (std::vector<std::u16string>{u"1", u"2"}));
-    EXPECT_TRUE(seen.hasChoices);
-    EXPECT_EQ(seen.choices, (std::vector<std::u16string>{u"c1", u"c2"}));
+    ASSERT_EQ(seen.choiceLists.size(), 2u);
+    EXPECT_FALSE(seen.choiceLists[0].has_value());
+    EXPECT_EQ(seen.choiceLists[1], (std::vector<std::u16string>{u"mm", u"in"}));
     ASSERT_TRUE(seen.placement.has_value());
     EXPECT_EQ(seen.placement->mode, 3);
     EXPECT_EQ(seen.placement->x, 30);
     EXPECT_EQ(seen.placement->y, 31);
-    for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `choices`
+    for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `perRow`
 }
 
 TEST_F(EntryArguments, SetStringsWithoutArraysHasNoChoicesAndNoPlacement)
@@ -69,15 +74,15 @@ TEST_F(EntryArguments, SetStringsWithoutArraysHasNoChoicesAndNoPlacement)
     HostList values = HostList::Strings({u"x"});
     GSSParams p{labels.get(), values.get(), nullptr, nullptr, 0};
     DialogRegistry registry;
-    SetStringsCall seen;
+    SetStringsSetup seen;
     registry.setStrings = [&](SetStringsCall& c) {
-        seen = c;
+        seen = c.setup;
         return RunBareDialog(c.parent);
     };
     RunModal([&] { return DispatchGSS(nullptr, &p, registry, kReady); }, Cancel);
-    EXPECT_FALSE(seen.hasChoices);
+    EXPECT_TRUE(seen.choiceLists.empty());
     EXPECT_FALSE(seen.placement.has_value());
-    EXPECT_EQ(seen.caption, u"");
+    EXPECT_EQ(seen.title, u"");
 }
 
 TEST_F(EntryArguments, SetStringsRefillsTheValueListOnOkOnly)
@@ -87,7 +92,7 @@ TEST_F(EntryArguments, SetStringsRefillsTheValueListOnOkOnly)
     GSSParams p{labels.get(), values.get(), nullptr, nullptr, 0};
     DialogRegistry registry;
     registry.setStrings = [&](SetStringsCall& c) {
-        c.values = {u"10", u"20", u"30"};
+        c.setup.values = {u"10", u"20", u"30"};
         return RunBareDialog(c.parent);
     };
     const auto nodesBefore = values.get()->head;
