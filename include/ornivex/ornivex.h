@@ -53,11 +53,11 @@ typedef struct DialogPlacement {
 
 /* Parameter block of __exp_GSS. */
 typedef struct GSSParams {
-    OvHostList* labels;           /* host strings: row captions */
-    OvHostList* values;           /* host strings: emptied and refilled on OK */
-    OvHostList* choice_lists;     /* array of host lists of strings laid end to end, or null */
-    DialogPlacement* placements;  /* array of placement records, or null */
-    int32_t index;                /* selects one element of both arrays */
+    OvHostList* labels;          /* host strings: row captions */
+    OvHostList* values;          /* host strings: emptied and refilled on OK */
+    OvHostList* choice_lists;    /* array of host lists of strings laid end to end, or null */
+    DialogPlacement* placements; /* array of placement records, or null */
+    int32_t index;               /* selects one element of both arrays */
 } GSSParams;
 
 #if OV_LAYOUT_32
@@ -79,8 +79,7 @@ OV_API int32_t __exp_GSS(const ov_char16* caption, GSSParams* params);
 
 /* The Flood Fill Tool on a bitmap file. The seed comes in as fractions of the bitmap's width and
  * height and goes back in pixels on OK, together with the traced outline in path_data. */
-OV_API int32_t __exp_DFF(const ov_char16* bitmap_path, float* seed_x, float* seed_y,
-                         OvPathData* path_data);
+OV_API int32_t __exp_DFF(const ov_char16* bitmap_path, float* seed_x, float* seed_y, OvPathData* path_data);
 
 /* The Magnets dialog over the host's magnet record. */
 OV_API int32_t __exp_GMagnet(OvHostWindow* view_window, void* magnet_record);
