@@ -176,11 +176,26 @@ intptr_t HostWindow::ReceiveMessage(OvHostWindow* window, uint32_t message, uint
 
 intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr_t lparam)
 {
-    Log(QStringLiteral("message 0x%1 wParam %2 lParam %3")
+    Log(QStringLiteral("message 0x%1 wParam 0x%2 lParam %3")
             .arg(message, 4, 16, QLatin1Char('0'))
-            .arg(wparam)
+            .arg(wparam, 0, 16)
             .arg(lparam));
-    if (message == OV_MSG_APPLY) view_->update();  // Apply: redraw the document
+    switch (message) {
+    case OV_MSG_SET_STRINGS_APPLY: {
+        // wParam is the prompt's value list, valid during this call only.
+        QStringList values;
+        for (auto* n = reinterpret_cast<const OvHostList*>(wparam)->head; n; n = n->next)
+            values << QString::fromUtf16(static_cast<const char16_t*>(n->data));
+        Log(tr("Applied: %1").arg(values.join(QStringLiteral(" | "))));
+        break;
+    }
+    case OV_MSG_APPLY:            // a sheet applied its record: redraw
+    case OV_MSG_MAGNETS_CHANGED:  // the magnets changed: redraw the page
+    case OV_MSG_CLIP_RESULTS:     // clipped pieces were appended to the document
+        view_->update();
+        break;
+    default: break;
+    }
     return 0;
 }
 
