@@ -1,0 +1,45 @@
+// FileDialogs: the common Open dialog behind one replaceable presenter, so tests see each request
+// and answer it without a window. The default presenter is a modal QFileDialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace ov {
+
+struct OpenFileRequest {
+    QWidget* parent = nullptr;
+    QString caption;      // empty: the dialog's own caption
+    QString folder;       // initial folder; empty leaves the choice to the system
+    QStringList filters;  // Qt name filters in order, "Text File (*.txt)"
+    bool multiple = false;
+};
+
+// The chosen paths, empty when the user cancelled.
+using OpenFilePresenter = std::function<QStringList(const OpenFileRequest&)>;
+
+// Installs the presenter and returns the previous one; an empty function restores the default.
+OpenFilePresenter SetOpenFilePresenter(OpenFilePresenter presenter);
+
+class ScopedOpenFilePresenter {
+public:
+    explicit ScopedOpenFilePresenter(OpenFilePresenter presenter);
+    ~ScopedOpenFilePresenter();
+    ScopedOpenFilePresenter(const ScopedOpenFilePresenter&) = delete;
+    ScopedOpenFilePresenter& operator=(const ScopedOpenFilePresenter&) = delete;
+
+private:
+    OpenFilePresenter previous_;
+};
+
+QStringList ShowOpenFileDialog(const OpenFileRequest& request);
+
+// Turns a filter written as "Name|patterns|Name|patterns||" into Qt name filters ("Name (patterns)"
+// with ";" between patterns turned into spaces and "*.*" into "*").
+QStringList NameFiltersFromPairs(const QString& pairs);
+
+}  // namespace ov
