@@ -6,6 +6,7 @@
 #include "HostSettings.h"
 
 #include "framework/HelpFile.h"
+#include "framework/LanguageChoice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -134,7 +135,12 @@ int32_t HostWindow::EditStrings()
     // Three rows: a name, a numeric size evaluated as an expression, and a unit picked from a list.
     OvHostList labels, values, units, perRow;
     for (OvHostList* l : {&labels, &values, &units, &perRow}) ov_list_init(l);
-    for (const char* text : {"Name", "Size ##", "Unit"}) ov_list_append(&labels, ov_str_from_ascii(text));
+    const bool chinese = ov::CurrentLanguageCode() == u"cn";
+    const QStringList rowLabels =
+        chinese ? QStringList{QStringLiteral("名称"), QStringLiteral("尺寸 ##"), QStringLiteral("单位")}
+                : QStringList{QStringLiteral("Name"), QStringLiteral("Size ##"), QStringLiteral("Unit")};
+    for (const QString& text : rowLabels)
+        ov_list_append(&labels, ov_str_dup(reinterpret_cast<const ov_char16*>(text.utf16())));
     for (const QString& s : document_.Strings())
         ov_list_append(&values, ov_str_dup(reinterpret_cast<const ov_char16*>(s.utf16())));
     for (const char* text : {"mm", "cm", "in", "pt"}) ov_list_append(&units, ov_str_from_ascii(text));
@@ -143,7 +149,7 @@ int32_t HostWindow::EditStrings()
     ov_list_append(&perRow, &units);
     DialogPlacement placement{&hostWindow_, 4, {}, 0, 0};  // centred on the host window
     GSSParams p{&labels, &values, &perRow, &placement, 0};
-    const int32_t result = __exp_GSS(u"Glyph Size", &p);
+    const int32_t result = __exp_GSS(chinese ? u"图元尺寸" : u"Glyph Size", &p);
     if (result == 1) {
         document_.Strings().clear();
         for (auto* n = values.head; n; n = n->next)

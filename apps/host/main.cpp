@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 
 int main(int argc, char* argv[])
 {
@@ -17,9 +18,22 @@ int main(int argc, char* argv[])
     QCommandLineOption tour(QStringLiteral("tour"),
                             QStringLiteral("Save a picture of every dialog into DIR and exit."),
                             QStringLiteral("DIR"));
+    QCommandLineOption language(QStringLiteral("language"),
+                                QStringLiteral("With --tour: take the pictures in this language (en or cn)."),
+                                QStringLiteral("CODE"));
     parser.addOption(tour);
+    parser.addOption(language);
     parser.process(app);
 
+    if (parser.isSet(tour)) {
+        // The tour keeps its settings beside its pictures and never touches the user's own.
+        const QString folder = parser.value(tour);
+        QDir().mkpath(folder);
+        qputenv("ORNIVEX_REGISTRY",
+                QDir(folder).filePath(QStringLiteral(".tour-settings.sqlite3")).toLocal8Bit());
+        if (parser.isSet(language))
+            ovhost::WriteLanguageNumber(parser.value(language) == QLatin1String("cn") ? 2 : 1);
+    }
     ovhost::ChooseLanguageOnFirstStart();
     ovhost::HostWindow window;
     if (parser.isSet(tour)) return ovhost::RunTour(window, parser.value(tour)) > 0 ? 0 : 1;
