@@ -3,12 +3,16 @@
 
 #include "framework/HostFolder.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmap>
 #include <QSet>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace ov {
 namespace {
@@ -37,10 +41,33 @@ ApxIcon::~ApxIcon() = default;
 ApxIcon::ApxIcon(ApxIcon&&) noexcept = default;
 ApxIcon& ApxIcon::operator=(ApxIcon&&) noexcept = default;
 
+// Icon names in the dialogs do not always agree on letter case ("menu/add", "menu/Add"); the files
+// keep one spelling, so a name that misses exactly is looked up again ignoring case.
+static QString ResolveIconPath(const QString& name)
+{
+    const QString folder = QString::fromStdString((HostFolder() / "icons").string());
+    const QString exact = folder + '/' + name + QStringLiteral(".apx");
+    if (QFileInfo::exists(exact)) return exact;
+    const QFileInfo wanted(exact);
+    QDir dir(folder);
+    const QString subFolder = QFileInfo(name).path();
+    if (subFolder != QLatin1String(".")) {
+        const QStringList dirs = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        const auto sub = std::find_if(dirs.begin(), dirs.end(), [&](const QString& d) {
+            return d.compare(subFolder, Qt::CaseInsensitive) == 0;
+        });
+        if (sub == dirs.end() || !dir.cd(*sub)) return exact;
+    }
+    const QStringList files = dir.entryList(QDir::Files);
+    const auto hit = std::find_if(files.begin(), files.end(), [&](const QString& f) {
+        return f.compare(wanted.fileName(), Qt::CaseInsensitive) == 0;
+    });
+    return hit == files.end() ? exact : dir.filePath(*hit);
+}
+
 bool ApxIcon::Load(const QString& name)
 {
-    const auto path = HostFolder() / "icons" / (name.toStdString() + ".apx");
-    return LoadFile(QString::fromStdString(path.string()));
+    return LoadFile(ResolveIconPath(name));
 }
 
 bool ApxIcon::LoadFile(const QString& path)

@@ -194,3 +194,24 @@ TEST(ApxIconFile, BrokenOrMissingIconsDrawNothingAndValidOnesDraw)
     EXPECT_EQ(image.pixelColor(16, 16), QColor(0x2f, 0x6f, 0xd0));
     EXPECT_EQ(image.pixelColor(1, 1).alpha(), 0);
 }
+
+TEST(ApxIconFile, NamesFindTheirFileWhateverTheLetterCase)
+{
+    ovtest::EnsureTestApplication();
+    ApxIcon icon;
+    EXPECT_TRUE(icon.Load("tb/Cut"));
+    EXPECT_TRUE(icon.Load("TB/cut")) << "the dialogs spell some icon names in other cases";
+    EXPECT_TRUE(icon.Load("menu/add"));
+    EXPECT_FALSE(icon.Load("tb/no_such_icon"));
+}
+
+TEST(ToolbarFiles, ShippedToolbarLoadsItsButtonsAndIcons)
+{
+    ovtest::EnsureTestApplication();
+    CDlgToolbar toolbar(nullptr);
+    toolbar.Load("tb_DataTable");
+    ASSERT_FALSE(toolbar.Buttons().empty());
+    EXPECT_EQ(toolbar.Buttons().front().command, 10);
+    toolbar.Load("tb_missing");
+    EXPECT_TRUE(toolbar.Buttons().empty());
+}

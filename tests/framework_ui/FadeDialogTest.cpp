@@ -1,0 +1,63 @@
+// The fading pop-up base: the opacity steps, the restart and showing without taking the focus.
+#include "framework/CDialogFadeEx.h"
+#include "testhost/ModalDriver.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace ov;
+
+TEST(FadeDialog, IsCreatedHiddenAndStepsThroughTheAlphaTableThenStops)
+{
+    ovtest::EnsureTestApplication();
+    CDialogFadeEx popup(nullptr);
+    EXPECT_FALSE(popup.isVisible());
+    popup.FadeIn({20, 30, 120, 80});
+    EXPECT_TRUE(popup.isVisible());
+    EXPECT_EQ(popup.geometry(), QRect(20, 30, 120, 80));
+    EXPECT_EQ(popup.FadeAlpha(), 5);
+    EXPECT_TRUE(popup.IsFading());
+    std::vector<int> seen;
+    for (int tick = 0; tick < 9; ++tick) {
+        popup.AdvanceFade();
+        seen.push_back(popup.FadeAlpha());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{20, 40, 65, 95, 120, 160, 205, 255, 255}));
+    EXPECT_FALSE(popup.IsFading());
+    EXPECT_DOUBLE_EQ(popup.windowOpacity(), 1.0);
+}
+
+TEST(FadeDialog, ASecondFadeInRestartsFromTheFirstStep)
+{
+    ovtest::EnsureTestApplication();
+    CDialogFadeEx popup(nullptr);
+    popup.FadeIn({0, 0, 50, 50});
+    for (int tick = 0; tick < 4; ++tick) popup.AdvanceFade();
+    EXPECT_EQ(popup.FadeAlpha(), 95);
+    popup.FadeIn({5, 5, 60, 60});
+    EXPECT_EQ(popup.FadeStep(), 0);
+    EXPECT_EQ(popup.FadeAlpha(), 5);
+    EXPECT_TRUE(popup.IsFading());
+    popup.AdvanceFade();
+    EXPECT_EQ(popup.FadeAlpha(), 20);
+}
+
+TEST(FadeDialog, ShowingKeepsTheFocusWhereItWas)
+{
+    ovtest::EnsureTestApplication();
+    QWidget owner;
+    auto* edit = new QLineEdit(&owner);
+    owner.show();
+    owner.activateWindow();
+    edit->setFocus();
+    QApplication::processEvents();
+    CDialogFadeEx popup(&owner);
+    popup.FadeIn({0, 0, 50, 50});
+    QApplication::processEvents();
+    EXPECT_NE(QApplication::activeWindow(), &popup);
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+}
