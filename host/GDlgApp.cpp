@@ -28,7 +28,7 @@ COvGDlgApp::COvGDlgApp()
 void COvGDlgApp::StartCore()
 {
     hostFolder_ = ov::HostFolder();
-    recentColours_.fill(kEmptyRecentColour);
+    SharedRecentColours().fill(kEmptyRecentColour);
     {
         RegKeyHandle key(SubKey("AppSettings"));
         editBackground_ = key.ReadDword("UI_ERBKColor", 0xF0F0F0);

@@ -2,8 +2,8 @@
 // starts on first use; its Qt part (display density, interface font) once a QGuiApplication exists.
 #pragma once
 
+#include "framework/RecentColours.h"
 #include "host/DisplayMetrics.h"
-#include "host/RecentColours.h"
 
 #include <QFont>
 
@@ -39,8 +39,9 @@ public:
     float UiScale() const { return metrics_.uiScale; }
     const QFont& UiFont() const { return uiFont_; }
 
-    RecentColourList& RecentColours() { return recentColours_; }
-    void AddRecentColour(uint32_t argb) { ov::AddRecentColour(recentColours_, argb); }
+    // The library-wide list (framework/RecentColours), shared with the colour pickers.
+    RecentColourList& RecentColours() { return SharedRecentColours(); }
+    void AddRecentColour(uint32_t argb) { ov::AddRecentColour(SharedRecentColours(), argb); }
 
     // Rereads everything; for tests that change the store or the environment between cases.
     void RestartForTesting();
@@ -50,7 +51,6 @@ private:
     void StartCore();
 
     QFont uiFont_;
-    RecentColourList recentColours_{};
     std::string registryBasePath_ = "Software\\Ornivex\\MP\\";
     std::filesystem::path hostFolder_;
     DisplayMetrics metrics_;

@@ -1,6 +1,6 @@
 // The application object's arithmetic: display density, UI scale and the recent-colour list.
+#include "framework/RecentColours.h"
 #include "host/DisplayMetrics.h"
-#include "host/RecentColours.h"
 
 #include <gtest/gtest.h>
 
