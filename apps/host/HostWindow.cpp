@@ -190,6 +190,7 @@ intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr
     case OV_MSG_SET_STRINGS_APPLY: {
         // wParam is the prompt's value list, valid during this call only.
         QStringList values;
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the message protocol carries a pointer in wParam.
         for (auto* n = reinterpret_cast<const OvHostList*>(wparam)->head; n; n = n->next)
             values << QString::fromUtf16(static_cast<const char16_t*>(n->data));
         Log(tr("Applied: %1").arg(values.join(QStringLiteral(" | "))));
