@@ -1,7 +1,10 @@
-// The C functions of the path handle: thin checks around PathObject; nothing throws across them.
+// The C functions of the path handle and the path record: thin checks around PathObject and
+// SegPathRecord; nothing throws across them.
 #include <ornivex/path.h>
+#include <ornivex/segpath.h>
 
 #include "paths/PathObject.h"
+#include "paths/SegPathRecord.h"
 
 #include <algorithm>
 #include <new>
@@ -74,6 +77,32 @@ OV_API int32_t ov_path_add_closed_curve(OvPath* path, const OvPointF* points, in
     return Guarded(path, [&](ov::PathObject& p) { return p.AddClosedCurve(Points(points, count), tension); });
 }
 
+OV_API int32_t ov_path_add_arc(OvPath* path, float x, float y, float width, float height, float start_angle,
+                               float sweep_angle)
+{
+    return Guarded(
+        path, [&](ov::PathObject& p) { return p.AddArc(x, y, width, height, start_angle, sweep_angle); });
+}
+
+OV_API int32_t ov_path_add_path(OvPath* path, const OvPath* other, int32_t connect)
+{
+    if (!other) return 0;
+    return Guarded(path, [&](ov::PathObject& p) {
+        p.Append(other->object, connect != 0);
+        return true;
+    });
+}
+
+OV_API int32_t ov_path_set_data(OvPath* path, const OvPointF* points, const uint8_t* types, int32_t count)
+{
+    if (count < 0 || (count > 0 && (!points || !types))) return 0;
+    const auto n = static_cast<size_t>(count);
+    return Guarded(path, [&](ov::PathObject& p) {
+        p.SetData({points, n}, {types, n});
+        return true;
+    });
+}
+
 OV_API void ov_path_start_figure(OvPath* path)
 {
     if (path) path->object.StartFigure();
@@ -82,6 +111,38 @@ OV_API void ov_path_start_figure(OvPath* path)
 OV_API void ov_path_close_figure(OvPath* path)
 {
     if (path) path->object.CloseFigure();
+}
+
+OV_API void ov_path_reverse(OvPath* path)
+{
+    if (path) path->object.Reverse();
+}
+
+OV_API int32_t ov_path_transform(OvPath* path, const float matrix[6])
+{
+    if (!path || !matrix) return 0;
+    path->object.Transform({matrix[0], matrix[1], matrix[2], matrix[3], matrix[4], matrix[5]});
+    return 1;
+}
+
+OV_API int32_t ov_path_get_bounds(const OvPath* path, float pen_width, OvRectF* bounds)
+{
+    if (!path || !bounds) return 0;
+    *bounds = OvRectF{0, 0, 0, 0};
+    const ov::Box box = path->object.WorldBounds(pen_width);
+    if (box.IsEmpty()) return 0;
+    *bounds = OvRectF{float(box.minX), float(box.minY), float(box.Width()), float(box.Height())};
+    return 1;
+}
+
+OV_API int32_t ov_path_is_outline_visible(const OvPath* path, float x, float y, float pen_width)
+{
+    return path && path->object.IsOutlineVisible(x, y, pen_width) ? 1 : 0;
+}
+
+OV_API void ov_path_set_fill_mode(OvPath* path, int32_t fill_mode)
+{
+    if (path) path->object.SetFillMode(fill_mode);
 }
 
 OV_API int32_t ov_path_fill_mode(const OvPath* path)
@@ -101,6 +162,22 @@ OV_API int32_t ov_path_get_data(const OvPath* path, OvPointF* points, uint8_t* t
     std::copy_n(path->object.Points().begin(), n, points);
     std::copy_n(path->object.Types().begin(), n, types);
     return n;
+}
+
+OV_API void ov_path_record_init(COvSegPath* record)
+{
+    if (record) ov::InitSegPath(*record);
+}
+
+OV_API int32_t ov_path_record_set(COvSegPath* record, const OvPath* path)
+{
+    if (!record || !path) return 0;
+    return ov::SetFromPath(*record, path->object) ? 1 : 0;
+}
+
+OV_API void ov_path_record_release(COvSegPath* record)
+{
+    if (record) ov::ReleaseSegPath(*record);
 }
 
 }  // extern "C"

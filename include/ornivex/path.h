@@ -55,6 +55,32 @@ OV_API int32_t ov_path_add_closed_curve(OvPath* path, const OvPointF* points, in
 OV_API void ov_path_start_figure(OvPath* path);
 OV_API void ov_path_close_figure(OvPath* path);
 
+/* Elliptic arc of the box (x, y, width, height) from start_angle over sweep_angle degrees, clockwise
+ * on the y-down page; added as Bézier pieces of at most 90 degrees. 0 for a box without area. */
+OV_API int32_t ov_path_add_arc(OvPath* path, float x, float y, float width, float height, float start_angle,
+                               float sweep_angle);
+/* Appends the figures of other; connect != 0 joins its first figure to an open last figure. */
+OV_API int32_t ov_path_add_path(OvPath* path, const OvPath* other, int32_t connect);
+/* Replaces the content with the given path data (types as given); 0 for bad arguments. */
+OV_API int32_t ov_path_set_data(OvPath* path, const OvPointF* points, const uint8_t* types, int32_t count);
+/* Reverses the order of the figures and of the points in each; closed figures stay closed. */
+OV_API void ov_path_reverse(OvPath* path);
+/* Maps every point: x' = m[0]·x + m[2]·y + m[4], y' = m[1]·x + m[3]·y + m[5]. */
+OV_API int32_t ov_path_transform(OvPath* path, const float matrix[6]);
+
+typedef struct OvRectF {
+    float x;
+    float y;
+    float width;
+    float height;
+} OvRectF;
+
+/* Box of the drawn outline widened by half the pen width; 0 (and an empty box) for an empty path. */
+OV_API int32_t ov_path_get_bounds(const OvPath* path, float pen_width, OvRectF* bounds);
+/* 1 when (x, y) lies under the outline drawn with a pen of that width (at least 1), else 0. */
+OV_API int32_t ov_path_is_outline_visible(const OvPath* path, float x, float y, float pen_width);
+
+OV_API void ov_path_set_fill_mode(OvPath* path, int32_t fill_mode);
 OV_API int32_t ov_path_fill_mode(const OvPath* path);
 OV_API int32_t ov_path_point_count(const OvPath* path);
 /* Copies up to capacity points and types; returns the number copied (0 for bad arguments). */

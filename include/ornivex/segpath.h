@@ -35,6 +35,19 @@ typedef struct COvSegPath {
     uint8_t pad_51[7]; /* the host's record ends on a multiple of 8 */
 } COvSegPath;
 
+OV_BEGIN_DECLS
+
+/* Gives a record its initial values: box (1, -1, 1, -1), zoom step 10, scale 1, everything else 0. */
+OV_API void ov_path_record_init(COvSegPath* record);
+/* Fills the record from a path: copies of its points and types, the closed flag and the box. A path
+ * without points leaves the record empty and its box unchanged. Returns 0 for bad arguments or when
+ * out of memory (the record is then empty). */
+OV_API int32_t ov_path_record_set(COvSegPath* record, const OvPath* path);
+/* Releases the record's arrays and buffers and zeroes their counts. */
+OV_API void ov_path_record_release(COvSegPath* record);
+
+OV_END_DECLS
+
 /* Word 1 of code 7: the grid in which points along paths become magnet positions. */
 typedef struct CellGrid {
     double origin_x;

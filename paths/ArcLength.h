@@ -1,0 +1,17 @@
+// Arc length of a cubic as a cumulative table, and the parameter at a given length.
+#pragma once
+
+#include "paths/Vec2.h"
+
+#include <vector>
+
+namespace ov {
+
+inline constexpr int kArcLengthEntries = 4096;
+
+// Entry i is the length from t = 0 to t = i / (n - 1); entry 0 is 0 and the last is the whole length.
+std::vector<double> ArcLengthTable(const Cubic& c, int n = kArcLengthEntries);
+// Parameter at length s: 0 for s <= 0 (or NaN), 1 at or past the end, else linear between entries.
+double ParameterAtLength(const std::vector<double>& table, double s);
+
+}  // namespace ov
