@@ -1,0 +1,122 @@
+// AsciiTokenizer: a table-driven scan that converts tokens in place and keeps only a token cut by
+// a block end in its own small buffer.
+#include "data/AsciiTokenizer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "data/AtofFastPath.h"
+#include "data/AtofPrefix.h"
+
+namespace ov {
+namespace {
+
+// 1 for token bytes, 2 for the line feed, 0 for everything else.
+struct ByteClasses {
+    uint8_t table[256] = {};
+    constexpr ByteClasses()
+    {
+        for (int c = '0'; c <= '9'; ++c) table[c] = 1;
+        for (const char c : {'+', '-', '.', 'e', 'E'}) table[static_cast<unsigned char>(c)] = 1;
+        table[static_cast<unsigned char>('\n')] = 2;
+    }
+};
+constexpr ByteClasses kClasses;
+
+inline uint8_t ClassOf(char c)
+{
+    return kClasses.table[static_cast<unsigned char>(c)];
+}
+
+}  // namespace
+
+bool IsTokenByte(unsigned char byte)
+{
+    return kClasses.table[byte] == 1;
+}
+
+void AsciiTokenizer::Feed(const char* data, std::size_t size)
+{
+    std::size_t used = Skip(data, size);
+    if (pending_) used += ContinuePending(data + used, size - used);
+    Scan(data + used, size - used);
+}
+
+std::size_t AsciiTokenizer::Skip(const char* data, std::size_t size)
+{
+    std::size_t used = 0;
+    while (skip_lines_ > 0 && used < size) {
+        const void* lf = std::memchr(data + used, '\n', size - used);
+        if (lf == nullptr) return size;
+        used = static_cast<std::size_t>(static_cast<const char*>(lf) - data) + 1;
+        --skip_lines_;
+    }
+    return used;
+}
+
+std::size_t AsciiTokenizer::ContinuePending(const char* data, std::size_t size)
+{
+    std::size_t i = 0;
+    while (i < size && ClassOf(data[i]) == 1) ++i;
+    const std::size_t room = kMaxTokenChars - std::min(pending_length_, kMaxTokenChars);
+    std::memcpy(pending_text_.data() + std::min(pending_length_, kMaxTokenChars), data, std::min(i, room));
+    pending_length_ += i;
+    if (i == size) return size;  // the token goes on into the next block
+    pending_ = false;
+    EmitValue(pending_text_.data(), std::min(pending_length_, kMaxTokenChars));
+    return i;
+}
+
+void AsciiTokenizer::Scan(const char* data, std::size_t size)
+{
+    const char* p = data;
+    const char* const end = data + size;
+    while (p < end) {
+        const uint8_t cls = ClassOf(*p);
+        if (cls == 0) {
+            ++p;
+            continue;
+        }
+        if (cls == 2) {
+            rows_ += line_has_value_ ? 1 : 0;
+            line_has_value_ = false;
+            ++p;
+            continue;
+        }
+        // Convert in place, then pass over any rest of the run ("1.2.3", "1e5e3").
+        const char* start = p;
+        double value = 0.0;
+        const char* parsed = start;
+        if (!atof_fast::FastPath(start, end, value, parsed)) parsed = ParseAtofPrefix(start, end, value);
+        p = std::max(parsed, start);
+        while (p < end && ClassOf(*p) == 1) ++p;
+        const auto length = static_cast<std::size_t>(p - start);
+        if (p == end) {
+            pending_ = true;
+            pending_length_ = length;
+            std::memcpy(pending_text_.data(), start, std::min(length, kMaxTokenChars));
+            return;
+        }
+        if (length > kMaxTokenChars) value = AtofPrefix(start, kMaxTokenChars);
+        values_.Append(value);
+        line_has_value_ = true;
+    }
+}
+
+void AsciiTokenizer::EmitValue(const char* token, std::size_t length)
+{
+    values_.Append(AtofPrefix(token, length));
+    line_has_value_ = true;
+}
+
+void AsciiTokenizer::Finish()
+{
+    if (pending_) {
+        pending_ = false;
+        EmitValue(pending_text_.data(), std::min(pending_length_, kMaxTokenChars));
+    }
+    rows_ += line_has_value_ ? 1 : 0;
+    line_has_value_ = false;
+}
+
+}  // namespace ov

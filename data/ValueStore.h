@@ -1,0 +1,45 @@
+// COvValueStore: the growing list of doubles the tokenizer fills, kept in fixed chunks of 65,536
+// values so that large files never reallocate or copy what was already read.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace ov {
+
+class COvValueStore {
+public:
+    static constexpr std::size_t kChunkValues = 65536;
+
+    void Append(double value)
+    {
+        if (fill_ == kChunkValues || !current_) NewChunk();
+        current_[fill_++] = value;
+    }
+    uint64_t Count() const { return chunks_.empty() ? 0 : (chunks_.size() - 1) * kChunkValues + fill_; }
+
+    // Calls fn(value) for the first `limit` values in order; returns how many were visited.
+    template <typename Fn>
+    uint64_t ForEach(uint64_t limit, Fn&& fn) const
+    {
+        uint64_t visited = 0;
+        for (std::size_t c = 0; c < chunks_.size() && visited < limit; ++c) {
+            const double* chunk = chunks_[c].get();
+            const uint64_t in_chunk = c + 1 == chunks_.size() ? fill_ : kChunkValues;
+            const uint64_t take = in_chunk < limit - visited ? in_chunk : limit - visited;
+            for (uint64_t i = 0; i < take; ++i) fn(chunk[i]);
+            visited += take;
+        }
+        return visited;
+    }
+
+private:
+    void NewChunk();
+
+    std::vector<std::unique_ptr<double[]>> chunks_;  // the last one is being filled
+    double* current_ = nullptr;
+    std::size_t fill_ = 0;  // values in the last chunk
+};
+
+}  // namespace ov

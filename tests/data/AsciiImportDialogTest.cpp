@@ -1,0 +1,268 @@
+// The import's widgets driven as a user would: the picker's filter and remembered folder, the
+// preview dialog's settings round trip through the store, its enabling rules, title modes, preview
+// text and colours, captions in both languages, and the single- and multi-file import commands.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "data/AsciiSeriesImport.h"
+#include "data/DataFilePicker.h"
+#include "data/DlgOpenASCPreView.h"
+#include "framework/DialogTexts.h"
+#include "framework/FileDialogs.h"
+#include "framework/LanguageChoice.h"
+#include "framework/RegKeyHandle.h"
+#include "framework/RememberedFolder.h"
+#include "testhost/ModalDriver.h"
+#include "tests/data/DataTestFiles.h"
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+using Dlg = CDlgOpenASCPreView;
+
+template <typename T>
+T* Control(QWidget& d, int id)
+{
+    return qobject_cast<T*>(FindControl(&d, id));
+}
+
+class AsciiImportUi : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+        StoreAsciiImportSettings(AsciiImportSettings{});
+    }
+    void TearDown() override { SetCurrentLanguageCodeForTesting(u""); }
+};
+
+TEST_F(AsciiImportUi, PickerOffersFiveFiltersAndRemembersTheFolderPerSlot)
+{
+    RegKeyHandle(kRememberedFolderKey).WriteString("LID_4", u"/data/old/");
+    OpenFileRequest seen;
+    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
+        seen = r;
+        return QStringList{QStringLiteral("/data/new/run 1.txt")};
+    });
+    EXPECT_EQ(PickDataFile(kDataFileSlotDataTable), QStringLiteral("/data/new/run 1.txt"));
+    EXPECT_EQ(seen.folder, QStringLiteral("/data/old/"));
+    EXPECT_FALSE(seen.multiple);
+    EXPECT_EQ(seen.filters, (QStringList{"Text File (*.txt)", "ASCII File (*.asc)", "Data File (*.dat)",
+                                         "Comma Separated Values File (*.csv)", "All Files (*)"}));
+    EXPECT_EQ(ReadRememberedFolder(4), "/data/new/");
+    EXPECT_EQ(ReadRememberedFolder(11), "");
+}
+
+TEST_F(AsciiImportUi, CancelledPickerKeepsTheFolder)
+{
+    RegKeyHandle(kRememberedFolderKey).WriteString("LID_5", u"/keep/");
+    const ScopedOpenFilePresenter presenter([](const OpenFileRequest&) { return QStringList{}; });
+    EXPECT_FALSE(PickDataFile(kDataFileSlotTimeSeries).has_value());
+    EXPECT_EQ(ReadRememberedFolder(5), "/keep/");
+}
+
+TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
+{
+    RegKeyHandle key(kAsciiImportSettingsKey);
+    key.WriteDword("ASCPV_sln", 4);
+    key.WriteDword("ASCPV_ac", 7);      // any non-zero switch reads as 1
+    key.WriteString("ASCPV_dc", u"9");  // wrong type: the default 2 stands
+    {
+        Dlg dialog;
+        EXPECT_EQ(dialog.settings.dataStartLine, 4);
+        EXPECT_EQ(dialog.settings.autoCheck, 1);
+        EXPECT_EQ(dialog.settings.columns, 2);
+        dialog.previewLines = {"1 2"};
+        RunModal([&] { return dialog.DoModal(); },
+                 [](QDialog& d) {
+                     Click(d, ControlName(Dlg::kIdAutoCheck));
+                     Cancel(d);
+                 });
+        EXPECT_EQ(dialog.settings.autoCheck, 0);
+    }
+    EXPECT_EQ(key.ReadDword("ASCPV_ac", 99), 0U);
+    EXPECT_EQ(key.ReadDword("ASCPV_dc", 99), 2U);
+    EXPECT_EQ(key.ReadDword("ASCPV_sln", 99), 4U);
+}
+
+TEST_F(AsciiImportUi, CheckBoxesEnableTheirEdits)
+{
+    Dlg dialog;
+    dialog.titleMode = 1;
+    dialog.previewLines = {"x"};
+    std::vector<bool> states;
+    RunModal([&] { return dialog.DoModal(); },
+             [&](QDialog& d) {
+                 auto* columns = Control<QLineEdit>(d, Dlg::kIdColumns);
+                 auto* name = Control<QLineEdit>(d, Dlg::kIdSeriesNameLine);
+                 auto* titles = Control<QLineEdit>(d, Dlg::kIdColumnTitleLine);
+                 states = {columns->isEnabled(), name->isEnabled(), titles->isEnabled()};
+                 Click(d, ControlName(Dlg::kIdAutoCheck));
+                 Click(d, ControlName(Dlg::kIdDismissSeriesName));
+                 Click(d, ControlName(Dlg::kIdDismissColumnTitles));
+                 states.insert(states.end(), {columns->isEnabled(), name->isEnabled(), titles->isEnabled()});
+                 Accept(d);
+             });
+    EXPECT_EQ(states, (std::vector<bool>{false, true, true, true, false, false}));
+    EXPECT_EQ(dialog.settings.dismissSeriesName, 1);
+    EXPECT_EQ(dialog.settings.dismissColumnTitles, 1);
+}
+
+TEST_F(AsciiImportUi, EditWithoutAnIntegerKeepsTheDialogOpen)
+{
+    Dlg dialog;
+    dialog.previewLines = {"x"};
+    bool open_after_ok = false;
+    const int result = RunModal([&] { return dialog.DoModal(); },
+                                [&](QDialog& d) {
+                                    Control<QLineEdit>(d, Dlg::kIdStartLine)->clear();
+                                    Accept(d);
+                                    open_after_ok = d.isVisible();
+                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
+                                    Accept(d);
+                                });
+    EXPECT_TRUE(open_after_ok);
+    EXPECT_EQ(result, Dlg::kIdOk);
+    EXPECT_EQ(dialog.settings.dataStartLine, 5);
+}
+
+TEST_F(AsciiImportUi, TitleModeHidesGroups)
+{
+    struct Row {
+        int mode;
+        bool series_visible;
+        bool titles_visible;
+    };
+    for (const Row row : {Row{1, true, true}, Row{0, true, false}, Row{-1, false, false}}) {
+        Dlg dialog;
+        dialog.titleMode = row.mode;
+        dialog.previewLines = {"x"};
+        bool series = false;
+        bool titles = false;
+        RunModal([&] { return dialog.DoModal(); },
+                 [&](QDialog& d) {
+                     series = Control<QLineEdit>(d, Dlg::kIdSeriesNameLine)->isVisible();
+                     titles = Control<QCheckBox>(d, Dlg::kIdDismissColumnTitles)->isVisible() ||
+                              Control<QLabel>(d, Dlg::kIdColumnTitleLabel)->isVisible();
+                     Cancel(d);
+                 });
+        EXPECT_EQ(series, row.series_visible) << "mode " << row.mode;
+        EXPECT_EQ(titles, row.titles_visible) << "mode " << row.mode;
+    }
+}
+
+TEST_F(AsciiImportUi, PreviewNumbersLinesAndColoursPrefixes)
+{
+    Dlg dialog;
+    dialog.previewLines = {"Time Value", "1 2"};
+    QString text;
+    QColor prefix_colour;
+    QColor line_colour;
+    RunModal([&] { return dialog.DoModal(); },
+             [&](QDialog& d) {
+                 auto* preview = Control<QTextEdit>(d, Dlg::kIdPreview);
+                 text = preview->toPlainText();
+                 const QTextBlock first = preview->document()->firstBlock();
+                 for (auto it = first.begin(); !it.atEnd(); ++it) {
+                     const QTextFragment f = it.fragment();
+                     (f.text().startsWith("001") ? prefix_colour : line_colour) =
+                         f.charFormat().foreground().color();
+                 }
+                 Accept(d);
+             });
+    EXPECT_EQ(text, QStringLiteral("001: Time Value\n002: 1 2\n...  ......\n\n"));
+    EXPECT_EQ(prefix_colour, QColor(0, 0, 200));
+    EXPECT_EQ(line_colour, QColor(100, 100, 100));
+}
+
+TEST_F(AsciiImportUi, CaptionsComeFromTheLanguageFile)
+{
+    QString english;
+    {
+        Dlg dialog;
+        english = Control<QLabel>(dialog, Dlg::kIdStartLineLabel)->text();
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ASCII Data Preview"));
+    }
+    SetCurrentLanguageCodeForTesting(u"cn");
+    Dlg chinese;
+    EXPECT_EQ(english, QStringLiteral("Data Start Line :"));
+    EXPECT_EQ(Control<QLabel>(chinese, Dlg::kIdStartLineLabel)->text(), QStringLiteral("数据起始行："));
+    EXPECT_EQ(Control<QCheckBox>(chinese, Dlg::kIdDismissColumnTitles)->text(), QStringLiteral("忽略"));
+}
+
+TEST_F(AsciiImportUi, ImportOneFileWithNameAndTitles)
+{
+    const ScratchFile file("series.txt", "Pressure run\nunits\nt;p;q\n1 2 3\n4 5 6\n");
+    const ScopedOpenFilePresenter presenter(
+        [&](const OpenFileRequest&) { return QStringList{QString::fromStdString(file.Path())}; });
+    std::optional<ImportedSeries> series;
+    RunModal([&] { return (series = ImportAsciiFile(nullptr, kDataFileSlotTimeSeries, 1)) ? 1 : 0; },
+             [](QDialog& d) {
+                 TypeInto(d, ControlName(Dlg::kIdStartLine), "4");
+                 Accept(d);
+             });
+    ASSERT_TRUE(series.has_value());
+    EXPECT_EQ(series->matrix.cols, 3);
+    EXPECT_EQ(series->matrix.rows, 2);
+    EXPECT_EQ(series->matrix.At(2, 1), 6);
+    EXPECT_EQ(series->name, std::optional<std::string>("Pressure run"));
+    EXPECT_EQ(series->columnTitles, (std::vector<std::string>{"t", "p", "q"}));
+}
+
+// Answers each showing of a modal dialog with the next action (the import reuses one dialog for
+// several files); showings past the list are cancelled.
+int RunModalSequence(const std::function<int()>& open, const std::vector<DialogAction>& actions)
+{
+    QTimer poll;
+    poll.setInterval(5);
+    std::size_t next = 0;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        const QPointer<QDialog> guard(dialog);
+        if (next < actions.size()) actions[next](*dialog);
+        ++next;
+        if (guard && guard->isVisible()) guard->reject();
+    });
+    poll.start();
+    return open();
+}
+
+TEST_F(AsciiImportUi, MultipleFilesShareTheConfirmedSettings)
+{
+    const ScratchFile a("a.txt", "A\n1 2\n3 4\n");
+    const ScratchFile b("b.txt", "B\n5 6\n7 8\n");
+    const ScratchFile c("c.txt", "C\nno numbers here\n");
+    const QStringList paths = {QString::fromStdString(a.Path()), QString::fromStdString(b.Path()),
+                               QString::fromStdString(c.Path())};
+    std::vector<ImportedSeries> series;
+    RunModalSequence(
+        [&] {
+            series = ImportAsciiFiles(nullptr, paths, 1);
+            return 0;
+        },
+        {[](QDialog& d) { Cancel(d); },  // the first file is skipped
+         [](QDialog& d) {
+             TypeInto(d, ControlName(Dlg::kIdStartLine), "2");
+             Accept(d);
+         }});
+    ASSERT_EQ(series.size(), 2U);
+    EXPECT_EQ(series[0].name, std::optional<std::string>("B"));
+    EXPECT_EQ(series[0].matrix.cols, 2);
+    EXPECT_EQ(series[0].matrix.At(1, 1), 8);
+    EXPECT_EQ(series[1].name, std::optional<std::string>("C"));
+    EXPECT_EQ(series[1].matrix.cols, 0);  // no data: an empty series
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+// The preview line reader (line ends, limit, missing and empty files, file equal to memory) and the
+// title splitter (separators, empty fields, padding to the column count).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "data/PreviewLines.h"
+#include "data/TitleLine.h"
+#include "tests/data/DataTestFiles.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct PreviewCase {
+    const char* name;
+    std::string text;
+    std::size_t limit;
+    Lines expected;
+};
+
+TEST(ReadPreviewLines, LineEndsLimitAndEmptyLines)
+{
+    const std::vector<PreviewCase> cases = {
+        {"lf", "a\nb\n", 256, {"a", "b"}},
+        {"crlf", "a\r\nb\r\n", 256, {"a", "b"}},
+        {"last_line_open", "a\nb", 256, {"a", "b"}},
+        {"bare_cr_stays", "a\rb\n", 256, {"a\rb"}},
+        {"empty_lines_count", "\n\nx\n", 256, {"", "", "x"}},
+        {"limit", "1\n2\n3\n4\n", 2, {"1", "2"}},
+        {"limit_zero", "1\n", 0, {}},
+        {"utf8_kept", "Zeit \xc3\xa4\n", 256, {"Zeit \xc3\xa4"}},
+    };
+    for (const PreviewCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ovtest::ScratchFile file("preview.txt", c.text);
+        Lines from_file = {"stale"};
+        EXPECT_EQ(ov::ReadPreviewLines(file.Path(), c.limit, from_file), !c.expected.empty());
+        EXPECT_EQ(from_file, c.expected);
+        Lines from_text;
+        ov::SplitPreviewLines(c.text, c.limit, from_text);
+        EXPECT_EQ(from_text, c.expected);
+    }
+}
+
+TEST(ReadPreviewLines, MissingOrEmptyFileReadsNothing)
+{
+    Lines lines = {"stale"};
+    EXPECT_FALSE(ov::ReadPreviewLines("/nonexistent/ornivex/x.txt", 256, lines));
+    EXPECT_TRUE(lines.empty());
+    const ovtest::ScratchFile empty("empty-preview.txt", "");
+    lines = {"stale"};
+    EXPECT_FALSE(ov::ReadPreviewLines(empty.Path(), 256, lines));
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST(ReadPreviewLines, StopsAtTheLimitOfALargeFile)
+{
+    std::string text;
+    for (int i = 0; i < 5000; ++i) text += std::to_string(i) + " 1.5\n";
+    const ovtest::ScratchFile file("large-preview.txt", text);
+    Lines lines;
+    ASSERT_TRUE(ov::ReadPreviewLines(file.Path(), ov::kPreviewLineLimit, lines));
+    ASSERT_EQ(lines.size(), 256U);
+    EXPECT_EQ(lines.back(), "255 1.5");
+}
+
+TEST(SplitTitleLine, SeparatorsAndEmptyFields)
+{
+    const std::vector<std::pair<std::string, Lines>> cases = {
+        {"Time,Speed;Force\tAngle", {"Time", "Speed", "Force", "Angle"}},
+        {"a,,b", {"a", "b"}},
+        {",,;\t", {}},
+        {"", {}},
+        {" x , y ", {" x ", " y "}},
+        {"one title with spaces", {"one title with spaces"}},
+        {"Kraft \xe5\x8a\x9b;N", {"Kraft \xe5\x8a\x9b", "N"}},
+        {"end,", {"end"}},
+    };
+    for (const auto& [line, expected] : cases) EXPECT_EQ(ov::SplitTitleLine(line), expected) << line;
+}
+
+TEST(SplitTitleLine, FitToColumnsPadsOrCutsFromTheEnd)
+{
+    Lines titles = ov::SplitTitleLine("a,b,c");
+    ov::FitTitlesToColumns(titles, 5);
+    EXPECT_EQ(titles, (Lines{"a", "b", "c", "", ""}));
+    ov::FitTitlesToColumns(titles, 2);
+    EXPECT_EQ(titles, (Lines{"a", "b"}));
+}
+
+}  // namespace
