@@ -175,6 +175,7 @@ void CDlgOpenASCPreView::FillPreview()
     }
     AppendRun(cursor, QStringLiteral("...  "), kPrefixText, background);
     AppendRun(cursor, QStringLiteral("......\n\n"), kLineText, Qt::white);
+    preview_->moveCursor(QTextCursor::Start);  // the user reads from the first line
     preview_->setUpdatesEnabled(true);
 }
 

@@ -7,6 +7,9 @@
 #include <QPainterPath>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ovhost {
 
 DocumentView::DocumentView(HostDocument& document, QWidget* parent) : QWidget(parent), document_(document)
@@ -34,6 +37,38 @@ int DocumentView::GlyphAt(QPointF p) const
         if (GlyphRect(i).contains(p)) return i;
     return -1;
 }
+
+namespace {
+
+// Curves of every imported table: column 0 against each other column, all in one shared range.
+void DrawTables(QPainter& p, const std::vector<ImportedTable>& tables, const QRectF& plot)
+{
+    double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+    for (const ImportedTable& t : tables)
+        for (int r = 0; r < t.rows && t.cols > 1; ++r) {
+            x0 = std::min(x0, t.At(0, r)), x1 = std::max(x1, t.At(0, r));
+            for (int c = 1; c < t.cols; ++c) y0 = std::min(y0, t.At(c, r)), y1 = std::max(y1, t.At(c, r));
+        }
+    if (!(x1 > x0) || !(y1 >= y0)) return;
+    if (y1 == y0) y0 -= 1, y1 += 1;
+    const QColor colours[] = {QColor(31, 119, 180), QColor(214, 39, 40), QColor(44, 160, 44),
+                              QColor(255, 127, 14)};
+    int colour = 0;
+    for (const ImportedTable& t : tables) {
+        for (int c = 1; c < t.cols; ++c) {
+            QPainterPath curve;
+            for (int r = 0; r < t.rows; ++r) {
+                const QPointF pt(plot.left() + (t.At(0, r) - x0) / (x1 - x0) * plot.width(),
+                                 plot.bottom() - (t.At(c, r) - y0) / (y1 - y0) * plot.height());
+                r ? curve.lineTo(pt) : curve.moveTo(pt);
+            }
+            p.setPen(QPen(colours[colour++ % 4], 1.5));
+            p.drawPath(curve);
+        }
+    }
+}
+
+}  // namespace
 
 void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF& r) const
 {
@@ -67,6 +102,10 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
     }
     default: {
         p.drawRect(plot);
+        if (!glyph.tables.empty()) {
+            DrawTables(p, glyph.tables, plot);
+            break;
+        }
         QPainterPath curve;
         for (int i = 0; i <= 60; ++i) {
             const qreal t = i / 60.0;

@@ -15,9 +15,19 @@ namespace ovhost {
 
 enum class GlyphKind { XYChart, PieChart, Surface, NumberAxis };
 
+// A table the user imported into a glyph: column 0 is x, the others are curves over it.
+struct ImportedTable {
+    QString name;
+    int cols = 0;
+    int rows = 0;
+    std::vector<double> values;  // column-major
+    double At(int c, int r) const { return values[static_cast<size_t>(c) * rows + r]; }
+};
+
 struct ChartGlyph {
     GlyphKind kind;
     QString name;
+    std::vector<ImportedTable> tables;
     ChartRecord record{};
     OvHostList series{};  // the glyph's data series; the drawing context goes last on each call
 };

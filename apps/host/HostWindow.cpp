@@ -5,11 +5,13 @@
 #include "DocumentView.h"
 #include "HostSettings.h"
 
+#include "data/AsciiSeriesImport.h"
 #include "framework/HelpFile.h"
 #include "framework/LanguageChoice.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -54,6 +56,7 @@ void HostWindow::BuildCommands()
                              tr("%1 properties…").arg(glyph->name),
                              [this, glyph] { return EditChart(*glyph); }});
     }
+    commands_.push_back({"import-data", tr("Import Data…"), [this] { return ImportData(); }, true});
     commands_.push_back({"set-strings", tr("Set Strings…"), [this] { return EditStrings(); }});
     commands_.push_back({"clip-path", tr("Clipped Path…"),
                          [this] { return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_CLIP_PATH); }});
@@ -91,7 +94,7 @@ void HostWindow::BuildMenus()
     QMenu* glyphs = menuBar()->addMenu(tr("&Glyph"));
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     for (const HostCommand& c : commands_) {
-        QMenu* menu = c.id.startsWith("chart-") ? glyphs : tools;
+        QMenu* menu = c.id.startsWith("chart-") || c.id == QLatin1String("import-data") ? glyphs : tools;
         QAction* a = menu->addAction(c.menuText);
         a->setObjectName(c.id);
         connect(a, &QAction::triggered, this, [this, &c] { RunCommand(c); });
@@ -161,6 +164,29 @@ int32_t HostWindow::EditStrings()
     ov_list_free_strings(&units);
     ov_list_remove_all(&perRow);
     return result;
+}
+
+int32_t HostWindow::ImportData()
+{
+    // Slot 4 is the data tables' folder; the preview decides the start line, columns and titles.
+    std::optional<ov::ImportedSeries> imported = ov::ImportAsciiFile(this, 4, 1);
+    if (!imported) return 0;
+    ChartGlyph& glyph = *document_.Glyphs()[static_cast<size_t>(view_->Current())];
+    ImportedTable table;
+    table.name =
+        imported->name ? QString::fromStdString(*imported->name) : QFileInfo(imported->path).fileName();
+    table.cols = imported->matrix.cols;
+    table.rows = imported->matrix.rows;
+    const auto* v = imported->matrix.values.get();
+    table.values.assign(v, v + static_cast<size_t>(table.cols) * static_cast<size_t>(table.rows));
+    Log(tr("Imported %1: %2 columns × %3 rows into %4")
+            .arg(table.name)
+            .arg(table.cols)
+            .arg(table.rows)
+            .arg(glyph.name));
+    glyph.tables.push_back(std::move(table));
+    view_->update();
+    return 1;
 }
 
 void HostWindow::SwitchLanguage(int languageNumber)

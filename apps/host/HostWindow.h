@@ -22,6 +22,7 @@ struct HostCommand {
     QString id;  // file-name friendly, used by the tour
     QString menuText;
     std::function<int32_t()> run;
+    bool acceptInTour = false;  // the tour confirms this dialog instead of cancelling it
 };
 
 class HostWindow : public QMainWindow {
@@ -42,6 +43,7 @@ private:
 
     int32_t EditChart(ChartGlyph& glyph);
     int32_t EditStrings();
+    int32_t ImportData();
     int32_t CallGEEdt(void* data, void* context, uint32_t code, void* extra = nullptr);
 
     HostDocument document_;

@@ -3,6 +3,10 @@
 
 #include "HostWindow.h"
 
+#include "data/AsciiImportSettings.h"
+#include "framework/FileDialogs.h"
+#include "framework/HostFolder.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
@@ -31,7 +35,7 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
         poll.stop();
         QApplication::processEvents();
         saved = dialog->grab().save(file);
-        dialog->reject();
+        command.acceptInTour ? dialog->accept() : dialog->reject();
     });
     poll.start();
     window.RunCommand(command);
@@ -45,6 +49,13 @@ int RunTour(HostWindow& window, const QString& folder)
     if (!QDir().mkpath(folder)) return -1;
     QDir dir(folder);
     QTextStream out(stdout);
+    // File pickers answer with the sample data that ships beside the host.
+    const QString sample = QString::fromStdString((ov::HostFolder() / "samples" / "decay.txt").string());
+    ov::ScopedOpenFilePresenter picker([sample](const ov::OpenFileRequest&) { return QStringList{sample}; });
+    // Its data starts on line 4, under the name and the column titles (the tour's own settings).
+    ov::AsciiImportSettings import;
+    import.dataStartLine = 4;
+    ov::StoreAsciiImportSettings(import);
     window.show();
     QApplication::processEvents();
     int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;
