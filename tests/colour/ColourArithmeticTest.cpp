@@ -1,0 +1,71 @@
+// The picker's colour arithmetic: byte orders, the transparency slider, the info line, random colours.
+#include "colour/ColourArithmetic.h"
+#include "colour/CustomColours.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace ov;
+
+TEST(TransparencySlider, EndsGiveOpaqueAndFullyTransparentAtEveryScale)
+{
+    for (double scale : {1.0, 1.15, 1.25, 1.5, 1.75, 2.0}) {
+        SCOPED_TRACE(scale);
+        const int far = SliderMax(scale);
+        EXPECT_EQ(AlphaFromSlider(0, scale), 255);
+        EXPECT_EQ(TransparencyPercent(0, scale), 0);
+        EXPECT_EQ(AlphaFromSlider(far, scale), 0);
+        EXPECT_EQ(TransparencyPercent(far, scale), 100);
+        EXPECT_EQ(ClampSliderPosition(far + 40, scale), far);
+        EXPECT_EQ(ClampSliderPosition(-3, scale), 0);
+    }
+}
+
+TEST(TransparencySlider, AlphaSurvivesTheRoundTripThroughAPosition)
+{
+    for (double scale : {1.0, 1.25, 2.0})
+        for (int alpha = 0; alpha <= 255; ++alpha)
+            ASSERT_EQ(AlphaFromSlider(SliderFromAlpha(alpha, scale), scale), alpha) << scale;
+}
+
+TEST(InfoLine, ShowsRgbInHexAndTruncatedTransparency)
+{
+    struct Case {
+        uint32_t argb;
+        int position;
+        double scale;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {0xFF000000u, 0, 1.0, "RGB-T: 000000-0%"},    {0x00ABCDEFu, 255, 1.0, "RGB-T: ABCDEF-100%"},
+        {0x80102030u, 127, 1.0, "RGB-T: 102030-49%"},  // 49.8 truncates
+        {0x7F0A0B0Cu, 255, 2.0, "RGB-T: 0A0B0C-50%"}, {0x12FFFFFFu, 510, 2.0, "RGB-T: FFFFFF-100%"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(InfoLine(c.argb, c.position, c.scale), c.expected);
+}
+
+TEST(ColourBytes, PalettePickKeepsTheTargetsAlpha)
+{
+    EXPECT_EQ(WithRgbOf(0x80112233u, 0xFFAABBCCu), 0x80AABBCCu);
+    EXPECT_EQ(WithRgbOf(0x00112233u, 0x00445566u), 0x00445566u);
+    EXPECT_EQ(WithAlpha(0xFF123456u, 0x40), 0x40123456u);
+}
+
+TEST(ColourBytes, ScreenAndColorRefOrderSwapRedAndBlue)
+{
+    EXPECT_EQ(SwapRedBlue(0x00332211u), 0x00112233u);
+    EXPECT_EQ(SwapRedBlue(SwapRedBlue(0x80A1B2C3u)), 0x80A1B2C3u);
+    EXPECT_EQ(ColorRefToArgb(0x0000F0u), 0xFFF00000u);  // red in the low byte of a COLORREF
+    EXPECT_EQ(ArgbToColorRef(0x80F00000u), 0x0000F0u);
+    EXPECT_EQ(ArgbToColorRef(ColorRefToArgb(0x2222B2u)), 0x2222B2u);
+}
+
+TEST(RandomColour, TakesRedGreenBlueAlphaInOrderEachBelow255)
+{
+    std::vector<uint32_t> draws = {254, 255, 256 + 7, 1000};
+    std::size_t next = 0;
+    const uint32_t argb = RandomArgb([&] { return draws[next++]; });
+    EXPECT_EQ(next, 4u);
+    EXPECT_EQ(argb, (1000u % 255) << 24 | 254u << 16 | 0u << 8 | 8u);
+}

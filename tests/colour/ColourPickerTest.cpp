@@ -1,0 +1,320 @@
+// The colour picker pop-up, the screen grab and the swatch, driven through their widgets.
+#include "colour/CDlgCPSnag.h"
+#include "colour/COvColorPicker.h"
+#include "colour/ColourArithmetic.h"
+#include "colour/ColourSwatch.h"
+#include "colour/PaletteFiles.h"
+#include "colour/PaletteMenu.h"
+#include "framework/CDlgToolbar.h"
+#include "framework/FileDialogs.h"
+#include "framework/MessageBox.h"
+#include "framework/RecentColours.h"
+#include "framework/RegKeyHandle.h"
+#include "testhost/ModalDriver.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+
+using namespace ov;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Palette n is a 2 x 1 picture: left half colour n, right half its inverse.
+QRgb PaletteLeft(int n)
+{
+    return qRgb(n * 40, 255 - n * 40, 17 * n);
+}
+
+class ColourPicker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ovtest::EnsureTestApplication();
+        previousHost_ = std::getenv("ORNIVEX_HOST_DIR");
+        previousData_ = std::getenv("XDG_DATA_HOME");
+        setenv("ORNIVEX_HOST_DIR", dir_.filePath("host").toUtf8().constData(), 1);
+        setenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8().constData(), 1);
+        WritePalettes({1, 2});
+        SharedRecentColours().fill(kEmptyRecentColour);
+        SaveRecentColours(SharedRecentColours());
+        RegKeyHandle(kRecentColourKey).WriteDword("iCC", 0);
+    }
+    void TearDown() override
+    {
+        setenv("ORNIVEX_HOST_DIR", previousHost_.c_str(), 1);
+        setenv("XDG_DATA_HOME", previousData_.c_str(), 1);
+    }
+    void WritePalettes(std::initializer_list<int> numbers)
+    {
+        for (int n : numbers) {
+            QImage image(2, 1, QImage::Format_RGB32);
+            image.setPixel(0, 0, PaletteLeft(n));
+            image.setPixel(1, 0, ~PaletteLeft(n) | 0xFF000000u);
+            const fs::path path = BuiltInPalettePath(dir_.filePath("host").toStdString(), n);
+            fs::create_directories(path.parent_path());
+            ASSERT_TRUE(image.save(QString::fromStdString(path.string()), "BMP"));
+        }
+    }
+    std::unique_ptr<COvColorPicker> MakePicker(uint32_t* target)
+    {
+        auto picker = std::make_unique<COvColorPicker>(nullptr);
+        picker->SetTarget(target);
+        return picker;
+    }
+    void Press(COvColorPicker& picker, QPoint at) { QTest::mouseClick(&picker, Qt::LeftButton, {}, at); }
+
+    QTemporaryDir dir_;
+    std::string previousHost_;
+    std::string previousData_;
+};
+
+}  // namespace
+
+TEST_F(ColourPicker, SliderEndsGiveOpaqueAndFullyTransparentAndNotifyTheOwner)
+{
+    uint32_t colour = 0x80112233u;
+    auto picker = MakePicker(&colour);
+    QSignalSpy changes(picker.get(), &COvColorPicker::colourChanged);
+    const QRect slider = picker->Layout().slider;
+    Press(*picker, {slider.left(), slider.center().y()});
+    EXPECT_EQ(colour, 0xFF112233u);
+    EXPECT_EQ(picker->InfoText(), "RGB-T: 112233-0%");
+    Press(*picker, {slider.left() + SliderMax(picker->UiScale()), slider.center().y()});
+    EXPECT_EQ(colour, 0x00112233u);
+    EXPECT_EQ(picker->InfoText(), "RGB-T: 112233-100%");
+    ASSERT_EQ(changes.count(), 2);
+    EXPECT_EQ(changes[0][0].toInt(), 1);
+    EXPECT_EQ(changes[0][1].toInt(), 3);
+}
+
+TEST_F(ColourPicker, PalettePickTakesThePixelAndKeepsHalfTransparency)
+{
+    uint32_t colour = 0x80000000u;
+    auto picker = MakePicker(&colour);
+    const QRect palette = picker->Layout().palette;
+    Press(*picker, palette.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(colour, 0x80000000u | (PaletteLeft(1) & 0xFFFFFFu));
+    Press(*picker, palette.bottomRight() - QPoint(2, 2));
+    EXPECT_EQ(colour, 0x80000000u | (~PaletteLeft(1) & 0xFFFFFFu));
+}
+
+TEST_F(ColourPicker, RecentCellGivesAllFourBytesAndMovesTheSlider)
+{
+    SaveRecentColours({0xFF000000u, 0xFF000000u, 0xFF000000u, 0x40ABCDEFu});
+    uint32_t colour = 0xFF000000u;
+    auto picker = MakePicker(&colour);  // reads the stored list
+    Press(*picker, picker->Layout().recentCells[3].center());
+    EXPECT_EQ(colour, 0x40ABCDEFu);
+    EXPECT_EQ(AlphaFromSlider(picker->SliderPosition(), picker->UiScale()), 0x40);
+}
+
+TEST_F(ColourPicker, QuickCommandsSetTheColourAndNotifyOnce)
+{
+    struct Case {
+        int command;
+        uint32_t start;
+        uint32_t expected;
+    };
+    const std::vector<Case> cases = {{kPickBlack, 0x12345678u, 0xFF000000u},
+                                     {kPickWhite, 0x00000000u, 0xFFFFFFFFu}};
+    for (const auto& c : cases) {
+        uint32_t colour = c.start;
+        auto picker = MakePicker(&colour);
+        QSignalSpy changes(picker.get(), &COvColorPicker::colourChanged);
+        picker->ExecuteCommand(c.command);
+        EXPECT_EQ(colour, c.expected) << c.command;
+        EXPECT_EQ(changes.count(), 1) << c.command;
+        EXPECT_EQ(picker->SliderPosition(), 0) << c.command;
+    }
+}
+
+TEST_F(ColourPicker, RandomColourKeepsEveryByteBelow255)
+{
+    uint32_t colour = 0xFFFFFFFFu;
+    auto picker = MakePicker(&colour);
+    for (int i = 0; i < 20; ++i) {
+        picker->ExecuteCommand(kPickRandom);
+        for (int shift : {0, 8, 16, 24}) ASSERT_LT((colour >> shift) & 0xFFu, 255u);
+    }
+}
+
+TEST_F(ColourPicker, ToolbarButtonsReachTheCommands)
+{
+    uint32_t colour = 0x00000000u;
+    auto picker = MakePicker(&colour);
+    ToolbarButton white;
+    white.command = kPickWhite;
+    white.kind = 2;
+    picker->Toolbar()->SetButtons({white});
+    picker->show();
+    QTest::mouseClick(picker->Toolbar(), Qt::LeftButton, {}, picker->Toolbar()->ButtonRect(0).center());
+    QTRY_COMPARE(colour, 0xFFFFFFFFu);
+}
+
+TEST_F(ColourPicker, HidingRecordsTheLastPickOnceAndClosingStoresTheList)
+{
+    uint32_t colour = 0xFF000000u;
+    {
+        auto picker = MakePicker(&colour);
+        picker->FadeIn({10, 10, 100, 100});
+        picker->ExecuteCommand(kPickWhite);
+        picker->ExecuteCommand(kPickWhite);
+        picker->hide();
+        picker->FadeIn({10, 10, 100, 100});
+        picker->hide();  // nothing changed this time
+        EXPECT_EQ(SharedRecentColours()[0], 0xFFFFFFFFu);
+        EXPECT_EQ(std::count(SharedRecentColours().begin(), SharedRecentColours().end(), 0xFFFFFFFFu), 1);
+        EXPECT_FALSE(picker->HasUnrecordedChange());
+    }
+    RecentColourList stored{};
+    LoadRecentColours(stored);
+    EXPECT_EQ(stored[0], 0xFFFFFFFFu);
+}
+
+TEST_F(ColourPicker, PaletteNumberingStopsAtTheFirstMissingFile)
+{
+    WritePalettes({4});
+    uint32_t colour = 0;
+    auto picker = MakePicker(&colour);
+    EXPECT_EQ(picker->Palettes().builtInCount, 2);
+    EXPECT_FALSE(picker->PaletteImage().isNull());
+}
+
+TEST_F(ColourPicker, StoredPaletteIndexBeyondTheCountSelectsTheLastAndIsStoredBack)
+{
+    RegKeyHandle(kRecentColourKey).WriteDword("iCC", 9);
+    uint32_t colour = 0;
+    {
+        auto picker = MakePicker(&colour);
+        EXPECT_EQ(picker->CurrentPalette(), 1);
+        Press(*picker, picker->Layout().palette.topLeft() + QPoint(1, 1));
+        EXPECT_EQ(colour & 0xFFFFFFu, PaletteLeft(2) & 0xFFFFFFu);
+        picker->HandlePaletteMenuCommand(kPaletteCommandBase + 0);
+        EXPECT_EQ(picker->CurrentPalette(), 0);
+    }
+    EXPECT_EQ(RegKeyHandle(kRecentColourKey).ReadDword("iCC", 99), 0u);
+}
+
+TEST_F(ColourPicker, UserPaletteIsCopiedFromAChosenBitmapAndSelected)
+{
+    const QString bitmap = dir_.filePath("mine.bmp");
+    QImage image(3, 3, QImage::Format_RGB32);
+    image.fill(qRgb(9, 8, 7));
+    ASSERT_TRUE(image.save(bitmap, "BMP"));
+    ScopedOpenFilePresenter files([&](const OpenFileRequest& request) {
+        EXPECT_EQ(request.filters, QStringList{"Windows Bitmap (*.bmp)"});
+        return QStringList{bitmap};
+    });
+    uint32_t colour = 0xFF000000u;
+    auto picker = MakePicker(&colour);
+    picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
+    ASSERT_TRUE(picker->Palettes().HasUserPalette());
+    EXPECT_EQ(picker->CurrentPalette(), 2);
+    EXPECT_TRUE(
+        fs::is_regular_file(UserPalettePath(fs::path(dir_.filePath("data").toStdString()) / "Ornivex_DLG")));
+    Press(*picker, picker->Layout().palette.center());
+    EXPECT_EQ(colour, 0xFF090807u);
+}
+
+TEST_F(ColourPicker, AFileThatIsNoBitmapIsReportedAndLeavesThePalettes)
+{
+    const QString notBitmap = dir_.filePath("fake.bmp");
+    QFile file(notBitmap);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no pixels here");
+    file.close();
+    ScopedOpenFilePresenter files([&](const OpenFileRequest&) { return QStringList{notBitmap}; });
+    int messages = 0;
+    ScopedMessagePresenter boxes([&](const MessageRequest& request) {
+        ++messages;
+        EXPECT_TRUE(request.text.contains("fake.bmp"));
+        return kMessageOk;
+    });
+    uint32_t colour = 0;
+    auto picker = MakePicker(&colour);
+    picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
+    EXPECT_EQ(messages, 1);
+    EXPECT_FALSE(picker->Palettes().HasUserPalette());
+}
+
+TEST_F(ColourPicker, ScreenGrabWithoutADesktopPictureSaysSoAndPicksNothing)
+{
+    if (!TakeDesktopPicture().isNull()) GTEST_SKIP() << "this display gives a desktop picture";
+    int messages = 0;
+    ScopedMessagePresenter boxes([&](const MessageRequest& request) {
+        ++messages;
+        EXPECT_FALSE(request.text.isEmpty());
+        return kMessageOk;
+    });
+    uint32_t colour = 0x80123456u;
+    auto picker = MakePicker(&colour);
+    picker->ExecuteCommand(kPickFromScreen);
+    EXPECT_EQ(messages, 1);
+    EXPECT_EQ(colour, 0x80123456u);
+}
+
+TEST_F(ColourPicker, ScreenGrabLeftClickPicksTheOpaquePixelAndRightClickCancels)
+{
+    QImage desktop(40, 30, QImage::Format_RGB32);
+    desktop.fill(qRgb(1, 2, 3));
+    desktop.setPixel(7, 5, qRgb(0xAA, 0xBB, 0xCC));
+    struct Case {
+        Qt::MouseButton button;
+        int result;
+        std::optional<uint32_t> picked;
+    };
+    const std::vector<Case> cases = {{Qt::LeftButton, QDialog::Accepted, 0xFFAABBCCu},
+                                     {Qt::RightButton, QDialog::Rejected, std::nullopt}};
+    for (const auto& c : cases) {
+        CDlgCPSnag grab(QPixmap::fromImage(desktop), nullptr);
+        grab.show();
+        QTest::mouseClick(&grab, c.button, {}, QPoint(7, 5));
+        EXPECT_EQ(grab.result(), c.result);
+        EXPECT_EQ(grab.Picked(), c.picked);
+    }
+}
+
+TEST_F(ColourPicker, SwatchOpensThePickerWithoutFocusAndFollowsItsChanges)
+{
+    QWidget page;
+    auto* swatch = new ColourSwatch(&page, 0x80102030u);
+    swatch->setGeometry(10, 10, 40, 20);
+    page.show();
+    page.activateWindow();
+    QSignalSpy changes(swatch, &ColourSwatch::colourChanged);
+    QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(5, 5));
+    COvColorPicker* picker = swatch->Picker();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_TRUE(picker->isVisible());
+    EXPECT_NE(QApplication::activeWindow(), picker);
+    EXPECT_EQ(picker->FadeStep(), 0);
+    EXPECT_EQ(AlphaFromSlider(picker->SliderPosition(), picker->UiScale()), 0x80);
+    picker->ExecuteCommand(kPickWhite);
+    EXPECT_EQ(swatch->Colour(), 0xFFFFFFFFu);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_EQ(changes[0][0].toUInt(), 0xFFFFFFFFu);
+    QTest::mouseClick(&page, Qt::LeftButton, {}, QPoint(100, 80));  // a click elsewhere hides it
+    EXPECT_FALSE(picker->isVisible());
+}
+
+TEST_F(ColourPicker, BlankOrDisabledSwatchOpensNothing)
+{
+    QWidget page;
+    auto* blank = new ColourSwatch(&page);
+    blank->SetBlank(true);
+    auto* disabled = new ColourSwatch(&page);
+    disabled->setEnabled(false);
+    page.show();
+    for (ColourSwatch* swatch : {blank, disabled}) {
+        QTest::mouseClick(swatch, Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(swatch->Picker(), nullptr);
+    }
+}

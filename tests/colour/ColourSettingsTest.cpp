@@ -1,0 +1,130 @@
+// Stored colours: the recent list ("latest_clr_<i>") and the chooser's custom colours ("G<g>C<i>"),
+// with their defaults, write-back and the chooser's OK/Cancel rule.
+#include "colour/ColourChooser.h"
+#include "colour/CustomColours.h"
+#include "framework/RecentColours.h"
+#include "framework/RegKeyHandle.h"
+#include "testhost/ModalDriver.h"
+
+#include <QColorDialog>
+
+#include <gtest/gtest.h>
+
+using namespace ov;
+
+namespace {
+
+// Removes the values a test wrote so the next test starts from the defaults.
+void ForgetCustomColours(int group)
+{
+    RegKeyHandle key(kCustomColourKey);
+    for (int i = 0; i < 16; ++i) key.WriteString(CustomColourValueName(group, i), u"not a dword");
+}
+
+}  // namespace
+
+TEST(RecentColourStore, MissingAndMalformedValuesReadAsOpaqueBlack)
+{
+    {
+        RegKeyHandle key(kRecentColourKey);
+        key.WriteDword(RecentColourValueName(0), 0x80FF0000u);
+        key.WriteString(RecentColourValueName(1), u"red");
+    }
+    RecentColourList list{};
+    LoadRecentColours(list);
+    EXPECT_EQ(list[0], 0x80FF0000u);
+    for (std::size_t i = 1; i < list.size(); ++i) EXPECT_EQ(list[i], kEmptyRecentColour) << i;
+}
+
+TEST(RecentColourStore, SavedListReadsBackInOrder)
+{
+    RecentColourList saved{};
+    for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = 0x01000000u * static_cast<uint32_t>(i) + 0x123u;
+    SaveRecentColours(saved);
+    RecentColourList loaded{};
+    LoadRecentColours(loaded);
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST(RecentColourStore, ChoosingTheSameColourTwiceKeepsOneEntryAtTheFront)
+{
+    RecentColourList list{};
+    list.fill(kEmptyRecentColour);
+    AddRecentColour(list, 0x40ABCDEFu);
+    AddRecentColour(list, 0xFF00FF00u);
+    AddRecentColour(list, 0x40ABCDEFu);
+    AddRecentColour(list, 0x40ABCDEFu);
+    EXPECT_EQ(list[0], 0x40ABCDEFu);
+    EXPECT_EQ(list[1], 0xFF00FF00u);
+    EXPECT_EQ(std::count(list.begin(), list.end(), 0x40ABCDEFu), 1);
+}
+
+TEST(CustomColours, MissingOrMalformedValuesGiveThePresetsThenBlack)
+{
+    ForgetCustomColours(7);
+    {
+        RegKeyHandle key(kCustomColourKey);
+        key.WriteDword(CustomColourValueName(7, 9), 0x123456u);
+    }
+    const CustomColourSet colours = ReadCustomColours(7);
+    const CustomColourSet expected = {0x0000F0, 0xF00000, 0xF000F0, 0x00A000, 0x2222B2, 0xB300B3, 0, 0,
+                                      0,        0x123456, 0,        0,        0,        0,        0, 0};
+    EXPECT_EQ(colours, expected);
+    EXPECT_EQ(CustomColourValueName(15, 3), "G15C3");
+}
+
+TEST(CustomColours, GroupsAreKeptApart)
+{
+    CustomColourSet a{};
+    a.fill(0x010203u);
+    WriteCustomColours(11, a);
+    ForgetCustomColours(12);
+    EXPECT_EQ(ReadCustomColours(11), a);
+    EXPECT_EQ(ReadCustomColours(12)[0], DefaultCustomColour(0));
+}
+
+TEST(ColourChooser, OkReturnsTheColourOpaqueAndWritesTheCustomColoursBack)
+{
+    ovtest::EnsureTestApplication();
+    ForgetCustomColours(3);
+    std::optional<QColor> chosen;
+    ovtest::RunModal(
+        [&] {
+            chosen = ChooseColour(nullptr, QColor(10, 20, 30), 3);
+            return 0;
+        },
+        [](QDialog& dialog) {
+            auto& chooser = static_cast<QColorDialog&>(dialog);
+            EXPECT_EQ(chooser.currentColor(), QColor(10, 20, 30));
+            EXPECT_EQ(QColorDialog::customColor(1), QColor(0, 0, 0xF0));  // 0xF00000 COLORREF
+            QColorDialog::setCustomColor(15, QColor(0x11, 0x22, 0x33));
+            chooser.setCurrentColor(QColor(200, 100, 50, 40));
+            chooser.accept();
+        });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->rgba(), qRgba(200, 100, 50, 255));
+    const CustomColourSet stored = ReadCustomColours(3);
+    EXPECT_EQ(stored[0], 0x0000F0u);
+    EXPECT_EQ(stored[15], 0x332211u);
+}
+
+TEST(ColourChooser, CancelReturnsNothingAndWritesNothing)
+{
+    ovtest::EnsureTestApplication();
+    ForgetCustomColours(4);
+    std::optional<QColor> chosen = QColor(1, 2, 3);
+    ovtest::RunModal(
+        [&] {
+            chosen = ChooseColour(nullptr, QColor(10, 20, 30), 4);
+            return 0;
+        },
+        [](QDialog& dialog) {
+            QColorDialog::setCustomColor(8, QColor(0x11, 0x22, 0x33));
+            dialog.reject();
+        });
+    EXPECT_FALSE(chosen.has_value());
+    RegKeyHandle key(kCustomColourKey);
+    bool stored = true;
+    key.ReadDword(CustomColourValueName(4, 8), 0, &stored);
+    EXPECT_FALSE(stored);
+}

@@ -1,0 +1,176 @@
+// Palettes: which files are offered, the stored index, decoding bitmap bytes, picking a pixel, the
+// palette menu, checkerboards and pop-up placement.
+#include "colour/Checkerboard.h"
+#include "colour/PaletteFiles.h"
+#include "colour/PaletteImage.h"
+#include "colour/PaletteMenu.h"
+#include "colour/PopupPlacement.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+using namespace ov;
+namespace fs = std::filesystem;
+
+namespace {
+
+QByteArray BmpBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+void Touch(const fs::path& path)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << "x";
+}
+
+}  // namespace
+
+TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFile)
+{
+    QTemporaryDir dir;
+    const fs::path host = dir.path().toStdString();
+    for (int n : {1, 2, 4}) Touch(BuiltInPalettePath(host, n));
+    const auto list = FindPaletteFiles(host, host / "appdata");
+    ASSERT_EQ(list.builtInCount, 2);
+    EXPECT_FALSE(list.HasUserPalette());
+    EXPECT_EQ(list.files[1].filename(), "CP_02.gxx");
+}
+
+TEST(PaletteFiles, AFolderUnderAPaletteNameEndsTheListAndTheUserPaletteComesLast)
+{
+    QTemporaryDir dir;
+    const fs::path host = dir.path().toStdString();
+    Touch(BuiltInPalettePath(host, 1));
+    fs::create_directories(BuiltInPalettePath(host, 2));
+    Touch(BuiltInPalettePath(host, 3));
+    Touch(UserPalettePath(host / "appdata"));
+    const auto list = FindPaletteFiles(host, host / "appdata");
+    EXPECT_EQ(list.builtInCount, 1);
+    ASSERT_EQ(list.Count(), 2);
+    EXPECT_TRUE(list.HasUserPalette());
+    EXPECT_EQ(list.files.back().filename(), "User_CCard.bmp");
+}
+
+TEST(PaletteFiles, NothingShippedGivesAnEmptyList)
+{
+    QTemporaryDir dir;
+    const auto list = FindPaletteFiles(dir.path().toStdString(), dir.path().toStdString());
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(ClampPaletteIndex(3, list.Count()), 0);
+}
+
+TEST(PaletteIndex, StoredIndexIsClampedIntoTheList)
+{
+    struct Case {
+        uint32_t stored;
+        int count;
+        int expected;
+    };
+    const std::vector<Case> cases = {{0, 3, 0},           {2, 3, 2},           {3, 3, 2}, {99, 3, 2},
+                                     {0xFFFFFFFFu, 3, 0}, {0x80000000u, 3, 0}, {5, 1, 0}, {5, 0, 0}};
+    for (const auto& c : cases) EXPECT_EQ(ClampPaletteIndex(c.stored, c.count), c.expected) << c.stored;
+}
+
+TEST(PaletteImage, BitmapBytesDecodeWhateverTheNameAndOtherBytesDoNot)
+{
+    QImage source(4, 2, QImage::Format_RGB32);
+    source.fill(QColor(0x12, 0x34, 0x56));
+    source.setPixel(3, 1, qRgb(0xAB, 0xCD, 0xEF));
+    const QImage decoded = LoadPaletteImage(BmpBytes(source));
+    ASSERT_FALSE(decoded.isNull());
+    EXPECT_EQ(decoded.pixel(3, 1) & 0xFFFFFFu, 0xABCDEFu);
+    EXPECT_TRUE(LoadPaletteImage(QByteArray("not a bitmap")).isNull());
+    EXPECT_TRUE(LoadPaletteImage(BmpBytes(source).left(20)).isNull());
+    EXPECT_TRUE(LoadPaletteImage(QByteArray()).isNull());
+}
+
+TEST(PaletteImage, PickMapsTheDrawnAreaOntoTheImageAndClampsAtItsEdges)
+{
+    QImage image(2, 2, QImage::Format_RGB32);
+    image.setPixel(0, 0, qRgb(1, 0, 0));
+    image.setPixel(1, 0, qRgb(2, 0, 0));
+    image.setPixel(0, 1, qRgb(3, 0, 0));
+    image.setPixel(1, 1, qRgb(4, 0, 0));
+    const QSize area(100, 50);
+    struct Case {
+        QPoint at;
+        uint32_t expected;
+    };
+    const std::vector<Case> cases = {{{0, 0}, 0x010000},   {{49, 24}, 0x010000}, {{50, 0}, 0x020000},
+                                     {{99, 49}, 0x040000}, {{0, 25}, 0x030000},  {{150, 80}, 0x040000},
+                                     {{-5, -5}, 0x010000}};
+    for (const auto& c : cases)
+        EXPECT_EQ(PaletteRgbAt(image, area, c.at), c.expected) << c.at.x() << "," << c.at.y();
+    EXPECT_EQ(PaletteRgbAt(QImage(), area, {1, 1}), 0u);
+    EXPECT_EQ(PaletteRgbAt(image, QSize(0, 10), {1, 1}), 0u);
+}
+
+TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
+{
+    const PaletteMenuTexts texts{u"Palette", u"User palette", u"Load..."};
+    const auto entries = BuildPaletteMenu(2, true, 1, texts);
+    ASSERT_EQ(entries.size(), 6u);
+    EXPECT_EQ(entries[0].text, u"Palette 1");
+    EXPECT_FALSE(entries[0].ticked);
+    EXPECT_EQ(entries[1].text, u"Palette 2");
+    EXPECT_TRUE(entries[1].ticked);
+    EXPECT_TRUE(entries[2].separator);
+    EXPECT_EQ(entries[3].text, u"User palette");
+    EXPECT_EQ(PaletteIndexOfCommand(entries[3].command, 3), 2);
+    EXPECT_TRUE(entries[4].separator);
+    EXPECT_EQ(entries[5].command, kLoadUserPaletteCommand);
+}
+
+TEST(PaletteMenu, WithoutUserPaletteOnlyTheLoadEntryFollows)
+{
+    const auto entries = BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"});
+    ASSERT_EQ(entries.size(), 5u);
+    EXPECT_TRUE(entries[2].ticked);
+    EXPECT_EQ(entries[2].text, u"P 3");
+    EXPECT_TRUE(entries[3].separator);
+    for (const auto& e : entries)
+        EXPECT_EQ(PaletteIndexOfCommand(e.command, 3) >= 0,
+                  !e.separator && e.command != kLoadUserPaletteCommand);
+}
+
+TEST(Checkerboard, SquaresAlternateStartingLight)
+{
+    const QImage board = MakeCheckerboard({8, 8}, 2);
+    EXPECT_EQ(board.pixel(0, 0), kCheckerLight);
+    EXPECT_EQ(board.pixel(1, 1), kCheckerLight);
+    EXPECT_EQ(board.pixel(2, 0), kCheckerDark);
+    EXPECT_EQ(board.pixel(0, 2), kCheckerDark);
+    EXPECT_EQ(board.pixel(2, 2), kCheckerLight);
+}
+
+TEST(PopupPlacement, OpensAtThePointerAndStaysInsideTheWorkArea)
+{
+    const QRect work(0, 0, 800, 600);
+    const QSize size(200, 100);
+    struct Case {
+        QPoint pointer;
+        QPoint expected;
+    };
+    const std::vector<Case> cases = {{{10, 20}, {10, 20}},
+                                     {{700, 20}, {600, 20}},
+                                     {{10, 550}, {10, 500}},
+                                     {{790, 590}, {600, 500}},
+                                     {{-50, -9}, {0, 0}}};
+    for (const auto& c : cases) {
+        const QRect r = PopupRect(c.pointer, size, work);
+        EXPECT_EQ(r.topLeft(), c.expected) << c.pointer.x() << "," << c.pointer.y();
+        EXPECT_EQ(r.size(), size);
+    }
+    EXPECT_EQ(PopupRect({5, 5}, {900, 700}, work).topLeft(), QPoint(0, 0));
+}
