@@ -41,7 +41,7 @@ int DocumentView::GlyphAt(QPointF p) const
 namespace {
 
 // Curves of every imported table: column 0 against each other column, all in one shared range.
-void DrawTables(QPainter& p, const std::vector<ImportedTable>& tables, const QRectF& plot)
+void DrawTables(QPainter& p, const std::vector<ImportedTable>& tables, const QRectF& plot, QColor first)
 {
     double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
     for (const ImportedTable& t : tables)
@@ -51,8 +51,7 @@ void DrawTables(QPainter& p, const std::vector<ImportedTable>& tables, const QRe
         }
     if (!(x1 > x0) || !(y1 >= y0)) return;
     if (y1 == y0) y0 -= 1, y1 += 1;
-    const QColor colours[] = {QColor(31, 119, 180), QColor(214, 39, 40), QColor(44, 160, 44),
-                              QColor(255, 127, 14)};
+    const QColor colours[] = {first, QColor(214, 39, 40), QColor(44, 160, 44), QColor(255, 127, 14)};
     int colour = 0;
     for (const ImportedTable& t : tables) {
         for (int c = 1; c < t.cols; ++c) {
@@ -103,7 +102,7 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
     default: {
         p.drawRect(plot);
         if (!glyph.tables.empty()) {
-            DrawTables(p, glyph.tables, plot);
+            DrawTables(p, glyph.tables, plot, QColor::fromRgba(document_.CurveColour()));
             break;
         }
         QPainterPath curve;

@@ -48,6 +48,7 @@ public:
     DrawingContext& Context() { return context_; }
     int32_t& NextSeriesId() { return nextSeriesId_; }
     QStringList& Strings() { return strings_; }
+    uint32_t& CurveColour() { return curveColour_; }
 
 private:
     std::vector<std::unique_ptr<ChartGlyph>> glyphs_;
@@ -60,6 +61,7 @@ private:
     DrawingContext context_{};
     int32_t nextSeriesId_ = 1;
     QStringList strings_;
+    uint32_t curveColour_ = 0xFF1F77B4u;  // ARGB
 };
 
 }  // namespace ovhost

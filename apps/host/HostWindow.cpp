@@ -5,6 +5,9 @@
 #include "DocumentView.h"
 #include "HostSettings.h"
 
+#include "colour/COvColorPicker.h"
+#include "colour/ColourChooser.h"
+#include "colour/ColourSwatch.h"
 #include "data/AsciiSeriesImport.h"
 #include "framework/HelpFile.h"
 #include "framework/LanguageChoice.h"
@@ -45,6 +48,16 @@ HostWindow::HostWindow()
     BuildCommands();
     BuildMenus();
     statusBar()->showMessage(tr("Double-click a glyph to edit its properties."));
+    // The colour of imported curves, picked with the library's swatch and pop-up picker.
+    auto* label = new QLabel(tr("Curve colour:"), this);
+    curveSwatch_ = new ov::ColourSwatch(this, document_.CurveColour());
+    curveSwatch_->setObjectName("curve-colour");
+    statusBar()->addPermanentWidget(label);
+    statusBar()->addPermanentWidget(curveSwatch_);
+    connect(curveSwatch_, &ov::ColourSwatch::colourChanged, this, [this](uint32_t argb) {
+        document_.CurveColour() = argb;
+        view_->update();
+    });
     resize(900, 560);
 }
 
@@ -57,6 +70,15 @@ void HostWindow::BuildCommands()
                              [this, glyph] { return EditChart(*glyph); }});
     }
     commands_.push_back({"import-data", tr("Import Data…"), [this] { return ImportData(); }, true});
+    commands_.push_back({"colour-chooser", tr("Colour Chooser…"), [this] {
+                             const auto chosen =
+                                 ov::ChooseColour(this, QColor::fromRgba(document_.CurveColour()));
+                             if (!chosen) return 0;
+                             document_.CurveColour() = chosen->rgba();
+                             curveSwatch_->SetColour(chosen->rgba());
+                             view_->update();
+                             return 1;
+                         }});
     commands_.push_back({"set-strings", tr("Set Strings…"), [this] { return EditStrings(); }});
     commands_.push_back({"clip-path", tr("Clipped Path…"),
                          [this] { return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_CLIP_PATH); }});
@@ -164,6 +186,12 @@ int32_t HostWindow::EditStrings()
     ov_list_free_strings(&units);
     ov_list_remove_all(&perRow);
     return result;
+}
+
+QWidget* HostWindow::OpenCurvePicker()
+{
+    curveSwatch_->OpenPicker(curveSwatch_->mapToGlobal(curveSwatch_->rect().center()));
+    return curveSwatch_->Picker();
 }
 
 int32_t HostWindow::ImportData()

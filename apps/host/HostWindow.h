@@ -14,6 +14,9 @@ class QPlainTextEdit;
 namespace ovhost {
 class DocumentView;
 }
+namespace ov {
+class ColourSwatch;
+}
 
 namespace ovhost {
 
@@ -32,6 +35,8 @@ public:
     const std::vector<HostCommand>& Commands() const { return commands_; }
     // Runs one command and logs its result.
     int32_t RunCommand(const HostCommand& command);
+    // Opens the curve-colour picker under its swatch and returns the pop-up (the tour pictures it).
+    QWidget* OpenCurvePicker();
 
 private:
     void BuildCommands();
@@ -50,6 +55,7 @@ private:
     OvHostWindow hostWindow_{};
     std::vector<HostCommand> commands_;
     DocumentView* view_ = nullptr;
+    class ov::ColourSwatch* curveSwatch_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
 };
 

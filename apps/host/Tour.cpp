@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QPixmap>
+#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 
@@ -64,6 +65,14 @@ int RunTour(HostWindow& window, const QString& folder)
         const bool saved = CaptureCommand(window, command, file);
         pictures += saved ? 1 : 0;
         out << (saved ? "  saved   " : "  no dialog yet  ") << command.id << '\n';
+    }
+    // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
+    if (QWidget* picker = window.OpenCurvePicker()) {
+        QTest::qWait(200);  // let the fade finish
+        const bool saved = picker->grab().save(dir.filePath("colour-picker.png"));
+        pictures += saved ? 1 : 0;
+        out << (saved ? "  saved   " : "  no dialog yet  ") << "colour-picker\n";
+        picker->hide();
     }
     // The host again, now showing the log of what each entry point returned.
     pictures += window.grab().save(dir.filePath("host-log.png")) ? 1 : 0;
