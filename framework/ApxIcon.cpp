@@ -46,7 +46,7 @@ ApxIcon& ApxIcon::operator=(ApxIcon&&) noexcept = default;
 static QString ResolveIconPath(const QString& name)
 {
     const QString folder = QString::fromStdString((HostFolder() / "icons").string());
-    const QString exact = folder + '/' + name + QStringLiteral(".apx");
+    QString exact = folder + '/' + name + QStringLiteral(".apx");
     if (QFileInfo::exists(exact)) return exact;
     const QFileInfo wanted(exact);
     QDir dir(folder);
