@@ -8,16 +8,12 @@
 #include "testhost/ModalDriver.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QScreen>
 
 #include <gtest/gtest.h>
 
 using namespace ov;
 using namespace ovtest;
+using Values = std::vector<std::u16string>;
 
 namespace {
 
@@ -28,14 +24,16 @@ protected:
         EnsureTestApplication();
         SetCurrentLanguageCodeForTesting(u"en");
     }
+    int Run(SetStringsSetup& setup, const DialogAction& act)
+    {
+        return RunModal([&] { return RunSetStrings(setup, nullptr); }, act);
+    }
     std::vector<QString> messages_;
-    ScopedMessagePresenter presenter_{[this](const MessageRequest& r) {
-        messages_.push_back(r.text);
-        return kMessageOk;
-    }};
+    ScopedMessagePresenter presenter_{
+        [this](const MessageRequest& r) { return messages_.push_back(r.text), kMessageOk; }};
 };
 
-template <typename T>
+template <typename T = QWidget>
 T* Control(QDialog& d, int id)
 {
     return d.findChild<T*>(ControlName(id));
@@ -45,120 +43,83 @@ T* Control(QDialog& d, int id)
 
 TEST_F(SetStringsDialog, ThreeRowsHideTheRestShrinkAndHideApply)
 {
-    SetStringsSetup full{u"Six", std::vector<std::u16string>(6, u"L"), std::vector<std::u16string>(6, u"v")};
+    SetStringsSetup full{u"Six", Values(6, u"L"), Values(6, u"v")};
     SetStringsSetup three{u"Three", {u"A", u"B", u"C"}, {u"1", u"2", u"3"}};
     CDlgSetStrings tall(full), shortOne(three);
-    const int pitch = Control<QLineEdit>(tall, kSsEdit + 1)->y() - Control<QLineEdit>(tall, kSsEdit)->y();
+    const int pitch = Control(tall, kSsEdit + 1)->y() - Control(tall, kSsEdit)->y();
     EXPECT_EQ(tall.height() - shortOne.height(), 3 * pitch);
-    EXPECT_FALSE(Control<QPushButton>(shortOne, kSsApply)->isVisibleTo(&shortOne));
-    EXPECT_TRUE(Control<QLineEdit>(shortOne, kSsEdit + 2)->isVisibleTo(&shortOne));
-    EXPECT_FALSE(Control<QLineEdit>(shortOne, kSsEdit + 3)->isVisibleTo(&shortOne));
-    EXPECT_EQ(Control<QPushButton>(tall, kSsOk)->y() - Control<QPushButton>(shortOne, kSsOk)->y(), 3 * pitch);
-    EXPECT_EQ(Control<QPushButton>(shortOne, kSsOk)->text(), "OK");
-    EXPECT_EQ(shortOne.windowTitle(), "Three");
+    EXPECT_FALSE(Control(shortOne, kSsApply)->isVisibleTo(&shortOne));
+    EXPECT_TRUE(Control(shortOne, kSsEdit + 2)->isVisibleTo(&shortOne));
+    EXPECT_FALSE(Control(shortOne, kSsEdit + 3)->isVisibleTo(&shortOne));
+    EXPECT_EQ(Control(tall, kSsOk)->y() - Control(shortOne, kSsOk)->y(), 3 * pitch);
 }
 
-TEST_F(SetStringsDialog, ThreeLabelsTwoValuesShowApplyAndReturnThreeValues)
-{
-    SetStringsSetup setup{u"t", {u"A", u"B", u"C"}, {u"1", u"2"}};
-    const int result = RunModal([&] { return RunSetStrings(setup, nullptr); },
-                                [](QDialog& d) {
-                                    EXPECT_TRUE(Control<QPushButton>(d, kSsApply)->isVisible());
-                                    EXPECT_FALSE(Control<QLineEdit>(d, kSsEdit + 2)->isVisible());
-                                    Click(d, ControlName(kSsOk));
-                                });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(setup.values, (std::vector<std::u16string>{u"1", u"2", u""}));
-}
-
-TEST_F(SetStringsDialog, NumericRowsAreEvaluatedAndEnterClosesWithOk)
-{
-    SetStringsSetup setup{u"t", {u"Angle ##", u"Sum ##", u"Name"}, {u"0", u"0", u"n"}};
-    const int result = RunModal([&] { return RunSetStrings(setup, nullptr); },
-                                [](QDialog& d) {
-                                    EXPECT_EQ(Control<QLabel>(d, kSsLabel)->text(), "Angle ");
-                                    TypeInto(d, ControlName(kSsEdit), "2*PI");
-                                    TypeInto(d, ControlName(kSsEdit + 1), "1 + 2");
-                                    PressKey(d, Qt::Key_Return);
-                                });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(setup.values, (std::vector<std::u16string>{u"6.283185", u"3.000000", u"n"}));
-    EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(SetStringsDialog, ABadExpressionShowsOneMessageAndYieldsZero)
-{
-    SetStringsSetup setup{u"t", {u"A ##", u"B ##"}, {u"2*(3", u"4"}};
-    RunModal([&] { return RunSetStrings(setup, nullptr); }, [](QDialog& d) { Click(d, ControlName(kSsOk)); });
-    EXPECT_EQ(setup.values, (std::vector<std::u16string>{u"0.000000", u"4.000000"}));
-    ASSERT_EQ(messages_.size(), 1u);
-    EXPECT_FALSE(messages_[0].isEmpty());
-}
-
-TEST_F(SetStringsDialog, EscapeCancelsAndKeepsTheValues)
-{
-    SetStringsSetup setup{u"t", {u"A"}, {u"keep"}};
-    const int result = RunModal([&] { return RunSetStrings(setup, nullptr); },
-                                [](QDialog& d) {
-                                    TypeInto(d, ControlName(kSsEdit), "changed");
-                                    PressKey(d, Qt::Key_Escape);
-                                });
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(setup.values, (std::vector<std::u16string>{u"keep"}));
-}
-
-TEST_F(SetStringsDialog, DropDownRowsStartOnTheMatchOrTheFirstChoice)
-{
-    SetStringsSetup setup{u"t", {u"Unit", u"Style"}, {u"in", u"none"}};
-    setup.choiceLists = {std::vector<std::u16string>{u"mm", u"in"},
-                         std::vector<std::u16string>{u"solid", u"dash"}};
-    RunModal([&] { return RunSetStrings(setup, nullptr); },
-             [](QDialog& d) {
-                 EXPECT_EQ(Control<QComboBox>(d, kSsDropDown)->currentText(), "in");
-                 EXPECT_EQ(Control<QComboBox>(d, kSsDropDown + 1)->currentText(), "solid");
-                 Control<QComboBox>(d, kSsDropDown + 1)->setCurrentIndex(1);
-                 Click(d, ControlName(kSsOk));
-             });
-    EXPECT_EQ(setup.values, (std::vector<std::u16string>{u"in", u"dash"}));
-}
-
-TEST_F(SetStringsDialog, ApplySendsTheValuesToTheAnchorAndStaysOpen)
+TEST_F(SetStringsDialog, ThreeLabelsTwoValuesApplySendsTheEvaluatedValuesAndStaysOpen)
 {
     RecordingHostWindow anchor;
-    std::vector<std::u16string> received;
+    Values received;
     anchor.answer = [&](const HostMessage& m) {
-        const auto* list = reinterpret_cast<const OvHostList*>(m.wparam);
-        for (auto* n = list->head; n; n = n->next)
+        for (auto* n = reinterpret_cast<const OvHostList*>(m.wparam)->head; n; n = n->next)
             received.emplace_back(static_cast<const char16_t*>(n->data));
         return intptr_t{0};
     };
-    SetStringsSetup setup{u"t", {u"A ##", u"B"}, {u"1+1"}};
+    SetStringsSetup setup{u"t", {u"A ##", u"B", u"C"}, {u"1+1", u"x"}};
     setup.placement = DialogPlacement{anchor.get(), 0, {}, 10, 10};
     bool stillOpen = false;
-    const int result = RunModal([&] { return RunSetStrings(setup, nullptr); },
-                                [&](QDialog& d) {
-                                    Click(d, ControlName(kSsApply));
-                                    stillOpen = d.isVisible();
-                                    Click(d, ControlName(kSsCancel));
-                                });
+    EXPECT_EQ(Run(setup,
+                  [&](QDialog& d) {
+                      EXPECT_FALSE(Control(d, kSsEdit + 2)->isVisible());
+                      Click(d, ControlName(kSsApply));
+                      stillOpen = d.isVisible();
+                      Click(d, ControlName(kSsOk));
+                  }),
+              1);
     ASSERT_EQ(anchor.Messages().size(), 1u);
     EXPECT_EQ(anchor.Messages()[0].message, 0x198Cu);
     EXPECT_EQ(anchor.Messages()[0].lparam, 1);
-    EXPECT_EQ(received, (std::vector<std::u16string>{u"2.000000", u""}));
+    EXPECT_EQ(received, (Values{u"2.000000", u"x", u""}));
     EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(result, 2);
+    EXPECT_EQ(setup.values, (Values{u"2.000000", u"x", u""}));
 }
 
-TEST_F(SetStringsDialog, PlacementModeTwoPutsTheBottomRightCornerAtThePoint)
+TEST_F(SetStringsDialog, NumericRowsAreEvaluatedDropDownsStartOnTheMatchAndEnterClosesWithOk)
 {
-    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    SetStringsSetup setup{u"t", {u"Angle ##", u"Sum ##", u"Unit", u"Style"}, {u"0", u"0", u"in", u"none"}};
+    setup.choiceLists = {std::nullopt, std::nullopt, Values{u"mm", u"in"}, Values{u"solid", u"dash"}};
+    EXPECT_EQ(Run(setup,
+                  [](QDialog& d) {
+                      EXPECT_EQ(Control<QComboBox>(d, kSsDropDown + 2)->currentText(), "in");
+                      EXPECT_EQ(Control<QComboBox>(d, kSsDropDown + 3)->currentText(), "solid");
+                      TypeInto(d, ControlName(kSsEdit), "2*PI");
+                      TypeInto(d, ControlName(kSsEdit + 1), "1 + 2");
+                      PressKey(d, Qt::Key_Return);
+                  }),
+              1);
+    EXPECT_EQ(setup.values, (Values{u"6.283185", u"3.000000", u"in", u"solid"}));
+    EXPECT_TRUE(messages_.empty());
+}
+
+TEST_F(SetStringsDialog, ABadExpressionShowsOneMessageAndYieldsZeroAndEscapeCancels)
+{
+    SetStringsSetup setup{u"t", {u"A ##", u"B ##"}, {u"2*(3", u"4"}};
+    Run(setup, [](QDialog& d) { Click(d, ControlName(kSsOk)); });
+    EXPECT_EQ(setup.values, (Values{u"0.000000", u"4.000000"}));
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(Run(setup,
+                  [](QDialog& d) {
+                      TypeInto(d, ControlName(kSsEdit), "7");
+                      PressKey(d, Qt::Key_Escape);
+                  }),
+              2);
+    EXPECT_EQ(setup.values, (Values{u"0.000000", u"4.000000"}));
+}
+
+TEST_F(SetStringsDialog, PlacementModeTwoPutsTheBottomRightCornerAtThePointInsideTheWorkArea)
+{
     SetStringsSetup setup{u"t", {u"A"}, {u"1"}};
     setup.placement = DialogPlacement{nullptr, 2, {}, 800, 600};
     CDlgSetStrings dialog(setup);
-    if (work.width() >= 800 && work.height() >= 600) {
-        EXPECT_EQ(dialog.x() + dialog.width(), 800);
-        EXPECT_EQ(dialog.y() + dialog.height(), 600);
-    }
+    EXPECT_EQ(QPoint(dialog.x() + dialog.width(), dialog.y() + dialog.height()), QPoint(800, 600));
     setup.placement = DialogPlacement{nullptr, 2, {}, 10, 10};
     CDlgSetStrings nearEdge(setup);
     EXPECT_EQ(nearEdge.pos(), QPoint(0, 0)) << "pulled back onto the work area";

@@ -1,14 +1,11 @@
 // The entry points' dispatch driven through real modal dialogs: routing by code, results, copy-in and
-// copy-back, host-list handling and the refusal of calls that break their preconditions.
+// copy-back, host-list handling, index arithmetic of the host arrays, value lists refilled on OK only,
+// paths handed back, the current magnet cleared, and the refusal of calls that break their preconditions.
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -19,24 +16,13 @@ using namespace ovtest;
 
 namespace {
 
-// A small real dialog: a text box and OK/Cancel. Returns 1 or 2 like the library's dialogs.
-int RunTestDialog(QWidget* parent, QString* typed = nullptr)
+int RunBareDialog(QWidget* parent)
 {
     QDialog dialog(parent);
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* edit = new QLineEdit(&dialog);
-    edit->setObjectName("edit");
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName("ok");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("cancel");
-    layout->addWidget(edit);
-    layout->addWidget(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    const int result = dialog.exec() == QDialog::Accepted ? kDialogOk : kDialogCancel;
-    if (typed) *typed = edit->text();
-    return result;
+    return dialog.exec() == QDialog::Accepted ? kDialogOk : kDialogCancel;
 }
+
+const UiPreparer kReady = [] { return true; };
 
 // Every slot filled with a dialog that edits whatever copy it is handed and records which slot ran.
 struct Recorder {
@@ -45,7 +31,6 @@ struct Recorder {
     ChartSheetCall chart;
     TimeSeriesCall series;
     SystemPropsCall props;
-    PathsCall paths;
     int prepared = 0;
     UiPreparer prepare = [this] { return ++prepared, true; };
 
@@ -53,179 +38,142 @@ struct Recorder {
     {
         auto chartSlot = [this](const char* name) {
             return [this, name](ChartSheetCall& c) {
-                ran = name;
-                chart = c;
+                ran = name, chart = c;
                 std::memset(c.record, 0xAB, 16);  // the dialog edits its copy only
-                return RunTestDialog(c.parent);
+                return RunBareDialog(c.parent);
             };
         };
         registry.xyChart = chartSlot("xy");
         registry.pieChart = chartSlot("pie");
         registry.surface = chartSlot("surface");
         registry.numberAxis = chartSlot("axis");
-        registry.clipPath = [this](PathsCall& c) { return ran = "clip", paths = c, RunTestDialog(c.parent); };
-        registry.pointsAlongPaths = [this](PathsCall& c) {
-            return ran = "points", paths = c, RunTestDialog(c.parent);
-        };
+        registry.clipPath = [this](PathsCall& c) { return ran = "clip", RunBareDialog(c.parent); };
+        registry.pointsAlongPaths = [this](PathsCall& c) { return ran = "points", RunBareDialog(c.parent); };
         registry.timeSeries = [this](TimeSeriesCall& c) {
-            return ran = "series", series = c, RunTestDialog(c.parent);
+            return ran = "series", series = c, RunBareDialog(c.parent);
         };
         registry.generateAnimation = [this](AnimationCall& c) {
-            return ran = "animation", RunTestDialog(c.parent);
+            return ran = "animation", RunBareDialog(c.parent);
         };
         registry.systemProps = [this](SystemPropsCall& c) {
-            ran = "props";
-            props = c;
+            ran = "props", props = c;
             std::memset(reinterpret_cast<char*>(c.record) + sizeof(void*), 0xCD, 8);
-            return RunTestDialog(c.parent);
+            return RunBareDialog(c.parent);
         };
+    }
+    int32_t Run(const GEEdtParams& p, const DialogAction& act)
+    {
+        return RunModal([&] { return DispatchGEEdt(&p, registry, prepare); }, act);
     }
 };
 
 class Dispatch : public ::testing::Test {
 protected:
     void SetUp() override { EnsureTestApplication(); }
+    Recorder rec;
 };
-
-struct RouteCase {
-    uint32_t code;
-    const char* slot;
-    int32_t resultOnOk;
-};
-
-class DispatchRoutes : public Dispatch, public ::testing::WithParamInterface<RouteCase> {};
 
 }  // namespace
 
-TEST_P(DispatchRoutes, OpensTheSlotOfTheCodeAndFormsItsResult)
+TEST_F(Dispatch, OpensTheSlotOfEveryCodeAndFormsItsResult)
 {
-    const RouteCase rc = GetParam();
-    for (bool ok : {true, false}) {
-        Recorder rec;
-        ChartRecord chart = PatternRecord<ChartRecord>(3);
-        std::memset(&chart, 1, 1);  // kind 1: an X-Y chart
-        SystemSettings settings = PatternRecord<SystemSettings>(5);
-        int dummy[3] = {};
-        HostList list = HostList::Pointers({&dummy[0], &dummy[1], &dummy[2]});
-        RecordingHostWindow window;
-        const bool isProps = std::string(rc.slot) == "props";
-        GEEdtParams p{isProps ? static_cast<void*>(&settings) : static_cast<void*>(&chart), list.get(),
-                      window.get(), rc.code, &dummy[0]};
-        const int32_t result =
-            RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, ok ? Accept : Cancel);
-        EXPECT_TRUE(LastRunSawDialog());
-        EXPECT_EQ(rec.ran, rc.slot) << "code " << rc.code;
-        EXPECT_EQ(result, ok ? rc.resultOnOk : 0) << "code " << rc.code << (ok ? " OK" : " Cancel");
+    struct Route {
+        uint32_t code;
+        const char* slot;
+        int32_t resultOnOk;
+    } routes[] = {{0x100, "animation", 0}, {0xFF, "series", 1}, {1, "xy", 1},    {2, "pie", 1},
+                  {4, "surface", 1},       {5, "axis", 1},      {6, "clip", 1},  {7, "points", 1},
+                  {0, "props", 0},         {3, "props", 0},     {8, "props", 0}, {0xFFFFFFFF, "props", 0}};
+    for (const Route& r : routes) {
+        for (bool ok : {true, false}) {
+            ChartRecord chart = PatternRecord<ChartRecord>(3);
+            std::memset(&chart, 1, 1);  // kind 1: an X-Y chart
+            SystemSettings settings = PatternRecord<SystemSettings>(5);
+            int dummy[3] = {};
+            HostList list = HostList::Pointers({&dummy[0], &dummy[1], &dummy[2]});
+            void* record = std::string(r.slot) == "props" ? static_cast<void*>(&settings) : &chart;
+            GEEdtParams p{record, list.get(), nullptr, r.code, &dummy[0]};
+            rec.ran.clear();
+            EXPECT_EQ(rec.Run(p, ok ? Accept : Cancel), ok ? r.resultOnOk : 0)
+                << r.code << (ok ? " OK" : " Cancel");
+            EXPECT_EQ(rec.ran, r.slot) << "code " << r.code;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllCodes, DispatchRoutes,
-                         ::testing::Values(RouteCase{0x100, "animation", 0}, RouteCase{0xFF, "series", 1},
-                                           RouteCase{1, "xy", 1}, RouteCase{2, "pie", 1},
-                                           RouteCase{4, "surface", 1}, RouteCase{5, "axis", 1},
-                                           RouteCase{6, "clip", 1}, RouteCase{7, "points", 1},
-                                           RouteCase{0, "props", 0}, RouteCase{3, "props", 0},
-                                           RouteCase{8, "props", 0}, RouteCase{0x101, "props", 0},
-                                           RouteCase{0xFFFFFFFF, "props", 0}));
-
-TEST_F(Dispatch, ChartRecordIsCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
+TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
 {
-    for (uint32_t code : {1u, 2u, 4u, 5u}) {
-        Recorder rec;
-        int element = 0;
-        ChartRecord host = PatternRecord<ChartRecord>(7);
-        std::memset(&host, 1, 1);
-        const ChartRecord before = host;
-        HostList list = HostList::Pointers({&element, &element});
-        GEEdtParams p{&host, list.get(), nullptr, code, nullptr};
-
-        RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Cancel);
-        EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0) << "code " << code;
-
-        HostList again = HostList::Pointers({&element, &element});
-        p.context = again.get();
-        EXPECT_EQ(RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Accept), 1);
-        EXPECT_EQ(reinterpret_cast<const uint8_t*>(&host)[0], 0xAB) << "code " << code;
-        EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&host) + 16,
-                              reinterpret_cast<const char*>(&before) + 16, sizeof host - 16),
-                  0);
-        EXPECT_NE(rec.chart.record, &host) << "the dialog must never see the host's memory as its record";
-    }
-}
-
-TEST_F(Dispatch, SystemPropertiesReturnZeroButStoreTheRecordOnOk)
-{
-    Recorder rec;
-    HotkeyTable hotkeys{};
-    SystemSettings host = PatternRecord<SystemSettings>(9);
-    host.hotkey_table = &hotkeys;
-    const SystemSettings before = host;
-    GEEdtParams p{&host, nullptr, nullptr, 3, nullptr};
-
-    EXPECT_EQ(RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Cancel), 0);
+    int element = 0;
+    ChartRecord host = PatternRecord<ChartRecord>(7);
+    std::memset(&host, 1, 1);
+    const ChartRecord before = host;
+    HostList list = HostList::Pointers({&element, &element});
+    GEEdtParams p{&host, list.get(), nullptr, 1, nullptr};
+    rec.Run(p, Cancel);
     EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
-    EXPECT_EQ(RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Accept), 0);
-    EXPECT_NE(std::memcmp(&host, &before, sizeof host), 0);
+    HostList again = HostList::Pointers({&element, &element});
+    p.context = again.get();
+    EXPECT_EQ(rec.Run(p, Accept), 1);
+    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&host)[0], 0xAB);
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&host) + 16,
+                          reinterpret_cast<const char*>(&before) + 16, sizeof host - 16),
+              0);
+    EXPECT_NE(rec.chart.record, &host) << "the dialog must never see the host's memory as its record";
+
+    HotkeyTable hotkeys{};
+    SystemSettings settings = PatternRecord<SystemSettings>(9);
+    settings.hotkey_table = &hotkeys;
+    const SystemSettings settingsBefore = settings;
+    GEEdtParams q{&settings, nullptr, nullptr, 3, nullptr};
+    EXPECT_EQ(rec.Run(q, Cancel), 0);
+    EXPECT_EQ(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
+    EXPECT_EQ(rec.Run(q, Accept), 0);
+    EXPECT_NE(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
     EXPECT_EQ(rec.props.hotkeyTable, &hotkeys);
 }
 
-TEST_F(Dispatch, XYChartTakesTheDrawingContextOffTheListAndHandsTheList)
+TEST_F(Dispatch, XYChartTakesTheContextOffTheListAndThreeDChartsHandTheirObject)
 {
-    Recorder rec;
     int a = 0, b = 0, context = 0;
     ChartRecord chart{};
     std::memset(&chart, 1, 1);
     HostList list = HostList::Pointers({&a, &b, &context});
-    GEEdtParams p{&chart, list.get(), nullptr, 1, nullptr};
-    RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Cancel);
+    rec.Run(GEEdtParams{&chart, list.get(), nullptr, 1, nullptr}, Cancel);
     EXPECT_EQ(rec.chart.element, &context);
     EXPECT_EQ(rec.chart.seriesList, list.get());
     EXPECT_EQ(rec.chart.object3d, nullptr);
     EXPECT_EQ(list.PointersNow(), (std::vector<void*>{&a, &b}));
-}
 
-TEST_F(Dispatch, ThreeDChartHandsTheNewLastElementAndItsSeriesListAndKeepsItListed)
-{
-    Recorder rec;
     HostList series;
     Host3DObject object3d{};
     object3d.series_list = series.get();
-    int context = 0;
-    ChartRecord chart{};
     std::memset(&chart, 6, 1);
-    HostList list = HostList::Pointers({&object3d, &context});
-    GEEdtParams p{&chart, list.get(), nullptr, 1, nullptr};
-    RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Cancel);
+    HostList list3d = HostList::Pointers({&object3d, &context});
+    rec.Run(GEEdtParams{&chart, list3d.get(), nullptr, 1, nullptr}, Cancel);
     EXPECT_EQ(rec.chart.element, &context);
     EXPECT_EQ(rec.chart.object3d, &object3d);
     EXPECT_EQ(rec.chart.seriesList, series.get());
-    EXPECT_EQ(list.PointersNow(), (std::vector<void*>{&object3d}));
+    EXPECT_EQ(list3d.PointersNow(), (std::vector<void*>{&object3d}));
 }
 
 TEST_F(Dispatch, SurfaceAndTimeSeriesHandTheLastElement)
 {
-    Recorder rec;
     int s1 = 0, surface = 0, selection = 0, nextId = 0, magnets = 0;
     ChartRecord chart{};
     HostList list = HostList::Pointers({&s1, &surface});
-    GEEdtParams p{&chart, list.get(), nullptr, 4, nullptr};
-    RunModal([&] { return DispatchGEEdt(&p, rec.registry, rec.prepare); }, Cancel);
+    rec.Run(GEEdtParams{&chart, list.get(), nullptr, 4, nullptr}, Cancel);
     EXPECT_EQ(rec.chart.element, &surface);
     EXPECT_EQ(list.PointersNow().size(), 2u) << "the surface sheet leaves the list alone";
-
     HostList series = HostList::Pointers({&s1, &magnets});
-    GEEdtParams q{&selection, series.get(), nullptr, 0xFF, &nextId};
-    RunModal([&] { return DispatchGEEdt(&q, rec.registry, rec.prepare); }, Cancel);
+    rec.Run(GEEdtParams{&selection, series.get(), nullptr, 0xFF, &nextId}, Cancel);
     EXPECT_EQ(rec.series.magnetRecord, &magnets);
     EXPECT_EQ(rec.series.selection, &selection);
     EXPECT_EQ(rec.series.nextId, &nextId);
-    EXPECT_EQ(rec.series.list, series.get());
     EXPECT_EQ(series.PointersNow(), (std::vector<void*>{&s1}));
 }
 
 TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
 {
-    Recorder rec;
     ChartRecord kind1{}, kind6{};
     std::memset(&kind1, 1, 1);
     std::memset(&kind6, 6, 1);
@@ -233,30 +181,140 @@ TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
     HostList empty;
     HostList single = HostList::Pointers({&one});
     const GEEdtParams cases[] = {
-        {nullptr, single.get(), nullptr, 1, nullptr},  // no record
-        {&kind1, nullptr, nullptr, 1, nullptr},        // no list
-        {&kind1, empty.get(), nullptr, 1, nullptr},    // empty list
-        {&kind6, single.get(), nullptr, 1, nullptr},   // a 3-D chart needs two elements
-        {nullptr, nullptr, nullptr, 2, nullptr},        {nullptr, single.get(), nullptr, 4, nullptr},
+        {nullptr, single.get(), nullptr, 1, nullptr},   {&kind1, nullptr, nullptr, 1, nullptr},
+        {&kind1, empty.get(), nullptr, 1, nullptr},     {&kind6, single.get(), nullptr, 1, nullptr},
         {&kind1, empty.get(), nullptr, 4, nullptr},     {nullptr, nullptr, nullptr, 5, nullptr},
-        {nullptr, empty.get(), nullptr, 0xFF, nullptr}, {nullptr, nullptr, nullptr, 3, nullptr},
-    };
-    for (const GEEdtParams& p : cases) {
-        EXPECT_EQ(DispatchGEEdt(&p, rec.registry, rec.prepare), 0) << "code " << p.code;
-    }
+        {nullptr, empty.get(), nullptr, 0xFF, nullptr}, {nullptr, nullptr, nullptr, 3, nullptr}};
+    for (const GEEdtParams& p : cases) EXPECT_EQ(DispatchGEEdt(&p, rec.registry, rec.prepare), 0) << p.code;
     EXPECT_EQ(DispatchGEEdt(nullptr, rec.registry, rec.prepare), 0);
+    GEEdtParams p{&kind1, nullptr, nullptr, 5, nullptr};
+    DialogRegistry none;
+    EXPECT_EQ(DispatchGEEdt(&p, none, kReady), 0);                        // empty slot
+    EXPECT_EQ(DispatchGEEdt(&p, rec.registry, [] { return false; }), 0);  // UI refused
     EXPECT_EQ(rec.ran, "");
     EXPECT_EQ(rec.prepared, 0);
     EXPECT_EQ(single.PointersNow().size(), 1u) << "a refused call leaves the list as it was";
 }
 
-TEST_F(Dispatch, EmptySlotOrRefusedUiGivesZeroWithoutDialog)
+TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValuesOnOkOnly)
 {
-    DialogRegistry empty;
-    ChartRecord chart{};
-    GEEdtParams p{&chart, nullptr, nullptr, 5, nullptr};
-    EXPECT_EQ(DispatchGEEdt(&p, empty, [] { return true; }), 0);
-    Recorder rec;
-    EXPECT_EQ(DispatchGEEdt(&p, rec.registry, [] { return false; }), 0);
-    EXPECT_EQ(rec.ran, "");
+    HostList labels = HostList::Strings({u"Width", u"Height"});
+    HostList values = HostList::Strings({u"1", u"2"});
+    // Each array element is a list with one entry per row: a list of choices, or null for a text row.
+    HostList units = HostList::Strings({u"mm", u"in"});
+    HostList other = HostList::Strings({u"x"});
+    HostList perRow[3] = {HostList::Pointers({other.get()}), HostList::Pointers({other.get()}),
+                          HostList::Pointers({nullptr, units.get()})};
+    OvHostList lists[3] = {*perRow[0], *perRow[1], *perRow[2]};
+    DialogPlacement placements[3] = {
+        {nullptr, 1, {}, 10, 11}, {nullptr, 2, {}, 20, 21}, {nullptr, 3, {}, 30, 31}};
+    GSSParams p{labels.get(), values.get(), lists, placements, 2};
+    EXPECT_EQ(reinterpret_cast<char*>(&p.choice_lists[2]) - reinterpret_cast<char*>(lists),
+              2 * sizeof(OvHostList));
+    EXPECT_EQ(reinterpret_cast<char*>(&p.placements[2]) - reinterpret_cast<char*>(placements),
+              2 * sizeof(DialogPlacement));
+    DialogRegistry registry;
+    SetStringsSetup seen;
+    registry.setStrings = [&](SetStringsCall& c) {
+        seen = c.setup;
+        c.setup.values = {u"10", u"20", u"30"};
+        return RunBareDialog(c.parent);
+    };
+    const auto nodesBefore = values.get()->head;
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"Size", &p, registry, kReady); }, Cancel), 0);
+    EXPECT_EQ(seen.title, u"Size");
+    EXPECT_EQ(seen.labels, (std::vector<std::u16string>{u"Width", u"Height"}));
+    EXPECT_EQ(seen.values, (std::vector<std::u16string>{u"1", u"2"}));
+    ASSERT_EQ(seen.choiceLists.size(), 2u);
+    EXPECT_FALSE(seen.choiceLists[0].has_value());
+    EXPECT_EQ(seen.choiceLists[1], (std::vector<std::u16string>{u"mm", u"in"}));
+    ASSERT_TRUE(seen.placement.has_value());
+    EXPECT_EQ(seen.placement->mode, 3);
+    EXPECT_EQ(seen.placement->x, 30);
+    EXPECT_EQ(values.get()->head, nodesBefore) << "cancel must not even rebuild the list";
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
+    for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `perRow`
+
+    GSSParams noArrays{labels.get(), values.get(), nullptr, nullptr, 0};
+    RunModal([&] { return DispatchGSS(nullptr, &noArrays, registry, kReady); }, Cancel);
+    EXPECT_TRUE(seen.choiceLists.empty());
+    EXPECT_FALSE(seen.placement.has_value());
+    GSSParams noLabels{nullptr, values.get(), nullptr, nullptr, 0};
+    GSSParams negative{labels.get(), values.get(), nullptr, placements, -1};
+    seen.title = u"none";
+    for (GSSParams* bad : {static_cast<GSSParams*>(nullptr), &noLabels, &negative})
+        EXPECT_EQ(DispatchGSS(u"t", bad, registry, kReady), 0);
+    EXPECT_EQ(seen.title, u"none");
+}
+
+TEST(PathHandOver, AllocatesReusesAndReleases)
+{
+    using PathPtr = std::unique_ptr<OvPath, void (*)(OvPath*)>;
+    PathPtr path(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
+    const OvPointF square[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
+    ov_path_add_polygon(path.get(), square, 4);
+    OvPathData empty{0, nullptr, nullptr};
+    ASSERT_TRUE(HandOverPath(path.get(), empty));
+    ASSERT_EQ(empty.count, 4);
+    EXPECT_EQ(empty.points[2].x, 4.0f);
+    EXPECT_EQ(empty.types[0], OV_PATH_START);
+    EXPECT_EQ(empty.types[3], OV_PATH_LINE | OV_PATH_CLOSE);
+    auto allocated = [](int n) {
+        return OvPathData{n, static_cast<OvPointF*>(std::malloc(n * sizeof(OvPointF))),
+                          static_cast<uint8_t*>(std::malloc(n))};
+    };
+    OvPathData large = allocated(10), small = allocated(2);
+    OvPointF* const reused = large.points;
+    ASSERT_TRUE(HandOverPath(path.get(), large));
+    EXPECT_EQ(large.points, reused) << "arrays at least as large are reused";
+    EXPECT_EQ(large.count, 4);
+    ASSERT_TRUE(HandOverPath(path.get(), small));  // too small: released and replaced
+    EXPECT_EQ(small.count, 4);
+    EXPECT_EQ(small.points[3].y, 4.0f);
+    PathPtr none(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
+    ASSERT_TRUE(HandOverPath(none.get(), large));
+    EXPECT_EQ(large.count, 0);
+    EXPECT_EQ(large.points, nullptr);
+    EXPECT_EQ(large.types, nullptr);
+    for (OvPathData* d : {&empty, &small}) std::free(d->points), std::free(d->types);
+}
+
+TEST_F(Dispatch, FloodFillHandsBackSeedAndOutlineOnOkOnly)
+{
+    DialogRegistry registry;
+    registry.floodFill = [](FloodFillCall& c) {
+        c.seedX *= 100;
+        const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
+        ov_path_add_polygon(c.outline, tri, 3);
+        return RunBareDialog(c.parent);
+    };
+    float x = 0.5f, y = 0.25f;
+    OvPathData data{0, nullptr, nullptr};
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Cancel), 0);
+    EXPECT_EQ(x, 0.5f);
+    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(x, 50.0f);
+    EXPECT_EQ(data.count, 3);
+    std::free(data.points);
+    std::free(data.types);
+}
+
+TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)
+{
+    MagnetRecord record{};
+    auto* magnet = reinterpret_cast<OvMagnet*>(&record);  // any non-null pointer; never dereferenced
+    record.current_magnet = magnet;
+    DialogRegistry registry;
+    void* seenCurrent = magnet;
+    registry.magnets = [&](MagnetsCall& c) {
+        seenCurrent = c.record->current_magnet;
+        c.record->current_magnet = magnet;  // the dialog may set it while it runs
+        return RunBareDialog(c.parent);
+    };
+    EXPECT_EQ(RunModal([&] { return DispatchGMagnet(nullptr, &record, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(seenCurrent, nullptr);
+    EXPECT_EQ(record.current_magnet, nullptr);
+    EXPECT_EQ(DispatchGMagnet(nullptr, nullptr, registry, kReady), 0);
 }

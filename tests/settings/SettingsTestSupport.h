@@ -1,5 +1,5 @@
-// Shared pieces of the settings tests: a fixture that points the process-wide store at a fresh
-// file of its own, and helpers to build raw values and run child processes.
+// Shared pieces of the settings tests: a fixture with a fresh store file per test, raw value bytes
+// spelled out independently of the library, and a small process runner.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,46 +10,29 @@
 
 #include "framework/RegistryStore.h"
 
-namespace ov {
-
-// Readable failure messages for values and dumps.
-void PrintTo(const RegValue& value, std::ostream* out);
-void PrintTo(const RegKeyDump& key, std::ostream* out);
-
-}  // namespace ov
-
 namespace ov::test {
 
-// The test's scratch folder (OV_TEST_SCRATCH from CTest, else a folder under the system temp).
 std::filesystem::path ScratchFolder();
-
-// A file name in the scratch folder unique to the running test, with old copies removed.
+// A store file name unique to the running test, with old copies (and WAL files) removed.
 std::filesystem::path FreshStorePath(const std::string& tag = "store");
+std::string FileBytes(const std::filesystem::path& path);
 
-// Removes a store file with its WAL and shared-memory companions.
-void RemoveStoreFiles(const std::filesystem::path& path);
-
-// Expected raw bytes, spelled out here independently of the library's own encoders.
 std::vector<uint8_t> RawDword(uint32_t value);
 std::vector<uint8_t> RawSz(std::u16string_view text);  // with terminator
 
 struct ProcessResult {
     int exit_code = -1;  // -1 when the process did not exit normally
-    std::string out;
-    std::string err;
+    std::string out, err;
 };
-
-// Runs `argv` with extra environment entries ("NAME=value"), capturing stdout and stderr.
-ProcessResult RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& env = {},
+// Runs `argv` through env(1) with extra `env` entries ("NAME=value"), feeding it `input`.
+ProcessResult RunProcess(std::vector<std::string> argv, const std::vector<std::string>& env = {},
                          const std::string& input = "");
 
-// Every test gets its own store file; the store goes back to the configured file afterwards.
 class FreshStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { RegistryStore::ResetForTesting((store_path_ = FreshStorePath()).string()); }
+    void TearDown() override { RegistryStore::ResetForTesting(""); }
     RegistryStore& Store() { return RegistryStore::Instance(); }
-
     std::filesystem::path store_path_;
 };
 

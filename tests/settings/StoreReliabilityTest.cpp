@@ -4,10 +4,8 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <fstream>
 #include <random>
 #include <sstream>
 #include <thread>
@@ -21,16 +19,15 @@ namespace {
 
 constexpr std::string_view kStressKey = "Software\\Ornivex\\Stress";
 
-pid_t StartWriter(const std::vector<std::string>& args)
+// Starts the writer child and returns its pid (-1 on failure).
+pid_t StartWriter(std::vector<std::string> argv)
 {
-    std::vector<std::string> argv = {OV_STORE_WRITER};
-    argv.insert(argv.end(), args.begin(), args.end());
+    argv.insert(argv.begin(), OV_STORE_WRITER);
     std::vector<char*> pointers;
     for (std::string& arg : argv) pointers.push_back(arg.data());
     pointers.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ) != 0) return -1;
-    return pid;
+    return posix_spawn(&pid, pointers[0], nullptr, nullptr, pointers.data(), environ) == 0 ? pid : -1;
 }
 
 int WaitStatus(pid_t pid)
@@ -42,40 +39,34 @@ int WaitStatus(pid_t pid)
 // Names the writer logged as committed; a partial last line does not count.
 std::vector<std::string> CommittedNames(const std::filesystem::path& log)
 {
-    std::ifstream in(log, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
+    std::istringstream lines(FileBytes(log));
     std::vector<std::string> names;
-    std::istringstream lines(text.str());
-    std::string line;
-    while (std::getline(lines, line)) {
+    for (std::string line; std::getline(lines, line);) {
         if (!lines.eof()) names.push_back(line);
     }
     return names;
 }
 
-uint32_t IndexOf(const std::string& name)
+std::vector<uint8_t> ExpectedData(const std::string& name)
 {
-    return static_cast<uint32_t>(std::stoul(name.substr(name.find('_') + 1)));
+    return RawDword(static_cast<uint32_t>(std::stoul(name.substr(name.find('_') + 1))));
 }
 
 using StoreReliabilityTest = FreshStoreTest;
 
 TEST_F(StoreReliabilityTest, TwoConcurrentWritersLoseNothing)
 {
-    const pid_t first = StartWriter({store_path_.string(), "a_", "1000"});
-    const pid_t second = StartWriter({store_path_.string(), "b_", "1000"});
-    ASSERT_GT(first, 0);
-    ASSERT_GT(second, 0);
-    const int first_status = WaitStatus(first);
-    const int second_status = WaitStatus(second);
-    ASSERT_TRUE(WIFEXITED(first_status) && WEXITSTATUS(first_status) == 0) << first_status;
-    ASSERT_TRUE(WIFEXITED(second_status) && WEXITSTATUS(second_status) == 0) << second_status;
-
+    const pid_t writers[] = {StartWriter({store_path_.string(), "a_", "1000"}),
+                             StartWriter({store_path_.string(), "b_", "1000"})};
+    for (const pid_t writer : writers) {
+        ASSERT_GT(writer, 0);
+        const int status = WaitStatus(writer);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
     const auto values = Store().ListValues(kStressKey);
     ASSERT_TRUE(values);
     EXPECT_EQ(values->size(), 2000u);
-    for (const RegValue& value : *values) EXPECT_EQ(value.data, RawDword(IndexOf(value.name))) << value.name;
+    for (const RegValue& value : *values) EXPECT_EQ(value.data, ExpectedData(value.name)) << value.name;
     EXPECT_EQ(Store().IntegrityCheck(), "ok");
 }
 
@@ -88,28 +79,26 @@ TEST_F(StoreReliabilityTest, KilledWriterNeverCorruptsOrLosesCommittedValues)
     std::mt19937 random(seed);
     size_t total_committed = 0;
     for (int round = 0; round < 24; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
         const std::filesystem::path log = store_path_.string() + ".log" + std::to_string(round);
         std::filesystem::remove(log);
-        const std::string prefix = "r" + std::to_string(round) + "_";
-        const pid_t writer = StartWriter({store_path_.string(), prefix, "100000000", log.string()});
+        const pid_t writer =
+            StartWriter({store_path_.string(), "r" + std::to_string(round) + "_", "100000000", log.string()});
         ASSERT_GT(writer, 0);
-        if (round % 2 == 1) {
-            for (int wait = 0; wait < 500 && CommittedNames(log).empty(); ++wait) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
+        for (int wait = 0; round % 2 == 1 && wait < 500 && CommittedNames(log).empty(); ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
         kill(writer, SIGKILL);
         const int status = WaitStatus(writer);
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL)
             << "writer ended by itself: " << status;
-
-        ASSERT_EQ(Store().IntegrityCheck(), "ok") << "round " << round;
+        ASSERT_EQ(Store().IntegrityCheck(), "ok");
         const std::vector<std::string> committed = CommittedNames(log);
         for (const std::string& name : committed) {
             const auto value = Store().ReadValue(kStressKey, name);
-            ASSERT_TRUE(value) << "round " << round << " lost " << name;
-            EXPECT_EQ(value->data, RawDword(IndexOf(name)));
+            ASSERT_TRUE(value) << "lost " << name;
+            EXPECT_EQ(value->data, ExpectedData(name));
         }
         total_committed += committed.size();
     }

@@ -1,12 +1,16 @@
-// The language choice: "LanSel" conversion, reading it from the settings store, and the code kept
-// for the process.
+// The language choice ("LanSel" conversion, the stored value, the code kept for the process) and
+// the resource folders beside the host with the shipped language file and help document.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <limits>
+#include <pugixml.hpp>
 #include <string>
 
 #include "TextTestSupport.h"
+#include "framework/HostFolder.h"
 #include "framework/LanguageChoice.h"
 #include "framework/RegKeyHandle.h"
 
@@ -19,95 +23,60 @@ public:
     void SetUp() override
     {
         if (std::getenv("ORNIVEX_REGISTRY")) return;
-        std::filesystem::path folder = test::FreshFolder("language-store");
-        setenv("ORNIVEX_REGISTRY", (folder / "registry.sqlite3").c_str(), 1);
+        setenv("ORNIVEX_REGISTRY", (test::FreshFolder("language-store") / "registry.sqlite3").c_str(), 1);
     }
 };
 const auto* const kIsolatedStore = ::testing::AddGlobalTestEnvironment(new IsolatedStore);
 
-struct ParseRow {
-    const char16_t* text;
-    int32_t number;
-    const char16_t* code;
-};
-
-class LanSelParsing : public ::testing::TestWithParam<ParseRow> {};
-
-TEST_P(LanSelParsing, ConvertsLikeTheHostRuntime)
+TEST(LanSel, ParsesLikeTheHostRuntime)
 {
-    const ParseRow& row = GetParam();
-    int32_t number = ParseLanguageNumber(row.text);
-    EXPECT_EQ(number, row.number);
-    EXPECT_EQ(LanguageCodeForNumber(number), std::u16string(row.code));
-}
-
-constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
-constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
-
-const ParseRow kParseRows[] = {
-    {u"2", 2, u"cn"},
-    {u"  2", 2, u"cn"},
-    {u"\t\r\n\v\f2", 2, u"cn"},
-    {u"2abc", 2, u"cn"},
-    {u"2 3", 2, u"cn"},
-    {u"+2", 2, u"cn"},
-    {u"02", 2, u"cn"},
-    {u"-2", -2, u"en"},
-    {u"1", 1, u"en"},
-    {u"3", 3, u"en"},
-    {u"22", 22, u"en"},
-    {u"", 0, u"en"},
-    {u"   ", 0, u"en"},
-    {u"abc2", 0, u"en"},
-    {u"- 2", 0, u"en"},
-    {u"+-2", 0, u"en"},
-    {u"0x2", 0, u"en"},
-    {u"２", 0, u"en"},             // full-width digit
-    {u"\u00A02", 0, u"en"},        // no-break space is not white space here
-    {u"4294967298", kMax, u"en"},  // would wrap to 2 without saturation
-    {u"99999999999999999999", kMax, u"en"},
-    {u"-99999999999999999999", kMin, u"en"},
-    {u"-2147483648", kMin, u"en"},
-};
-INSTANTIATE_TEST_SUITE_P(Table, LanSelParsing, ::testing::ValuesIn(kParseRows));
-
-enum class Stored { String, Dword, Missing };
-
-struct StoreRow {
-    const char* key;
-    Stored kind;
-    const char16_t* text;
-    uint32_t dword;
-    const char16_t* code;
-};
-
-class LanSelStore : public ::testing::TestWithParam<StoreRow> {};
-
-TEST_P(LanSelStore, ChoosesTheCodeFromTheStoredValue)
-{
-    const StoreRow& row = GetParam();
-    std::string key = std::string("Software\\OrnivexTest\\") + row.key;
-    {
-        RegKeyHandle writer(key);
-        ASSERT_TRUE(writer.IsOpen());
-        if (row.kind == Stored::String) {
-            ASSERT_TRUE(writer.WriteString(kLanguageValue, row.text));
-        } else if (row.kind == Stored::Dword) {
-            writer.WriteDword(kLanguageValue, row.dword);
-        }
+    struct Row {
+        const char16_t* text;
+        int32_t number;
+        const char16_t* code;
+    };
+    const Row rows[] = {{u"2", 2, u"cn"},
+                        {u"\t\r\n\v\f 2", 2, u"cn"},
+                        {u"2abc", 2, u"cn"},
+                        {u"+2", 2, u"cn"},
+                        {u"-2", -2, u"en"},
+                        {u"1", 1, u"en"},
+                        {u"3", 3, u"en"},
+                        {u"", 0, u"en"},
+                        {u"abc2", 0, u"en"},
+                        {u"\u00A02", 0, u"en"},
+                        {u"4294967298", std::numeric_limits<int32_t>::max(), u"en"}};
+    for (const Row& row : rows) {
+        int32_t number = ParseLanguageNumber(row.text);
+        EXPECT_EQ(number, row.number) << int(row.number);
+        EXPECT_EQ(LanguageCodeForNumber(number), std::u16string(row.code)) << int(row.number);
     }
-    EXPECT_EQ(LanguageCodeForNumber(ReadLanguageNumber(key)), std::u16string(row.code)) << row.key;
 }
 
-const StoreRow kStoreRows[] = {
-    {"Two", Stored::String, u"2", 0, u"cn"},           {"TwoSpaces", Stored::String, u"  2", 0, u"cn"},
-    {"TwoLetters", Stored::String, u"2abc", 0, u"cn"}, {"PlusTwo", Stored::String, u"+2", 0, u"cn"},
-    {"MinusTwo", Stored::String, u"-2", 0, u"en"},     {"One", Stored::String, u"1", 0, u"en"},
-    {"Three", Stored::String, u"3", 0, u"en"},         {"Empty", Stored::String, u"", 0, u"en"},
-    {"Missing", Stored::Missing, u"", 0, u"cn"},       {"DwordTwo", Stored::Dword, u"", 2, u"cn"},
-    {"DwordOne", Stored::Dword, u"", 1, u"cn"},  // any non-string counts as "2"
-};
-INSTANTIATE_TEST_SUITE_P(Table, LanSelStore, ::testing::ValuesIn(kStoreRows));
+TEST(LanSel, ChoosesTheCodeFromTheStoredValue)
+{
+    enum Kind { String, Dword, Missing };
+    struct Row {
+        const char* key;
+        Kind kind;
+        const char16_t* text;
+        const char16_t* code;
+    };
+    const Row rows[] = {{"Two", String, u"2", u"cn"},           {"TwoSpaces", String, u"  2", u"cn"},
+                        {"TwoLetters", String, u"2abc", u"cn"}, {"One", String, u"1", u"en"},
+                        {"Three", String, u"3", u"en"},         {"Empty", String, u"", u"en"},
+                        {"Missing", Missing, u"", u"cn"},       {"DwordOne", Dword, u"", u"cn"}};
+    for (const Row& row : rows) {
+        std::string key = std::string("Software\\OrnivexTest\\") + row.key;
+        {
+            RegKeyHandle writer(key);
+            ASSERT_TRUE(writer.IsOpen());
+            if (row.kind == String) writer.WriteString(kLanguageValue, row.text);
+            if (row.kind == Dword) writer.WriteDword(kLanguageValue, 1);
+        }
+        EXPECT_EQ(LanguageCodeForNumber(ReadLanguageNumber(key)), std::u16string(row.code)) << row.key;
+    }
+}
 
 TEST(CurrentLanguageCode, IsReadOnceAndKept)
 {
@@ -119,8 +88,44 @@ TEST(CurrentLanguageCode, IsReadOnceAndKept)
     EXPECT_EQ(CurrentLanguageCode(), u"en");  // the host's later change waits for the next start
     SetCurrentLanguageCodeForTesting(u"");
     EXPECT_EQ(CurrentLanguageCode(), u"cn");
-    SetCurrentLanguageCodeForTesting(u"en");
-    EXPECT_EQ(CurrentLanguageCode(), u"en");
+}
+
+// The test binaries are built into the same bin/ folder the resources are copied to, so the
+// executable's folder must find them even without the override.
+TEST(HostFolder, ExecutableFolderHoldsTheResourcesWhenNotOverridden)
+{
+    test::ScopedEnv hostDir("ORNIVEX_HOST_DIR", "");
+    EXPECT_TRUE(std::filesystem::is_regular_file(HostFolder() / "Languages" / "ALL_MSG.xml")) << HostFolder();
+}
+
+TEST(AppDataFolder, FollowsTheBaseDirectoryRules)
+{
+    test::ScopedEnv home("HOME", "/home/tester");
+    for (std::optional<std::string> dataHome :
+         {std::optional<std::string>(), std::optional<std::string>("rel")}) {
+        test::ScopedEnv env("XDG_DATA_HOME", dataHome);
+        EXPECT_EQ(AppDataFolder(), std::filesystem::path("/home/tester/.local/share/Ornivex_DLG"));
+    }
+    test::ScopedEnv env("XDG_DATA_HOME", "/data/x");
+    EXPECT_EQ(AppDataFolder(), std::filesystem::path("/data/x/Ornivex_DLG"));
+}
+
+TEST(ShippedResources, LanguageFileHasBothLanguagesAndHelpIsACompletePdf)
+{
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_file((HostFolder() / "Languages" / "ALL_MSG.xml").c_str()));
+    for (pugi::xml_node section : document.document_element().children()) {
+        for (pugi::xml_node entry : section.children()) {
+            EXPECT_STRNE(entry.attribute("en").value(), "") << section.name() << "/" << entry.name();
+            EXPECT_STRNE(entry.attribute("cn").value(), "") << section.name() << "/" << entry.name();
+        }
+    }
+    EXPECT_TRUE(document.document_element().child("gMSG_4").child("S01"));
+    std::ifstream file(HostFolder() / "Help" / "Help.pdf", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(bytes.compare(0, 5, "%PDF-"), 0);
+    EXPECT_NE(bytes.find("%%EOF", bytes.size() - 32), std::string::npos);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// Message texts from language files joined with their variable part, and the presenter that every
-// message box goes through.
+// Message texts joined with their variable part, the presenter every message box goes through, and
+// the help document (opened when present, else a message with the full path).
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,105 +10,102 @@
 #include <vector>
 
 #include "TextTestSupport.h"
+#include "framework/HelpFile.h"
 #include "framework/LangTable.h"
 #include "framework/LanguageChoice.h"
 #include "framework/MessageBox.h"
+#include "testhost/ModalDriver.h"
 
 namespace ov {
 namespace {
+
+struct QtApp : ::testing::Environment {
+    void SetUp() override { ovtest::EnsureTestApplication(); }
+};
+const auto* const kQtApp = ::testing::AddGlobalTestEnvironment(new QtApp);
 
 constexpr std::string_view kMessages = R"(<M>
   <gMSG_3><S01 en="Cannot open the file: " cn="无法打开文件："/><S02 en="Done."/><S03 en=""/></gMSG_3>
 </M>)";
 
-struct JoinRow {
-    const char* what;
-    const char* section;
-    int entry;
-    const char* appended;
-    const char* expected;
-};
-
-class MessageTextJoin : public ::testing::TestWithParam<JoinRow> {};
-
-TEST_P(MessageTextJoin, AppendsTheVariablePartDirectly)
+TEST(MessageText, AppendsTheVariablePartDirectly)
 {
-    const JoinRow& row = GetParam();
     LangTable table;
     table.OpenBuffer(u"en", kMessages.data(), kMessages.size());
-    EXPECT_EQ(MessageText(table, row.section, row.entry, QString::fromUtf8(row.appended)),
-              QString::fromUtf8(row.expected))
-        << row.what;
+    EXPECT_EQ(MessageText(table, "gMSG_3", 1, "/数据 b.txt"), "Cannot open the file: /数据 b.txt");
+    EXPECT_EQ(MessageText(table, "gMSG_3", 2, ""), "Done.");
+    EXPECT_EQ(MessageText(table, "gMSG_3", 9, "/x"), "/x");  // missing entry
+    EXPECT_EQ(MessageText(table, "gMSG_3", 3, "42"), "42");  // empty entry
 }
 
-const JoinRow kJoinRows[] = {
-    {"text and path", "gMSG_3", 1, "/data/a b.txt", "Cannot open the file: /data/a b.txt"},
-    {"no variable part", "gMSG_3", 2, "", "Done."},
-    {"missing entry leaves the variable part", "gMSG_3", 9, "/x", "/x"},
-    {"empty entry leaves the variable part", "gMSG_3", 3, "42", "42"},
-    {"missing section", "gMSG_9", 1, "", ""},
-    {"non-ASCII variable part", "gMSG_3", 1, "/tmp/数据.txt", "Cannot open the file: /tmp/数据.txt"},
-};
-INSTANTIATE_TEST_SUITE_P(Table, MessageTextJoin, ::testing::ValuesIn(kJoinRows));
-
-TEST(MessageBox, PresenterSeesTheRequestAndItsAnswerIsReturned)
-{
-    std::vector<MessageRequest> seen;
-    ScopedMessagePresenter presenter([&](const MessageRequest& request) {
-        seen.push_back(request);
-        return int(kMessageYes);
-    });
-    LangTable table;
-    table.OpenBuffer(u"cn", kMessages.data(), kMessages.size());
-    int result = ShowLocalizedMessage(table, "gMSG_3", 1, QStringLiteral("/a.txt"), MessageButtons::YesNo,
-                                      MessageIcon::Question);
-    EXPECT_EQ(result, kMessageYes);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, QStringLiteral("无法打开文件：/a.txt"));
-    EXPECT_EQ(seen[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(seen[0].icon, MessageIcon::Question);
-}
-
-TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguage)
+TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguageAndTheAnswerIsReturned)
 {
     std::filesystem::path host = test::FreshFolder("message-host");
     test::WriteBytes(host / "Languages" / "ALL_MSG.xml", kMessages);
     test::ScopedEnv hostDir("ORNIVEX_HOST_DIR", host.string());
-    QStringList texts;
-    ScopedMessagePresenter presenter([&](const MessageRequest& request) {
-        texts << request.text;
-        return int(kMessageOk);
-    });
-    for (const char16_t* code : {u"en", u"cn"}) {
-        SetCurrentLanguageCodeForTesting(code);
-        ShowSharedMessage("gMSG_3", 1, QStringLiteral("f"));
-    }
+    std::vector<MessageRequest> seen;
+    ScopedMessagePresenter presenter(
+        [&](const MessageRequest& r) { return seen.push_back(r), int(kMessageYes); });
+    SetCurrentLanguageCodeForTesting(u"en");
+    ShowSharedMessage("gMSG_3", 1, "f");
     SetCurrentLanguageCodeForTesting(u"");
-    EXPECT_EQ(texts, QStringList({"Cannot open the file: f", "无法打开文件：f"}));
+    LangTable table;
+    table.OpenBuffer(u"cn", kMessages.data(), kMessages.size());
+    EXPECT_EQ(
+        ShowLocalizedMessage(table, "gMSG_3", 1, "/a.txt", MessageButtons::YesNo, MessageIcon::Question),
+        kMessageYes);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].text, "Cannot open the file: f");
+    EXPECT_EQ(seen[1].text, "无法打开文件：/a.txt");
+    EXPECT_EQ(seen[1].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(seen[1].icon, MessageIcon::Question);
 }
 
 // The default presenter is a real modal box; answer it the way a user would and check the mapping.
 TEST(MessageBox, DefaultPresenterMapsTheClickedButton)
 {
-    struct Row {
-        QMessageBox::StandardButton click;
-        int expected;
-    };
-    for (Row row : {Row{QMessageBox::Yes, kMessageYes}, Row{QMessageBox::No, kMessageNo},
-                    Row{QMessageBox::Cancel, kMessageCancel}}) {
-        QString shownText;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            shownText = box->text();
-            box->button(row.click)->click();
+    for (auto [click, expected] :
+         {std::pair{QMessageBox::Yes, kMessageYes}, std::pair{QMessageBox::No, kMessageNo},
+          std::pair{QMessageBox::Cancel, kMessageCancel}}) {
+        QTimer::singleShot(0, [click] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(click)->click();
         });
         MessageRequest request;
-        request.text = QStringLiteral("Save changes?");
+        request.text = "Save changes?";
         request.buttons = MessageButtons::YesNoCancel;
-        EXPECT_EQ(ShowMessage(request), row.expected);
-        EXPECT_EQ(shownText, "Save changes?");
+        EXPECT_EQ(ShowMessage(request), expected);
     }
+}
+
+TEST(HelpFile, MissingShowsTheMessageWithTheFullPathAndPresentIsOpened)
+{
+    // The host folder has a space and non-ASCII letters so the path must survive the text round trip.
+    std::filesystem::path host = test::FreshFolder("help host 帮助");
+    test::ScopedEnv hostDir{"ORNIVEX_HOST_DIR", host.string()};
+    test::WriteBytes(host / "Languages" / "ALL_MSG.xml",
+                     "<M><gMSG_4><S01 en='No help at: '/><S02 en='wrong entry'/></gMSG_4></M>");
+    SetCurrentLanguageCodeForTesting(u"en");
+    std::vector<std::filesystem::path> opened;
+    DocumentOpener previous = SetDocumentOpener([&](const std::filesystem::path& p) { opened.push_back(p); });
+    std::vector<MessageRequest> messages;
+    ScopedMessagePresenter presenter{
+        [&](const MessageRequest& r) { return messages.push_back(r), int(kMessageOk); }};
+    const std::filesystem::path pdf = host / "Help" / "Help.pdf";
+
+    ShowHelpFile();
+    EXPECT_TRUE(opened.empty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text.toStdString(), "No help at: " + pdf.string());
+    EXPECT_EQ(messages[0].buttons, MessageButtons::Ok);
+
+    test::WriteBytes(pdf, "%PDF-1.4\n%%EOF\n");
+    ShowHelpFile();
+    EXPECT_EQ(messages.size(), 1u);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], pdf);
+    SetDocumentOpener(std::move(previous));
+    SetCurrentLanguageCodeForTesting(u"");
 }
 
 }  // namespace

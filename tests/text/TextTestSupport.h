@@ -15,9 +15,7 @@ namespace ov::test {
 inline std::filesystem::path FreshFolder(std::string_view name)
 {
     const char* scratch = std::getenv("OV_TEST_SCRATCH");
-    std::filesystem::path base =
-        scratch ? std::filesystem::path(scratch) : std::filesystem::temp_directory_path() / "ov-text-tests";
-    std::filesystem::path folder = base / name;
+    auto folder = (scratch ? std::filesystem::path(scratch) : std::filesystem::temp_directory_path()) / name;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
@@ -39,25 +37,10 @@ public:
     }
     ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
     ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
 
 private:
     const char* name_;
     std::optional<std::string> old_;
 };
-
-// UTF-16 code units as bytes in the given byte order, with an optional byte-order mark.
-inline std::string Utf16Bytes(std::u16string_view text, bool bigEndian, bool withBom)
-{
-    std::string bytes;
-    auto put = [&](char16_t unit) {
-        char hi = char(unit >> 8), lo = char(unit & 0xFF);
-        bytes += bigEndian ? hi : lo;
-        bytes += bigEndian ? lo : hi;
-    };
-    if (withBom) put(u'\uFEFF');
-    for (char16_t unit : text) put(unit);
-    return bytes;
-}
 
 }  // namespace ov::test
