@@ -37,7 +37,7 @@ public:
     explicit FormulaPicture(QWidget* parent = nullptr) : QWidget(parent) {}
     void Load(FormulaKind kind) { icon_.Load(kind == FormulaKind::Column ? "CP/afa" : "CP/zxy"); }
     bool IsValid() const { return icon_.IsValid(); }
-    QSize sizeHint() const override { return {320, 150}; }
+    QSize sizeHint() const override { return {320, 200}; }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -150,11 +150,12 @@ void CDlgGDByFunc::BuildControls()
     range->addWidget(tilde_);
     range->addWidget(end_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(picture_, 1);
+    picture_->setMinimumHeight(180);
+    layout->addWidget(picture_, 2);
     layout->addLayout(range);
     layout->addWidget(formula_);
     layout->addWidget(tabs_);
-    layout->addWidget(helpStack_, 2);
+    layout->addWidget(helpStack_, 3);
     layout->addWidget(buttons);
     layout->setSpacing(6);
     resize(460, 560);
