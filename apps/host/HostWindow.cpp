@@ -203,12 +203,12 @@ int32_t HostWindow::FillFromFormula(bool surface)
     // call it; surface kind over an 11 x 11 grid on [-2, 2] x [-2, 2], as the surface sheet does.
     constexpr int32_t kRows = 8;
     constexpr int32_t kGrid = 11;
-    std::vector<double> table(2 * kRows);
+    std::vector<double> table(static_cast<size_t>(2 * kRows));
     for (int32_t i = 0; i < kRows; ++i) {
         table[i] = i + 1;
         table[kRows + i] = std::sqrt(i + 1.0);
     }
-    std::vector<double> out(surface ? kGrid * kGrid : kRows);
+    std::vector<double> out(static_cast<size_t>(surface ? kGrid * kGrid : kRows));
     ov::CDlgGDByFunc dlg(this);
     dlg.output = out.data();
     if (surface) {
