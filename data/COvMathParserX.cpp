@@ -4,6 +4,8 @@
 
 #include <muParser.h>
 
+#include <algorithm>
+
 #include "data/ColumnReferences.h"
 #include "framework/FormulaParserSetup.h"
 
@@ -141,7 +143,7 @@ bool COvMathParserX::EvaluateRowsOneByOne(const double* input, double* output, i
 
 bool COvMathParserX::EvaluateRows(const double* input, double* output, int32_t count)
 {
-    if (surface_ || input == nullptr || output == nullptr || count != rows_) return false;
+    if (surface_ || input == nullptr || output == nullptr || count != rows_ || count < 0) return false;
     if (count == 0) return true;
     if (HasAssignment(parsed_)) return EvaluateRowsOneByOne(input, output, count);
     // Array mode reads variable k of point i at address + i, so "a" and the columns bind straight
@@ -153,8 +155,11 @@ bool COvMathParserX::EvaluateRows(const double* input, double* output, int32_t c
     } catch (const mu::Parser::exception_type& e) {
         Report(e.GetMsg());
     }
-    if (!ValidateOnce()) return EvaluateRowsOneByOne(input, output, count);
-    parser_->Eval(output, count);
+    if (ValidateOnce()) {
+        parser_->Eval(output, count);
+    } else {
+        std::fill(output, output + count, 0.0);  // a formula that does not parse fails on every row
+    }
     BindScalars();
     return true;
 }
@@ -189,10 +194,7 @@ bool COvMathParserX::EvaluateGrid(int32_t total, const double* xs, const double*
     if (ValidateOnce()) {
         parser_->Eval(output, count);
     } else {
-        EvaluatePerPoint(output, count, [&](int32_t k) {
-            a_ = xs[k % nx];
-            y_ = ys[k / nx];
-        });
+        std::fill(output, output + count, 0.0);
     }
     BindScalars();
     return true;

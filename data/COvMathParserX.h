@@ -32,7 +32,7 @@ public:
     // column does not exist.
     bool SetColumnFormula(std::u16string_view formula, const double* source, int32_t rows, int32_t columns);
     // output[i] = f(a = input[i], ck = column k - 1 at row i); false when a pointer is missing or
-    // count differs from the rows of the set-up. Values that fail to evaluate are 0.
+    // count differs from the rows of the set-up. A formula that fails gives 0 on every row.
     bool EvaluateRows(const double* input, double* output, int32_t count);
     // The same values, one muParser evaluation per row (the reference the bulk path must match).
     bool EvaluateRowsOneByOne(const double* input, double* output, int32_t count);

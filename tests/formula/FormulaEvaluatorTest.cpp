@@ -124,6 +124,13 @@ TEST(FormulaEvaluator, SurfaceFillsXFastest)
     std::vector<double> out(6, -1.0);
     ASSERT_TRUE(p.EvaluateGrid(6, xs, ys, out.data()));
     EXPECT_EQ(out, (std::vector<double>{0, 1, 2, 10, 11, 12}));
+
+    int shown = 0;
+    COvMathParserX q([&shown](const std::string&) { ++shown; });
+    ASSERT_TRUE(q.SetSurfaceFormula(u"a^2", 3));  // "a" is not a surface variable
+    ASSERT_TRUE(q.EvaluateGrid(7, xs, ys, out.data()));
+    EXPECT_EQ(out, std::vector<double>(6, 0.0));
+    EXPECT_EQ(shown, 1);
 }
 
 TEST(FormulaEvaluator, BulkMatchesOneByOneBitForBit)
