@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -77,11 +78,7 @@ QFont EditFont(const QFont& listFont)
     QFont font = QFontDatabase::families().contains(QStringLiteral("Consolas"))
                      ? QFont(QStringLiteral("Consolas"))
                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (listFont.pixelSize() > 0) {
-        font.setPixelSize(static_cast<int>(std::lround(listFont.pixelSize() * 1.1)));
-    } else {
-        font.setPointSizeF(std::round(listFont.pointSizeF() * 1.1 * 10) / 10);
-    }
+    font.setPixelSize(static_cast<int>(std::lround(QFontInfo(listFont).pixelSize() * 1.1)));
     return font;
 }
 
