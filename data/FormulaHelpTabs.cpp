@@ -40,8 +40,10 @@ void FormulaHelpTabs::SetEditorBackground(uint32_t colorref)
 
 QRect FormulaHelpTabs::TabRect(int i) const
 {
-    const int width = std::max(0, this->width() - 2 * kSideMargin) / kPages;
-    return {kSideMargin + i * width, 0, width, height() - 1};
+    // Measured from the dialog's client area, not from the strip, which sits inside the layout margins.
+    const int origin = mapTo(window(), QPoint(0, 0)).x();
+    const int width = std::max(0, window()->width() - 2 * kSideMargin) / kPages;
+    return {kSideMargin - origin + i * width, 0, width, height() - 1};
 }
 
 void FormulaHelpTabs::paintEvent(QPaintEvent*)

@@ -19,7 +19,8 @@ public:
     void SetLabels(const QStringList& labels);
     void SetPage(int page);  // clamped to 0-4
     int Page() const { return page_; }
-    // Tab i's rectangle: from 36 px in, the width less 72 px in five equal parts.
+    // Tab i's rectangle in strip coordinates: from 36 px in from the dialog's left edge, the
+    // dialog's width less 72 px in five equal parts.
     QRect TabRect(int i) const;
     // Fill of tabs that are not shown: the editor background less 0x0F0A0A per channel.
     void SetEditorBackground(uint32_t colorref);
