@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -231,6 +232,7 @@ void CDlgGDByFunc::ShowPage(int shown)
     const std::string folder = "RTF_" + QString::fromStdU16String(CurrentLanguageCode()).toStdString();
     LoadRtfFile(HostFolder() / "Languages" / folder / (HelpPageName(kind, page) + ".rtf"),
                 *helpText_->document());
+    helpText_->moveCursor(QTextCursor::Start);  // pages are read from the top
     helpStack_->setCurrentWidget(helpText_);
 }
 
