@@ -42,6 +42,7 @@ COvStylePicker::COvStylePicker(StylePictureKind kind, int count, QWidget* parent
     for (int i = 0; i < count; ++i) addItem(QString::number(i));
     setItemDelegate(new PictureDelegate(this));
     setMaxVisibleItems(count > 12 ? 12 : count);
+    setMinimumWidth(kind == StylePictureKind::ColourMap ? 110 : kind == StylePictureKind::Line ? 72 : 56);
 }
 
 void COvStylePicker::SetIndex(int index)
