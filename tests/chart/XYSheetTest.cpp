@@ -13,6 +13,7 @@
 #include "testhost/ModalDriver.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -191,4 +192,30 @@ TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
         EXPECT_EQ(s->marker_size, 12.0f);
         EXPECT_EQ(SeriesType(*s), 4);
     }
+}
+
+TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)
+{
+    record_.kind = 6;
+    SetStartTab("InitPage6", 6);
+    HostList series = HostList::Pointers({series_[1]});
+    Host3DObject object{};
+    object.series_list = series.get();
+    HostList list = HostList::Pointers({&object, &context_});
+    const GEEdtParams p{&record_, list.get(), window_.get(), 1, nullptr};
+    RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
+             [&](QDialog& d) {
+                 auto& sheet = dynamic_cast<CDlgXYPP&>(d);
+                 EXPECT_EQ(sheet.CurrentTab(), 6);
+                 EXPECT_EQ(sheet.windowTitle(), "3D Chart Properties");
+                 EXPECT_EQ(sheet.CurrentSeries(), series_[1]);
+                 sheet.SelectTab(5);
+                 auto* page = static_cast<CDPP_ChartStyle*>(sheet.Page(kSlotChartStyle));
+                 EXPECT_TRUE(page->Groups().projection && !page->Groups().chartType);
+                 auto* projection = page->findChild<QComboBox*>(ControlName(kCsProjection));
+                 projection->setCurrentIndex(2);
+                 Q_EMIT projection->activated(2);
+                 Cancel(sheet);
+             });
+    EXPECT_EQ(series_[1]->colour_map, 2);
 }
