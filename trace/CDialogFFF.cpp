@@ -6,7 +6,6 @@
 #include "framework/LangTable.h"
 #include "framework/LanguageChoice.h"
 #include "framework/MessageBox.h"
-#include "trace/TracePreview.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -183,7 +182,7 @@ void CDialogFFF::LoadBitmap()
 {
     SourceImage image = LoadSourceImage(bitmapPath);
     loadFailure_ = image.failure;
-    bitmap_ = std::move(image.display);
+    bitmap_ = MakePreviewBitmap(std::move(image.display));
     engine_.SetSource(std::move(image.bgr));
     seedX = static_cast<float>(engine_.Source().cols) * seedX;
     seedY = static_cast<float>(engine_.Source().rows) * seedY;

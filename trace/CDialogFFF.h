@@ -6,6 +6,7 @@
 #include "trace/FloodFillSettings.h"
 #include "trace/SourceImage.h"
 #include "trace/TraceEngine.h"
+#include "trace/TracePreview.h"
 
 #include <QDialog>
 
@@ -14,8 +15,6 @@ class QRadioButton;
 class QSlider;
 
 namespace ov {
-
-class TracePreview;
 
 class CDialogFFF : public QDialog {
     Q_OBJECT
@@ -77,7 +76,7 @@ private:
 
     FloodFillSettings settings_;
     TraceEngine engine_;
-    QImage bitmap_;
+    PreviewBitmap bitmap_;
     PathObject merged_;
     SourceImageFailure loadFailure_ = SourceImageFailure::None;
     TracePreview* preview_ = nullptr;

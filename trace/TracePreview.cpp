@@ -6,6 +6,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ov {
@@ -20,9 +21,11 @@ void PaintFigures(QPainter& painter, const PreviewContent& c, const PreviewView&
 {
     painter.translate(view.dx, view.dy);
     painter.scale(view.scale, view.scale);
-    if (c.bitmap && !c.bitmap->isNull()) {
-        painter.drawImage(QPointF(0, 0), *c.bitmap);
-        painter.fillRect(QRectF(-1, -1, c.bitmap->width() + 2, c.bitmap->height() + 2), kVeil);
+    if (c.bitmap && !c.bitmap->levels.empty()) {
+        const QSize size = c.bitmap->Size();
+        const double onScreen = view.scale * size.width() * painter.device()->devicePixelRatioF();
+        painter.drawImage(QRectF(QPointF(0, 0), size), c.bitmap->LevelFor(onScreen));
+        painter.fillRect(QRectF(-1, -1, size.width() + 2, size.height() + 2), kVeil);
     }
     painter.translate(-1, -1);  // mask coordinates onto the bitmap's pixels
     const QPainterPath path = ToPainterPath(*c.figures);
@@ -46,6 +49,28 @@ void PaintKeyPoints(QPainter& painter, const PreviewContent& c, const PreviewVie
 }
 
 }  // namespace
+
+const QImage& PreviewBitmap::LevelFor(double pixels) const
+{
+    size_t i = 0;
+    while (i + 1 < levels.size() && levels[i + 1].width() >= pixels) ++i;
+    return levels[i];
+}
+
+PreviewBitmap MakePreviewBitmap(QImage bitmap, int smallest)
+{
+    PreviewBitmap result;
+    if (bitmap.isNull()) return result;
+    result.levels.push_back(std::move(bitmap));
+    while (std::max(result.levels.back().width(), result.levels.back().height()) / 2 >= smallest) {
+        const QImage& last = result.levels.back();
+        QImage half =
+            last.scaled(last.width() / 2, last.height() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (half.isNull()) break;  // out of memory: draw from the larger copies
+        result.levels.push_back(std::move(half));
+    }
+    return result;
+}
 
 void PaintTracePreview(QImage& target, const PreviewContent& c)
 {

@@ -11,8 +11,19 @@
 
 namespace ov {
 
+// The bitmap and copies halved down to the preview's size, so drawing it scaled down reads a copy at
+// most twice the size on screen instead of every pixel of a large photo.
+struct PreviewBitmap {
+    std::vector<QImage> levels;  // levels[0] is the bitmap itself
+    QSize Size() const { return levels.empty() ? QSize() : levels.front().size(); }
+    // The smallest copy still at least `pixels` wide (or the largest one).
+    const QImage& LevelFor(double pixels) const;
+};
+
+PreviewBitmap MakePreviewBitmap(QImage bitmap, int smallest = 256);
+
 struct PreviewContent {
-    const QImage* bitmap = nullptr;
+    const PreviewBitmap* bitmap = nullptr;
     const PathObject* figures = nullptr;  // merged, in mask coordinates
     const std::vector<OvPointF>* keyPoints = nullptr;
     bool showKeyPoints = false;

@@ -20,7 +20,6 @@
 #include "host/Dispatch.h"
 #include "testhost/ModalDriver.h"
 #include "trace/CDialogFFF.h"
-#include "trace/TracePreview.h"
 
 using namespace ov;
 using namespace ovtest;
