@@ -6,6 +6,7 @@
 #include "data/AsciiImportSettings.h"
 #include "framework/FileDialogs.h"
 #include "framework/HostFolder.h"
+#include "trace/FloodFillSettings.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,6 +58,8 @@ int RunTour(HostWindow& window, const QString& folder)
     ov::AsciiImportSettings import;
     import.dataStartLine = 4;
     ov::StoreAsciiImportSettings(import);
+    // The bitmap is traced with the Flood Fill Tool's defaults, key points shown.
+    ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));
     window.show();
     QApplication::processEvents();
     int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;
