@@ -14,8 +14,9 @@
 namespace ov {
 namespace {
 
-// Per pixel: the decoded image, the preview copy, the BGR matrix and the mask.
-constexpr uint64_t kBytesPerPixel = 4 + 4 + 3 + 1;
+// Per pixel: the decoded image, the preview copy and its halved copies (a third more), the BGR matrix
+// and the mask.
+constexpr uint64_t kBytesPerPixel = 4 + 4 + 2 + 3 + 1;
 
 SourceImage Failed(SourceImageFailure failure, QString detail)
 {
@@ -101,7 +102,7 @@ SourceImage LoadSourceImage(const QString& path, uint64_t memoryBudget)
             static_cast<uint64_t>(size.width()) * static_cast<uint64_t>(size.height()) * kBytesPerPixel;
         if (need > budget) return Failed(SourceImageFailure::TooLarge, SizeText(size, need, budget));
     }
-    // The decoder's own buffer may use at most a third of the budget (it needs 4 of the 12 bytes).
+    // The decoder's own buffer may use at most a third of the budget (it needs 4 of the 14 bytes).
     const auto limitMb = static_cast<int>(std::clamp<uint64_t>((budget / 3) >> 20, 1, 1u << 30));
     const AllocationLimit limit(limitMb);
     QImage decoded;

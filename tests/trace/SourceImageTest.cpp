@@ -97,8 +97,8 @@ TEST(SourceImage, UnusableFilesGiveAnEmptyImageAndTheReason)
         {WriteBytes(QStringLiteral("cut.png"), full.left(full.size() / 2)), 0, SourceImageFailure::Damaged},
         // The header alone promises 10^10 pixels: refused before any pixel is allocated.
         {WriteBytes(QStringLiteral("huge.png"), PngHeader(100000, 100000)), 0, SourceImageFailure::TooLarge},
-        {okPath, 200 * 100 * 12 - 1, SourceImageFailure::TooLarge},
-        {okPath, 200 * 100 * 12, SourceImageFailure::None},
+        {okPath, 200 * 100 * 14 - 1, SourceImageFailure::TooLarge},
+        {okPath, 200 * 100 * 14, SourceImageFailure::None},
     };
     for (const Row& r : rows) {
         const SourceImage image = LoadSourceImage(r.path, r.budget);
