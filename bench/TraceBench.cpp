@@ -127,6 +127,7 @@ void BM_PreviewRedraw(benchmark::State& state)
     QImage target(640, 560, QImage::Format_RGB32);
     ov::PathObject merged;
     for (auto _ : state) Redraw(f, target, merged);
+    state.counters["path_points"] = merged.PointCount();
 }
 
 // What the user waits for after moving the permeability slider.
