@@ -2,11 +2,14 @@
 // point return 0 without opening anything.
 #include "host/DialogRegistry.h"
 
+#include "chart/CDlgXYPP.h"
+
 namespace ov {
 
 void RegisterBuiltinDialogs(DialogRegistry& registry)
 {
     registry.setStrings = [](SetStringsCall& call) { return RunSetStrings(call.setup, call.parent); };
+    registry.xyChart = [](ChartSheetCall& call) { return RunXYChartSheet(call); };
 }
 
 }  // namespace ov

@@ -1,6 +1,8 @@
 // Drawing and picking on the demo host's page.
 #include "DocumentView.h"
 
+#include "ChartRenderer.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,7 +28,8 @@ QRectF DocumentView::PageRect() const
 QRectF DocumentView::GlyphRect(int index) const
 {
     const QRectF page = PageRect().adjusted(20, 20, -20, -20);
-    const qreal w = page.width() / 2, h = page.height() / 2;
+    const int rows = (static_cast<int>(document_.Glyphs().size()) + 1) / 2;
+    const qreal w = page.width() / 2, h = page.height() / std::max(rows, 1);
     const int column = index % 2, row = index / 2;  // two glyphs per row
     return QRectF(page.left() + column * w, page.top() + row * h, w, h).adjusted(10, 10, -10, -10);
 }
@@ -101,10 +104,12 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
     }
     default: {
         p.drawRect(plot);
+        if (glyph.series.count > 0) DrawXYChart(p, glyph.record, glyph.series, plot);
         if (!glyph.tables.empty()) {
             DrawTables(p, glyph.tables, plot, QColor::fromRgba(document_.CurveColour()));
             break;
         }
+        if (glyph.series.count > 0) break;
         QPainterPath curve;
         for (int i = 0; i <= 60; ++i) {
             const qreal t = i / 60.0;

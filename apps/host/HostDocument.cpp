@@ -1,6 +1,13 @@
 // The demo host's document: records start zeroed with their kind set, lists start empty.
 #include "HostDocument.h"
 
+#include "chart/DataSeriesObject.h"
+
+#include <QtMath>
+
+#include <cmath>
+#include <functional>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -16,6 +23,57 @@ std::unique_ptr<ChartGlyph> MakeGlyph(GlyphKind kind, uint8_t recordKind, const 
     ov_list_init(&glyph->series);
     return glyph;
 }
+
+// A series of `rows` points (x, f(x)) with a name, a chart type, a curve colour and a marker.
+DataSeries* MakeSeries(const char* name, int type, uint32_t colour, int rows, double x0, double x1,
+                       const std::function<double(double)>& f)
+{
+    DataSeries* s = ov::CreateDataSeries();
+    if (!s) return nullptr;
+    ov_str_free(s->name);
+    s->name = ov_str_from_ascii(name);
+    ov::SetSeriesType(*s, type);
+    s->curve_style.colour[0] = colour;
+    s->curve_style.colour[1] = (colour & 0x00ffffffu) | 0x60000000u;
+    if (ov::ResizeSeries(*s, 2, rows))
+        for (int r = 0; r < rows; ++r) {
+            const double x = x0 + (x1 - x0) * r / (rows - 1);
+            *ov::SeriesValue(*s, 0, r) = x;
+            *ov::SeriesValue(*s, 1, r) = f(x);
+        }
+    return s;
+}
+
+void AddSeries(ChartGlyph& glyph, DataSeries* s)
+{
+    if (s && !ov_list_append(&glyph.series, s)) ov::DestroyDataSeries(s);
+}
+
+// The X-Y chart: markers on a damped wave, a smooth envelope and stems; a polar rose; a chart with
+// a second Y axis.
+void FillCharts(std::vector<std::unique_ptr<ChartGlyph>>& glyphs)
+{
+    ChartGlyph& xy = *glyphs[0];
+    AddSeries(xy, MakeSeries("Damped", 0, 0xffd62728u, 14, 0, 6,
+                             [](double x) { return std::exp(-x / 3) * std::cos(2 * x); }));
+    AddSeries(xy,
+              MakeSeries("Envelope", 1, 0xff1f77b4u, 30, 0, 6, [](double x) { return std::exp(-x / 3); }));
+    AddSeries(
+        xy, MakeSeries("Samples", 5, 0xff2ca02cu, 7, 0, 6, [](double x) { return -0.5 * std::exp(-x / 2); }));
+    ChartGlyph& polar = *glyphs.back();
+    AddSeries(polar, MakeSeries("Rose", 1, 0xff9467bdu, 73, 0, 360,
+                                [](double t) { return std::abs(std::cos(2 * qDegreesToRadians(t))); }));
+    ChartGlyph& twin = *glyphs[glyphs.size() - 2];
+    twin.record.axes[OV_AXIS_Y2].shown = 1;
+    twin.record.axes[OV_AXIS_Y2].colour = 0xffff7f0eu;
+    AddSeries(twin, MakeSeries("Temperature", 0, 0xff1f77b4u, 12, 1, 12,
+                               [](double m) { return 10 - 8 * std::cos(m / 2); }));
+    DataSeries* rain =
+        MakeSeries("Rain", 3, 0xffff7f0eu, 12, 1, 12, [](double m) { return 60 + 30 * std::sin(m); });
+    if (rain) ov::SetSeriesSystem(*rain, ov::kSystemXY2);
+    AddSeries(twin, rain);
+}
+
 }  // namespace
 
 HostDocument::HostDocument()
@@ -24,6 +82,11 @@ HostDocument::HostDocument()
     glyphs_.push_back(MakeGlyph(GlyphKind::PieChart, 2, QStringLiteral("Pie chart")));
     glyphs_.push_back(MakeGlyph(GlyphKind::Surface, 4, QStringLiteral("3-D surface")));
     glyphs_.push_back(MakeGlyph(GlyphKind::NumberAxis, 5, QStringLiteral("Number axis")));
+    glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 2, QStringLiteral("X-Y#2 chart")));
+    glyphs_.back()->id = QStringLiteral("chart-xy2");
+    glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 4, QStringLiteral("Polar chart")));
+    glyphs_.back()->id = QStringLiteral("chart-polar");
+    FillCharts(glyphs_);
     settings_.hotkey_table = &hotkeyTable_;
     ov_list_init(&timeSeries_);
     ov_list_init(&paths_);
@@ -32,7 +95,12 @@ HostDocument::HostDocument()
 
 HostDocument::~HostDocument()
 {
-    for (auto& g : glyphs_) ov_list_remove_all(&g->series);
+    for (auto& g : glyphs_) {
+        if (g->kind == GlyphKind::XYChart)
+            while (ov_list_count(&g->series) > 0)
+                ov::DestroyDataSeries(static_cast<DataSeries*>(ov_list_remove_last(&g->series)));
+        ov_list_remove_all(&g->series);
+    }
     ov_list_remove_all(&timeSeries_);
     ov_list_remove_all(&paths_);
     std::free(traced_.points);

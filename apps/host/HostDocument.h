@@ -27,6 +27,7 @@ struct ImportedTable {
 struct ChartGlyph {
     GlyphKind kind;
     QString name;
+    QString id;  // tour file name; empty: "chart-<kind>"
     std::vector<ImportedTable> tables;
     ChartRecord record{};
     OvHostList series{};  // the glyph's data series; the drawing context goes last on each call

@@ -63,16 +63,16 @@ HostWindow::HostWindow()
         document_.CurveColour() = argb;
         view_->update();
     });
-    resize(900, 560);
+    resize(900, 720);
 }
 
 void HostWindow::BuildCommands()
 {
     for (auto& g : document_.Glyphs()) {
         ChartGlyph* glyph = g.get();
-        commands_.push_back({QStringLiteral("chart-%1").arg(static_cast<int>(glyph->kind)),
-                             tr("%1 properties…").arg(glyph->name),
-                             [this, glyph] { return EditChart(*glyph); }});
+        commands_.push_back(
+            {glyph->id.isEmpty() ? QStringLiteral("chart-%1").arg(static_cast<int>(glyph->kind)) : glyph->id,
+             tr("%1 properties…").arg(glyph->name), [this, glyph] { return EditChart(*glyph); }});
     }
     commands_.push_back({"import-data", tr("Import Data…"), [this] { return ImportData(); }, true});
     commands_.push_back({"colour-chooser", tr("Colour Chooser…"), [this] {

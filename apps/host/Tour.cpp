@@ -6,6 +6,7 @@
 #include "data/AsciiImportSettings.h"
 #include "framework/FileDialogs.h"
 #include "framework/HostFolder.h"
+#include "framework/RegKeyHandle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -57,6 +58,9 @@ int RunTour(HostWindow& window, const QString& folder)
     ov::AsciiImportSettings import;
     import.dataStartLine = 4;
     ov::StoreAsciiImportSettings(import);
+    // Chart sheets open on their chart-style tab.
+    ov::RegKeyHandle sheet("Software\\Ornivex\\MP\\GPPSet");
+    for (const char* value : {"InitPage1", "InitPage5"}) sheet.WriteDword(value, 5);
     window.show();
     QApplication::processEvents();
     int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;

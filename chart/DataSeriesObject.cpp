@@ -1,0 +1,163 @@
+// DataSeries creation, resizing, freeing and path conversion.
+#include "chart/DataSeriesObject.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace ov {
+namespace {
+
+void SetStyle(LineFillStyle& style, uint8_t line, uint8_t fill, ov_argb c0, ov_argb c1, ov_argb c2,
+              ov_argb c3)
+{
+    std::memset(&style, 0, sizeof style);
+    style.line_style = line;
+    style.line_width = 3.0f;
+    style.fill_style = fill;
+    style.colour[0] = c0;
+    style.colour[1] = c1;
+    style.colour[2] = c2;
+    style.colour[3] = c3;
+}
+
+void FreePaths(OvHostList& paths)
+{
+    while (ov_list_count(&paths) > 0) ov_path_destroy(static_cast<OvPath*>(ov_list_remove_last(&paths)));
+}
+
+void FreeValues(DataSeries& series)
+{
+    std::free(series.values);
+    series.values = nullptr;
+    series.columns = 0;
+    series.rows = 0;
+}
+
+}  // namespace
+
+void SetSeriesDefaults(DataSeries& series)
+{
+    std::memset(&series, 0, sizeof series);
+    series.smooth = 1;
+    SetStyle(series.curve_style, 1, 1, 0xff000000u, 0xff00ddddu, 0xff00ddddu, 0xff00ddddu);
+    series.marker_type = 1;
+    series.marker_size = 6.0f;
+    series.stroke = 1;
+    SetStyle(series.marker_style, 0, 1, 0xff000000u, 0xffff0000u, 0xffffffffu, 0xffffffffu);
+    series.bar_size = 4.0f;
+    series.bubble_min = 4.0f;
+    series.bubble_max = 8.0f;
+    series.reserved_0f0 = 360;
+    series.reserved_110 = 1.0f;
+}
+
+DataSeries* CreateDataSeries()
+{
+    auto* series = static_cast<DataSeries*>(std::malloc(sizeof(DataSeries)));
+    if (!series) return nullptr;
+    SetSeriesDefaults(*series);
+    series->name = ov_str_from_ascii("DatSer_1");
+    if (!series->name) {
+        std::free(series);
+        return nullptr;
+    }
+    return series;
+}
+
+void DestroyDataSeries(DataSeries* series)
+{
+    if (!series) return;
+    ov_str_free(series->name);
+    FreeValues(*series);
+    std::free(series->owned_block_138);
+    std::free(series->owned_block_13c);
+    FreePaths(series->paths);
+    std::free(series);
+}
+
+int SeriesType(const DataSeries& series)
+{
+    return series.type_and_system & OV_SERIES_TYPE_MASK;
+}
+
+int SeriesSystem(const DataSeries& series)
+{
+    return series.type_and_system >> OV_SERIES_SYSTEM_SHIFT;
+}
+
+void SetSeriesType(DataSeries& series, int type)
+{
+    series.type_and_system =
+        static_cast<uint8_t>((series.type_and_system & ~OV_SERIES_TYPE_MASK) | (type & OV_SERIES_TYPE_MASK));
+}
+
+void SetSeriesSystem(DataSeries& series, int system)
+{
+    series.type_and_system = static_cast<uint8_t>((series.type_and_system & OV_SERIES_TYPE_MASK) |
+                                                  ((system & 0x0F) << OV_SERIES_SYSTEM_SHIFT));
+}
+
+int AllowedCoordinateSystem(const ChartRecord& record, int requested)
+{
+    if (requested == kSystemXY2 && record.axes[OV_AXIS_Y2].shown) return kSystemXY2;
+    if (requested == kSystemXY3 && record.axes[OV_AXIS_Y3].shown) return kSystemXY3;
+    return kSystemXY;
+}
+
+bool ResizeSeries(DataSeries& series, int columns, int rows)
+{
+    FreeValues(series);
+    if (columns < 0 || rows < 0) return false;
+    if (columns == 0 || rows == 0) return true;
+    const auto count = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(double) / 2) return false;
+    auto* block = static_cast<double*>(std::calloc(count, sizeof(double)));
+    if (!block) return false;
+    series.values = block;
+    series.columns = columns;
+    series.rows = rows;
+    return true;
+}
+
+double* SeriesValue(DataSeries& series, int column, int row)
+{
+    if (!series.values || column < 0 || row < 0 || column >= series.columns || row >= series.rows)
+        return nullptr;
+    return series.values + static_cast<std::size_t>(column) * static_cast<std::size_t>(series.rows) +
+           static_cast<std::size_t>(row);
+}
+
+DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& context)
+{
+    if (path.count < 2 || !path.points || context.scale == 0) return nullptr;
+    auto* series = static_cast<DataSeries*>(std::malloc(sizeof(DataSeries)));
+    if (!series) return nullptr;
+    SetSeriesDefaults(*series);
+    series->name = ov_str_dup(path.name);
+    if (!series->name || !ResizeSeries(*series, 2, path.count)) {
+        DestroyDataSeries(series);
+        return nullptr;
+    }
+    SetSeriesType(*series, 0);
+    series->marker_type = 0;
+    for (int i = 0; i < path.count; ++i) {
+        series->values[i] = (path.points[i].x - context.origin_x) / context.scale;
+        series->values[path.count + i] = (context.origin_y - path.points[i].y) / context.scale;
+    }
+    return series;
+}
+
+std::u16string SeriesColumnTitle(int kind, int columns, int column)
+{
+    if (column < 0) return {};
+    if (kind != 6 && columns == 1) return u"Y";
+    if (kind == 4 && column < 2) return column == 0 ? u"θ/deg" : u"ρ";
+    const int named = kind == 6 ? 3 : 2;
+    if (column < named) return std::u16string(1, u"XYZ"[column]);
+    std::u16string title = u"F";
+    for (char c : std::to_string(column - named + 1)) title.push_back(static_cast<char16_t>(c));
+    return title;
+}
+
+}  // namespace ov

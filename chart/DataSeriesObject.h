@@ -1,0 +1,45 @@
+// DataSeries objects as the library creates, resizes and frees them: the defaults of a new series,
+// its type and coordinate-system nibbles, its value block, and the conversion of a drawing path into
+// a series. Series memory is malloc'ed because the host frees what the library appends.
+#pragma once
+
+#include <ornivex/chart.h>
+
+#include <string>
+
+namespace ov {
+
+// Coordinate systems of the high nibble: "X-Y", "X-Y#2", "X-Y#3".
+enum CoordinateSystem : int { kSystemXY = 0, kSystemXY2 = 1, kSystemXY3 = 2 };
+constexpr int kSeriesTypeCount = 6;
+
+// Fills every field with the value a new series gets; the name pointer is left null.
+void SetSeriesDefaults(DataSeries& series);
+// A new series with the defaults and the name "DatSer_1"; null when out of memory.
+DataSeries* CreateDataSeries();
+// Frees the name, the value block, the owned blocks, the path records (OvPath) and the series.
+void DestroyDataSeries(DataSeries* series);
+
+int SeriesType(const DataSeries& series);
+int SeriesSystem(const DataSeries& series);
+void SetSeriesType(DataSeries& series, int type);
+void SetSeriesSystem(DataSeries& series, int system);
+
+// The system a series may take: 1 only when axis 2 is shown, 2 only when axis 3 is shown, else 0.
+int AllowedCoordinateSystem(const ChartRecord& record, int requested);
+
+// Replaces the value block by a zeroed one of columns × rows doubles (the old contents are not
+// kept). Negative or oversized requests leave an empty series and return false.
+bool ResizeSeries(DataSeries& series, int columns, int rows);
+// Element (column, row), or null outside the block.
+double* SeriesValue(DataSeries& series, int column, int row);
+
+// A series of two columns (x, y in data units) from a path in page coordinates; the name is the
+// path's, the type nibble cleared and the marker type 0. Null for a path of fewer than two points,
+// a zero scale or when out of memory.
+DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& context);
+
+// Column heading of a series column in a chart of the given kind.
+std::u16string SeriesColumnTitle(int kind, int columns, int column);
+
+}  // namespace ov

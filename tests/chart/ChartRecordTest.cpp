@@ -1,0 +1,228 @@
+// Chart record access and data series: text slots, clamps, ranges, series creation, resizing, path
+// conversion, coordinate systems and property codes.
+#include "chart/ChartRecordAccess.h"
+#include "chart/DataSeriesObject.h"
+#include "chart/SeriesProperties.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+using namespace ov;
+
+namespace {
+
+struct SeriesDeleter {
+    void operator()(DataSeries* s) const { DestroyDataSeries(s); }
+};
+using SeriesPtr = std::unique_ptr<DataSeries, SeriesDeleter>;
+
+ChartRecord ZeroRecord()
+{
+    ChartRecord r;
+    std::memset(&r, 0, sizeof r);
+    return r;
+}
+
+}  // namespace
+
+TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
+{
+    ChartRecord r = ZeroRecord();
+    std::memset(r.font_face, 0x41, sizeof r.font_face);  // garbage after the text must go
+    const std::u16string longText(200, u'c');
+    SetCaption(r, longText);
+    SetFontFace(r, longText);
+    SetAxisTitle(r.axes[3], longText);
+    EXPECT_EQ(Caption(r), longText.substr(0, 127));
+    EXPECT_EQ(r.caption[127], 0);
+    EXPECT_EQ(FontFace(r), longText.substr(0, 126));
+    EXPECT_EQ(r.font_face[126], 0);
+    EXPECT_EQ(AxisTitle(r.axes[3]), longText.substr(0, 127));
+    SetFontFace(r, u"Sans");
+    EXPECT_EQ(FontFace(r), u"Sans");
+    EXPECT_EQ(r.font_face[5], 0);
+    EXPECT_EQ(r.reserved_001, 0);  // the neighbours stay untouched
+    EXPECT_EQ(r.title_flags, 0);
+}
+
+TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
+{
+    const std::pair<float, float> sizes[] = {{1, 2}, {500, 240}, {12.5f, 12.5f}, {std::nanf(""), 2}};
+    for (auto [typed, stored] : sizes) EXPECT_EQ(ClampFontSize(typed), stored) << typed;
+    AxisRecord axis{};
+    StoreScaleParameter(axis, -3);
+    EXPECT_EQ(axis.scale_param, 0);
+    StoreScaleParameter(axis, 2.5f);
+    EXPECT_EQ(axis.scale_param, 2.5f);
+}
+
+TEST(ChartRecordAccess, RangesAreOrderedAndWidenedInSinglePrecision)
+{
+    struct Case {
+        double a, b;
+        float min, max;
+    } cases[] = {{0, 0, -1e-16f, 1e-16f}, {5, 5, 5, 5}, {7, -2, -2, 7}, {1, 1 + 1e-20, 1, 1}};
+    for (const Case& c : cases) {
+        AxisRecord axis{};
+        StoreAxisRange(axis, c.a, c.b);
+        EXPECT_EQ(axis.range_min, c.min) << c.a << " " << c.b;
+        EXPECT_EQ(axis.range_max, c.max) << c.a << " " << c.b;
+    }
+}
+
+TEST(ChartRecordAccess, FieldAccessIsBoundsChecked)
+{
+    ChartRecord r = ZeroRecord();
+    EXPECT_TRUE(WriteField<uint32_t>(r, 0x878, 0xff112233u));
+    EXPECT_EQ(r.line_colour_3d, 0xff112233u);
+    EXPECT_EQ(ReadField<float>(r, 0x32c + 0x150 + 0x104), r.axes[1].range_max);
+    EXPECT_FALSE(ReadField<uint32_t>(r, kChartRecordSize - 3).has_value());
+    EXPECT_FALSE(WriteField<uint8_t>(r, kChartRecordSize, 1));
+    EXPECT_EQ(AxisAt(r, 4), nullptr);
+    EXPECT_EQ(AxisAt(r, -1), nullptr);
+    EXPECT_EQ(AxisAt(r, 2), &r.axes[2]);
+}
+
+TEST(DataSeriesObject, NewSeriesHasTheStatedDefaults)
+{
+    SeriesPtr s(CreateDataSeries());
+    ASSERT_TRUE(s);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(s->name)), u"DatSer_1");
+    EXPECT_EQ(s->type_and_system, 0);
+    EXPECT_EQ(s->smooth, 1u);
+    EXPECT_EQ(s->curve_style.line_style, 1);
+    EXPECT_EQ(s->curve_style.fill_style, 1);
+    EXPECT_EQ(s->curve_style.colour[3], 0xff00ddddu);
+    EXPECT_EQ(s->marker_type, 1);
+    EXPECT_EQ(s->marker_size, 6.0f);
+    EXPECT_EQ(s->marker_style.line_style, 0);
+    EXPECT_EQ(s->marker_style.line_width, 3.0f);
+    EXPECT_EQ(s->marker_style.colour[1], 0xffff0000u);
+    EXPECT_EQ(s->marker_style.colour[2], 0xffffffffu);
+    EXPECT_EQ(s->bar_size, 4.0f);
+    EXPECT_EQ(s->bubble_max, 8.0f);
+    EXPECT_EQ(s->reserved_0f0, 360u);
+    EXPECT_EQ(s->reserved_110, 1.0f);
+    EXPECT_EQ(s->values, nullptr);
+}
+
+TEST(DataSeriesObject, ResizeReplacesTheBlockAndRejectsBadSizes)
+{
+    SeriesPtr s(CreateDataSeries());
+    ASSERT_TRUE(ResizeSeries(*s, 3, 4));
+    *SeriesValue(*s, 2, 3) = 9;
+    EXPECT_EQ(s->values[2 * 4 + 3], 9);  // column-major
+    EXPECT_EQ(SeriesValue(*s, 3, 0), nullptr);
+    EXPECT_EQ(SeriesValue(*s, 0, 4), nullptr);
+    ASSERT_TRUE(ResizeSeries(*s, 3, 4));
+    EXPECT_EQ(*SeriesValue(*s, 2, 3), 0);  // contents are not kept
+    EXPECT_FALSE(ResizeSeries(*s, -1, 4));
+    EXPECT_EQ(s->values, nullptr);
+    EXPECT_EQ(s->rows, 0);
+    EXPECT_FALSE(ResizeSeries(*s, 0x7fffffff, 0x7fffffff));
+    EXPECT_TRUE(ResizeSeries(*s, 0, 5));
+    EXPECT_EQ(s->values, nullptr);
+}
+
+TEST(DataSeriesObject, PathBecomesSeriesInDataUnits)
+{
+    OvPointF points[] = {{110, 200}, {130, 160}};
+    ov_char16* name = ov_str_from_ascii("Curve 7");
+    DrawingPath path{0, 0, 0, {}, name, points, 2};
+    DrawingContext context{};
+    context.origin_x = 100;
+    context.origin_y = 200;
+    context.scale = 10;
+    SeriesPtr s(SeriesFromPath(path, context));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(s->name)), u"Curve 7");
+    EXPECT_EQ(s->marker_type, 0);
+    EXPECT_EQ(s->columns, 2);
+    const double expected[] = {1, 3, 0, 4};  // x column, then y column (page y points down)
+    for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(s->values[i], expected[i]);
+    path.count = 1;
+    EXPECT_EQ(SeriesFromPath(path, context), nullptr);
+    ov_str_free(name);
+}
+
+TEST(DataSeriesObject, ColumnTitlesByKind)
+{
+    struct Case {
+        int kind, columns, column;
+        std::u16string title;
+    } cases[] = {{2, 1, 0, u"Y"}, {2, 3, 0, u"X"},     {2, 3, 2, u"F1"}, {6, 4, 2, u"Z"},    {6, 5, 4, u"F2"},
+                 {6, 1, 0, u"X"}, {4, 2, 0, u"θ/deg"}, {4, 3, 1, u"ρ"},  {2, 13, 12, u"F11"}};
+    for (const Case& c : cases) EXPECT_EQ(SeriesColumnTitle(c.kind, c.columns, c.column), c.title);
+}
+
+TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)
+{
+    ChartRecord r = ZeroRecord();
+    r.axes[OV_AXIS_Y2].shown = 1;
+    EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY2), kSystemXY2);
+    EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY3), kSystemXY);  // axis 3 not shown
+    EXPECT_EQ(AllowedCoordinateSystem(r, 7), kSystemXY);
+    DataSeries s{};
+    SetSeriesType(s, 4);
+    SetSeriesSystem(s, kSystemXY3);
+    EXPECT_EQ(s.type_and_system, 0x24);
+    SetSeriesType(s, 1);
+    EXPECT_EQ(SeriesSystem(s), kSystemXY3);
+    EXPECT_EQ(SeriesType(s), 1);
+}
+
+TEST(SeriesProperties, EachCodeCopiesOnlyItsField)
+{
+    DataSeries source;
+    SetSeriesDefaults(source);
+    source.marker_size = 11;
+    source.curve_style.colour[2] = 0x12345678u;
+    source.marker_style.line_width = 9;
+    source.hidden_from_legend = 1;
+    struct Case {
+        int code;
+        std::function<bool(const DataSeries&)> changed;
+    } cases[] = {
+        {kPropMarkerSize, [](const DataSeries& s) { return s.marker_size == 11; }},
+        {kPropCurveStyle + 5, [](const DataSeries& s) { return s.curve_style.colour[2] == 0x12345678u; }},
+        {kPropMarkerStyle + 1, [](const DataSeries& s) { return s.marker_style.line_width == 9; }},
+        {kPropLegend, [](const DataSeries& s) { return s.hidden_from_legend == 1; }},
+        {kPropChartType + 4, [](const DataSeries& s) { return SeriesType(s) == 4 && SeriesSystem(s) == 2; }},
+    };
+    for (const Case& c : cases) {
+        DataSeries a, b, untouched;
+        for (DataSeries* s : {&a, &b, &untouched}) SetSeriesDefaults(*s), SetSeriesSystem(*s, 2);
+        EXPECT_EQ(ApplySeriesProperty({&a, &b}, source, c.code), 2) << c.code;
+        EXPECT_TRUE(c.changed(a) && c.changed(b)) << c.code;
+        // Nothing but the named field moved: undo it and compare bytes.
+        if (c.code >= kPropChartType)
+            SetSeriesType(a, SeriesType(untouched));
+        else
+            CopySeriesProperty(a, untouched, c.code);
+        EXPECT_EQ(std::memcmp(&a, &untouched, sizeof a), 0) << c.code;
+    }
+    DataSeries t;
+    SetSeriesDefaults(t);
+    EXPECT_FALSE(CopySeriesProperty(t, source, 25));
+    EXPECT_FALSE(CopySeriesProperty(t, source, 37));
+}
+
+TEST(SeriesProperties, VisibleGroupsFollowTypeAndKind)
+{
+    EXPECT_EQ(VisibleChartStyleGroups(false, 0, 2), ChartStyleGroups{});
+    const ChartStyleGroups scatter = VisibleChartStyleGroups(true, 0, 2);
+    EXPECT_TRUE(scatter.marker && scatter.smooth && scatter.legend && scatter.chartType);
+    EXPECT_FALSE(scatter.curveFill || scatter.bar || scatter.bubble || scatter.projection);
+    const ChartStyleGroups stem = VisibleChartStyleGroups(true, 5, 2);
+    EXPECT_TRUE(stem.bar);
+    EXPECT_FALSE(stem.legend || stem.smooth || stem.curveFill);
+    EXPECT_TRUE(VisibleChartStyleGroups(true, 4, 2).bubble);
+    EXPECT_FALSE(VisibleChartStyleGroups(true, 3, 2).smooth);
+    const ChartStyleGroups in3d = VisibleChartStyleGroups(true, 1, 6);
+    EXPECT_TRUE(in3d.projection);
+    EXPECT_FALSE(in3d.chartType);
+}

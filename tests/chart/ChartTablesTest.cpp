@@ -1,0 +1,154 @@
+// Colour maps, hatch patterns, marker shapes and the sheet's layout and placement rules.
+#include "chart/ColourMap.h"
+#include "chart/HatchPatterns.h"
+#include "chart/MarkerShapes.h"
+#include "chart/SheetLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <numeric>
+
+using namespace ov;
+
+namespace {
+
+int BitCount(int style)
+{
+    const auto& tile = HatchPattern(style);
+    return std::accumulate(tile.begin(), tile.end(), 0,
+                           [](int n, uint8_t row) { return n + std::popcount(row); });
+}
+
+}  // namespace
+
+TEST(ColourMap, EdgesOfTheRange)
+{
+    ColourMap map;
+    map.ChooseControlColours(1);
+    map.SetRange(10, 20);
+    EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // control colour 15
+    EXPECT_EQ(ToArgb(map.ColourOf(20.001)), 0xff660000u);
+    EXPECT_EQ(ToArgb(map.ColourOf(9)), 0xff000099u);
+    EXPECT_EQ(ToArgb(map.ColourOf(10 + 10.0 / 15)), 0xff0000ffu);  // exactly on control 1
+    const uint32_t half = ToArgb(map.ColourOf(10 + 10.0 / 30));    // halfway between 0 and 1
+    EXPECT_EQ(half, 0xff0000ccu);
+    map.SetOutOfRangeColours(true, {0, 1, 0}, {1, 0, 1});
+    EXPECT_EQ(ToArgb(map.ColourOf(21)), 0xff00ff00u);
+    EXPECT_EQ(ToArgb(map.ColourOf(-1)), 0xffff00ffu);
+    EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // the maximum itself is inside
+}
+
+TEST(ColourMap, IndexTenAndUnknownIndexesAreTheDefaultScale)
+{
+    for (int index : {10, 11, -1}) EXPECT_EQ(ColourMapTable(index), ColourMapTable(0)) << index;
+    EXPECT_NE(ColourMapTable(9), ColourMapTable(0));
+    ColourMap a, b;
+    a.ChooseControlColours(10);
+    for (int i = 0; i < kColourMapControls; ++i) EXPECT_EQ(a.Control(i), b.Control(i));
+}
+
+TEST(ColourMap, LevelTestAndEqualLimits)
+{
+    ColourMap map;  // range 0 ... 1, 16 levels
+    EXPECT_TRUE(map.OnLevel(0.5));
+    EXPECT_FALSE(map.OnLevel(0.51));
+    EXPECT_TRUE(map.OnLevel(0.0625));
+    map.SetRange(3, 3);
+    EXPECT_EQ(map.Scale(), 0);
+    EXPECT_EQ(map.ColourOf(3), map.Control(0));
+}
+
+TEST(HatchPatterns, SpotChecksAgainstThePublishedStyles)
+{
+    EXPECT_EQ(BitCount(kHatchHorizontal), 8);
+    for (int y = 0; y < 8; ++y) EXPECT_EQ(HatchBit(kHatchHorizontal, 3, y), y == 0);
+    for (int x = 0; x < 8; ++x) EXPECT_EQ(HatchBit(kHatchVertical, x, 5), x == 0);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_TRUE(HatchBit(kHatchForwardDiagonal, i, i));  // top-left to bottom-right
+        EXPECT_TRUE(HatchBit(kHatchBackwardDiagonal, 7 - i, i));
+        const auto row = [i](int s) { return HatchPattern(s)[static_cast<std::size_t>(i)]; };
+        EXPECT_EQ(row(kHatchCross), row(kHatchHorizontal) | row(kHatchVertical));
+        EXPECT_EQ(row(kHatchDiagonalCross), row(kHatchForwardDiagonal) | row(kHatchBackwardDiagonal));
+    }
+    // The percentage styles grow denser in order; 50 % is the one-pixel checkerboard.
+    for (int s = kHatch05Percent; s < kHatch90Percent; ++s) EXPECT_LT(BitCount(s), BitCount(s + 1)) << s;
+    for (int i = 0; i < 8; ++i) EXPECT_NE(HatchBit(kHatch50Percent, i, 0), HatchBit(kHatch50Percent, i, 1));
+    EXPECT_EQ(BitCount(kHatch25Percent), 16);
+    EXPECT_EQ(BitCount(kHatch75Percent), 48);
+    EXPECT_EQ(BitCount(kHatchDarkDownwardDiagonal), 2 * BitCount(kHatchLightDownwardDiagonal));
+    EXPECT_TRUE(HatchBit(kHatchLargeCheckerBoard, 3, 3) && !HatchBit(kHatchLargeCheckerBoard, 4, 3));
+    EXPECT_TRUE(HatchBit(kHatchLargeCheckerBoard, 4, 4) && HatchBit(kHatchLargeCheckerBoard, 8, 8));
+    EXPECT_EQ(BitCount(kHatchSolidDiamond), 1 + 3 + 5 + 7 + 5 + 3 + 1);
+    EXPECT_EQ(BitCount(kHatchStyleCount), 0);
+    EXPECT_EQ(kFirstHatchFill + kHatchStyleCount, kFirstGradientFill);
+}
+
+TEST(MarkerShapes, KindsAndExtents)
+{
+    EXPECT_EQ(MarkerGeometry(0).kind, MarkerKind::None);
+    EXPECT_EQ(MarkerGeometry(11).kind, MarkerKind::None);
+    EXPECT_EQ(MarkerGeometry(1).size, 11);
+    EXPECT_EQ(MarkerGeometry(2).size, 12);
+    for (int i = 3; i <= 7; ++i) {
+        const MarkerShape s = MarkerGeometry(i);
+        ASSERT_EQ(s.kind, MarkerKind::Polygon);
+        float lo = 0, hi = 0;
+        for (auto p : s.polygon) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
+        EXPECT_NEAR(hi - lo, 13, 2.5) << i;
+    }
+    EXPECT_EQ(MarkerGeometry(8).strokes.size(), 2u);
+    EXPECT_EQ(MarkerGeometry(10).strokes.size(), 4u);
+    EXPECT_FLOAT_EQ(MarkerGeometry(9).strokes[0].second.x - MarkerGeometry(9).strokes[0].first.x, 10);
+}
+
+TEST(SheetLayout, TabsPerKind)
+{
+    const ScreenRect frame{10, 20, 810, 620};
+    const auto tabs2 = SheetTabRects(frame, 24, 2);
+    EXPECT_EQ(tabs2[0], (ScreenRect{10, 20, 110, 44}));
+    EXPECT_EQ(tabs2[5].left, 510);
+    EXPECT_EQ(tabs2[6].Width(), 0);  // no 3-D tab outside kind 6
+    const auto tabs1 = SheetTabRects(frame, 24, 1);
+    EXPECT_EQ(tabs1[3].Width(), 0);
+    EXPECT_EQ(tabs1[4].left, 310);  // the following tabs close up
+    EXPECT_EQ(SheetTabRects(frame, 24, 6)[6].left, 610);
+    const SheetAreas a = SheetPageAreas(frame, 24, 150, 6);
+    EXPECT_EQ(a.page, (ScreenRect{11, 45, 809, 619}));
+    EXPECT_EQ(a.right.left, 161);
+    EXPECT_EQ(a.view.Width(), 574 * 270 / 256);
+}
+
+TEST(SheetLayout, PagingRules)
+{
+    EXPECT_EQ(ClampSheetTab(6, 2), 5);
+    EXPECT_EQ(ClampSheetTab(6, 6), 6);
+    EXPECT_EQ(ClampSheetTab(-4, 2), 0);
+    EXPECT_EQ(SlotOfTab(4), kSlotDataTable);
+    EXPECT_EQ(SlotOfTab(5), kSlotChartStyle);
+    EXPECT_TRUE(SlotOnTab(kSlotSeriesList, 5));
+    EXPECT_FALSE(SlotOnTab(kSlotSeriesList, 3));
+    EXPECT_FALSE(SlotOnTab(kSlotDataTable, 5));
+    EXPECT_EQ(StartTabValueName(4), "InitPage5");
+    EXPECT_EQ(StartTabValueName(6), "InitPage6");
+    EXPECT_EQ(StartTabValueName(8), "InitPage1");
+    EXPECT_EQ(TabAfterWheel(2, -120, 2), 3);
+    EXPECT_EQ(TabAfterWheel(2, -120, 1), 4);
+    EXPECT_EQ(TabAfterWheel(0, 120, 2), 0);
+    EXPECT_EQ(TabAfterWheel(5, -120, 2), 5);
+}
+
+TEST(SheetLayout, KeepOnMonitor)
+{
+    const ScreenRect work{0, 0, 1920, 1040};
+    struct Case {
+        ScreenRect in;
+        ScreenRect out;
+    } cases[] = {
+        {{-50, -10, 750, 590}, {0, 0, 800, 600}},
+        {{1400, 100, 2200, 700}, {1400, 100, 2200, 700}},  // less than half past the edge
+        {{1600, 100, 2400, 700}, {1120, 100, 1920, 700}},
+        {{100, 800, 900, 1400}, {100, 440, 900, 1040}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(KeepOnMonitor(c.in, 0, 0, work), c.out);
+}
