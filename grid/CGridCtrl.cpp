@@ -36,7 +36,9 @@ void CGridCtrl::ApplyFontMetrics()
 {
     const QFontMetrics metrics(font());
     verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
-    horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("-0.0000000000")));
+    // Room for a ten-decimal value with a few integer digits, and the cell's margins.
+    horizontalHeader()->setDefaultSectionSize(metrics.horizontalAdvance(QStringLiteral("-0000.0000000000")) +
+                                              metrics.averageCharWidth() * 2);
 }
 
 void CGridCtrl::SetRowCount(int rows)
