@@ -7,8 +7,11 @@
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableStore.h"
 #include "chart/SeriesPrompts.h"
+#include "data/DataTestFiles.h"
+#include "data/DlgOpenASCPreView.h"
 #include "framework/CDlgSetStrings.h"
 #include "framework/DialogTexts.h"
+#include "framework/FileDialogs.h"
 #include "framework/LanguageChoice.h"
 #include "framework/MessageBox.h"
 #include "framework/RegKeyHandle.h"
@@ -17,6 +20,7 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -68,6 +72,10 @@ protected:
                     TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
                 Click(prompt, ControlName(kSsOk));
             });
+    }
+    static std::vector<double> Values(const DataSeries& s)
+    {
+        return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
     }
     std::vector<DataSeries*> Order() const
     {
@@ -202,6 +210,60 @@ TEST_F(DataPages, DeleteRemovesTheSelectedSeriesAndSelectsTheRowAtTheirPlace)
         EXPECT_EQ(sheet.CurrentSeries(), series_[2]);
     });
     EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
+}
+
+TEST_F(DataPages, SavedTableOpensBackIntoTheSeriesAndListImportNamesNewSeries)
+{
+    const ScratchFile file("table.txt", "");
+    const QString path = QString::fromStdString(file.Path());
+    std::vector<OpenFileRequest> requests;
+    ScopedOpenFilePresenter picker([&](const OpenFileRequest& r) {
+        requests.push_back(r);
+        return r.multiple ? QStringList{path, path} : QStringList{path};
+    });
+    const auto startOnLine2 = [](QDialog& preview) {
+        TypeInto(preview, ControlName(CDlgOpenASCPreView::kIdStartLine), "2");
+        preview.findChild<QAbstractButton*>(ControlName(CDlgOpenASCPreView::kIdDismissSeriesName))
+            ->setChecked(true);
+        Accept(preview);
+    };
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable& table) {
+        table.Grid().SetItemText(3, 2, "0.125");
+        table.RunCommand(kTableSave);
+        table.Grid().SetItemText(3, 2, "9");
+        RunModal(
+            [&] {
+                table.RunCommand(kTableOpen);
+                return 0;
+            },
+            startOnLine2);
+        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.125");
+        RunModal(
+            [&] {
+                page.RunCommand(kListImport);
+                return 0;
+            },
+            startOnLine2);
+    });
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].fileName, "Untitled.txt");
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0, 0.125}));
+    const std::vector<DataSeries*> order = Order();
+    ASSERT_EQ(order.size(), 5u);
+    EXPECT_EQ(std::u16string(order[4]->name), u"DatSer_5");
+    EXPECT_EQ(Values(*order[4]), Values(*series_[0]));
+}
+
+TEST_F(DataPages, DoubleClickRenamesAndKeepsTheSelection)
+{
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
+        page.List().topLevelItem(2)->setSelected(true);
+        AnswerPrompt([&] { Q_EMIT page.List().itemDoubleClicked(page.List().topLevelItem(1), 1); },
+                     {"Renamed"});
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0], series_[2]}));
+    });
+    EXPECT_EQ(std::u16string(series_[1]->name), u"Renamed");
 }
 
 }  // namespace
