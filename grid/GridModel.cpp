@@ -15,13 +15,14 @@ void GridModel::Reshape(const std::function<void(GridCells&)>& change)
 void GridModel::ChangeTexts(const CellRange& range, const std::function<void(GridCells&)>& change)
 {
     change(cells_);
-    if (range.IsValid()) {
-        const int top = std::max(range.minRow, 1) - 1;
-        const int left = std::max(range.minCol, 1) - 1;
-        Q_EMIT dataChanged(index(top, left), index(range.maxRow - 1, range.maxCol - 1));
-        if (range.minRow == 0) Q_EMIT headerDataChanged(Qt::Horizontal, left, range.maxCol - 1);
-        if (range.minCol == 0) Q_EMIT headerDataChanged(Qt::Vertical, top, range.maxRow - 1);
-    }
+    if (!range.IsValid()) return;
+    const int top = std::max(range.minRow, 1) - 1;
+    const int left = std::max(range.minCol, 1) - 1;
+    const int bottom = std::min(range.maxRow, cells_.RowCount() - 1) - 1;
+    const int right = std::min(range.maxCol, cells_.ColumnCount() - 1) - 1;
+    if (top <= bottom && left <= right) Q_EMIT dataChanged(index(top, left), index(bottom, right));
+    if (range.minRow == 0 && left <= right) Q_EMIT headerDataChanged(Qt::Horizontal, left, right);
+    if (range.minCol == 0 && top <= bottom) Q_EMIT headerDataChanged(Qt::Vertical, top, bottom);
 }
 
 void GridModel::RemoveRows(int first, int count)
