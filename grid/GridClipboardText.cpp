@@ -27,11 +27,12 @@ std::vector<std::vector<std::string>> SplitPasteText(std::string_view text)
         const std::size_t lf = text.find('\n');
         std::string_view line = text.substr(0, lf);
         text = lf == std::string_view::npos ? std::string_view{} : text.substr(lf + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         std::vector<std::string> fields;
         for (;;) {
             const std::size_t cut = line.find_first_of("\t,");
-            fields.emplace_back(line.substr(0, cut));
+            std::string field(line.substr(0, cut));
+            field.erase(std::remove(field.begin(), field.end(), '\r'), field.end());
+            fields.push_back(std::move(field));
             if (cut == std::string_view::npos) break;
             line.remove_prefix(cut + 1);
         }

@@ -15,8 +15,8 @@ namespace ov {
 std::string CopyText(const GridCells& cells, const CellRange& range,
                      const std::function<bool(int row, int col)>& isSelected);
 
-// Rows split at line feeds (a CR before the LF and one final empty line dropped), cells at tabs or
-// commas.
+// Rows split at line feeds (one final empty line dropped), cells at tabs or commas; carriage returns
+// belong to the line breaks and are dropped wherever they stand.
 std::vector<std::vector<std::string>> SplitPasteText(std::string_view text);
 
 // Fills cells rightwards and downwards from (row, col); cells beyond the grid and header cells are
