@@ -4,6 +4,7 @@
 
 #include <ornivex/ornivex.h>
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +35,15 @@ struct ChartGlyph {
     OvHostList series{};  // the glyph's data series; the drawing context goes last on each call
 };
 
+// A placed bitmap the user can trace: its file and picture, and the seed picked on it as fractions
+// of its size. The traced outline is the document's TracedPath (bitmap pixel (x, y) at (x+1, y+1)).
+struct BitmapGlyph {
+    QString file;
+    QImage image;
+    float seedX = 0.625f;  // in the pond of the sample photo
+    float seedY = 0.83f;
+};
+
 class HostDocument {
 public:
     HostDocument();
@@ -47,6 +57,7 @@ public:
     OvHostList& TimeSeries() { return timeSeries_; }
     OvHostList& Paths() { return paths_; }
     OvPathData& TracedPath() { return traced_; }
+    BitmapGlyph& Bitmap() { return bitmap_; }
     DrawingContext& Context() { return context_; }
     int32_t& NextSeriesId() { return nextSeriesId_; }
     QStringList& Strings() { return strings_; }
@@ -60,6 +71,7 @@ private:
     OvHostList timeSeries_{};
     OvHostList paths_{};
     OvPathData traced_{};
+    BitmapGlyph bitmap_;
     DrawingContext context_{};
     // Named paths of the drawing offered to the series list (one excluded, one with a single point).
     struct NamedPath {
