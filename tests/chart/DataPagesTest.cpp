@@ -7,6 +7,7 @@
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableStore.h"
 #include "chart/SeriesPrompts.h"
+#include "data/CDlgGDByFunc.h"
 #include "data/DataTestFiles.h"
 #include "data/DlgOpenASCPreView.h"
 #include "framework/CDlgSetStrings.h"
@@ -137,6 +138,24 @@ TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
     EXPECT_EQ(series_[0]->values[1], 0.0);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].startsWith("Select a data series"));
+}
+
+TEST_F(DataPages, FormulaFillsTheSelectedColumnThroughItsText)
+{
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SelectCells({2, 2, 2, 2});
+        RunModal(
+            [&] {
+                table.RunCommand(kTableFormula);
+                return 0;
+            },
+            [](QDialog& formula) {
+                TypeInto(formula, ControlName(CDlgGDByFunc::kIdFormula), "a^2/3");
+                Accept(formula);
+            });
+        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.333333");  // written with "%g"
+    });
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0.0833333, 0.333333}));
 }
 
 TEST_F(DataPages, ResizeAndAddColumnKeepValuesAndRememberTheSize)
