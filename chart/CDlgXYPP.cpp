@@ -2,8 +2,9 @@
 #include "chart/CDlgXYPP.h"
 
 #include "chart/CDPP_ChartStyle.h"
+#include "chart/CDPP_DSList.h"
+#include "chart/CDPP_DataTable.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/SeriesSelectionPage.h"
 #include "framework/DialogTexts.h"
 #include "framework/HelpFile.h"
 #include "framework/InterfaceFont.h"
@@ -134,9 +135,9 @@ std::vector<DataSeries*> CDlgXYPP::SeriesList() const
     return series;
 }
 
-SeriesSelectionPage* CDlgXYPP::SeriesPage() const
+CDPP_DSList* CDlgXYPP::SeriesPage() const
 {
-    return static_cast<SeriesSelectionPage*>(pages_[kSlotSeriesList]);
+    return static_cast<CDPP_DSList*>(pages_[kSlotSeriesList]);
 }
 
 std::vector<DataSeries*> CDlgXYPP::SelectedSeries() const
@@ -156,7 +157,9 @@ SheetPage* CDlgXYPP::EnsurePage(int slot)
     SheetPage*& page = pages_[static_cast<std::size_t>(slot)];
     if (page) return page;
     if (slot == kSlotSeriesList)
-        page = new SeriesSelectionPage(*this);
+        page = new CDPP_DSList(*this);
+    else if (slot == kSlotDataTable)
+        page = new CDPP_DataTable(*this);
     else if (slot == kSlotChartStyle)
         page = new CDPP_ChartStyle(*this);
     else
@@ -189,6 +192,20 @@ void CDlgXYPP::SelectCurrentSeries()
     current_ = next;
     for (int slot : {kSlotDataTable, kSlotChartStyle})
         if (SheetPage* page = pages_[static_cast<std::size_t>(slot)]) page->ReloadSeries();
+}
+
+void CDlgXYPP::SeriesRemoved(DataSeries* series)
+{
+    if (series != current_) return;
+    // The table's edits of a series about to be destroyed go with it.
+    current_ = nullptr;
+    for (int slot : {kSlotDataTable, kSlotChartStyle})
+        if (SheetPage* page = pages_[static_cast<std::size_t>(slot)]) page->ReloadSeries();
+}
+
+void CDlgXYPP::RefreshSeriesNames()
+{
+    if (SheetPage* list = pages_[kSlotSeriesList]) list->RefreshCoordinateSystem();
 }
 
 void CDlgXYPP::SetCoordinateSystem(int system)

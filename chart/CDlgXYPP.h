@@ -16,7 +16,7 @@ class QPushButton;
 namespace ov {
 
 class SheetPage;
-class SeriesSelectionPage;
+class CDPP_DSList;
 
 // Control ids (objectNames "ctl_<id>").
 enum XYSheetControl : int {
@@ -41,6 +41,13 @@ public:
     std::vector<DataSeries*> SeriesList() const;
     std::vector<DataSeries*> SelectedSeries() const;
     DataSeries* CurrentSeries() const { return current_; }
+    // The host's list of series (edited in place) and the drawing context of the call.
+    OvHostList* SeriesHostList() const { return call_.seriesList; }
+    DrawingContext* Context() const { return static_cast<DrawingContext*>(call_.element); }
+    // A series is about to be destroyed; it stops being the current one without being stored.
+    void SeriesRemoved(DataSeries* series);
+    // Names changed: the series list shows them again.
+    void RefreshSeriesNames();
 
     // The series list page calls this when its selection changes.
     void SelectCurrentSeries();
@@ -69,7 +76,7 @@ private:
     void LoadTexts();
     SheetPage* EnsurePage(int slot);
     ScreenRect PageRect(int slot) const;
-    SeriesSelectionPage* SeriesPage() const;
+    CDPP_DSList* SeriesPage() const;
     void Place();
     void SaveSettings();
     int TabAt(QPoint pos) const;

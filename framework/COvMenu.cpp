@@ -49,6 +49,16 @@ void COvMenu::AppendSeparator()
     menu_.addSeparator();
 }
 
+COvMenu& COvMenu::AppendSubmenu(const QString& text, const QString& iconName)
+{
+    submenus_.push_back(std::make_unique<COvMenu>());
+    COvMenu& submenu = *submenus_.back();
+    submenu.menu_.setTitle(text);
+    if (!iconName.isEmpty()) submenu.menu_.setIcon(LoadIcon(iconName));
+    menu_.addMenu(&submenu.menu_);
+    return submenu;
+}
+
 int COvMenu::CommandOf(const QAction* action)
 {
     return action ? action->data().toInt() : 0;

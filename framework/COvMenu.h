@@ -6,6 +6,9 @@
 #include <QPoint>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 namespace ov {
 
 enum MenuItemFlags : unsigned { kMenuNormal = 0, kMenuTicked = 1, kMenuGreyed = 2 };
@@ -16,6 +19,8 @@ public:
 
     void AppendItem(unsigned flags, int command, const QString& text, const QString& iconName = {});
     void AppendSeparator();
+    // A submenu shown as an item of this menu; its commands come back through this menu's Track.
+    COvMenu& AppendSubmenu(const QString& text, const QString& iconName = {});
     bool IsEmpty() const { return menu_.actions().isEmpty(); }
 
     // Opens the menu at a screen point and returns the chosen command, or 0 when nothing was chosen.
@@ -26,6 +31,7 @@ public:
 
 private:
     QMenu menu_;
+    std::vector<std::unique_ptr<COvMenu>> submenus_;
 };
 
 }  // namespace ov

@@ -30,8 +30,14 @@ QStringList ShowQtOpenDialog(const OpenFileRequest& request)
 {
     if (QApplication::instance() == nullptr) return {};
     QFileDialog dialog(request.parent, request.caption, request.folder);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (request.save) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        dialog.selectFile(request.fileName);
+    } else {
+        dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    }
     dialog.setNameFilters(request.filters);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.selectedFiles();
@@ -58,6 +64,14 @@ QStringList ShowOpenFileDialog(const OpenFileRequest& request)
 {
     const OpenFilePresenter presenter = Presenter().Get();
     return presenter ? presenter(request) : ShowQtOpenDialog(request);
+}
+
+QString ShowSaveFileDialog(OpenFileRequest request)
+{
+    request.save = true;
+    request.multiple = false;
+    const QStringList chosen = ShowOpenFileDialog(request);
+    return chosen.isEmpty() ? QString() : chosen.front();
 }
 
 QStringList NameFiltersFromPairs(const QString& pairs)

@@ -1,4 +1,4 @@
-// FileDialogs: the common Open dialog behind one replaceable presenter, so tests see each request
+// FileDialogs: the common Open and Save dialogs behind one replaceable presenter, so tests see each request
 // and answer it without a window. The default presenter is a modal QFileDialog.
 #pragma once
 
@@ -17,6 +17,9 @@ struct OpenFileRequest {
     QString folder;       // initial folder; empty leaves the choice to the system
     QStringList filters;  // Qt name filters in order, "Text File (*.txt)"
     bool multiple = false;
+    bool save = false;      // a Save dialog: one path, which need not exist
+    QString fileName;       // Save: the proposed file name
+    QString defaultSuffix;  // Save: appended when the typed name has none ("txt")
 };
 
 // The chosen paths, empty when the user cancelled.
@@ -37,6 +40,8 @@ private:
 };
 
 QStringList ShowOpenFileDialog(const OpenFileRequest& request);
+// The same request as a Save dialog; the chosen path or an empty string.
+QString ShowSaveFileDialog(OpenFileRequest request);
 
 // Turns a filter written as "Name|patterns|Name|patterns||" into Qt name filters ("Name (patterns)"
 // with ";" between patterns turned into spaces and "*.*" into "*").

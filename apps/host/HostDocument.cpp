@@ -91,6 +91,32 @@ HostDocument::HostDocument()
     ov_list_init(&timeSeries_);
     ov_list_init(&paths_);
     strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
+    FillDrawingPaths();
+}
+
+void HostDocument::FillDrawingPaths()
+{
+    // Page coordinates; the chart's origin sits at (100, 400) with 40 page units per data unit.
+    context_.origin_x = 100;
+    context_.origin_y = 400;
+    context_.scale = 40;
+    std::vector<OvPointF> wave;
+    for (int i = 0; i <= 24; ++i) {
+        const double x = i * 0.25;
+        wave.push_back({static_cast<float>(100 + 40 * x), static_cast<float>(400 - 40 * std::sin(x))});
+    }
+    drawingPaths_ = {{u"Hand-drawn wave", wave, {}},
+                     {u"Baseline", {{100, 400}, {340, 400}}, {}},
+                     {u"Hidden guide", {{100, 300}, {340, 300}}, {}},
+                     {u"Lone point", {{200, 350}}, {}}};
+    drawingPaths_[2].path.excluded = 1;
+    ov_list_init(&context_.paths);
+    for (NamedPath& named : drawingPaths_) {
+        named.path.name = named.name.data();
+        named.path.points = named.points.data();
+        named.path.count = static_cast<int32_t>(named.points.size());
+        ov_list_append(&context_.paths, &named.path);
+    }
 }
 
 HostDocument::~HostDocument()
@@ -103,6 +129,7 @@ HostDocument::~HostDocument()
     }
     ov_list_remove_all(&timeSeries_);
     ov_list_remove_all(&paths_);
+    ov_list_remove_all(&context_.paths);
     std::free(traced_.points);
     std::free(traced_.types);
 }

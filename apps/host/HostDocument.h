@@ -10,6 +10,7 @@
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace ovhost {
@@ -72,6 +73,14 @@ private:
     OvPathData traced_{};
     BitmapGlyph bitmap_;
     DrawingContext context_{};
+    // Named paths of the drawing offered to the series list (one excluded, one with a single point).
+    struct NamedPath {
+        std::u16string name;
+        std::vector<OvPointF> points;
+        DrawingPath path{};
+    };
+    std::vector<NamedPath> drawingPaths_;
+    void FillDrawingPaths();
     int32_t nextSeriesId_ = 1;
     QStringList strings_;
     uint32_t curveColour_ = 0xFF1F77B4u;  // ARGB

@@ -13,6 +13,7 @@
 #include "framework/HelpFile.h"
 #include "framework/HostFolder.h"
 #include "framework/LanguageChoice.h"
+#include "framework/RememberedFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -263,7 +264,10 @@ QWidget* HostWindow::OpenCurvePicker()
 
 int32_t HostWindow::ImportData()
 {
-    // Slot 4 is the data tables' folder; the preview decides the start line, columns and titles.
+    // Slot 4 is the data tables' folder; the preview decides the start line, columns and titles. The
+    // first import starts among the shipped sample files.
+    if (ov::ReadRememberedFolder(4).empty())
+        ov::RememberFolderOf(4, (ov::HostFolder() / "samples" / "decay.txt").string());
     std::optional<ov::ImportedSeries> imported = ov::ImportAsciiFile(this, 4, 1);
     if (!imported) return 0;
     ChartGlyph& glyph = *document_.Glyphs()[static_cast<size_t>(view_->Current())];

@@ -82,6 +82,13 @@ int RunTour(HostWindow& window, const QString& folder)
         pictures += saved ? 1 : 0;
         out << (saved ? "  saved   " : "  no dialog yet  ") << command.id << '\n';
     }
+    // The first X-Y chart again on its data tab: the series list beside the data table.
+    sheet.WriteDword("InitPage1", 4);
+    if (!window.Commands().empty()) {
+        const bool saved = CaptureCommand(window, window.Commands().front(), dir.filePath("chart-data.png"));
+        pictures += saved ? 1 : 0;
+        out << (saved ? "  saved   " : "  no dialog yet  ") << "chart-data\n";
+    }
     // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
     if (QWidget* picker = window.OpenCurvePicker()) {
         QTest::qWait(200);  // let the fade finish

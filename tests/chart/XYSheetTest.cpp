@@ -2,9 +2,9 @@
 // Cancel, start tab and placement values, the tab strip, coordinate systems and the chart-style page
 // writing to every selected series.
 #include "chart/CDPP_ChartStyle.h"
+#include "chart/CDPP_DSList.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/SeriesSelectionPage.h"
 #include "framework/DialogTexts.h"
 #include "framework/LanguageChoice.h"
 #include "framework/RegKeyHandle.h"
@@ -15,8 +15,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QWheelEvent>
 #include <QtTest/QTest>
 
@@ -62,9 +62,9 @@ protected:
         edit->setText(text);
         Q_EMIT edit->editingFinished();
     }
-    static QListWidget* SeriesRows(CDlgXYPP& sheet)
+    static QTreeWidget* SeriesRows(CDlgXYPP& sheet)
     {
-        return sheet.findChild<QListWidget*>(ControlName(kSeriesListControl));
+        return sheet.findChild<QTreeWidget*>(ControlName(kSeriesListControl));
     }
 
     DialogRegistry registry_;
@@ -166,7 +166,7 @@ TEST_F(XYSheet, CoordinateSystemNeedsItsAxisShown)
         EXPECT_FALSE(sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 2))->isEnabled());
         sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 1))->click();
         EXPECT_EQ(SeriesSystem(*series_[0]), kSystemXY2);
-        EXPECT_TRUE(SeriesRows(sheet)->item(0)->text().endsWith("X-Y#2"));
+        EXPECT_TRUE(SeriesRows(sheet)->topLevelItem(0)->text(0) == "X-Y#2");
         Cancel(sheet);
     });
 }
@@ -183,7 +183,7 @@ TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
         page->OnChartType(5);  // bubble
         EXPECT_TRUE(page->Groups().bubble);
         EXPECT_FALSE(page->findChild<QWidget*>(ControlName(kCsMarker))->isVisibleTo(page));
-        SeriesRows(sheet)->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+        static_cast<CDPP_DSList*>(sheet.Page(kSlotSeriesList))->SelectRow(2);
         EXPECT_EQ(sheet.CurrentSeries(), series_[2]);
         EXPECT_EQ(page->findChild<QLineEdit*>(ControlName(kCsMarkerSize))->text(), "12");
         Accept(sheet);

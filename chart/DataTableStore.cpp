@@ -1,0 +1,71 @@
+// DataTableStore: value blocks are malloc'ed (calloc) because the host frees the series it gets.
+#include "chart/DataTableStore.h"
+
+#include "chart/DataSeriesObject.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace ov {
+
+bool ResizeSeriesKeepingValues(DataSeries& series, int columns, int rows)
+{
+    if (columns < 0 || rows < 0) return false;
+    const std::size_t count = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    double* block = count == 0 ? nullptr : static_cast<double*>(std::calloc(count, sizeof(double)));
+    if (count != 0 && block == nullptr) return false;
+    const int keepColumns = std::min(columns, series.values ? series.columns : 0);
+    const int keepRows = std::min(rows, series.values ? series.rows : 0);
+    for (int c = 0; c < keepColumns; ++c) {
+        std::memcpy(block + static_cast<std::size_t>(c) * rows,
+                    series.values + static_cast<std::size_t>(c) * series.rows,
+                    static_cast<std::size_t>(keepRows) * sizeof(double));
+    }
+    std::free(series.values);
+    series.values = block;
+    series.columns = count == 0 ? 0 : columns;
+    series.rows = count == 0 ? 0 : rows;
+    return true;
+}
+
+bool StoreGridValues(DataSeries& series, int gridRows, int gridCols, const std::vector<double>& values)
+{
+    const int rows = std::max(gridRows - 1, 0);
+    const int cols = std::max(gridCols - 1, 0);
+    if (values.size() != static_cast<std::size_t>(rows) * cols) return false;
+    if ((series.rows != rows || series.columns != cols) && !ResizeSeries(series, cols, rows)) return false;
+    if (series.values != nullptr) std::copy(values.begin(), values.end(), series.values);
+    return true;
+}
+
+void ClearSeriesValues(DataSeries& series)
+{
+    if (series.values == nullptr) return;
+    std::fill_n(series.values, static_cast<std::size_t>(series.columns) * series.rows, 0.0);
+}
+
+DataSeries* CreateNumberedSeries(const std::u16string& name, int columns, int rows)
+{
+    DataSeries* series = CreateDataSeries();
+    if (series == nullptr) return nullptr;
+    if (!RenameSeries(*series, name) || !ResizeSeries(*series, columns, rows)) {
+        DestroyDataSeries(series);
+        return nullptr;
+    }
+    SetSeriesType(*series, 0);
+    series->marker_type = 0;
+    for (int r = 0; r < rows && series->values != nullptr; ++r) series->values[r] = r;
+    return series;
+}
+
+bool RenameSeries(DataSeries& series, const std::u16string& name)
+{
+    ov_char16* copy = ov_str_dup_n(name.data(), name.size());
+    if (copy == nullptr) return false;
+    ov_str_free(series.name);
+    series.name = copy;
+    return true;
+}
+
+}  // namespace ov

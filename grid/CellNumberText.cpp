@@ -1,0 +1,64 @@
+// CellNumberText: fixed-point formatting with std::to_chars (exact like printf, but locale-free) and the
+// runtime-compatible prefix reader of the ASCII import.
+#include "grid/CellNumberText.h"
+
+#include "data/AtofPrefix.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace ov {
+namespace {
+
+// Largest magnitude below which every integer-valued double prints without a fraction and reads back
+// as itself, so the round trip can skip the text.
+constexpr double kExactIntegerLimit = 9007199254740992.0;  // 2^53
+constexpr double kScale = 1e10;                            // ten decimals; exact in a double
+
+// The round trip without text for |value| × 10^10 below 2^53: the text is value rounded to an integer
+// n of 10^-10 units, and reading it back gives the double nearest n / 10^10, which is exactly what the
+// correctly rounded division of two exact doubles gives. The product's rounding error (from fma) tells
+// whether n is the exact rounding; near halfway the caller takes the text path instead.
+bool FastRoundTrip(double value, double& result)
+{
+    const double scaled = value * kScale;
+    if (!(std::fabs(scaled) < kExactIntegerLimit)) return false;
+    const double error = std::fma(value, kScale, -scaled);
+    const double units = std::nearbyint(scaled);
+    const double fraction = (scaled - units) + error;
+    if (std::fabs(fraction) > 0.499) return false;
+    result = units / kScale;
+    return true;
+}
+
+}  // namespace
+
+std::string FormatCellNumber(double value)
+{
+    // 309 integer digits, a sign, a point and ten decimals fit.
+    std::array<char, 340> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 10);
+    if (ec != std::errc{}) return "0";
+    std::string text(buffer.data(), end);
+    if (text.find('.') == std::string::npos) return text;  // inf, nan
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+double ParseCellNumber(std::string_view text)
+{
+    return AtofPrefix(text.data(), text.size());
+}
+
+double RoundTripCellNumber(double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < kExactIntegerLimit) return value;
+    if (double result = 0; FastRoundTrip(value, result)) return result;
+    const std::string text = FormatCellNumber(value);
+    return ParseCellNumber(text);
+}
+
+}  // namespace ov

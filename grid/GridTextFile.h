@@ -1,0 +1,18 @@
+// GridTextFile: the text file the grid saves: the column headers on the first line, then one line per
+// data row, cells separated by tabs and lines by LF, so the ASCII import reads it back from line 2.
+#pragma once
+
+#include "grid/GridCells.h"
+
+#include <ostream>
+#include <string>
+
+namespace ov {
+
+// Writes the cells to a stream; false when the stream fails.
+bool WriteGridText(const GridCells& cells, std::ostream& out);
+
+// Writes the cells to a file, replacing it; false when it cannot be written.
+bool SaveGridText(const GridCells& cells, const std::string& path);
+
+}  // namespace ov

@@ -1,0 +1,288 @@
+// The series list and data table pages inside the X-Y sheet, driven as a user would: the table's
+// headers, store on collect, row deletion and the formula precondition; the list's moves, new series,
+// series from a drawing path and deletion.
+#include "chart/CDPP_DSList.h"
+#include "chart/CDPP_DataTable.h"
+#include "chart/CDlgXYPP.h"
+#include "chart/DataSeriesObject.h"
+#include "chart/DataTableStore.h"
+#include "chart/SeriesPrompts.h"
+#include "data/CDlgGDByFunc.h"
+#include "data/DataTestFiles.h"
+#include "data/DlgOpenASCPreView.h"
+#include "framework/CDlgSetStrings.h"
+#include "framework/DialogTexts.h"
+#include "framework/FileDialogs.h"
+#include "framework/LanguageChoice.h"
+#include "framework/MessageBox.h"
+#include "framework/RegKeyHandle.h"
+#include "grid/CGridCtrl.h"
+#include "host/Dispatch.h"
+#include "testhost/HostFixtures.h"
+#include "testhost/ModalDriver.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+class DataPages : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+        registry_.xyChart = [](ChartSheetCall& c) { return RunXYChartSheet(c); };
+        for (auto& s : series_) s = CreateNumberedSeries(u"S", 2, 3);
+        record_.kind = 2;
+        RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage1", 4);  // the data tab
+    }
+    void TearDown() override
+    {
+        for (DataSeries* s : Order()) DestroyDataSeries(s);
+    }
+    int Run(const std::function<void(CDlgXYPP&, CDPP_DSList&, CDPP_DataTable&)>& act)
+    {
+        list_.emplace(HostList::Pointers({series_[0], series_[1], series_[2], &context_}));
+        const GEEdtParams p{&record_, list_->get(), window_.get(), 1, nullptr};
+        return RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
+                        [&](QDialog& d) {
+                            auto& sheet = dynamic_cast<CDlgXYPP&>(d);
+                            act(sheet, *dynamic_cast<CDPP_DSList*>(sheet.Page(kSlotSeriesList)),
+                                *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
+                        });
+    }
+    // Runs a command that opens the Set Strings prompt and types the values into its rows.
+    static void AnswerPrompt(const std::function<void()>& command, const std::vector<QString>& values)
+    {
+        RunModal(
+            [&] {
+                command();
+                return 0;
+            },
+            [&](QDialog& prompt) {
+                for (size_t i = 0; i < values.size(); ++i)
+                    TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
+                Click(prompt, ControlName(kSsOk));
+            });
+    }
+    static std::vector<double> Values(const DataSeries& s)
+    {
+        return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
+    }
+    std::vector<DataSeries*> Order() const
+    {
+        std::vector<DataSeries*> order;
+        for (void* s : list_ ? list_->PointersNow() : std::vector<void*>{})
+            if (s != &context_) order.push_back(static_cast<DataSeries*>(s));
+        return order;
+    }
+
+    DialogRegistry registry_;
+    ChartRecord record_{};
+    DrawingContext context_{};
+    DataSeries* series_[3]{};
+    std::optional<HostList> list_;
+    RecordingHostWindow window_;
+};
+
+TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
+{
+    SetSeriesSystem(*series_[0], 2);
+    ResizeSeries(*series_[0], 3, 1);
+    series_[0]->values[0] = 1e-12;
+    series_[0]->values[1] = 2.5;
+    series_[0]->values[2] = -0.1;
+    record_.axes[OV_AXIS_Y3].shown = 1;
+    EXPECT_EQ(Run([](CDlgXYPP& sheet, CDPP_DSList&, CDPP_DataTable& table) {
+                  CGridCtrl& grid = table.Grid();
+                  EXPECT_EQ(grid.GetItemText(0, 1), "X : c1");
+                  EXPECT_EQ(grid.GetItemText(0, 2), "Y#3 : c2");
+                  EXPECT_EQ(grid.GetItemText(0, 3), "F1 : c3");
+                  EXPECT_EQ(grid.GetItemText(1, 1), "0");
+                  EXPECT_EQ(grid.GetItemText(1, 2), "2.5");
+                  PressKey(sheet, Qt::Key_Return);
+              }),
+              1);
+    EXPECT_EQ(series_[0]->values[0], 0.0);
+    EXPECT_EQ(series_[0]->values[2], -0.1);
+}
+
+TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
+{
+    ResizeSeries(*series_[0], 2, 1);
+    series_[0]->values[0] = 4;
+    series_[0]->values[1] = 5;
+    std::vector<QString> messages;
+    ScopedMessagePresenter presenter([&](const MessageRequest& r) {
+        messages.push_back(r.text);
+        return kMessageOk;
+    });
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SelectCells({1, 1, 1, 2});
+        table.RunCommand(kTableDeleteRows);
+        EXPECT_EQ(table.Grid().GetRowCount(), 2);
+        table.Grid().clearSelection();
+        table.RunCommand(kTableFormula);
+    });
+    EXPECT_EQ(series_[0]->rows, 1);
+    EXPECT_EQ(series_[0]->values[0], 0.0);
+    EXPECT_EQ(series_[0]->values[1], 0.0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Select a data series"));
+}
+
+TEST_F(DataPages, FormulaFillsTheSelectedColumnThroughItsText)
+{
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SelectCells({2, 2, 2, 2});
+        RunModal(
+            [&] {
+                table.RunCommand(kTableFormula);
+                return 0;
+            },
+            [](QDialog& formula) {
+                TypeInto(formula, ControlName(CDlgGDByFunc::kIdFormula), "a^2/3");
+                Accept(formula);
+            });
+        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.333333");  // written with "%g"
+    });
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0.0833333, 0.333333}));
+}
+
+TEST_F(DataPages, ResizeAndAddColumnKeepValuesAndRememberTheSize)
+{
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SetItemText(2, 2, "7");
+        AnswerPrompt([&] { table.RunCommand(kTableResize); }, {"1", "20000"});
+        table.RunCommand(kTableAddColumn);
+    });
+    EXPECT_EQ(series_[0]->columns, 3);
+    EXPECT_EQ(series_[0]->rows, 10000);
+    EXPECT_EQ(series_[0]->values[1], 1);  // row index column kept
+    EXPECT_EQ(series_[0]->values[10000 + 1], 7);
+    const RegKeyHandle key(kSeriesSizeKey);
+    EXPECT_EQ(key.ReadDword("c1", 0), 2u);
+    EXPECT_EQ(key.ReadDword("r1", 0), 10000u);
+}
+
+TEST_F(DataPages, MovesKeepTheSelectedSeriesSelected)
+{
+    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
+        page.SelectRow(0);
+        page.RunCommand(kListMoveUp);
+        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[1], series_[2]}));
+        page.RunCommand(kListMoveDown);
+        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[1], series_[0], series_[2]}));
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
+        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
+        EXPECT_EQ(series_[0]->selection_mark, 0u);
+    });
+}
+
+TEST_F(DataPages, NewSeriesFromPromptAndFromADrawingPath)
+{
+    OvPointF points[3] = {{10, 20}, {30, 0}, {50, 40}};
+    DrawingPath path{};
+    std::u16string pathName = u"Outline";
+    path.name = pathName.data();
+    path.points = points;
+    path.count = 3;
+    DrawingPath single = path;
+    single.count = 1;
+    context_.origin_x = 10;
+    context_.origin_y = 40;
+    context_.scale = 10;
+    ov_list_append(&context_.paths, &single);
+    ov_list_append(&context_.paths, &path);
+    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
+        AnswerPrompt([&] { page.RunCommand(kListNewSeries); }, {"DatSer_4", "0", "3"});
+        AnswerPrompt([&] { page.RunCommand(kListFirstPath); }, {"Traced"});
+        EXPECT_EQ(sheet.CurrentSeries(), Order().back());
+    });
+    ov_list_remove_all(&context_.paths);
+    const std::vector<DataSeries*> order = Order();
+    ASSERT_EQ(order.size(), 5u);
+    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
+    EXPECT_EQ(order[3]->columns, 1);
+    EXPECT_EQ(order[3]->values[2], 2);
+    EXPECT_EQ(std::u16string(order[4]->name), u"Traced");
+    EXPECT_EQ(order[4]->rows, 3);
+    EXPECT_EQ(order[4]->values[2], 4);  // x = (50 - 10) / 10
+    EXPECT_EQ(order[4]->values[3], 2);  // y = (40 - 20) / 10
+}
+
+TEST_F(DataPages, DeleteRemovesTheSelectedSeriesAndSelectsTheRowAtTheirPlace)
+{
+    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
+        page.SelectRow(1);
+        page.RunCommand(kListDelete);
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[2]}));
+        EXPECT_EQ(sheet.CurrentSeries(), series_[2]);
+    });
+    EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
+}
+
+TEST_F(DataPages, SavedTableOpensBackIntoTheSeriesAndListImportNamesNewSeries)
+{
+    const ScratchFile file("table.txt", "");
+    const QString path = QString::fromStdString(file.Path());
+    std::vector<OpenFileRequest> requests;
+    ScopedOpenFilePresenter picker([&](const OpenFileRequest& r) {
+        requests.push_back(r);
+        return r.multiple ? QStringList{path, path} : QStringList{path};
+    });
+    const auto startOnLine2 = [](QDialog& preview) {
+        TypeInto(preview, ControlName(CDlgOpenASCPreView::kIdStartLine), "2");
+        preview.findChild<QAbstractButton*>(ControlName(CDlgOpenASCPreView::kIdDismissSeriesName))
+            ->setChecked(true);
+        Accept(preview);
+    };
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable& table) {
+        table.Grid().SetItemText(3, 2, "0.125");
+        table.RunCommand(kTableSave);
+        table.Grid().SetItemText(3, 2, "9");
+        RunModal(
+            [&] {
+                table.RunCommand(kTableOpen);
+                return 0;
+            },
+            startOnLine2);
+        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.125");
+        RunModal(
+            [&] {
+                page.RunCommand(kListImport);
+                return 0;
+            },
+            startOnLine2);
+    });
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].fileName, "Untitled.txt");
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0, 0.125}));
+    const std::vector<DataSeries*> order = Order();
+    ASSERT_EQ(order.size(), 5u);
+    EXPECT_EQ(std::u16string(order[4]->name), u"DatSer_5");
+    EXPECT_EQ(Values(*order[4]), Values(*series_[0]));
+}
+
+TEST_F(DataPages, DoubleClickRenamesAndKeepsTheSelection)
+{
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
+        page.List().topLevelItem(2)->setSelected(true);
+        AnswerPrompt([&] { Q_EMIT page.List().itemDoubleClicked(page.List().topLevelItem(1), 1); },
+                     {"Renamed"});
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0], series_[2]}));
+    });
+    EXPECT_EQ(std::u16string(series_[1]->name), u"Renamed");
+}
+
+}  // namespace

@@ -1,0 +1,106 @@
+// The data pages' plain logic: column headers, block moves of the series list, resizing with values
+// kept, storing a grid back into a series (through the cells' texts) and the new numbered series.
+#include <gtest/gtest.h>
+
+#include "chart/DataSeriesObject.h"
+#include "chart/DataTableHeaders.h"
+#include "chart/DataTableStore.h"
+#include "chart/SeriesListMoves.h"
+#include "grid/GridCells.h"
+
+#include <memory>
+
+namespace {
+
+using ov::SeriesMove;
+
+struct SeriesDeleter {
+    void operator()(DataSeries* s) const { ov::DestroyDataSeries(s); }
+};
+using SeriesPtr = std::unique_ptr<DataSeries, SeriesDeleter>;
+
+SeriesPtr Series(int columns, int rows, std::vector<double> values)
+{
+    SeriesPtr s(ov::CreateDataSeries());
+    ov::ResizeSeries(*s, columns, rows);
+    std::copy(values.begin(), values.end(), s->values);
+    return s;
+}
+
+std::vector<double> Values(const DataSeries& s)
+{
+    return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
+}
+
+TEST(DataTableHeaders, NamesFollowKindSystemAndColumnCount)
+{
+    const struct {
+        int kind, system, columns, column;
+        std::u16string header;
+    } rows[] = {
+        {2, 2, 3, 1, u"X : c1"},   {2, 2, 3, 2, u"Y#3 : c2"},    {2, 2, 3, 3, u"F1 : c3"},
+        {1, 1, 1, 1, u"Y#2 : c1"}, {4, 0, 2, 1, u"θ/deg : c1"},  {4, 1, 1, 1, u"ρ#2 : c1"},
+        {6, 2, 5, 2, u"Y : c2"},   {6, 0, 5, 3, u"Z : c3"},      {6, 0, 5, 5, u"F2 : c5"},
+        {6, 0, 1, 1, u"X : c1"},   {3, 0, 12, 12, u"F10 : c12"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(ov::DataColumnHeader(r.kind, r.system, r.columns, r.column), r.header)
+            << r.kind << "/" << r.system << "/" << r.columns << "/" << r.column;
+    }
+}
+
+TEST(SeriesListMoves, SelectedSeriesMoveAsOneBlock)
+{
+    const struct {
+        std::vector<bool> selected;
+        SeriesMove move;
+        std::vector<int> order;
+    } rows[] = {
+        {{true, false, false}, SeriesMove::kUp, {0, 1, 2}},  // the first cannot go up
+        {{false, false, true}, SeriesMove::kDown, {0, 1, 2}},
+        {{false, true, false, true, false}, SeriesMove::kUp, {1, 3, 0, 2, 4}},
+        {{false, true, false, true, false}, SeriesMove::kDown, {0, 2, 4, 1, 3}},
+        {{false, false, true, false, true}, SeriesMove::kTop, {2, 4, 0, 1, 3}},
+        {{true, false, true, false, false}, SeriesMove::kBottom, {1, 3, 4, 0, 2}},
+        {{false, false, false}, SeriesMove::kTop, {0, 1, 2}},
+    };
+    for (const auto& r : rows) EXPECT_EQ(ov::MovedOrder(r.selected, r.move), r.order);
+}
+
+TEST(DataTableStore, ResizeKeepsTheOverlapAndZeroesTheRest)
+{
+    SeriesPtr s = Series(2, 3, {1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 3, 2));
+    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 4, 5, 0, 0}));
+    ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 1, 4));
+    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 0, 0}));
+    EXPECT_FALSE(ov::ResizeSeriesKeepingValues(*s, -1, 4));
+    EXPECT_EQ(s->columns, 1);
+}
+
+TEST(DataTableStore, StoreGoesThroughTheTextsAndResizesToTheGrid)
+{
+    SeriesPtr s = Series(2, 2, {1e-12, 2.5, 3, -0.1});
+    ov::GridCells cells;
+    cells.LoadNumbers(s->values, s->rows, s->columns);
+    EXPECT_EQ(cells.Text(1, 1), "0");
+    EXPECT_EQ(cells.Text(2, 1), "2.5");
+    EXPECT_EQ(cells.Text(1, 2), "3");
+    EXPECT_EQ(cells.Text(2, 2), "-0.1");
+    cells.SetRowCount(4);
+    cells.SetText(3, 2, "7x");
+    ASSERT_TRUE(ov::StoreGridValues(*s, cells.RowCount(), cells.ColumnCount(), cells.Values()));
+    EXPECT_EQ(s->rows, 3);
+    EXPECT_EQ(Values(*s), (std::vector<double>{0, 2.5, 0, 3, -0.1, 7}));
+}
+
+TEST(DataTableStore, NewSeriesNumbersItsRows)
+{
+    SeriesPtr s(ov::CreateNumberedSeries(u"DatSer_4", 3, 4));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(std::u16string(s->name), u"DatSer_4");
+    EXPECT_EQ(s->marker_type, 0);
+    EXPECT_EQ(Values(*s), (std::vector<double>{0, 1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+}  // namespace

@@ -1,0 +1,164 @@
+// The cell store: number texts and their round trip, resizing, removal, clipboard text and the saved
+// file, and a million-row store that reads back exactly what reading each cell's text gives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <sstream>
+
+#include "grid/CellNumberText.h"
+#include "grid/GridCells.h"
+#include "grid/GridClipboardText.h"
+#include "grid/GridTextFile.h"
+
+namespace {
+
+using ov::CellRange;
+using ov::GridCells;
+
+GridCells Loaded(std::vector<double> values, int rows, int cols)
+{
+    GridCells cells;
+    cells.LoadNumbers(values.data(), rows, cols);
+    return cells;
+}
+
+std::string PrintfReference(double v)
+{
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.10lf", v);
+    std::string text = buffer;
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
+}
+
+TEST(CellNumberText, ShowsTenDecimalsWithoutTrailingZerosAndReadsBackThroughTheText)
+{
+    const struct {
+        double value;
+        const char* text;
+        double stored;
+    } rows[] = {
+        {2.5, "2.5", 2.5},
+        {3, "3", 3},
+        {-0.1, "-0.1", -0.1},
+        {1e-12, "0", 0},
+        {1.0 / 3, "0.3333333333", 0.3333333333},
+        {1e20, "100000000000000000000", 1e20},
+        {123456.789, "123456.789", 123456.789},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ov::FormatCellNumber(row.value), row.text) << row.value;
+        EXPECT_EQ(ov::FormatCellNumber(row.value), PrintfReference(row.value)) << row.value;
+        EXPECT_EQ(ov::RoundTripCellNumber(row.value), row.stored) << row.value;
+    }
+    // The text-free round trip agrees bit for bit with reading the text, near halfway points too.
+    std::mt19937_64 rng(3);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-14, 8);
+    int differ = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double v = i % 2 ? mantissa(rng) * std::pow(10.0, exponent(rng)) : (i / 2 + 0.5) * 1e-10;
+        const double viaText = ov::ParseCellNumber(ov::FormatCellNumber(v));
+        const double direct = ov::RoundTripCellNumber(v);
+        differ += std::memcmp(&viaText, &direct, sizeof v) != 0;
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(ov::ParseCellNumber("12abc"), 12);
+    EXPECT_EQ(ov::ParseCellNumber("abc"), 0);
+    EXPECT_EQ(ov::ParseCellNumber(""), 0);
+}
+
+TEST(GridCells, ResizeKeepsOverlapAndNewCellsAreEmpty)
+{
+    GridCells cells = Loaded({1, 2, 3, 4, 5, 6}, 3, 2);  // columns {1,2,3} and {4,5,6}
+    cells.SetText(2, 2, "x7");
+    cells.SetRowCount(3);  // drops data row 3
+    cells.SetRowCount(5);
+    cells.SetColumnCount(4);
+    EXPECT_EQ(cells.Text(3, 1), "");
+    EXPECT_EQ(cells.Text(4, 0), "4");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{1, 2, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0}));  // "x7" reads 0
+    cells.SetColumnCount(2);
+    cells.SetColumnCount(3);
+    EXPECT_EQ(cells.Text(1, 2), "");
+}
+
+TEST(GridCells, DeletedRowsAndColumnsCloseUpTextsAndNumbers)
+{
+    GridCells cells = Loaded({1, 2, 3, 4, 5, 6, 7, 8, 9}, 3, 3);
+    cells.SetText(3, 3, "99");
+    cells.SetText(0, 3, "C3");
+    cells.DeleteRows(1, 1);
+    EXPECT_EQ(cells.RowCount(), 3);
+    EXPECT_EQ(cells.Text(2, 0), "2");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{2, 3, 5, 6, 8, 99}));
+    cells.DeleteColumns(1, 2);
+    EXPECT_EQ(cells.ColumnCount(), 2);
+    EXPECT_EQ(cells.Text(0, 1), "C3");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{8, 99}));
+    cells.DeleteRows(0, 1);  // the header row stays
+    EXPECT_EQ(cells.RowCount(), 3);
+}
+
+TEST(GridClipboard, CopyPasteRoundTripWithTabsCommasAndUnselectedCells)
+{
+    GridCells cells = Loaded({1.5, 2, -3, 4}, 2, 2);
+    const std::string copied =
+        ov::CopyText(cells, {1, 1, 2, 2}, [](int r, int c) { return !(r == 2 && c == 1); });
+    EXPECT_EQ(copied, "1.5\t-3\r\n\t4");
+
+    GridCells target;
+    target.SetRowCount(4);
+    target.SetColumnCount(4);
+    const CellRange filled = ov::PasteText(target, 2, 1, copied + "\r\n7,8,9,10\n");
+    EXPECT_EQ(filled.maxRow, 3);  // the third pasted row falls outside
+    EXPECT_EQ(filled.maxCol, 2);
+    EXPECT_EQ(target.Text(2, 1), "1.5");
+    EXPECT_EQ(target.Text(2, 2), "-3");
+    EXPECT_EQ(target.Text(3, 2), "4");
+    EXPECT_FALSE(ov::PasteText(target, 0, 1, "5").IsValid());
+    EXPECT_FALSE(ov::PasteText(target, 1, 0, "5").IsValid());
+    EXPECT_EQ(target.Text(0, 1), "");
+    EXPECT_EQ(ov::SplitPasteText("a,b\tc\r\n\n"),
+              (std::vector<std::vector<std::string>>{{"a", "b", "c"}, {""}}));
+}
+
+TEST(GridTextFile, HeadersThenOneTabbedLinePerRow)
+{
+    GridCells cells = Loaded({1, 2, 0.5, 0.25}, 2, 2);
+    cells.SetText(0, 1, "X : c1");
+    cells.SetText(0, 2, "Y : c2");
+    std::ostringstream out;
+    ASSERT_TRUE(ov::WriteGridText(cells, out));
+    EXPECT_EQ(out.str(), "X : c1\tY : c2\n1\t0.5\n2\t0.25\n");
+    EXPECT_FALSE(ov::SaveGridText(cells, "/nonexistent-folder/grid.txt"));
+}
+
+TEST(GridCells, MillionRowStoreMatchesTheShownTexts)
+{
+    constexpr int kRows = 1000000, kCols = 4;
+    std::mt19937_64 rng(7);
+    std::uniform_real_distribution<double> spread(-1e6, 1e6);
+    std::vector<double> values(static_cast<size_t>(kRows) * kCols);
+    for (size_t i = 0; i < values.size(); ++i) values[i] = i % 3 == 0 ? double(i) : spread(rng) / (i % 7 + 1);
+    GridCells cells = Loaded(values, kRows, kCols);
+    const std::vector<double> stored = cells.Values();
+    ASSERT_EQ(stored.size(), values.size());
+    size_t mismatches = 0;
+    for (int r = 1; r <= kRows; r += 997) {
+        for (int c = 1; c <= kCols; ++c) {
+            const size_t k = static_cast<size_t>(c - 1) * kRows + (r - 1);
+            mismatches += stored[k] != ov::ParseCellNumber(cells.Text(r, c));
+        }
+    }
+    EXPECT_EQ(mismatches, 0u);
+    // Values already at ten decimals come back bit for bit.
+    for (size_t i = 0; i < values.size(); ++i) values[i] = double(i) / 1024;
+    EXPECT_EQ(Loaded(values, kRows, kCols).Values(), values);
+}
+
+}  // namespace
