@@ -12,6 +12,8 @@
 namespace ov {
 
 constexpr float kMinDefaultFontSize = 4.0f;
+// Where "Set As Default" writes the plot font.
+inline constexpr std::string_view kPlotFontKey = "Software\\Ornivex\\MP\\GPPSet";
 
 struct GeneralValues {
     std::u16string caption;

@@ -9,6 +9,7 @@
 #include "chart/TickGridPageModel.h"
 #include "framework/LangTable.h"
 #include "framework/RegKeyHandle.h"
+#include "tests/chart/SaneChartRecord.h"
 
 #include <gtest/gtest.h>
 
@@ -20,31 +21,13 @@ using namespace ov;
 
 namespace {
 
-// Reserved bytes patterned, every field the pages touch holding a value they can show exactly.
 ChartRecord SaneRecord(uint8_t kind)
 {
     ChartRecord r;
     auto* bytes = reinterpret_cast<unsigned char*>(&r);
     for (std::size_t i = 0; i < sizeof r; ++i) bytes[i] = static_cast<unsigned char>(i * 7 + 3);
     r.kind = kind;
-    std::memset(r.caption, 0, sizeof r.caption);
-    std::memset(r.font_face, 0, sizeof r.font_face);
-    std::memcpy(r.caption, u"Yield", 10);
-    std::memcpy(r.font_face, u"Serif", 10);
-    r.title_flags = OV_TITLE_LARGER;
-    r.font_size = 10.5f;
-    r.border_style = r.major_tick_style = r.minor_tick_style = r.grid_style = 2;
-    r.legend_flags = OV_LEGEND_SHOW_VALUE | 3;
-    r.legend_spacing = 0.1f;
-    r.pie_label_content = r.pie_label_format = 1;
-    for (AxisRecord& a : r.axes) {
-        std::memset(a.title, 0, sizeof a.title);
-        a.range_min = -0.3f;
-        a.range_max = 1e7f;
-        a.shown = 1;
-        a.scale_param = 2.5f;
-    }
-    r.axes[OV_AXIS_Y].shown = 0;
+    MakePageFieldsSane(r);
     return r;
 }
 
