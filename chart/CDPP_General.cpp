@@ -44,9 +44,11 @@ void CDPP_General::BuildControls()
     captionLabel_ = new QLabel(texts.Text(1, "Caption :"), this);
     font_ = Named(new QComboBox(this), kGgFont);
     font_->setEditable(true);
+    font_->setInsertPolicy(QComboBox::NoInsert);  // a typed face is stored, never added to the list
     for (const std::u16string& family : families_) font_->addItem(QString::fromStdU16String(family));
     size_ = Named(new QComboBox(this), kGgFontSize);
     size_->setEditable(true);
+    size_->setInsertPolicy(QComboBox::NoInsert);
     texts.FillList(size_, "gCB01",
                    {"6", "8", "9", "10", "11", "12", "14", "16", "18", "20", "24", "28", "36"});
     textColour_ = Named(new ColourSwatch(this), kGgTextColour);
