@@ -2,6 +2,7 @@
 // tokenizer over its own views), then lays the values out column-major in reading order.
 #include "data/AsciiMatrix.h"
 
+#include <sys/mman.h>
 #include <algorithm>
 #include <atomic>
 #include <climits>
@@ -12,12 +13,15 @@
 
 #include "data/AsciiTokenizer.h"
 #include "data/FileMapReadBlock.h"
+#include "data/GuardedCopy.h"
 
 namespace ov {
 namespace {
 
 constexpr uint64_t kDefaultParallelThreshold = uint64_t{8} * 1024 * 1024;
 constexpr unsigned kMaxThreads = 4;
+// Bytes copied out of a view at a time: small enough to stay in the core's cache.
+constexpr std::size_t kCopyBlockBytes = std::size_t{256} * 1024;
 std::atomic<uint64_t> g_parallel_threshold{0};
 
 struct ByteRange {
@@ -33,9 +37,11 @@ uint64_t FindLineFeed(COvFileMapReadBlock& map, uint64_t from, bool& failed)
         const std::string_view view = map.MapView(index, &failed);
         const uint64_t lo = std::max(from, index * vs) - index * vs;
         if (lo >= view.size()) continue;
-        const void* lf = std::memchr(view.data() + lo, '\n', view.size() - lo);
-        if (lf != nullptr)
-            return index * vs + static_cast<uint64_t>(static_cast<const char*>(lf) - view.data());
+        std::size_t at = 0;
+        if (!GuardedFind(view.data() + lo, view.size() - lo, '\n', at))
+            failed = true;
+        else if (at < view.size() - lo)
+            return index * vs + lo + at;
     }
     return map.FileSize();
 }
@@ -78,12 +84,26 @@ std::vector<ByteRange> SplitAtLineFeeds(COvFileMapReadBlock& map, uint64_t begin
     return ranges;
 }
 
+// Copies [begin, end) of a view into the cache-sized buffer block by block and feeds each block; false
+// when the file shrank under the mapping.
+bool FeedCopied(std::string_view view, uint64_t begin, uint64_t end, std::vector<char>& buffer,
+                AsciiTokenizer& tokenizer)
+{
+    for (uint64_t at = begin; at < end; at += buffer.size()) {
+        const auto size = static_cast<std::size_t>(std::min<uint64_t>(buffer.size(), end - at));
+        if (!GuardedCopy(buffer.data(), view.data() + at, size)) return false;
+        tokenizer.Feed(buffer.data(), size);
+    }
+    return true;
+}
+
 // Feeds the bytes of one range, view by view, to its own tokenizer.
 bool TokenizeRange(const std::string& path, ByteRange range, AsciiTokenizer& tokenizer)
 {
     COvFileMapReadBlock map;
     if (!map.Open(path)) return false;
     const uint64_t vs = map.ViewSize();
+    std::vector<char> buffer(kCopyBlockBytes);
     bool failed = false;
     for (uint64_t index = range.begin / vs; index * vs < range.end; ++index) {
         const std::string_view view = map.MapView(index, &failed);
@@ -91,7 +111,7 @@ bool TokenizeRange(const std::string& path, ByteRange range, AsciiTokenizer& tok
         const uint64_t base = index * vs;
         const uint64_t lo = std::max(range.begin, base) - base;
         const uint64_t hi = std::min<uint64_t>(range.end - base, view.size());
-        if (hi > lo) tokenizer.Feed(view.data() + lo, hi - lo);
+        if (hi > lo && !FeedCopied(view, lo, hi, buffer, tokenizer)) return false;
     }
     tokenizer.Finish();
     return true;
@@ -129,30 +149,54 @@ std::optional<AsciiMatrix> ShapeFor(uint64_t values, uint64_t rows, int32_t forc
     return matrix;
 }
 
-// Lays the first cols * rows values of the tokenizers, in order, out column-major.
+// Asks for huge pages on the large result block: one fault per 2 MiB instead of per 4 KiB page.
+void AdviseHugePages(void* block, std::size_t bytes)
+{
+    constexpr uintptr_t kHuge = uintptr_t{2} * 1024 * 1024;
+    const auto first = (reinterpret_cast<uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
+    const auto last = (reinterpret_cast<uintptr_t>(block) + bytes) & ~(kHuge - 1);
+    if (last > first) (void)madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+}
+
+// Writes the values of one part, the first of which has reading-order index `first`, into the
+// column-major matrix; stops at the matrix's last cell.
+void ScatterPart(const AsciiTokenizer& part, uint64_t first, AsciiMatrix& matrix)
+{
+    const auto cols = static_cast<uint64_t>(matrix.cols);
+    const auto height = static_cast<uint64_t>(matrix.rows);
+    if (first >= cols * height) return;
+    double* out = matrix.values.get();
+    uint64_t r = first / cols;
+    uint64_t c = first % cols;
+    part.Values().ForEach(cols * height - first, [&](double v) {
+        out[c * height + r] = v;
+        if (++c == cols) c = 0, ++r;
+    });
+}
+
+// Lays the first cols * rows values of the tokenizers, in order, out column-major; each part is
+// written by its own thread.
 std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts, int32_t forced_cols)
 {
+    std::vector<uint64_t> firsts;
     uint64_t values = 0;
     uint64_t rows = 0;
     for (const AsciiTokenizer& part : parts) {
+        firsts.push_back(values);
         values += part.Values().Count();
         rows += part.Rows();
     }
     std::optional<AsciiMatrix> matrix = ShapeFor(values, rows, forced_cols);
     if (!matrix) return std::nullopt;
-    const auto cols = static_cast<uint64_t>(matrix->cols);
-    const auto height = static_cast<uint64_t>(matrix->rows);
-    matrix->values = std::make_unique_for_overwrite<double[]>(cols * height);
-    double* out = matrix->values.get();
-    uint64_t left = cols * height;
-    uint64_t r = 0;
-    uint64_t c = 0;
-    for (const AsciiTokenizer& part : parts) {
-        left -= part.Values().ForEach(left, [&](double v) {
-            out[c * height + r] = v;
-            if (++c == cols) c = 0, ++r;
-        });
+    const auto cells = static_cast<std::size_t>(matrix->cols) * static_cast<std::size_t>(matrix->rows);
+    matrix->values = std::make_unique_for_overwrite<double[]>(cells);
+    AdviseHugePages(matrix->values.get(), cells * sizeof(double));
+    std::vector<std::jthread> workers;
+    for (std::size_t i = 1; i < parts.size(); ++i) {
+        workers.emplace_back([&, i] { ScatterPart(parts[i], firsts[i], *matrix); });
     }
+    if (!parts.empty()) ScatterPart(parts[0], firsts[0], *matrix);
+    workers.clear();  // joins
     return matrix;
 }
 

@@ -71,15 +71,16 @@ void AsciiTokenizer::Scan(const char* data, std::size_t size)
 {
     const char* p = data;
     const char* const end = data + size;
+    // The row state lives in locals for the loop and goes back to the members on every way out.
+    uint64_t rows = rows_;
+    bool line_has_value = line_has_value_;
     while (p < end) {
         const uint8_t cls = ClassOf(*p);
-        if (cls == 0) {
-            ++p;
-            continue;
-        }
-        if (cls == 2) {
-            rows_ += line_has_value_ ? 1 : 0;
-            line_has_value_ = false;
+        if (cls != 1) {
+            if (cls == 2) {
+                rows += line_has_value ? 1 : 0;
+                line_has_value = false;
+            }
             ++p;
             continue;
         }
@@ -95,12 +96,15 @@ void AsciiTokenizer::Scan(const char* data, std::size_t size)
             pending_ = true;
             pending_length_ = length;
             std::memcpy(pending_text_.data(), start, std::min(length, kMaxTokenChars));
-            return;
+            break;
         }
-        if (length > kMaxTokenChars) value = AtofPrefix(start, kMaxTokenChars);
+        if (length > kMaxTokenChars) [[unlikely]]
+            value = AtofPrefix(start, kMaxTokenChars);
         values_.Append(value);
-        line_has_value_ = true;
+        line_has_value = true;
     }
+    rows_ = rows;
+    line_has_value_ = line_has_value;
 }
 
 void AsciiTokenizer::EmitValue(const char* token, std::size_t length)

@@ -97,6 +97,13 @@ inline const char* ReadExponent(const char* p, const char* last, int64_t& expone
     DigitRun run = ReadDigits(p, last, 0);
     p = run.end;
     int64_t digits = p - int_start;
+    // A plain integer of up to 15 digits (exact in a double), the commonest token of data files.
+    if (digits != 0 && digits <= 15 && (p == last || (*p != '.' && (*p | 0x20) != 'e'))) {
+        const auto m = static_cast<double>(run.w);
+        value = negative ? -m : m;
+        end = p;
+        return true;
+    }
     int64_t exponent = 0;
     if (p < last && *p == '.') {
         const char* frac_start = ++p;

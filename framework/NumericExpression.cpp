@@ -1,42 +1,22 @@
 // Numeric fields evaluated with the formula parser.
 #include "framework/NumericExpression.h"
 
+#include "framework/FormulaParserSetup.h"
 #include "framework/RegKeyHandle.h"
 
 #include <muParser.h>
 
-#include <algorithm>
 #include <charconv>
 
 namespace ov {
-namespace {
-
-// muParser reads 8-bit text; anything outside ASCII cannot be part of a valid expression anyway and
-// becomes a character the parser rejects with its own message.
-std::string Prepare(std::u16string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (char16_t c : text) {
-        if (c == u' ') continue;
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-        out.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
-    return out;
-}
-
-}  // namespace
 
 ExpressionResult EvaluateNumericText(std::u16string_view text)
 {
     ExpressionResult result;
     try {
         mu::Parser parser;
-        parser.DefineConst("e", 2.718281828459045);
-        parser.DefineConst("pi", 3.141592653589793);
-        parser.DefineConst("PI", 3.141592653589793);
-        parser.DefineConst("Pi", 3.141592653589793);
-        parser.SetExpr(Prepare(text));
+        PrepareFormulaParser(parser);
+        parser.SetExpr(PrepareFormulaText(text));
         result.value = parser.Eval();
         // "2,5" would evaluate as two expressions and quietly give 5; a field holds one number.
         if (parser.GetNumResults() > 1) {

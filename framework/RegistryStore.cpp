@@ -510,7 +510,9 @@ bool RegistryStore::DeleteKeyTree(std::string_view path)
     return Write([&](sqlite3* db) { return RemoveTree(db, path); });
 }
 
-std::optional<std::vector<std::string>> RegistryStore::ListSubkeys(std::string_view path)
+template <typename Result>
+std::optional<Result> RegistryStore::ReadExistingKey(
+    std::string_view path, const std::function<std::optional<Result>(sqlite3*, const std::string&)>& read)
 {
     if (!IsValidKeyPath(path)) return std::nullopt;
     const std::lock_guard lock(mutex_);
@@ -518,26 +520,29 @@ std::optional<std::vector<std::string>> RegistryStore::ListSubkeys(std::string_v
     if (db == nullptr) return std::nullopt;
     const std::string folded = FoldCase(path);
     if (!KeyRowExists(db, folded).value_or(false)) return std::nullopt;
-    const auto keys = SubtreeKeys(db, folded);
-    if (!keys) return std::nullopt;
-    const size_t skip = folded.empty() ? 0 : folded.size() + 1;
-    std::vector<std::string> names;
-    for (const auto& [key_folded, spelled] : *keys) {
-        const bool child = key_folded.size() > skip && key_folded.find('\\', skip) == std::string::npos;
-        if (child) names.push_back(LastName(spelled));
-    }
-    return names;
+    return read(db, folded);
+}
+
+std::optional<std::vector<std::string>> RegistryStore::ListSubkeys(std::string_view path)
+{
+    return ReadExistingKey<std::vector<std::string>>(
+        path, [](sqlite3* db, const std::string& folded) -> std::optional<std::vector<std::string>> {
+            const auto keys = SubtreeKeys(db, folded);
+            if (!keys) return std::nullopt;
+            const size_t skip = folded.empty() ? 0 : folded.size() + 1;
+            std::vector<std::string> names;
+            for (const auto& [key_folded, spelled] : *keys) {
+                const bool child =
+                    key_folded.size() > skip && key_folded.find('\\', skip) == std::string::npos;
+                if (child) names.push_back(LastName(spelled));
+            }
+            return names;
+        });
 }
 
 std::optional<std::vector<RegValue>> RegistryStore::ListValues(std::string_view path)
 {
-    if (!IsValidKeyPath(path)) return std::nullopt;
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    if (db == nullptr) return std::nullopt;
-    const std::string folded = FoldCase(path);
-    if (!KeyRowExists(db, folded).value_or(false)) return std::nullopt;
-    return ValuesOf(db, folded);
+    return ReadExistingKey<std::vector<RegValue>>(path, ValuesOf);
 }
 
 std::optional<std::vector<RegKeyDump>> RegistryStore::DumpTree(std::string_view path)

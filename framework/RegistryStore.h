@@ -117,6 +117,12 @@ private:
     void Open();
     void Warn(const std::string& problem);
     bool Write(const std::function<StoreOutcome(sqlite3*)>& body);
+    // Runs `read` under the lock on an existing key (given its case-folded path); nothing when the
+    // path is invalid, the store is unusable or the key does not exist.
+    template <typename Result>
+    std::optional<Result> ReadExistingKey(
+        std::string_view path,
+        const std::function<std::optional<Result>(sqlite3*, const std::string&)>& read);
 
     std::mutex mutex_;
     std::string override_path_;

@@ -9,6 +9,7 @@
 #include "colour/ColourChooser.h"
 #include "colour/ColourSwatch.h"
 #include "data/AsciiSeriesImport.h"
+#include "data/CDlgGDByFunc.h"
 #include "framework/HelpFile.h"
 #include "framework/LanguageChoice.h"
 
@@ -21,6 +22,10 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace ovhost {
 
@@ -80,6 +85,10 @@ void HostWindow::BuildCommands()
                              return 1;
                          }});
     commands_.push_back({"set-strings", tr("Set Strings…"), [this] { return EditStrings(); }});
+    commands_.push_back(
+        {"formula-column", tr("Fill from formula…"), [this] { return FillFromFormula(false); }});
+    commands_.push_back(
+        {"formula-surface", tr("Surface from formula…"), [this] { return FillFromFormula(true); }});
     commands_.push_back({"clip-path", tr("Clipped Path…"),
                          [this] { return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_CLIP_PATH); }});
     commands_.push_back({"points-along-paths", tr("Points Along Paths…"), [this] {
@@ -185,6 +194,42 @@ int32_t HostWindow::EditStrings()
     ov_list_free_strings(&values);
     ov_list_free_strings(&units);
     ov_list_remove_all(&perRow);
+    return result;
+}
+
+int32_t HostWindow::FillFromFormula(bool surface)
+{
+    // Column kind over a small two-column table (row number, its square root), as the data pages
+    // call it; surface kind over an 11 x 11 grid on [-2, 2] x [-2, 2], as the surface sheet does.
+    constexpr int32_t kRows = 8;
+    constexpr int32_t kGrid = 11;
+    std::vector<double> table(static_cast<size_t>(2 * kRows));
+    for (int32_t i = 0; i < kRows; ++i) {
+        table[i] = i + 1;
+        table[kRows + i] = std::sqrt(i + 1.0);
+    }
+    std::vector<double> out(static_cast<size_t>(surface ? kGrid * kGrid : kRows));
+    ov::CDlgGDByFunc dlg(this);
+    dlg.output = out.data();
+    if (surface) {
+        dlg.kind = ov::FormulaKind::Surface;
+        dlg.rows = dlg.columns = kGrid;
+        dlg.xStart = dlg.yStart = -2;
+        dlg.xEnd = dlg.yEnd = 2;
+    } else {
+        dlg.source = table.data();
+        dlg.rows = kRows;
+        dlg.columns = 2;
+    }
+    const int32_t result = dlg.DoModal();
+    if (result == 1) {
+        QStringList values;
+        for (size_t i = 0; i < std::min<size_t>(out.size(), 8); ++i)
+            values << QString::number(out[i], 'g', 6);
+        Log(tr("%1 gave: %2%3")
+                .arg(QString::fromStdU16String(dlg.formulaText), values.join(QStringLiteral(", ")),
+                     out.size() > 8 ? QStringLiteral(", …") : QString()));
+    }
     return result;
 }
 

@@ -49,6 +49,7 @@ private:
     int32_t EditChart(ChartGlyph& glyph);
     int32_t EditStrings();
     int32_t ImportData();
+    int32_t FillFromFormula(bool surface);
     int32_t CallGEEdt(void* data, void* context, uint32_t code, void* extra = nullptr);
 
     HostDocument document_;

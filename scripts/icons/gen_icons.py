@@ -410,87 +410,8 @@ LT = {
 
 
 # ---- pictures of the formula dialog ----------------------------------------------------------
-PIC_HEAD = ('<svg xmlns="http://www.w3.org/2000/svg" version="1.2" baseProfile="tiny" '
-            'width="160" height="120" viewBox="0 0 160 120" fill="none" stroke-width="1.5" '
-            'stroke-linecap="round" stroke-linejoin="round">\n')
-
-
-def letter(ch, x, y, s=6):
-    """Axis letters drawn as strokes (no fonts involved)."""
-    if ch == "x":
-        return f'M{f(x)} {f(y)}L{f(x+s)} {f(y+s)}M{f(x+s)} {f(y)}L{f(x)} {f(y+s)}'
-    if ch == "y":
-        return f'M{f(x)} {f(y)}L{f(x+s/2)} {f(y+s*0.6)}M{f(x+s)} {f(y)}L{f(x+s*0.3)} {f(y+s*1.4)}'
-    return f'M{f(x)} {f(y)}H{f(x+s)}L{f(x)} {f(y+s)}H{f(x+s)}'
-
-
-def pic_columns():
-    ox, oy = 22, 100
-    out = f'<rect x="0.75" y="0.75" width="158.5" height="118.5" rx="3" fill="{{W}}" stroke="{{O}}" stroke-width="1" stroke-opacity="0.3"/>\n'
-    grid = "".join(f'M{ox + 22 * k} 14V{oy}' for k in range(1, 7)) + "".join(f'M{ox} {oy - 20 * k}H150' for k in range(1, 5))
-    out += f'<path d="{grid}" stroke="{{O}}" stroke-width="1" stroke-opacity="0.15"/>\n'
-    out += (f'<path d="M{ox} {oy}H150M145 {oy-4}L150 {oy}L145 {oy+4}M{ox} {oy}V10M{ox-4} 15L{ox} 10L{ox+4} 15" '
-            f'stroke="{{O}}"/>\n')
-    pts = []
-    for k in range(0, 61):
-        x = ox + 4 + k * 2
-        t = k / 60
-        y = oy - 18 - 52 * (0.5 + 0.5 * math.sin(2 * math.pi * (t * 1.25 - 0.15))) * (0.55 + 0.45 * t)
-        pts.append((x, y))
-    out += '<path d="M' + "L".join(f"{f(x)} {f(y)}" for x, y in pts) + '" stroke="{B}" stroke-width="2"/>\n'
-    marks = [pts[k] for k in range(0, 61, 6)]
-    out += "".join(f'<circle cx="{f(x)}" cy="{f(y)}" r="3" fill="{{W}}" stroke="{{A}}" stroke-width="1.5"/>\n'
-                   for x, y in marks)
-    out += f'<path d="{letter("x", 146, 106)}{letter("y", 28, 8)}" stroke="{{O}}"/>\n'
-    return out
-
-
-def pic_surface():
-    out = '<rect x="0.75" y="0.75" width="158.5" height="118.5" rx="3" fill="{W}" stroke="{O}" stroke-width="1" stroke-opacity="0.3"/>\n'
-    o = (80, 88)
-    ex, ey, ez = (-44, 22), (56, 14), (0, -70)
-
-    def P(x, y, z):
-        return o[0] + ex[0] * x + ey[0] * y + ez[0] * z, o[1] + ex[1] * x + ey[1] * y + ez[1] * z
-
-    n = 10
-    def z(i, j):
-        u, v = i / n, j / n
-        return 0.18 + 0.22 * (1 + math.sin(2.6 * u + 0.6) * math.cos(3.0 * v - 1.2))
-    # floor grid
-    floor = ""
-    for k in range(0, n + 1, 2):
-        x0, y0 = P(k / n, 0, 0); x1, y1 = P(k / n, 1, 0)
-        floor += f"M{f(x0)} {f(y0)}L{f(x1)} {f(y1)}"
-        x0, y0 = P(0, k / n, 0); x1, y1 = P(1, k / n, 0)
-        floor += f"M{f(x0)} {f(y0)}L{f(x1)} {f(y1)}"
-    out += f'<path d="{floor}" stroke="{{O}}" stroke-width="1" stroke-opacity="0.2"/>\n'
-    cols = ["B", "G", "A"]
-    def col(h):
-        return cols[0] if h < 0.3 else cols[1] if h < 0.47 else cols[2]
-    for j in range(n + 1):
-        for i in range(n):
-            a, b = P(i / n, j / n, z(i, j)), P((i + 1) / n, j / n, z(i + 1, j))
-            out += f'<path d="M{f(a[0])} {f(a[1])}L{f(b[0])} {f(b[1])}" stroke="{{{col((z(i, j) + z(i + 1, j)) / 2)}}}"/>\n'
-    for i in range(n + 1):
-        for j in range(n):
-            a, b = P(i / n, j / n, z(i, j)), P(i / n, (j + 1) / n, z(i, j + 1))
-            out += f'<path d="M{f(a[0])} {f(a[1])}L{f(b[0])} {f(b[1])}" stroke="{{{col((z(i, j) + z(i, j + 1)) / 2)}}}"/>\n'
-    # axes with arrow heads
-    ax = ""
-    for e, L in ((ex, 1.25), (ey, 1.2), (ez, 1.15)):
-        x1, y1 = o[0] + e[0] * L, o[1] + e[1] * L
-        ax += f"M{o[0]} {o[1]}L{f(x1)} {f(y1)}"
-        ang = math.atan2(e[1], e[0])
-        for d in (150, -150):
-            r = math.radians(d)
-            ax += f"M{f(x1 + 6 * math.cos(ang + r))} {f(y1 + 6 * math.sin(ang + r))}L{f(x1)} {f(y1)}"
-    out += f'<path d="{ax}" stroke="{{O}}"/>\n'
-    out += (f'<path d="{letter("x", 18, 104)}{letter("y", 150, 100)}{letter("z", 86, 6)}" stroke="{{O}}"/>\n')
-    return out
-
-
-PICS = {"CP/afa": pic_columns(), "CP/zxy": pic_surface()}
+# The formula dialog's pictures (icons/CP/afa.apx, zxy.apx) are hand-drawn diagrams with text labels;
+# they live in resources/icons/CP and are not generated here.
 
 
 def write(path, text):
@@ -516,8 +437,6 @@ def main():
             da = f' stroke-dasharray="{dash}"' if dash else ''
             body = f'<path d="M3 5.75H45" stroke="#404040" stroke-width="1.5"{da}/>\n'
         write(os.path.join(OUT, "LT", num + ".apx"), LT_HEAD + body + "</svg>\n")
-    for name, body in PICS.items():
-        write(os.path.join(OUT, name + ".apx"), PIC_HEAD + fill_pal(body) + "</svg>\n")
     print(len(ICONS), "icons;", "colours:", sorted(colours))
 
 

@@ -84,13 +84,13 @@ protected:
 
 }  // namespace
 
-TEST_F(XYSheet, OkCopiesTheRecordBackByteForByteAfterEveryTabWasBuilt)
+TEST_F(XYSheet, EnterCopiesTheRecordBackByteForByteAfterEveryTabWasBuilt)
 {
     const ChartRecord before = record_;
     EXPECT_EQ(Run([](CDlgXYPP& sheet) {
                   for (int tab = 0; tab <= 6; ++tab) sheet.SelectTab(tab);
                   EXPECT_EQ(sheet.CurrentTab(), 5);
-                  Accept(sheet);
+                  PressKey(sheet, Qt::Key_Return);  // Enter on a page closes with OK
               }),
               1);
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
@@ -257,4 +257,30 @@ TEST_F(XYSheet, AlignmentToolbarReplacesTheGridListForKinds7And8)
         Accept(sheet);
     });
     EXPECT_EQ(record_.grid_style, 3);
+}
+
+TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)
+{
+    record_.kind = 6;
+    SetStartTab("InitPage6", 6);
+    HostList series = HostList::Pointers({series_[1]});
+    Host3DObject object{};
+    object.series_list = series.get();
+    HostList list = HostList::Pointers({&object, &context_});
+    const GEEdtParams p{&record_, list.get(), window_.get(), 1, nullptr};
+    RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
+             [&](QDialog& d) {
+                 auto& sheet = dynamic_cast<CDlgXYPP&>(d);
+                 EXPECT_EQ(sheet.CurrentTab(), 6);
+                 EXPECT_EQ(sheet.windowTitle(), "3D Chart Properties");
+                 EXPECT_EQ(sheet.CurrentSeries(), series_[1]);
+                 sheet.SelectTab(5);
+                 auto* page = static_cast<CDPP_ChartStyle*>(sheet.Page(kSlotChartStyle));
+                 EXPECT_TRUE(page->Groups().projection && !page->Groups().chartType);
+                 auto* projection = page->findChild<QComboBox*>(ControlName(kCsProjection));
+                 projection->setCurrentIndex(2);
+                 Q_EMIT projection->activated(2);
+                 Cancel(sheet);
+             });
+    EXPECT_EQ(series_[1]->colour_map, 2);
 }

@@ -2,6 +2,8 @@
 // invariance of the result under block cuts, view boundaries and the parallel split.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <random>
 #include <string>
@@ -10,6 +12,7 @@
 #include "data/AsciiMatrix.h"
 #include "data/AsciiTokenizer.h"
 #include "data/FileMapReadBlock.h"
+#include "data/GuardedCopy.h"
 #include "tests/data/DataTestFiles.h"
 
 namespace {
@@ -269,6 +272,28 @@ TEST_F(SmallViews, SkippedLinesEndingInLaterViews)
     const auto m = ov::ReadAsciiMatrix(file.Path(), 2, -1);
     ASSERT_TRUE(m.has_value());
     EXPECT_EQ(ValuesOf(*m), (std::vector<double>{1, 3, 2, 4}));
+}
+
+// Another process cutting the file short while it is mapped: reading the lost pages must fail
+// cleanly (the kernel raises SIGBUS there), and the thread must go on working afterwards.
+TEST(GuardedCopy, FileTruncatedUnderTheMappingFailsInsteadOfCrashing)
+{
+    const std::string bytes(3 * 4096, '7');
+    const ovtest::ScratchFile file("truncated.txt", bytes);
+    ov::COvFileMapReadBlock map;
+    ASSERT_TRUE(map.Open(file.Path()));
+    const std::string_view view = map.MapView(0, nullptr);
+    ASSERT_EQ(view.size(), bytes.size());
+    ASSERT_EQ(truncate(file.Path().c_str(), 4096), 0);
+
+    std::vector<char> copy(bytes.size());
+    EXPECT_TRUE(ov::GuardedCopy(copy.data(), view.data(), 4096));
+    EXPECT_EQ(copy[4095], '7');
+    EXPECT_FALSE(ov::GuardedCopy(copy.data(), view.data(), copy.size()));
+    std::size_t at = 0;
+    EXPECT_FALSE(ov::GuardedFind(view.data() + 4096, 4096, '\n', at));
+    EXPECT_TRUE(ov::GuardedFind(view.data(), 4096, '\n', at));
+    EXPECT_EQ(at, 4096U);  // no line feed: the size
 }
 
 }  // namespace

@@ -1,0 +1,175 @@
+// The formula dialog driven as a user would: both OK flows into the caller's buffer, the history
+// file and list, parser and column errors, a damaged history file, and the help tabs.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+#include <fstream>
+
+#include "data/CDlgGDByFunc.h"
+#include "data/FormulaHelpTabs.h"
+#include "framework/DialogTexts.h"
+#include "framework/LanguageChoice.h"
+#include "framework/MessageBox.h"
+#include "testhost/ModalDriver.h"
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+class FormulaDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+        std::filesystem::remove(FormulaHistoryPath(FormulaKind::Column));
+        std::filesystem::remove(FormulaHistoryPath(FormulaKind::Surface));
+    }
+    void TearDown() override { SetCurrentLanguageCodeForTesting(u""); }
+
+    // Runs the dialog, types the formula (when given) and presses OK; records message boxes.
+    int Run(CDlgGDByFunc& dlg, const QString& formula, const DialogAction& more = {})
+    {
+        return RunModal([&] { return dlg.DoModal(); },
+                        [&](QDialog& d) {
+                            if (more) more(d);
+                            if (!formula.isNull())
+                                TypeInto(d, ControlName(CDlgGDByFunc::kIdFormula), formula);
+                            Accept(d);
+                        });
+    }
+
+    std::vector<QString> messages_;
+    ScopedMessagePresenter presenter_{[this](const MessageRequest& r) {
+        messages_.push_back(r.text);
+        return int{kMessageOk};
+    }};
+};
+
+template <typename T>
+T* Control(QDialog& d, int id)
+{
+    return qobject_cast<T*>(FindControl(&d, id));
+}
+
+TEST_F(FormulaDialog, ColumnKindFillsTheOutputAndRemembersTheFormula)
+{
+    std::vector<double> out(5, -1);
+    CDlgGDByFunc dlg;
+    dlg.rows = 5;
+    dlg.output = out.data();
+    EXPECT_EQ(Run(dlg, QString()), CDlgGDByFunc::kIdOk);
+    EXPECT_EQ(out, (std::vector<double>{0, 0.0625, 0.25, 0.5625, 1}));
+    EXPECT_TRUE(messages_.empty());
+
+    // Reopened: the file restores the fields and lists "(Blank)" and the formula; choosing entries
+    // fills the formula field and the start field is evaluated as an expression.
+    std::vector<double> one(1);
+    CDlgGDByFunc again;
+    again.rows = 1;
+    again.output = one.data();
+    EXPECT_EQ(Run(again, QString(),
+                  [](QDialog& d) {
+                      auto* list = Control<QListWidget>(d, CDlgGDByFunc::kIdHistory);
+                      ASSERT_EQ(list->count(), 2);
+                      EXPECT_EQ(list->item(0)->text(), "(Blank)");
+                      EXPECT_TRUE(list->isVisible());  // the history page is shown on opening
+                      list->setCurrentRow(0);
+                      EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "");
+                      list->setCurrentRow(1);
+                      EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "a^2");
+                      TypeInto(d, ControlName(CDlgGDByFunc::kIdStart), "2 * PI");
+                  }),
+              CDlgGDByFunc::kIdOk);
+    EXPECT_EQ(one[0], 6.283185307179586 * 6.283185307179586);
+    EXPECT_EQ(again.history, std::vector<std::u16string>{u"a^2"});
+}
+
+TEST_F(FormulaDialog, ErrorsOfFormulasAndColumns)
+{
+    const std::vector<double> table = {1, 2, 3};
+    std::vector<double> out(3, -1);
+    CDlgGDByFunc dlg;
+    dlg.rows = 3;
+    dlg.columns = 1;
+    dlg.source = table.data();
+    dlg.output = out.data();
+    EXPECT_EQ(Run(dlg, "C1"), CDlgGDByFunc::kIdOk);  // a parser error, shown once; the column is 0
+    EXPECT_EQ(out, (std::vector<double>{0, 0, 0}));
+    EXPECT_EQ(messages_.size(), 1u);
+
+    messages_.clear();
+    EXPECT_EQ(Run(dlg, "c2*a"), CDlgGDByFunc::kIdCancel);  // stays open; the driver cancels
+    EXPECT_EQ(messages_, std::vector<QString>{"One or more required input arguments do not exist."});
+}
+
+TEST_F(FormulaDialog, SurfaceKindFillsTheGridXFastest)
+{
+    std::vector<double> grid(6);
+    CDlgGDByFunc dlg;
+    dlg.kind = FormulaKind::Surface;
+    dlg.rows = 3;
+    dlg.columns = 2;
+    dlg.xStart = 0, dlg.xEnd = 2, dlg.yStart = 10, dlg.yEnd = 20;
+    dlg.output = grid.data();
+    EXPECT_EQ(
+        Run(dlg, "x + Y * 10",
+            [](QDialog& d) { EXPECT_FALSE(Control<QLineEdit>(d, CDlgGDByFunc::kIdStart)->isVisible()); }),
+        CDlgGDByFunc::kIdOk);
+    EXPECT_EQ(grid, (std::vector<double>{100, 101, 102, 200, 201, 202}));
+    EXPECT_TRUE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Surface)));
+    EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
+}
+
+TEST_F(FormulaDialog, DamagedHistoryIsReportedAndDefaultsShown)
+{
+    const auto path = FormulaHistoryPath(FormulaKind::Column);
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << std::string("\x04\0\0\0\xFF\xFE\xFF\x7F", 8);
+    CDlgGDByFunc dlg;
+    EXPECT_EQ(RunModal([&] { return dlg.DoModal(); },
+                       [](QDialog& d) {
+                           EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "a^2");
+                           Cancel(d);
+                       }),
+              CDlgGDByFunc::kIdCancel);
+    EXPECT_EQ(messages_,
+              std::vector<QString>{"failed to open file : " + QString::fromStdString(path.string())});
+}
+
+TEST_F(FormulaDialog, TabsShowHelpPagesByClickAndWheel)
+{
+    CDlgGDByFunc dlg;
+    RunModal([&] { return dlg.DoModal(); },
+             [](QDialog& d) {
+                 auto* tabs = Control<FormulaHelpTabs>(d, CDlgGDByFunc::kIdTabs);
+                 auto* stack = qobject_cast<QStackedWidget*>(
+                     FindControl(&d, CDlgGDByFunc::kIdHelpText)->parentWidget());
+                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(0).center());
+                 EXPECT_EQ(tabs->Page(), 0);
+                 auto* text = Control<QTextEdit>(d, CDlgGDByFunc::kIdHelpText);
+                 EXPECT_EQ(stack->currentWidget(), text);
+                 EXPECT_TRUE(text->toPlainText().contains("c1"));  // the shipped page 1
+                 const QPointF at = tabs->TabRect(0).center();
+                 QWheelEvent towards(at, tabs->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
+                                     Qt::NoScrollPhase, false);
+                 QApplication::sendEvent(tabs, &towards);
+                 EXPECT_EQ(tabs->Page(), 1);
+                 QWheelEvent away(at, tabs->mapToGlobal(at), {}, {0, 120}, Qt::NoButton, {},
+                                  Qt::NoScrollPhase, false);
+                 QApplication::sendEvent(tabs, &away);
+                 QApplication::sendEvent(tabs, &away);
+                 EXPECT_EQ(tabs->Page(), 0);
+                 Cancel(d);
+             });
+    EXPECT_EQ(dlg.page, 0);
+}
+
+}  // namespace
