@@ -152,10 +152,11 @@ std::optional<AsciiMatrix> ShapeFor(uint64_t values, uint64_t rows, int32_t forc
 // Asks for huge pages on the large result block: one fault per 2 MiB instead of per 4 KiB page.
 void AdviseHugePages(void* block, std::size_t bytes)
 {
-    constexpr uintptr_t kHuge = uintptr_t{2} * 1024 * 1024;
-    const auto first = (reinterpret_cast<uintptr_t>(block) + kHuge - 1) & ~(kHuge - 1);
-    const auto last = (reinterpret_cast<uintptr_t>(block) + bytes) & ~(kHuge - 1);
-    if (last > first) (void)madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    constexpr std::size_t kHuge = std::size_t{2} * 1024 * 1024;
+    const std::size_t skip = (kHuge - reinterpret_cast<uintptr_t>(block) % kHuge) % kHuge;
+    if (bytes <= skip) return;
+    const std::size_t length = (bytes - skip) & ~(kHuge - 1);
+    if (length > 0) (void)madvise(static_cast<char*>(block) + skip, length, MADV_HUGEPAGE);
 }
 
 // Writes the values of one part, the first of which has reading-order index `first`, into the

@@ -3,6 +3,7 @@
 
 #include "ChartDecorations.h"
 #include "ChartRenderer.h"
+#include "paths/PathPainter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -28,11 +29,50 @@ QRectF DocumentView::PageRect() const
 
 QRectF DocumentView::GlyphRect(int index) const
 {
-    const QRectF page = PageRect().adjusted(20, 20, -20, -20);
+    const QRectF page = PageRect().adjusted(20, 20, -20 - PageRect().width() / 4, -20);
     const int rows = (static_cast<int>(document_.Glyphs().size()) + 1) / 2;
     const qreal w = page.width() / 2, h = page.height() / std::max(rows, 1);
     const int column = index % 2, row = index / 2;  // two glyphs per row
     return QRectF(page.left() + column * w, page.top() + row * h, w, h).adjusted(10, 10, -10, -10);
+}
+
+QRectF DocumentView::BitmapRect() const
+{
+    const QRectF page = PageRect();
+    const QRectF column(page.right() - page.width() / 4 - 20, page.top() + 30, page.width() / 4,
+                        page.height() - 60);
+    const QImage& image = document_.Bitmap().image;
+    if (image.isNull()) return column;
+    const QSizeF fitted = QSizeF(image.size()).scaled(column.size(), Qt::KeepAspectRatio);
+    return QRectF(column.topLeft(), fitted);
+}
+
+void DocumentView::DrawBitmap(QPainter& p) const
+{
+    const BitmapGlyph& bitmap = document_.Bitmap();
+    if (bitmap.image.isNull()) return;
+    const QRectF r = BitmapRect();
+    p.drawImage(r, bitmap.image);
+    p.setPen(Qt::black);
+    p.drawText(r.adjusted(0, -20, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Bitmap"));
+    const qreal scale = r.width() / bitmap.image.width();
+    const QPointF seed(r.left() + bitmap.seedX * r.width(), r.top() + bitmap.seedY * r.height());
+    p.setPen(QPen(Qt::red, 1.5));
+    p.drawLine(seed - QPointF(5, 0), seed + QPointF(5, 0));
+    p.drawLine(seed - QPointF(0, 5), seed + QPointF(0, 5));
+    const OvPathData& traced = document_.TracedPath();
+    if (traced.count <= 0) return;
+    ov::PathObject path;
+    path.SetData({traced.points, static_cast<size_t>(traced.count)},
+                 {traced.types, static_cast<size_t>(traced.count)});
+    p.save();
+    p.translate(r.topLeft());
+    p.scale(scale, scale);
+    p.translate(-1, -1);  // traced outlines are in the bitmap's pixels + 1
+    p.setPen(QPen(QColor(200, 0, 0), 2 / scale));
+    p.setBrush(QColor(255, 200, 0, 90));
+    p.drawPath(ov::ToPainterPath(path));
+    p.restore();
 }
 
 int DocumentView::GlyphAt(QPointF p) const
@@ -148,16 +188,28 @@ void DocumentView::paintEvent(QPaintEvent*)
             p.drawRect(r);
         }
     }
+    DrawBitmap(p);
 }
 
 void DocumentView::mousePressEvent(QMouseEvent* e)
 {
+    const QRectF bitmap = BitmapRect();
+    if (bitmap.contains(e->position())) {
+        document_.Bitmap().seedX = static_cast<float>((e->position().x() - bitmap.left()) / bitmap.width());
+        document_.Bitmap().seedY = static_cast<float>((e->position().y() - bitmap.top()) / bitmap.height());
+        update();
+        return;
+    }
     const int hit = GlyphAt(e->position());
     if (hit >= 0) current_ = hit, update();
 }
 
 void DocumentView::mouseDoubleClickEvent(QMouseEvent* e)
 {
+    if (BitmapRect().contains(e->position())) {
+        Q_EMIT bitmapActivated();
+        return;
+    }
     const int hit = GlyphAt(e->position());
     if (hit >= 0) Q_EMIT glyphActivated(hit);
 }

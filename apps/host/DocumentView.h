@@ -17,6 +17,8 @@ public:
 
 Q_SIGNALS:
     void glyphActivated(int index);
+    // Double-click or Enter on the bitmap glyph (after a click there picked the seed).
+    void bitmapActivated();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -27,6 +29,8 @@ protected:
 private:
     QRectF PageRect() const;
     QRectF GlyphRect(int index) const;
+    QRectF BitmapRect() const;  // where the bitmap glyph lies, fitted to its aspect ratio
+    void DrawBitmap(QPainter& p) const;
     int GlyphAt(QPointF p) const;
     void DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF& r) const;
 

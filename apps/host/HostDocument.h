@@ -4,6 +4,7 @@
 
 #include <ornivex/ornivex.h>
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,15 @@ struct ChartGlyph {
     OvHostList series{};  // the glyph's data series; the drawing context goes last on each call
 };
 
+// A placed bitmap the user can trace: its file and picture, and the seed picked on it as fractions
+// of its size. The traced outline is the document's TracedPath (bitmap pixel (x, y) at (x+1, y+1)).
+struct BitmapGlyph {
+    QString file;
+    QImage image;
+    float seedX = 0.625f;  // in the pond of the sample photo
+    float seedY = 0.83f;
+};
+
 class HostDocument {
 public:
     HostDocument();
@@ -46,6 +56,7 @@ public:
     OvHostList& TimeSeries() { return timeSeries_; }
     OvHostList& Paths() { return paths_; }
     OvPathData& TracedPath() { return traced_; }
+    BitmapGlyph& Bitmap() { return bitmap_; }
     DrawingContext& Context() { return context_; }
     int32_t& NextSeriesId() { return nextSeriesId_; }
     QStringList& Strings() { return strings_; }
@@ -59,6 +70,7 @@ private:
     OvHostList timeSeries_{};
     OvHostList paths_{};
     OvPathData traced_{};
+    BitmapGlyph bitmap_;
     DrawingContext context_{};
     int32_t nextSeriesId_ = 1;
     QStringList strings_;

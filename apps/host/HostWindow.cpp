@@ -11,6 +11,7 @@
 #include "data/AsciiSeriesImport.h"
 #include "data/CDlgGDByFunc.h"
 #include "framework/HelpFile.h"
+#include "framework/HostFolder.h"
 #include "framework/LanguageChoice.h"
 
 #include <QAction>
@@ -41,6 +42,11 @@ HostWindow::HostWindow()
     view_->setObjectName("document");
     connect(view_, &DocumentView::glyphActivated, this,
             [this](int index) { RunCommand(commands_[static_cast<size_t>(index)]); });
+    connect(view_, &DocumentView::bitmapActivated, this, [this] {
+        for (const HostCommand& c : commands_) {
+            if (c.id == QLatin1String("trace-bitmap")) RunCommand(c);
+        }
+    });
     log_ = new QPlainTextEdit(splitter);
     log_->setObjectName("log");
     log_->setReadOnly(true);
@@ -50,6 +56,10 @@ HostWindow::HostWindow()
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);
 
+    // The bitmap glyph shows the sample photo that ships beside the host.
+    BitmapGlyph& bitmap = document_.Bitmap();
+    bitmap.file = QString::fromStdString((ov::HostFolder() / "samples" / "photo.png").string());
+    bitmap.image.load(bitmap.file);
     BuildCommands();
     BuildMenus();
     statusBar()->showMessage(tr("Double-click a glyph to edit its properties."));
@@ -95,11 +105,7 @@ void HostWindow::BuildCommands()
                              return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_POINTS_ALONG_PATHS,
                                               &document_.Magnets());
                          }});
-    commands_.push_back({"flood-fill", tr("Flood Fill Tool…"), [this] {
-                             float x = 0.5f, y = 0.5f;
-                             const std::u16string path = u"Pics/sample.png";
-                             return __exp_DFF(path.c_str(), &x, &y, &document_.TracedPath());
-                         }});
+    commands_.push_back({"trace-bitmap", tr("Trace bitmap region…"), [this] { return TraceBitmap(); }, true});
     commands_.push_back(
         {"magnets", tr("Magnets…"), [this] { return __exp_GMagnet(&hostWindow_, &document_.Magnets()); }});
     commands_.push_back({"time-series", tr("Animation Time Series…"), [this] {
@@ -161,6 +167,22 @@ int32_t HostWindow::EditChart(ChartGlyph& glyph)
     ov_list_append(&glyph.series, &document_.Context());
     const int32_t result = CallGEEdt(&glyph.record, &glyph.series, codes[static_cast<int>(glyph.kind)]);
     if (ov_list_last(&glyph.series) == &document_.Context()) ov_list_remove_last(&glyph.series);
+    return result;
+}
+
+int32_t HostWindow::TraceBitmap()
+{
+    BitmapGlyph& bitmap = document_.Bitmap();
+    float x = bitmap.seedX, y = bitmap.seedY;
+    const std::u16string path = bitmap.file.toStdU16String();
+    const int32_t result = __exp_DFF(path.c_str(), &x, &y, &document_.TracedPath());
+    if (result == 1) {
+        Log(tr("Traced %1 path points from the seed at pixel (%2, %3)")
+                .arg(document_.TracedPath().count)
+                .arg(static_cast<double>(x))
+                .arg(static_cast<double>(y)));
+        view_->update();
+    }
     return result;
 }
 

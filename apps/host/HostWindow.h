@@ -40,6 +40,7 @@ public:
 
 private:
     void BuildCommands();
+    int32_t TraceBitmap();
     void BuildMenus();
     void SwitchLanguage(int languageNumber);
     void Log(const QString& line);

@@ -7,10 +7,12 @@
 #include "framework/FileDialogs.h"
 #include "framework/HostFolder.h"
 #include "framework/RegKeyHandle.h"
+#include "trace/FloodFillSettings.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTest>
 #include <QTextStream>
@@ -21,22 +23,30 @@
 namespace ovhost {
 namespace {
 
-// Runs one command; when a modal dialog opens, saves its picture and closes it with Cancel.
+// Runs one command and closes every modal dialog it opens: the command's own dialog with OK or Cancel
+// as the command asks, message boxes (before or after it) with their default. The picture is of the
+// command's dialog, or of the first message box when no other dialog opened.
 bool CaptureCommand(HostWindow& window, const HostCommand& command, const QString& file)
 {
     bool saved = false;
+    bool savedMessage = false;
+    int waited = 0;
     QTimer poll;
     poll.setInterval(20);
-    int waited = 0;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) {
-            if ((waited += 20) > 5000) poll.stop();
+            if (!saved && (waited += 20) > 5000) poll.stop();  // the command opened nothing
             return;
         }
-        poll.stop();
         QApplication::processEvents();
-        saved = dialog->grab().save(file);
+        if (qobject_cast<QMessageBox*>(dialog) != nullptr) {
+            if (!saved) savedMessage = saved = dialog->grab().save(file);
+            dialog->reject();
+            return;
+        }
+        if (!saved || savedMessage) saved = dialog->grab().save(file);
+        savedMessage = false;
         command.acceptInTour ? dialog->accept() : dialog->reject();
     });
     poll.start();
@@ -61,6 +71,8 @@ int RunTour(HostWindow& window, const QString& folder)
     // Chart sheets open on their chart-style tab.
     ov::RegKeyHandle sheet("Software\\Ornivex\\MP\\GPPSet");
     for (const char* value : {"InitPage1", "InitPage5"}) sheet.WriteDword(value, 5);
+    // The bitmap is traced with the Flood Fill Tool's defaults, key points shown.
+    ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));
     window.show();
     QApplication::processEvents();
     int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;

@@ -1,0 +1,210 @@
+// The tracing engine on small drawn images: fill rules, seeds, outlines and holes, the debris
+// threshold, approximation, the three path styles and the staged reruns.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "trace/COvCFA.h"
+#include "trace/FigureBuilder.h"
+#include "trace/FloodFillMask.h"
+#include "trace/PreviewView.h"
+#include "trace/TraceEngine.h"
+
+using namespace ov;
+
+namespace {
+
+const cv::Vec3b kWhite(255, 255, 255);
+const cv::Vec3b kInk(40, 80, 120);
+
+cv::Mat Canvas(int w, int h)
+{
+    return cv::Mat(h, w, CV_8UC3, cv::Scalar(255, 255, 255));
+}
+
+void Rect(cv::Mat& m, int x, int y, int w, int h, cv::Vec3b c)
+{
+    m(cv::Rect(x, y, w, h)).setTo(cv::Scalar(c[0], c[1], c[2]));
+}
+
+cv::Mat Fill(const cv::Mat& source, float x, float y, int permeability)
+{
+    cv::Mat mask = MakeMask(source);
+    FloodFillMask(source, mask, x, y, permeability);
+    return mask;
+}
+
+TraceEngine Traced(const cv::Mat& image, float x, float y, FloodFillSettings s)
+{
+    TraceEngine engine;
+    engine.SetSource(image.clone());
+    engine.SetSeed(x, y);
+    engine.SetSettings(s);
+    engine.Update();
+    return engine;
+}
+
+std::vector<uint8_t> TypesOf(const PathObject& p)
+{
+    return p.Types();
+}
+
+TEST(FloodFill, PermeabilityComparesEveryChannelWithTheSeedAndUsesEightNeighbours)
+{
+    cv::Mat m = Canvas(8, 8);
+    Rect(m, 1, 1, 2, 2, kInk);
+    m.at<cv::Vec3b>(3, 3) = kInk;                                      // diagonal neighbour joins
+    m.at<cv::Vec3b>(4, 4) = cv::Vec3b(kInk[0], kInk[1], kInk[2] + 1);  // one step off in red
+    m.at<cv::Vec3b>(5, 5) = cv::Vec3b(kInk[0] + 2, kInk[1], kInk[2]);  // two steps off in blue
+    struct Row {
+        int permeability;
+        int filled;
+    } rows[] = {{0, 5}, {1, 6}, {2, 7}};
+    for (const Row& r : rows) {
+        const cv::Mat mask = Fill(m, 1.9f, 1.2f, r.permeability);
+        EXPECT_EQ(cv::countNonZero(mask), r.filled) << r.permeability;
+        EXPECT_EQ(mask.at<uint8_t>(2, 2), 255);  // source (1, 1) lies at mask (2, 2)
+        EXPECT_EQ(cv::countNonZero(mask.row(0)) + cv::countNonZero(mask.col(0)), 0);
+    }
+    EXPECT_EQ(m.at<cv::Vec3b>(1, 1), kInk);  // mask only: the source is untouched
+}
+
+TEST(FloodFill, SeedsOutsideTheImageLeaveTheMaskEmpty)
+{
+    const cv::Mat m = Canvas(6, 4);
+    struct Row {
+        float x, y;
+        int filled;
+    } rows[] = {{-1, 0, 0},  {0, -1, 0}, {6, 0, 0},        {0, 4, 0},    {-0.5f, 1, 0},
+                {NAN, 1, 0}, {0, 0, 24}, {5.9f, 3.9f, 24}, {1e30f, 1, 0}};
+    for (const Row& r : rows)
+        EXPECT_EQ(cv::countNonZero(Fill(m, r.x, r.y, 0)), r.filled) << r.x << "," << r.y;
+    cv::Mat none;
+    FloodFillMask(cv::Mat(), none, 0, 0, 0);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(Outlines, ARegionWithHolesGivesOneOutlinePerHoleAndPixelZeroLiesAtOne)
+{
+    cv::Mat m = Canvas(20, 20);
+    Rect(m, 4, 4, 3, 3, kInk);
+    Rect(m, 12, 10, 4, 5, kInk);
+    const TraceEngine e = Traced(m, 0, 0, {0, 0, 0, 50, kPathPolygon});
+    ASSERT_EQ(e.Contours().size(), 3u);
+    ASSERT_EQ(e.Figures().size(), 3u);
+    PathObject merged;
+    e.MergeFigures(merged);
+    EXPECT_EQ(merged.Figures().size(), 3u);
+    EXPECT_EQ(merged.FillMode(), OV_FILL_ALTERNATE);
+    const Box b = merged.WorldBounds();
+    EXPECT_EQ(b.minX, 1);  // pixel (0, 0) of the region
+    EXPECT_EQ(b.minY, 1);
+    EXPECT_EQ(b.maxX, 20);
+    EXPECT_EQ(b.maxY, 20);
+}
+
+TEST(Debris, ThresholdKeepsEqualOutlinesAndAtOneHundredOnlyTheLargest)
+{
+    const Outlines two = {{{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {{10, 0}, {14, 0}, {14, 4}, {10, 4}}};
+    for (int debris : {0, 50, 100}) EXPECT_EQ(ComputeDebrisThreshold(two, debris), 0.0);
+    EXPECT_EQ(ComputeDebrisThreshold({}, 100), 0.0);
+    const Outlines three = {{{0, 0}, {2, 0}, {2, 2}, {0, 2}},      // area 4
+                            {{0, 0}, {10, 0}, {10, 10}, {0, 10}},  // 100
+                            {{0, 0}, {10, 0}, {10, 9}, {0, 9}}};   // 90
+    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 100), 0.999 * 4 + 0.999 * 96);
+    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 30), 0.999 * 4 + 0.3 * 96);
+    EXPECT_EQ(ComputeDebrisThreshold(three, 0), 0.0);
+    std::vector<OvPointF> keys;
+    FloodFillSettings s;
+    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 100), s, keys).size(), 1u);
+    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 50), s, keys).size(), 2u);
+}
+
+TEST(Approximation, ToleranceInTenthsOfAPixelKeepsOnlyDeviationsAboveIt)
+{
+    // A straight run with one bump; approximability 0 keeps every point.
+    auto run = [](float bump) {
+        return std::vector<OvPointF>{{0, 0}, {1, 0}, {2, 0}, {3, bump}, {4, 0}, {5, 0}, {6, 0}};
+    };
+    EXPECT_EQ(ApproximateOutline(run(0.05f), 0).size(), 7u);
+    EXPECT_EQ(ApproximateOutline(run(0.05f), 1).size(), 2u);  // 0.05 within 0.1 pixel
+    const auto kept = ApproximateOutline(run(0.5f), 1);
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[1].x, 3);
+    EXPECT_EQ(ApproximateOutline(run(0.5f), 5).size(), 2u);  // 0.5 is not above 0.5
+    const auto bumpy = run(0.5f);
+    EXPECT_EQ(ApproximateOutline(std::span(bumpy).subspan(3), 9).size(), 4u);  // fewer than five points
+    // A closed square ring: the chord collapses to a point; splitting still finds the corners.
+    const std::vector<OvPointF> ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4},
+                                        {2, 4}, {0, 4}, {0, 2}, {0, 0}};
+    const auto corners = ApproximateOutline(ring, 10);
+    EXPECT_EQ(corners.size(), 5u);
+    EXPECT_EQ(corners.front().x, corners.back().x);
+}
+
+TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
+{
+    using P = std::vector<OvPointF>;
+    const P one = {{1, 1}, {1, 1}};
+    const P two = {{1, 1}, {5, 1}, {1, 1}};
+    const P triangle = {{0, 0}, {4, 0}, {0, 4}, {0, 0}};
+    const P square = {{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}};
+    const std::vector<uint8_t> polygon3 = {0, 1, 1 | 0x80};
+    const std::vector<uint8_t> lines4 = {0, 1, 1, 1, 1 | 0x80};
+    PathObject f;
+    EXPECT_FALSE(BuildFigure(one, kPathBlending, 50, f));
+    EXPECT_TRUE(BuildFigure(two, kPathClosedCurve, 50, f));
+    EXPECT_EQ(f.PointCount(), 0);  // the polygon call refuses two points
+    EXPECT_TRUE(BuildFigure(triangle, kPathPolygon, 50, f));
+    EXPECT_EQ(TypesOf(f), polygon3);
+    EXPECT_TRUE(BuildFigure(triangle, kPathClosedCurve, 50, f));
+    EXPECT_EQ(f.PointCount(), 10);  // three Bézier pieces
+    // Square corners are 90°: sharp at blending 100 (t ≈ π), smooth at blending 0 (t = π/4).
+    EXPECT_TRUE(BuildFigure(square, kPathBlending, 100, f));
+    EXPECT_EQ(TypesOf(f), lines4);
+    EXPECT_TRUE(BuildFigure(square, kPathBlending, 0, f));
+    EXPECT_EQ(f.PointCount(), 13);
+    // A 30° spike stays sharp at blending 0; the smooth rest becomes one curve back to it.
+    const float r = 10, tip = static_cast<float>(std::tan(std::numbers::pi / 12) * r);
+    const P spike = {{0, 0}, {r, -tip}, {2 * r, -tip}, {2 * r, tip}, {r, tip}, {0, 0}};
+    EXPECT_TRUE(BuildFigure(spike, kPathBlending, 0, f));
+    EXPECT_EQ(f.Types().front(), OV_PATH_START);
+    EXPECT_EQ(f.Points().front().x, 0);
+    EXPECT_EQ(f.Types().back(), OV_PATH_BEZIER | OV_PATH_CLOSE);
+    EXPECT_NEAR(CornerThreshold(0), std::numbers::pi / 4, 1e-3);
+    EXPECT_NEAR(CornerThreshold(100), std::numbers::pi, 1e-3);
+    EXPECT_EQ(CornerAngles(P{{0, 0}, {0, 0}, {3, 3}, {0, 0}})[1], 0.0);  // coincident neighbour
+}
+
+TEST(Engine, OnlyTheStagesWhoseInputsChangedRerun)
+{
+    cv::Mat m = Canvas(30, 30);
+    Rect(m, 5, 5, 20, 20, kInk);
+    TraceEngine e = Traced(m, 10, 10, {0, 0, 0, 50, kPathPolygon});
+    using S = TraceEngine::Stage;
+    struct Row {
+        FloodFillSettings s;
+        S from;
+    } rows[] = {{{0, 40, 0, 50, 0}, S::Threshold}, {{0, 40, 7, 50, 0}, S::Figures},
+                {{0, 40, 7, 50, 2}, S::Figures},   {{0, 40, 7, 90, 2}, S::Figures},
+                {{30, 40, 7, 90, 2}, S::Fill},     {{30, 40, 7, 90, 2}, S::UpToDate}};
+    for (const Row& r : rows) {
+        e.SetSettings(r.s);
+        EXPECT_EQ(e.Update(), r.from);
+    }
+    EXPECT_EQ(e.Figures().size(), 1u);
+    // Approximated: the ring a b c d a splits once at b; the four-point rest b c d a is a leaf.
+    EXPECT_EQ(e.KeyPoints().size(), 3u);
+}
+
+TEST(Preview, FitCentresTheRegionWithFiftyPixelMargins)
+{
+    const PreviewView v = FitPreview(Box{10, 20, 110, 70}, 300, 300);
+    EXPECT_DOUBLE_EQ(v.scale, 2.0);  // min(200 / 100, 200 / 50)
+    EXPECT_DOUBLE_EQ(v.dx, 30);
+    EXPECT_DOUBLE_EQ(v.dy, 60);
+    EXPECT_DOUBLE_EQ(FitPreview(Box{}, 300, 200).scale, 1.0);
+}
+
+}  // namespace
