@@ -153,6 +153,7 @@ void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSp
         p.setPen(QPen(QColor(40, 40, 40), 1.2));
         p.drawLine(a.from, a.to);
         const int minorSteps = kMajorDivisions * kMinorPerMajor;
+        double labelsEnd = -INFINITY;
         for (int i = 0; i <= minorSteps; ++i) {
             const QPointF at = a.from + (a.to - a.from) * (double(i) / minorSteps);
             const bool major = i % kMinorPerMajor == 0;
@@ -161,6 +162,9 @@ void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSp
             if (!major) continue;
             const QString label =
                 LabelText(a.span.lo + (a.span.hi - a.span.lo) * i / minorSteps, rec.label_style);
+            const double half = p.fontMetrics().horizontalAdvance(label) / 2.0 + 2;
+            if (a.index == OV_AXIS_X && at.x() - half < labelsEnd) continue;  // no overlapping labels
+            if (a.index == OV_AXIS_X) labelsEnd = at.x() + half;
             p.setPen(TextColour(record));
             const QRectF cell = a.index == OV_AXIS_X ? QRectF(at.x() - 30, at.y() + 7, 60, text)
                                                      : QRectF(at.x() - 64, at.y() - text / 2, 60, text);
