@@ -1,9 +1,13 @@
 // The X-Y property sheet: tab strip, paging, placement, buttons and the current-series rules.
 #include "chart/CDlgXYPP.h"
 
+#include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
 #include "chart/CDPP_DataTable.h"
+#include "chart/CDPP_General.h"
+#include "chart/CDPP_Legend.h"
+#include "chart/CDPP_TickGrid.h"
 #include "chart/DataSeriesObject.h"
 #include "framework/DialogTexts.h"
 #include "framework/HelpFile.h"
@@ -162,7 +166,17 @@ SheetPage* CDlgXYPP::EnsurePage(int slot)
         page = new CDPP_DataTable(*this);
     else if (slot == kSlotChartStyle)
         page = new CDPP_ChartStyle(*this);
-    else
+    else if (slot == kSlotGeneral)
+        page = new CDPP_General(Record(), this);
+    else if (slot == kSlotTickGrid)
+        page = new CDPP_TickGrid(Record(), call_.hostWindow, this);
+    else if (slot == kSlotLegend)
+        page = new CDPP_Legend(Record(), false, this);
+    else if (slot == kSlotAxis) {
+        auto* axis = new CDPP_Axis(Record(), false, this);
+        connect(axis, &CDPP_Axis::enableChanged, this, &CDlgXYPP::OnAxisEnabled);
+        page = axis;
+    } else
         page = new SheetPage(this);  // pages still to come leave the page area empty
     page->setObjectName(QStringLiteral("page_%1").arg(slot));
     page->setGeometry(ToQRect(PageRect(slot)));
@@ -214,6 +228,16 @@ void CDlgXYPP::SetCoordinateSystem(int system)
     const int allowed = AllowedCoordinateSystem(Record(), system);
     if (allowed == SeriesSystem(*current_)) return;
     SetSeriesSystem(*current_, allowed);
+    for (SheetPage* page : pages_)
+        if (page) page->RefreshCoordinateSystem();
+}
+
+void CDlgXYPP::OnAxisEnabled(int axis, bool enabled)
+{
+    // The axis page has already set the shown flag; a series left in a switched-off system 1 goes
+    // back to system 0, and the chart-style radio buttons follow the flags.
+    if (axis == OV_AXIS_Y2 && !enabled && current_ && SeriesSystem(*current_) == 1)
+        SetSeriesSystem(*current_, 0);
     for (SheetPage* page : pages_)
         if (page) page->RefreshCoordinateSystem();
 }

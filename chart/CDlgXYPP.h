@@ -53,6 +53,8 @@ public:
     void SelectCurrentSeries();
     // 1 needs axis 2 shown, 2 needs axis 3 shown; anything else becomes 0.
     void SetCoordinateSystem(int system);
+    // "Enable" of axis 2 or 3 changed on the axis page.
+    void OnAxisEnabled(int axis, bool enabled);
 
     void SelectTab(int tab);
     int CurrentTab() const { return currentTab_; }

@@ -75,6 +75,12 @@ void CDlgToolbar::SetCommandEnabled(int command, bool enabled)
     update();
 }
 
+void CDlgToolbar::SetCheckedCommand(int command)
+{
+    checked_ = command;
+    update();
+}
+
 int CDlgToolbar::ButtonHeight() const
 {
     return static_cast<int>(std::lround(24 * Density()));
@@ -240,9 +246,10 @@ void CDlgToolbar::PaintButton(QPainter& p, std::size_t i) const
         p.drawLine(r.center().x(), r.top() + 4, r.center().x(), r.bottom() - 4);
         return;
     }
-    if (b.enabled && (static_cast<int>(i) == pressed_ || static_cast<int>(i) == hovered_)) {
+    const bool down = static_cast<int>(i) == pressed_ || (checked_ != 0 && b.command == checked_);
+    if (b.enabled && (down || static_cast<int>(i) == hovered_)) {
         p.setPen(palette().color(QPalette::Mid));
-        p.setBrush(palette().color(static_cast<int>(i) == pressed_ ? QPalette::Mid : QPalette::Midlight));
+        p.setBrush(palette().color(down ? QPalette::Mid : QPalette::Midlight));
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     }
     const int iconSize = static_cast<int>(std::lround(16 * Density()));

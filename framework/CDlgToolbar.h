@@ -31,6 +31,9 @@ public:
     void SetRightClickOption(bool on) { rightClickOption_ = on; }
     void SetDragOption(bool on) { dragOption_ = on; }
     void SetCommandEnabled(int command, bool enabled);
+    // Shows the button of a command pressed until another one is (0: none), for option groups.
+    void SetCheckedCommand(int command);
+    int CheckedCommand() const { return checked_; }
 
     const std::vector<ToolbarButton>& Buttons() const { return buttons_; }
     // Where a button is drawn (empty when hidden in the overflow menu); index == Buttons().size() is
@@ -80,6 +83,7 @@ private:
     bool dragOption_ = false;
     bool dragging_ = false;
     int pressed_ = -1;
+    int checked_ = 0;
     int hovered_ = -1;
     QTimer hoverTimer_;
     int hoverTicks_ = 0;

@@ -1,6 +1,8 @@
 // Drawing X-Y chart glyphs in the demo host.
 #include "ChartRenderer.h"
 
+#include "ChartDecorations.h"
+
 #include "chart/ColourMap.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/MarkerShapes.h"
@@ -169,25 +171,52 @@ void DrawSeries(QPainter& p, const DataSeries& s, const std::vector<QPointF>& pt
     }
 }
 
-void DrawLegend(QPainter& p, const std::vector<const DataSeries*>& series, const QRectF& plot)
+void DrawLegend(QPainter& p, const ChartRecord& record, const std::vector<const DataSeries*>& series,
+                const QRectF& plot)
 {
     std::vector<const DataSeries*> shown;
     for (const DataSeries* s : series)
         if (!s->hidden_from_legend && ov::SeriesType(*s) != 5) shown.push_back(s);
     if (shown.empty()) return;
-    const double line = p.fontMetrics().height();
-    const QRectF box(plot.right() - 96, plot.top() + 4, 92, line * shown.size() + 6);
-    p.setPen(QColor(120, 120, 120));
-    p.setBrush(QColor(255, 255, 255, 220));
+    p.setFont(ChartFont(record, false));
+    const double gap = std::clamp(static_cast<double>(record.legend_spacing), 0.0, 40.0);
+    const double line = p.fontMetrics().height() + gap;
+    const bool title = (record.legend_flags & OV_LEGEND_SHOW_TITLE) != 0;
+    const int rows = static_cast<int>(shown.size()) + (title ? 1 : 0);
+    const QRectF box = LegendRect(record, plot, QSizeF(96, line * rows + 6));
+    if (box.isEmpty()) return;
+    const LineFillStyle& style = record.legend_style;
+    p.setPen(style.line_style ? StylePen(style) : QPen(QColor(120, 120, 120)));
+    p.setBrush(style.fill_style ? StyleBrush(style) : QBrush(QColor(255, 255, 255, 220)));
     p.drawRect(box);
-    for (size_t i = 0; i < shown.size(); ++i) {
-        const double y = box.top() + 3 + line * (i + 0.5);
-        p.setPen(PenOf(shown[i]->curve_style));
+    double y = box.top() + 3 + line / 2;
+    if (title) {
+        p.setPen(Qt::black);
+        p.drawText(QRectF(box.left(), y - line / 2, box.width(), line), Qt::AlignCenter,
+                   QStringLiteral("Legend"));
+        y += line;
+    }
+    for (const DataSeries* s : shown) {
+        p.setPen(PenOf(s->curve_style));
         p.drawLine(QPointF(box.left() + 4, y), QPointF(box.left() + 22, y));
         p.setPen(Qt::black);
-        p.drawText(
-            QRectF(box.left() + 26, y - line / 2, box.width() - 28, line), Qt::AlignVCenter | Qt::AlignLeft,
-            QString::fromUtf16(reinterpret_cast<const char16_t*>(shown[i]->name ? shown[i]->name : u"")));
+        p.drawText(QRectF(box.left() + 26, y - line / 2, box.width() - 28, line),
+                   Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromUtf16(reinterpret_cast<const char16_t*>(s->name ? s->name : u"")));
+        y += line;
+    }
+}
+
+// Typed axis ranges replace the data ranges of the coordinate systems that have data.
+void ApplyFixedRanges(const ChartRecord& record, std::array<Range, 3>& ranges)
+{
+    for (int system = 0; system < 3; ++system) {
+        Range& range = ranges[static_cast<size_t>(system)];
+        if (!range.Valid()) continue;
+        AxisSpan span;
+        if (FixedAxisRange(record, OV_AXIS_X, span)) range.x0 = span.lo, range.x1 = span.hi;
+        if (FixedAxisRange(record, system == 0 ? OV_AXIS_Y : system + 1, span))
+            range.y0 = span.lo, range.y1 = span.hi;
     }
 }
 
@@ -218,6 +247,12 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
         p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
         p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
     }
+    if (!polar) {
+        ApplyFixedRanges(record, ranges);
+        DrawPlotArea(p, record, plot);
+        p.save();
+        p.setClipRect(plot.adjusted(-1, -1, 1, 1));
+    }
     for (size_t i = 0; i < series.size(); ++i) {
         if (points[i].empty()) continue;
         Range range = ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*series[i]), 2))];
@@ -235,11 +270,21 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
         const double baseline = map(QPointF(range.x0, std::clamp(0.0, range.y0, range.y1))).y();
         DrawSeries(p, *series[i], onPage, baseline);
     }
+    if (!polar) {
+        p.restore();
+        if (ranges[0].Valid()) {
+            Range r = ranges[0];
+            r.Pad();
+            const double ex = (r.x1 - r.x0) * 6 / std::max(plot.width() - 12, 1.0);
+            const double ey = (r.y1 - r.y0) * 6 / std::max(plot.height() - 12, 1.0);
+            DrawAxes(p, record, plot, {r.x0 - ex, r.x1 + ex}, {r.y0 - ey, r.y1 + ey});
+        }
+    }
     if (ranges[1].Valid()) {  // the second Y axis on the right
         p.setPen(QPen(QColor::fromRgba(record.axes[OV_AXIS_Y2].colour | 0xff000000u), 1.5));
         p.drawLine(plot.topRight(), plot.bottomRight());
     }
-    DrawLegend(p, series, plot);
+    DrawLegend(p, record, series, plot);
 }
 
 }  // namespace ovhost

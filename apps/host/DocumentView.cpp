@@ -1,6 +1,7 @@
 // Drawing and picking on the demo host's page.
 #include "DocumentView.h"
 
+#include "ChartDecorations.h"
 #include "ChartRenderer.h"
 #include "paths/PathPainter.h"
 
@@ -143,8 +144,12 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
         break;
     }
     default: {
-        p.drawRect(plot);
-        if (glyph.series.count > 0) DrawXYChart(p, glyph.record, glyph.series, plot);
+        if (glyph.series.count > 0) {
+            DrawChartFrame(p, glyph.record, r, plot);
+            DrawXYChart(p, glyph.record, glyph.series, plot);
+        } else {
+            p.drawRect(plot);
+        }
         if (!glyph.tables.empty()) {
             DrawTables(p, glyph.tables, plot, QColor::fromRgba(document_.CurveColour()));
             break;
@@ -162,8 +167,10 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
         p.drawPath(curve);
     }
     }
+    p.setFont(font());
     p.setPen(Qt::black);
-    p.drawText(r.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, glyph.name);
+    if (glyph.series.count == 0 || glyph.record.caption[0] == 0)  // a caption takes the name's place
+        p.drawText(r.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, glyph.name);
 }
 
 void DocumentView::paintEvent(QPaintEvent*)

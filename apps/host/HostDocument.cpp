@@ -1,6 +1,7 @@
 // The demo host's document: records start zeroed with their kind set, lists start empty.
 #include "HostDocument.h"
 
+#include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 
 #include <QtMath>
@@ -60,12 +61,25 @@ void FillCharts(std::vector<std::unique_ptr<ChartGlyph>>& glyphs)
               MakeSeries("Envelope", 1, 0xff1f77b4u, 30, 0, 6, [](double x) { return std::exp(-x / 3); }));
     AddSeries(
         xy, MakeSeries("Samples", 5, 0xff2ca02cu, 7, 0, 6, [](double x) { return -0.5 * std::exp(-x / 2); }));
+    xy.record.axes[OV_AXIS_X].shown = xy.record.axes[OV_AXIS_Y].shown = 1;  // axes drawn
+    xy.record.major_tick_style = 2;
+    xy.record.minor_tick_style = 1;
+    xy.record.grid_style = 1;
     ChartGlyph& polar = *glyphs.back();
     AddSeries(polar, MakeSeries("Rose", 1, 0xff9467bdu, 73, 0, 360,
                                 [](double t) { return std::abs(std::cos(2 * qDegreesToRadians(t))); }));
     ChartGlyph& twin = *glyphs[glyphs.size() - 2];
     twin.record.axes[OV_AXIS_Y2].shown = 1;
     twin.record.axes[OV_AXIS_Y2].colour = 0xffff7f0eu;
+    ov::SetCaption(twin.record, u"Monthly weather");
+    twin.record.title_flags = OV_TITLE_BOLD;
+    twin.record.font_size = 8;
+    ov::SetAxisTitle(twin.record.axes[OV_AXIS_X], u"Month");
+    ov::SetAxisTitle(twin.record.axes[OV_AXIS_Y], u"Temperature");
+    twin.record.grid_style = 3;
+    twin.record.major_tick_style = 1;
+    twin.record.border_style = 1;
+    twin.record.legend_flags = 1 | OV_LEGEND_SHOW_TITLE;
     AddSeries(twin, MakeSeries("Temperature", 0, 0xff1f77b4u, 12, 1, 12,
                                [](double m) { return 10 - 8 * std::cos(m / 2); }));
     DataSeries* rain =

@@ -89,6 +89,18 @@ int RunTour(HostWindow& window, const QString& folder)
         pictures += saved ? 1 : 0;
         out << (saved ? "  saved   " : "  no dialog yet  ") << "chart-data\n";
     }
+    // The X-Y#2 chart's sheet once more on each of its chart-level pages.
+    for (const HostCommand& command : window.Commands()) {
+        if (command.id != QLatin1String("chart-xy2")) continue;
+        for (int tab = 0; tab < 4; ++tab) {
+            sheet.WriteDword("InitPage1", static_cast<uint32_t>(tab));
+            const QString id = QStringLiteral("chart-xy2-tab%1").arg(tab);
+            const bool saved = CaptureCommand(window, command, dir.filePath(id + ".png"));
+            pictures += saved ? 1 : 0;
+            out << (saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
+        }
+        sheet.WriteDword("InitPage1", 5);
+    }
     // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
     if (QWidget* picker = window.OpenCurvePicker()) {
         QTest::qWait(200);  // let the fade finish

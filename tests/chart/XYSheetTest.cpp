@@ -1,8 +1,11 @@
 // The X-Y property sheet through the dispatcher, driven as a user would: copy-back on OK, Apply and
 // Cancel, start tab and placement values, the tab strip, coordinate systems and the chart-style page
 // writing to every selected series.
+#include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
+#include "chart/CDPP_General.h"
+#include "chart/CDPP_TickGrid.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "framework/DialogTexts.h"
@@ -11,10 +14,13 @@
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
+#include "tests/chart/SaneChartRecord.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -22,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstring>
 
 using namespace ov;
@@ -39,6 +46,7 @@ protected:
         for (auto& s : series_) s = CreateDataSeries();
         record_ = PatternRecord<ChartRecord>(7);
         record_.kind = 2;
+        MakePageFieldsSane(record_);
         SetStartTab("InitPage1", 0);
     }
     void TearDown() override
@@ -192,6 +200,63 @@ TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
         EXPECT_EQ(s->marker_size, 12.0f);
         EXPECT_EQ(SeriesType(*s), 4);
     }
+}
+
+TEST_F(XYSheet, PagesOfEveryKindStoreTheRecordUnchangedWhenNothingWasTouched)
+{
+    for (uint8_t kind : {1, 3, 4, 7, 8}) {
+        record_.kind = kind;
+        const ChartRecord before = record_;
+        Run([](CDlgXYPP& sheet) {
+            for (int tab = 0; tab <= 3; ++tab) sheet.SelectTab(tab);
+            Accept(sheet);
+        });
+        EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0) << int(kind);
+    }
+}
+
+TEST_F(XYSheet, PageEditsReachTheRecordTheSettingsAndTheHost)
+{
+    record_.axes[OV_AXIS_Y2].shown = 1;
+    SetSeriesSystem(*series_[0], kSystemXY2);
+    Run([&](CDlgXYPP& sheet) {
+        sheet.SelectTab(0);
+        sheet.findChild<QComboBox*>(ControlName(kGgFontSize))->setEditText("0.5");
+        sheet.findChild<QPushButton*>(ControlName(kGgSetDefault))->click();
+        sheet.SelectTab(1);
+        sheet.findChild<QPushButton*>(ControlName(kTgResetScale))->click();
+        sheet.SelectTab(5);
+        sheet.SelectTab(3);
+        for (const auto& [id, text] : {std::pair{kAxMin, "10"}, {kAxMax, "1"}, {kAxParameter, "-3"}})
+            sheet.findChild<QLineEdit*>(ControlName(AxisControlId(OV_AXIS_Y, id)))->setText(text);
+        sheet.findChild<QCheckBox*>(ControlName(AxisControlId(OV_AXIS_Y2, kAxCheck)))->click();
+        EXPECT_EQ(SeriesSystem(*series_[0]), kSystemXY);
+        EXPECT_FALSE(sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 1))->isEnabled());
+        Accept(sheet);
+    });
+    EXPECT_EQ(record_.font_size, 2.0f);
+    EXPECT_EQ(std::bit_cast<float>(RegKeyHandle(kPlotFontKey).ReadDword("PlotFontSize", 0)), 4.0f);
+    EXPECT_EQ(record_.axes[OV_AXIS_Y].range_min, 1.0f);
+    EXPECT_EQ(record_.axes[OV_AXIS_Y].range_max, 10.0f);
+    EXPECT_EQ(record_.axes[OV_AXIS_Y].scale_param, 0.0f);
+    EXPECT_EQ(record_.axes[OV_AXIS_Y2].shown, 0);
+    ASSERT_EQ(window_.Messages().size(), 1u);
+    EXPECT_EQ(window_.Messages()[0].message, 0x1980u);
+    EXPECT_EQ(window_.Messages()[0].lparam, 1);
+}
+
+TEST_F(XYSheet, AlignmentToolbarReplacesTheGridListForKinds7And8)
+{
+    record_.kind = 8;
+    Run([&](CDlgXYPP& sheet) {
+        sheet.SelectTab(1);
+        auto* page = static_cast<CDPP_TickGrid*>(sheet.Page(kSlotTickGrid));
+        EXPECT_FALSE(page->findChild<QComboBox*>(ControlName(kTgGrid))->isVisibleTo(page));
+        EXPECT_TRUE(page->findChild<QComboBox*>(ControlName(kTgSecondMinor))->isVisibleTo(page));
+        page->OnAlignment(4);
+        Accept(sheet);
+    });
+    EXPECT_EQ(record_.grid_style, 3);
 }
 
 TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)

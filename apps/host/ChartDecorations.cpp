@@ -1,0 +1,211 @@
+// Caption, border, grid, axes and legend placement of the demo host's chart glyphs.
+#include "ChartDecorations.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace ovhost {
+namespace {
+
+constexpr int kMajorDivisions = 5;
+constexpr int kMinorPerMajor = 4;
+constexpr float kWidthToPixels = 0.375f;
+
+QColor TextColour(const ChartRecord& r)
+{
+    return (r.text_colour >> 24) == 0 ? QColor(Qt::black) : QColor::fromRgba(r.text_colour);
+}
+
+QString Text16(const ov_char16* text)
+{
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(text));
+}
+
+// Tick style 1 inside, 2 outside, 3 across the axis; `inward` points into the plot.
+void DrawTick(QPainter& p, QPointF at, QPointF inward, int style, double length)
+{
+    if (style <= 0 || style > 3) return;
+    const QPointF in = style == 2 ? QPointF() : inward * length;
+    const QPointF out = style == 1 ? QPointF() : -inward * length;
+    p.drawLine(at + out, at + in);
+}
+
+QString LabelText(double v, int style)
+{
+    switch (style) {
+    case 1: return QString::number(v, 'f', 0);
+    case 2: return QString::number(v, 'f', 1);
+    case 3: return QString::number(v, 'f', 2);
+    case 4: return QString::number(v, 'e', 1);
+    case 5: return QString::number(v * 100, 'g', 3) + QLatin1Char('%');
+    case 6: return {};
+    default: return QString::number(v, 'g', 3);
+    }
+}
+
+// Border style 1 frame, 2 frame with a shadow, 3 rounded frame, in the frame style.
+void DrawBorder(QPainter& p, const ChartRecord& record, const QRectF& glyph)
+{
+    QPen pen = StylePen(record.frame_style);
+    if (pen.style() == Qt::NoPen) pen = QPen(QColor(90, 90, 90), 1);
+    const QRectF box = glyph.adjusted(2, 2, -2, -2);
+    if (record.border_style == 2) p.fillRect(box.translated(4, 4), QColor(0, 0, 0, 60));
+    p.setPen(pen);
+    p.setBrush(StyleBrush(record.frame_style).style() == Qt::NoBrush ? QBrush(Qt::white)
+                                                                     : StyleBrush(record.frame_style));
+    if (record.border_style == 3)
+        p.drawRoundedRect(box, 10, 10);
+    else
+        p.drawRect(box);
+}
+
+}  // namespace
+
+QFont ChartFont(const ChartRecord& record, bool title)
+{
+    QFont font;
+    const QString face = Text16(record.font_face);
+    if (!face.isEmpty()) font.setFamily(face);
+    const double size = record.font_size >= 2 && record.font_size <= 240 ? record.font_size : 9.0;
+    font.setPointSizeF(title && (record.title_flags & OV_TITLE_LARGER) ? size * 1.5 : size);
+    font.setBold(title && (record.title_flags & OV_TITLE_BOLD));
+    return font;
+}
+
+QPen StylePen(const LineFillStyle& style)
+{
+    if (style.line_style == 0) return Qt::NoPen;
+    static const Qt::PenStyle kStyles[] = {Qt::NoPen,     Qt::SolidLine,   Qt::DashLine,
+                                           Qt::DotLine,   Qt::DashDotLine, Qt::DashDotDotLine,
+                                           Qt::SolidLine, Qt::DashLine,    Qt::DotLine};
+    QPen pen(QColor::fromRgba(style.colour[0]), std::max(0.5f, style.line_width * kWidthToPixels));
+    pen.setStyle(style.line_style < 9 ? kStyles[style.line_style] : Qt::SolidLine);
+    return pen;
+}
+
+QBrush StyleBrush(const LineFillStyle& style)
+{
+    if (style.fill_style == 0) return Qt::NoBrush;
+    if (style.fill_style == 1) return QColor::fromRgba(style.colour[1]);
+    if (style.fill_style >= 55) return QColor::fromRgba(style.colour[2]);
+    return QBrush(QColor::fromRgba(style.colour[1]), Qt::BDiagPattern);
+}
+
+bool FixedAxisRange(const ChartRecord& record, int axis, AxisSpan& span)
+{
+    const AxisRecord& a = record.axes[axis];
+    const bool autoRange = record.kind != 1 && a.shown != 0 && axis < OV_AXIS_Y2;
+    if (autoRange || !(a.range_max > a.range_min)) return false;
+    span = {a.range_min, a.range_max};
+    return true;
+}
+
+bool AxisHidden(const ChartRecord& record, int axis)
+{
+    return record.kind == 1 && record.axes[axis].shown == 0;
+}
+
+void DrawChartFrame(QPainter& p, const ChartRecord& record, const QRectF& glyph, const QRectF& plot)
+{
+    if (record.kind != 1 && record.border_style != 0) DrawBorder(p, record, glyph);
+    const QString caption = Text16(record.caption);
+    if (caption.isEmpty()) return;
+    p.setFont(ChartFont(record, true));
+    p.setPen(TextColour(record));
+    p.drawText(QRectF(glyph.left(), glyph.top(), glyph.width(), plot.top() - glyph.top()), Qt::AlignCenter,
+               caption);
+}
+void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot)
+{
+    p.setPen(StylePen(record.plot_style));
+    p.setBrush(StyleBrush(record.plot_style));
+    p.drawRect(plot);
+    const int grid = record.kind == 7 || record.kind == 8 ? 0 : record.grid_style;
+    if (grid == 0) return;
+    const bool vertical = grid != 3, horizontal = grid != 4;
+    const int steps = grid == 2 ? kMajorDivisions * kMinorPerMajor : kMajorDivisions;
+    for (int i = 1; i < steps; ++i) {
+        const bool major = grid != 2 || i % kMinorPerMajor == 0;
+        p.setPen(QPen(QColor(major ? 190 : 225, major ? 190 : 225, major ? 190 : 225), 1, Qt::DashLine));
+        const double fx = plot.left() + plot.width() * i / steps;
+        const double fy = plot.bottom() - plot.height() * i / steps;
+        if (vertical) p.drawLine(QPointF(fx, plot.top()), QPointF(fx, plot.bottom()));
+        if (horizontal) p.drawLine(QPointF(plot.left(), fy), QPointF(plot.right(), fy));
+    }
+}
+
+void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSpan x, AxisSpan y)
+{
+    p.setFont(ChartFont(record, false));
+    const double text = p.fontMetrics().height();
+    const bool box = record.kind == 1 && record.border_style == 0;
+    struct Axis {
+        int index;
+        QPointF from, to, inward;
+        AxisSpan span;
+    } axes[] = {{OV_AXIS_X, plot.bottomLeft(), plot.bottomRight(), {0, -1}, x},
+                {OV_AXIS_Y, plot.bottomLeft(), plot.topLeft(), {1, 0}, y}};
+    for (const Axis& a : axes) {
+        if (AxisHidden(record, a.index)) continue;
+        const AxisRecord& rec = record.axes[a.index];
+        p.setPen(QPen(QColor(40, 40, 40), 1.2));
+        p.drawLine(a.from, a.to);
+        const int minorSteps = kMajorDivisions * kMinorPerMajor;
+        double labelsEnd = -INFINITY;
+        for (int i = 0; i <= minorSteps; ++i) {
+            const QPointF at = a.from + (a.to - a.from) * (double(i) / minorSteps);
+            const bool major = i % kMinorPerMajor == 0;
+            DrawTick(p, at, a.inward, major ? record.major_tick_style : record.minor_tick_style,
+                     major ? 6 : 3);
+            if (!major) continue;
+            const QString label =
+                LabelText(a.span.lo + (a.span.hi - a.span.lo) * i / minorSteps, rec.label_style);
+            const double half = p.fontMetrics().horizontalAdvance(label) / 2.0 + 2;
+            if (a.index == OV_AXIS_X && at.x() - half < labelsEnd) continue;  // no overlapping labels
+            if (a.index == OV_AXIS_X) labelsEnd = at.x() + half;
+            p.setPen(TextColour(record));
+            const QRectF cell = a.index == OV_AXIS_X ? QRectF(at.x() - 30, at.y() + 7, 60, text)
+                                                     : QRectF(at.x() - 64, at.y() - text / 2, 60, text);
+            p.drawText(cell, (a.index == OV_AXIS_X ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter,
+                       label);
+            p.setPen(QPen(QColor(40, 40, 40), 1.2));
+        }
+        const QString title = Text16(rec.title);
+        if (title.isEmpty()) continue;
+        p.setPen(TextColour(record));
+        if (a.index == OV_AXIS_X) {
+            p.drawText(QRectF(plot.left(), plot.bottom() + text + 8, plot.width(), text), Qt::AlignCenter,
+                       title);
+        } else {
+            p.save();
+            p.translate(plot.left() - 34 + text, plot.center().y());  // the glyph's left edge
+            p.rotate(-90);
+            p.drawText(QRectF(-plot.height() / 2, -text, plot.height(), text), Qt::AlignCenter, title);
+            p.restore();
+        }
+    }
+    if (box) {
+        p.setPen(QPen(QColor(40, 40, 40), 1.2));
+        p.drawLine(plot.topLeft(), plot.topRight());
+        p.drawLine(plot.topRight(), plot.bottomRight());
+    }
+}
+
+QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size)
+{
+    const double m = 4;
+    switch (record.legend_flags & OV_LEGEND_LAYOUT_MASK) {
+    case 1: return {QPointF(plot.left() + m, plot.top() + m), size};
+    case 2: return {QPointF(plot.right() - size.width() - m, plot.bottom() - size.height() - m), size};
+    case 3: return {QPointF(plot.left() + m, plot.bottom() - size.height() - m), size};
+    case 4: return {QPointF(plot.right() + m, plot.center().y() - size.height() / 2), size};
+    case 5: return {QPointF(plot.center().x() - size.width() / 2, plot.top() + m), size};
+    case 6: return {QPointF(plot.center().x() - size.width() / 2, plot.bottom() - size.height() - m), size};
+    case 7: return {};
+    default: return {QPointF(plot.right() - size.width() - m, plot.top() + m), size};
+    }
+}
+
+}  // namespace ovhost

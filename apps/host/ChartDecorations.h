@@ -1,0 +1,37 @@
+// What the chart pages set, drawn by the demo host around a chart's data: caption and border, the
+// plot-area style and grid, the axes with their ticks, labels, titles and fixed ranges, and where the
+// legend goes. A zeroed record draws plain defaults.
+#pragma once
+
+#include <ornivex/chart.h>
+
+#include <QFont>
+#include <QRectF>
+
+class QPainter;
+
+namespace ovhost {
+
+struct AxisSpan {
+    double lo = 0;
+    double hi = 1;
+};
+
+// The font of the chart's texts (face and size from the record, the title bold or larger by flags).
+QFont ChartFont(const ChartRecord& record, bool title);
+// Pen and brush of a line/fill style as the host draws it.
+QPen StylePen(const LineFillStyle& style);
+QBrush StyleBrush(const LineFillStyle& style);
+
+// A typed axis range replaces the data range unless the axis is set to range itself.
+bool FixedAxisRange(const ChartRecord& record, int axis, AxisSpan& span);
+// Kind 1 hides the axes whose "Hide" box is set.
+bool AxisHidden(const ChartRecord& record, int axis);
+
+void DrawChartFrame(QPainter& p, const ChartRecord& record, const QRectF& glyph, const QRectF& plot);
+void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot);
+void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSpan x, AxisSpan y);
+// Where a legend of this size goes, by the layout index; empty when the layout hides it.
+QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size);
+
+}  // namespace ovhost
