@@ -18,8 +18,7 @@ namespace {
 template <typename T>
 T* Named(T* widget, int axis, int offset)
 {
-    widget->setObjectName(ControlName(AxisControlId(axis, offset)));
-    return widget;
+    return ov::Named(widget, AxisControlId(axis, offset));
 }
 
 void ShowAll(std::initializer_list<QWidget*> widgets, bool shown)

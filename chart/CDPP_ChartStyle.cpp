@@ -44,13 +44,6 @@ QWidget* Row(QWidget* parent, std::initializer_list<QWidget*> widgets)
     return row;
 }
 
-template <typename T>
-T* Named(T* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
 }  // namespace
 
 CDPP_ChartStyle::CDPP_ChartStyle(CDlgXYPP& sheet) : SheetPage(&sheet), sheet_(sheet)

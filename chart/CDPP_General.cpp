@@ -17,17 +17,6 @@
 #include <QVBoxLayout>
 
 namespace ov {
-namespace {
-
-template <typename T>
-T* Named(T* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
-}  // namespace
-
 CDPP_General::CDPP_General(ChartRecord& record, QWidget* parent) : SheetPage(parent), record_(record)
 {
     for (const QString& family : QFontDatabase::families()) families_.push_back(family.toStdU16String());

@@ -17,13 +17,6 @@
 namespace ov {
 namespace {
 
-template <typename T>
-T* Named(T* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
 const std::initializer_list<const char*> kTickStyles = {"None", "Inside", "Outside", "Cross"};
 
 }  // namespace

@@ -55,13 +55,6 @@ QLineEdit* NumberEdit(int id)
     return edit;
 }
 
-template <typename W>
-W* Named(W* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
 // The integer in an edit; false leaves `out` alone (text that is not a 32-bit integer).
 bool ReadInt(const QLineEdit* edit, int32_t& out)
 {

@@ -16,6 +16,15 @@ class LangTable;
 // objectName of the control with template id `id`: "ctl_" + the id in decimal.
 QString ControlName(int id);
 
+// Gives a freshly made control its name from the template id and hands it back, so a page can build
+// and name a control in one expression.
+template <typename Control>
+Control* Named(Control* control, int id)
+{
+    control->setObjectName(ControlName(id));
+    return control;
+}
+
 // The control with that id below `dialog`: direct children first, then deeper ones (Qt puts controls
 // inside group boxes and layout containers where the template had them side by side). Null when
 // missing.

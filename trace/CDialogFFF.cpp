@@ -53,13 +53,6 @@ constexpr int32_t kTexts[] = {0,
 
 const char* const kFile = "FFF.xml";
 
-template <typename W>
-W* Named(W* widget, int id)
-{
-    widget->setObjectName(ControlName(id));
-    return widget;
-}
-
 QSlider* Slider(int id)
 {
     auto* slider = Named(new QSlider(Qt::Horizontal), id);
