@@ -20,7 +20,10 @@ std::unique_ptr<ChartGlyph> MakeGlyph(GlyphKind kind, uint8_t recordKind, const 
     auto glyph = std::make_unique<ChartGlyph>();
     glyph->kind = kind;
     glyph->name = name;
-    std::memcpy(&glyph->record, &recordKind, 1);  // the record's first byte is the chart kind
+    std::memcpy(&glyph->record, &recordKind, 1);     // the record's first byte is the chart kind
+    ov::SetFontFace(glyph->record, u"DejaVu Sans");  // shipped with the demo's font package
+    ov::SetFontSize(glyph->record, 8);
+    glyph->record.text_colour = 0xff000000u;
     ov_list_init(&glyph->series);
     return glyph;
 }
