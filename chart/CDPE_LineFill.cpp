@@ -42,7 +42,8 @@ CDPE_LineFill::CDPE_LineFill(LineFillStyle& style, QWidget* parent) : QWidget(pa
     grid->addWidget(line_, 0, 1);
     grid->addWidget(new QLabel(SectionText(texts, 2, "Width :"), this), 0, 2);
     grid->addWidget(width_, 0, 3);
-    grid->addWidget(new QLabel(SectionText(texts, 3, "Fill :"), this), 1, 0);
+    fillLabel_ = new QLabel(SectionText(texts, 3, "Fill :"), this);
+    grid->addWidget(fillLabel_, 1, 0);
     grid->addWidget(fill_, 1, 1);
     auto* colours = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
@@ -80,6 +81,13 @@ void CDPE_LineFill::Load()
     fill_->SetIndex(style_.fill_style);
     for (int i = 0; i < 4; ++i) swatches_[static_cast<std::size_t>(i)]->SetColour(style_.colour[i]);
     UpdateSwatches();
+}
+
+void CDPE_LineFill::SetLineOnly(bool lineOnly)
+{
+    fillLabel_->setVisible(!lineOnly);
+    fill_->setVisible(!lineOnly);
+    for (int i = 1; i < 4; ++i) swatches_[static_cast<std::size_t>(i)]->setVisible(!lineOnly);
 }
 
 void CDPE_LineFill::Note(int field)

@@ -37,6 +37,8 @@ public:
 
     // Rereads the style into the controls.
     void Load();
+    // Shows only the line row and the line colour (for series types that draw no area).
+    void SetLineOnly(bool lineOnly);
     const LineFillChanges& Changes() const { return changes_; }
     ColourSwatch* Swatch(int colour) const { return swatches_[static_cast<std::size_t>(colour)]; }
 
@@ -54,6 +56,7 @@ private:
     COvCBLine* line_ = nullptr;
     QLineEdit* width_ = nullptr;
     COvCBFill* fill_ = nullptr;
+    QWidget* fillLabel_ = nullptr;
     QString shownWidth_;  // what Load() showed: leaving the edit unchanged stores nothing
     std::array<ColourSwatch*, 4> swatches_{};
 };

@@ -1,9 +1,9 @@
 // The chart-style page: controls bound to DataSeries fields by property code.
 #include "chart/CDPP_ChartStyle.h"
 
+#include "chart/CDPE_LineFill.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/LineFillControls.h"
 #include "chart/StylePickers.h"
 #include "framework/CDlgToolbar.h"
 #include "framework/DialogTexts.h"
@@ -107,18 +107,17 @@ void CDPP_ChartStyle::BuildControls()
         Apply(kPropLegend);
     });
 
-    const LineFillLabels labels{Text(16, "Line :"), Text(17, "Width :"), Text(18, "Fill :")};
     curveGroup_ = new QGroupBox(Text(14, "Curve"), this);
-    curve_ = Named(new LineFillControls(edited_.curve_style, labels, curveGroup_), kCsCurveStyle);
+    curve_ = Named(new CDPE_LineFill(edited_.curve_style, curveGroup_), kCsCurveStyle);
     (new QVBoxLayout(curveGroup_))->addWidget(curve_);
-    connect(curve_, &LineFillControls::fieldChanged, this,
-            [this](int field) { Apply(kPropCurveStyle + field); });
+    connect(curve_, &CDPE_LineFill::changed, this,
+            [this](int field, uint32_t) { Apply(kPropCurveStyle + field); });
 
     markerGroup_ = new QGroupBox(Text(15, "Marker"), this);
     marker_ = Named(new COvCBMarker(markerGroup_), kCsMarker);
     markerSize_ = Named(new QLineEdit(markerGroup_), kCsMarkerSize);
     stroke_ = Named(new QCheckBox(Text(7, "Stroke"), markerGroup_), kCsStroke);
-    markerStyle_ = Named(new LineFillControls(edited_.marker_style, labels, markerGroup_), kCsMarkerStyle);
+    markerStyle_ = Named(new CDPE_LineFill(edited_.marker_style, markerGroup_), kCsMarkerStyle);
     auto* markerLayout = new QVBoxLayout(markerGroup_);
     markerLayout->addWidget(Row(markerGroup_, {new QLabel(Text(8, "Marker :")), marker_,
                                                new QLabel(Text(9, "Size :")), markerSize_, stroke_}));
@@ -132,8 +131,8 @@ void CDPP_ChartStyle::BuildControls()
         edited_.stroke = on ? 1 : 0;
         Apply(kPropStroke);
     });
-    connect(markerStyle_, &LineFillControls::fieldChanged, this,
-            [this](int field) { Apply(kPropMarkerStyle + field); });
+    connect(markerStyle_, &CDPE_LineFill::changed, this,
+            [this](int field, uint32_t) { Apply(kPropMarkerStyle + field); });
 
     barSize_ = Named(new QLineEdit(this), kCsBarSize);
     barOffset_ = Named(new QLineEdit(this), kCsBarOffset);

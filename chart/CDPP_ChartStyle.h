@@ -21,7 +21,7 @@ class CDlgXYPP;
 class CDlgToolbar;
 class COvCBColorMap;
 class COvCBMarker;
-class LineFillControls;
+class CDPE_LineFill;
 
 enum ChartStyleControl : int {
     kCsToolbar = 21240,
@@ -74,12 +74,12 @@ private:
     QCheckBox* smooth_ = nullptr;
     QCheckBox* legend_ = nullptr;
     QGroupBox* curveGroup_ = nullptr;
-    LineFillControls* curve_ = nullptr;
+    CDPE_LineFill* curve_ = nullptr;
     QGroupBox* markerGroup_ = nullptr;
     COvCBMarker* marker_ = nullptr;
     QLineEdit* markerSize_ = nullptr;
     QCheckBox* stroke_ = nullptr;
-    LineFillControls* markerStyle_ = nullptr;
+    CDPE_LineFill* markerStyle_ = nullptr;
     QWidget* barRow_ = nullptr;
     QLineEdit* barSize_ = nullptr;
     QLineEdit* barOffset_ = nullptr;
