@@ -1,5 +1,7 @@
 // COvValueStore: the growing list of doubles the tokenizer fills, kept in fixed chunks of 65,536
-// values so that large files never reallocate or copy what was already read.
+// values so that large files never reallocate or copy what was already read. Chunks are cut from
+// 2 MiB slabs that ask for huge pages: a large file then costs one page fault per slab rather than
+// one per 4 KiB, which was a quarter of the reader's time.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -11,12 +13,22 @@ namespace ov {
 class COvValueStore {
 public:
     static constexpr std::size_t kChunkValues = 65536;
+    static constexpr std::size_t kChunksPerSlab = 4;
 
     void Append(double value)
     {
         if (fill_ == kChunkValues || !current_) NewChunk();
         current_[fill_++] = value;
     }
+    // For a writer that keeps its cursor in a register: the free slots of the current chunk (at
+    // least one) and their number; Commit then takes the `written` first of them.
+    double* Room(std::size_t& room)
+    {
+        if (fill_ == kChunkValues || !current_) NewChunk();
+        room = kChunkValues - fill_;
+        return current_ + fill_;
+    }
+    void Commit(std::size_t written) { fill_ += written; }
     uint64_t Count() const { return chunks_.empty() ? 0 : (chunks_.size() - 1) * kChunkValues + fill_; }
 
     // Calls fn(value) for the first `limit` values in order; returns how many were visited.
@@ -25,7 +37,7 @@ public:
     {
         uint64_t visited = 0;
         for (std::size_t c = 0; c < chunks_.size() && visited < limit; ++c) {
-            const double* chunk = chunks_[c].get();
+            const double* chunk = chunks_[c];
             const uint64_t in_chunk = c + 1 == chunks_.size() ? fill_ : kChunkValues;
             const uint64_t take = in_chunk < limit - visited ? in_chunk : limit - visited;
             for (uint64_t i = 0; i < take; ++i) fn(chunk[i]);
@@ -35,9 +47,14 @@ public:
     }
 
 private:
+    struct FreeSlab {
+        void operator()(double* slab) const;
+    };
+
     void NewChunk();
 
-    std::vector<std::unique_ptr<double[]>> chunks_;  // the last one is being filled
+    std::vector<std::unique_ptr<double[], FreeSlab>> slabs_;
+    std::vector<double*> chunks_;  // the last one is being filled
     double* current_ = nullptr;
     std::size_t fill_ = 0;  // values in the last chunk
 };

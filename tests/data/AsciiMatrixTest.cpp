@@ -211,13 +211,15 @@ TEST(AsciiTokenizer, EveryCutGivesTheSameValuesAndRows)
 TEST(AsciiTokenizer, ValueStoreCrossesChunkBoundaries)
 {
     std::string text;
-    const int count = static_cast<int>(ov::COvValueStore::kChunkValues) * 2 + 17;
+    // The first chunk stands alone, the next ones share slabs: seven chunks reach a second slab.
+    const int count = static_cast<int>(ov::COvValueStore::kChunkValues) * 6 + 17;
     for (int i = 0; i < count; ++i) text += std::to_string(i) + "\n";
     const auto m = ov::ReadAsciiMatrixFromBytes(text, 0, -1);
     ASSERT_TRUE(m.has_value());
     ASSERT_EQ(m->rows, count);
-    for (int i = 0; i < count; i += 997) EXPECT_EQ(m->At(0, i), i);
-    EXPECT_EQ(m->At(0, count - 1), count - 1);
+    int wrong = 0;
+    for (int i = 0; i < count; ++i) wrong += m->At(0, i) == i ? 0 : 1;
+    EXPECT_EQ(wrong, 0);
 }
 
 // Small views and a low parallel threshold, restored when the test ends.
