@@ -1,5 +1,6 @@
-// AsciiTokenizer: a table-driven scan that converts tokens in place and keeps only a token cut by
-// a block end in its own small buffer.
+// AsciiTokenizer: classifies 64-byte windows into bit masks and converts the tokens found there with
+// their length known; the first and last bytes of a block go through a table-driven byte loop. Only
+// a token cut by a block end is kept, in its own small buffer.
 #include "data/AsciiTokenizer.h"
 
 #include <algorithm>
@@ -7,6 +8,8 @@
 
 #include "data/AtofFastPath.h"
 #include "data/AtofPrefix.h"
+#include "data/KnownLengthAtof.h"
+#include "data/TokenWindow.h"
 
 namespace ov {
 namespace {
@@ -26,6 +29,34 @@ constexpr ByteClasses kClasses;
 inline uint8_t ClassOf(char c)
 {
     return kClasses.table[static_cast<unsigned char>(c)];
+}
+
+// The shapes the known-length conversion declines; out of line, so the window loop keeps its
+// registers.
+[[gnu::noinline]] double ConvertGeneral(const char* token, int length)
+{
+    double value = 0.0;
+    const char* parsed = token;
+    if (!atof_fast::FastPath(token, token + length, value, parsed))
+        ParseAtofPrefix(token, token + length, value);
+    return value;
+}
+
+// Hands the value of each token that starts at a bit of `starts` to `out`, in order.
+template <typename Out>
+[[gnu::always_inline]] inline void ConvertWindowTokens(const char* p, uint64_t starts, const TokenWindow& w,
+                                                       Out out)
+{
+    const uint64_t non_digits = w.token & ~w.digit;
+    for (; starts != 0; starts &= starts - 1) {
+        const int i = __builtin_ctzll(starts);
+        const int length = __builtin_ctzll(~(w.token >> i));
+        const char* token = p + i;
+        double value = 0.0;
+        if (!known_length::Convert(token, length, (non_digits >> i) & ((uint64_t{1} << length) - 1), value))
+            value = ConvertGeneral(token, length);
+        out(value);
+    }
 }
 
 }  // namespace
@@ -69,42 +100,87 @@ std::size_t AsciiTokenizer::ContinuePending(const char* data, std::size_t size)
 
 void AsciiTokenizer::Scan(const char* data, std::size_t size)
 {
-    const char* p = data;
     const char* const end = data + size;
-    // The row state lives in locals for the loop and goes back to the members on every way out.
+    // The row state lives in locals for the loops and goes back to the members on every way out.
     uint64_t rows = rows_;
     bool line_has_value = line_has_value_;
-    while (p < end) {
-        const uint8_t cls = ClassOf(*p);
-        if (cls != 1) {
-            if (cls == 2) {
-                rows += line_has_value ? 1 : 0;
-                line_has_value = false;
-            }
-            ++p;
-            continue;
-        }
-        // Convert in place, then pass over any rest of the run ("1.2.3", "1e5e3").
-        const char* start = p;
-        double value = 0.0;
-        const char* parsed = start;
-        if (!atof_fast::FastPath(start, end, value, parsed)) parsed = ParseAtofPrefix(start, end, value);
-        p = std::max(parsed, start);
-        while (p < end && ClassOf(*p) == 1) ++p;
-        const auto length = static_cast<std::size_t>(p - start);
-        if (p == end) {
-            pending_ = true;
-            pending_length_ = length;
-            std::memcpy(pending_text_.data(), start, std::min(length, kMaxTokenChars));
-            break;
-        }
-        if (length > kMaxTokenChars) [[unlikely]]
-            value = AtofPrefix(start, kMaxTokenChars);
-        values_.Append(value);
-        line_has_value = true;
+    // The windows need 16 bytes behind p (the conversion reads a token's digits backwards from its
+    // end) and 64 ahead; the first and last bytes go one by one.
+    const char* p = ScanBytes(data, data + std::min<std::size_t>(size, 16), end, rows, line_has_value);
+    while (!pending_ && static_cast<std::size_t>(end - p) >= TokenWindow::kBytes) {
+        const std::size_t used = ScanWindow(p, rows, line_has_value);
+        // Only a token longer than a window is read byte by byte.
+        p = used != 0 ? p + used : ScanToken(p, end, line_has_value);
     }
+    if (!pending_) ScanBytes(p, end, end, rows, line_has_value);
     rows_ = rows;
     line_has_value_ = line_has_value;
+}
+
+const char* AsciiTokenizer::ScanBytes(const char* p, const char* stop, const char* end, uint64_t& rows,
+                                      bool& line_has_value)
+{
+    while (p < stop && !pending_) {
+        const uint8_t cls = ClassOf(*p);
+        if (cls == 1) {
+            p = ScanToken(p, end, line_has_value);
+            continue;
+        }
+        if (cls == 2) {
+            rows += line_has_value ? 1 : 0;
+            line_has_value = false;
+        }
+        ++p;
+    }
+    return p;
+}
+
+const char* AsciiTokenizer::ScanToken(const char* start, const char* end, bool& line_has_value)
+{
+    // Convert in place, then pass over any rest of the run ("1.2.3", "1e5e3").
+    double value = 0.0;
+    const char* parsed = start;
+    if (!atof_fast::FastPath(start, end, value, parsed)) parsed = ParseAtofPrefix(start, end, value);
+    const char* p = std::max(parsed, start);
+    while (p < end && ClassOf(*p) == 1) ++p;
+    const auto length = static_cast<std::size_t>(p - start);
+    if (p == end) {
+        pending_ = true;
+        pending_length_ = length;
+        std::memcpy(pending_text_.data(), start, std::min(length, kMaxTokenChars));
+        return p;
+    }
+    if (length > kMaxTokenChars) [[unlikely]]
+        value = AtofPrefix(start, kMaxTokenChars);
+    values_.Append(value);
+    line_has_value = true;
+    return p;
+}
+
+std::size_t AsciiTokenizer::ScanWindow(const char* p, uint64_t& rows, bool& line_has_value)
+{
+    const TokenWindow w = ClassifyWindow(p);
+    // p never points into a token, so a token byte at bit 0 starts one.
+    uint64_t starts = w.token & ~(w.token << 1);
+    std::size_t used = TokenWindow::kBytes;
+    if ((w.token >> 63) != 0) {
+        // The last token may go on past the window: stop in front of it.
+        used = static_cast<std::size_t>(63 - __builtin_clzll(starts));
+        if (used == 0) return 0;
+        starts &= (uint64_t{1} << used) - 1;
+    }
+    rows += CountValueLines(starts, w.line_feed, used, line_has_value);
+    // A window holds at most 32 tokens; with that much room the values go straight into the store.
+    std::size_t room = 0;
+    double* const first = values_.Room(room);
+    if (room >= TokenWindow::kBytes / 2) {
+        double* out = first;
+        ConvertWindowTokens(p, starts, w, [&out](double value) { *out++ = value; });
+        values_.Commit(static_cast<std::size_t>(out - first));
+    } else {
+        ConvertWindowTokens(p, starts, w, [this](double value) { values_.Append(value); });
+    }
+    return used;
 }
 
 void AsciiTokenizer::EmitValue(const char* token, std::size_t length)

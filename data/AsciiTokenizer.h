@@ -29,6 +29,15 @@ private:
     std::size_t Skip(const char* data, std::size_t size);
     std::size_t ContinuePending(const char* data, std::size_t size);
     void Scan(const char* data, std::size_t size);
+    // Byte by byte from p until `stop` is passed outside a token; a token may run on up to `end`.
+    const char* ScanBytes(const char* p, const char* stop, const char* end, uint64_t& rows,
+                          bool& line_has_value);
+    // Converts the token at `start` and passes over the rest of its run; sets `pending_` when the run
+    // reaches `end`.
+    const char* ScanToken(const char* start, const char* end, bool& line_has_value);
+    // The tokens and lines of the 64 bytes at p, up to the start of a token the window cuts; returns
+    // the bytes used (0 when one token fills the window). The 16 bytes before p must be readable.
+    std::size_t ScanWindow(const char* p, uint64_t& rows, bool& line_has_value);
     void EmitValue(const char* token, std::size_t length);
 
     COvValueStore values_;

@@ -1,6 +1,7 @@
 // Fuzz target of the ASCII import parsers: the token conversion (bit-equal to strtod), the number
-// reader over bytes (the same values however the bytes are cut into blocks), the preview line
-// splitter and the title splitter.
+// reader over bytes (the same values however the bytes are cut into blocks, and the same as a plain
+// byte loop with strtod), the preview line splitter and the title splitter.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,32 @@ std::vector<double> Tokenize(std::string_view text, uint64_t skip, std::size_t c
     return values;
 }
 
+// The plain reading of the rules: after `skip` line feeds, every run of token bytes is one value,
+// strtod of its first 243 bytes; the row count comes last.
+std::vector<double> Reference(std::string_view text, uint64_t skip)
+{
+    std::size_t i = 0;
+    for (; skip > 0 && i < text.size(); ++i) skip -= text[i] == '\n' ? 1 : 0;
+    std::vector<double> values;
+    double rows = 0;
+    bool line_has_value = false;
+    while (i < text.size()) {
+        if (!ov::IsTokenByte(static_cast<unsigned char>(text[i]))) {
+            if (text[i] == '\n') rows += line_has_value ? 1 : 0, line_has_value = false;
+            ++i;
+            continue;
+        }
+        std::size_t n = 0;
+        while (i + n < text.size() && ov::IsTokenByte(static_cast<unsigned char>(text[i + n]))) ++n;
+        const std::string token(text.substr(i, std::min(n, ov::AsciiTokenizer::kMaxTokenChars)));
+        values.push_back(std::strtod(token.c_str(), nullptr));
+        line_has_value = true;
+        i += n;
+    }
+    values.push_back(rows + (line_has_value ? 1 : 0));
+    return values;
+}
+
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b)
 {
     return a.size() == b.size() &&
@@ -50,7 +77,8 @@ void CheckReader(std::string_view text, uint64_t skip, int32_t forced)
     const auto matrix = ov::ReadAsciiMatrixFromBytes(text, static_cast<int64_t>(skip), forced);
     if (matrix && (matrix->cols < 1 || matrix->rows < 2)) std::abort();
     const std::size_t cut = text.empty() ? 0 : (skip * 7919) % (text.size() + 1);
-    if (!SameBits(Tokenize(text, skip, 0), Tokenize(text, skip, cut))) std::abort();
+    const std::vector<double> whole = Tokenize(text, skip, 0);
+    if (!SameBits(whole, Tokenize(text, skip, cut)) || !SameBits(whole, Reference(text, skip))) std::abort();
 }
 
 void CheckSplitters(std::string_view text)

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "data/AsciiTokenizer.h"
 #include "data/AtofPrefix.h"
 
 namespace {
@@ -136,6 +137,31 @@ TEST(AtofPrefix, GeneratedTokensEqualStrtodBitForBit)
     std::mt19937_64 rng(20261205);
     ExpectEqualToStrtod(AlphabetTokens(rng, 200000));
     ExpectEqualToStrtod(PrintedTokens(rng, 200000));
+}
+
+// The tokenizer converts most tokens on its own, with their length known; one long text puts them
+// at every offset of its 64-byte windows.
+TEST(AtofPrefix, TokenizerEqualsStrtodBitForBit)
+{
+    std::mt19937_64 rng(20261206);
+    std::vector<std::string> tokens = AlphabetTokens(rng, 100000);
+    for (std::string& t : PrintedTokens(rng, 100000)) tokens.push_back(std::move(t));
+    std::string text;
+    for (std::size_t i = 0; i < tokens.size(); ++i) text += tokens[i] + (i % 5 == 4 ? "\n" : " ");
+    ov::AsciiTokenizer tokenizer;
+    tokenizer.Feed(text.data(), text.size());
+    tokenizer.Finish();
+    std::size_t i = 0;
+    std::size_t wrong = 0;
+    std::string first_wrong;
+    tokenizer.Values().ForEach(UINT64_MAX, [&](double v) {
+        if (Bits(v) != Bits(Reference(tokens[i].substr(0, ov::AsciiTokenizer::kMaxTokenChars))) &&
+            wrong++ == 0)
+            first_wrong = tokens[i];
+        ++i;
+    });
+    EXPECT_EQ(i, tokens.size());
+    EXPECT_EQ(wrong, 0u) << "first: \"" << first_wrong << "\"";
 }
 
 TEST(AtofPrefix, CommaDecimalLocaleDoesNotChangeValues)

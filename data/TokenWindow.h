@@ -1,0 +1,100 @@
+// TokenWindow: classifies 64 bytes at once into bit masks (bit i for byte i) of number-token bytes
+// (0-9 + - . e E), the digits among them and line feeds, and counts the lines that hold a token
+// start from those masks without a loop. SSE2 on x86-64, a byte loop elsewhere.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace ov {
+
+struct TokenWindow {
+    static constexpr std::size_t kBytes = 64;
+    uint64_t token = 0;
+    uint64_t digit = 0;
+    uint64_t line_feed = 0;
+};
+
+#if defined(__SSE2__)
+
+namespace token_window_detail {
+
+inline uint64_t Bits(__m128i m)
+{
+    return static_cast<uint16_t>(_mm_movemask_epi8(m));
+}
+
+inline void Classify16(const char* p, int shift, TokenWindow& w)
+{
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i from_zero = _mm_sub_epi8(c, _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(from_zero, _mm_set1_epi8(9)), from_zero);
+    const __m128i sign_or_dot = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(c, _mm_set1_epi8('+')), _mm_cmpeq_epi8(c, _mm_set1_epi8('-'))),
+        _mm_cmpeq_epi8(c, _mm_set1_epi8('.')));
+    // 'e' and 'E' differ only in bit 0x20.
+    const __m128i exp = _mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('e'));
+    w.token |= Bits(_mm_or_si128(_mm_or_si128(digit, sign_or_dot), exp)) << shift;
+    w.digit |= Bits(digit) << shift;
+    w.line_feed |= Bits(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n'))) << shift;
+}
+
+}  // namespace token_window_detail
+
+// `p` must have 64 readable bytes.
+inline TokenWindow ClassifyWindow(const char* p)
+{
+    TokenWindow w;
+    token_window_detail::Classify16(p, 0, w);
+    token_window_detail::Classify16(p + 16, 16, w);
+    token_window_detail::Classify16(p + 32, 32, w);
+    token_window_detail::Classify16(p + 48, 48, w);
+    return w;
+}
+
+#else
+
+inline TokenWindow ClassifyWindow(const char* p)
+{
+    TokenWindow w;
+    for (int i = 0; i < 64; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        const bool digit = c - '0' < 10u;
+        const bool token = digit || c == '+' || c == '-' || c == '.' || (c | 0x20) == 'e';
+        w.token |= uint64_t{token} << i;
+        w.digit |= uint64_t{digit} << i;
+        w.line_feed |= uint64_t{c == '\n'} << i;
+    }
+    return w;
+}
+
+#endif
+
+// Set bits of x, in a few instructions (the builtin is a library call on the baseline x86-64).
+inline uint64_t CountBits(uint64_t x)
+{
+    x -= (x >> 1) & 0x5555555555555555;
+    x = (x & 0x3333333333333333) + ((x >> 2) & 0x3333333333333333);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0F;
+    return (x * 0x0101010101010101) >> 56;
+}
+
+// Counts the line feeds among `line_feeds` (bits below `used`) that end a line holding one of the
+// `starts`; `line_has_value` says whether the line open before bit 0 holds one already, and on return
+// whether the line open after bit `used` - 1 does. A start makes the sum carry through the run of
+// non-line-feed bits after it into the next line feed, and no further.
+inline uint64_t CountValueLines(uint64_t starts, uint64_t line_feeds, std::size_t used, bool& line_has_value)
+{
+    const uint64_t in_window = used >= 64 ? ~uint64_t{0} : (uint64_t{1} << used) - 1;
+    const uint64_t feeds = line_feeds & in_window;
+    const uint64_t others = ~feeds & in_window;
+    uint64_t sum = 0;
+    const bool carry = __builtin_add_overflow(others, starts | (line_has_value ? 1U : 0U), &sum);
+    line_has_value = carry || (sum & ~in_window) != 0;
+    return CountBits(sum & feeds);
+}
+
+}  // namespace ov
