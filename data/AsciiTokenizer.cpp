@@ -1,6 +1,6 @@
-// AsciiTokenizer: classifies 64-byte windows into bit masks and converts the tokens found there with
-// their length known; the first and last bytes of a block go through a table-driven byte loop. Only
-// a token cut by a block end is kept, in its own small buffer.
+// AsciiTokenizer: whole 64-byte windows go to the window scan (bit masks, conversion of tokens of
+// known length); the first and last bytes of a block go through a table-driven byte loop. Only a
+// token cut by a block end is kept, in its own small buffer.
 #include "data/AsciiTokenizer.h"
 
 #include <algorithm>
@@ -8,11 +8,11 @@
 
 #include "data/AtofFastPath.h"
 #include "data/AtofPrefix.h"
-#include "data/KnownLengthAtof.h"
-#include "data/TokenWindow.h"
 
 namespace ov {
 namespace {
+
+constexpr std::ptrdiff_t kWindowBytes = 64;
 
 // 1 for token bytes, 2 for the line feed, 0 for everything else.
 struct ByteClasses {
@@ -29,34 +29,6 @@ constexpr ByteClasses kClasses;
 inline uint8_t ClassOf(char c)
 {
     return kClasses.table[static_cast<unsigned char>(c)];
-}
-
-// The shapes the known-length conversion declines; out of line, so the window loop keeps its
-// registers.
-[[gnu::noinline]] double ConvertGeneral(const char* token, int length)
-{
-    double value = 0.0;
-    const char* parsed = token;
-    if (!atof_fast::FastPath(token, token + length, value, parsed))
-        ParseAtofPrefix(token, token + length, value);
-    return value;
-}
-
-// Hands the value of each token that starts at a bit of `starts` to `out`, in order.
-template <typename Out>
-[[gnu::always_inline]] inline void ConvertWindowTokens(const char* p, uint64_t starts, const TokenWindow& w,
-                                                       Out out)
-{
-    const uint64_t non_digits = w.token & ~w.digit;
-    for (; starts != 0; starts &= starts - 1) {
-        const int i = __builtin_ctzll(starts);
-        const int length = __builtin_ctzll(~(w.token >> i));
-        const char* token = p + i;
-        double value = 0.0;
-        if (!known_length::Convert(token, length, (non_digits >> i) & ((uint64_t{1} << length) - 1), value))
-            value = ConvertGeneral(token, length);
-        out(value);
-    }
 }
 
 }  // namespace
@@ -107,10 +79,10 @@ void AsciiTokenizer::Scan(const char* data, std::size_t size)
     // The windows need 16 bytes behind p (the conversion reads a token's digits backwards from its
     // end) and 64 ahead; the first and last bytes go one by one.
     const char* p = ScanBytes(data, data + std::min<std::size_t>(size, 16), end, rows, line_has_value);
-    while (!pending_ && static_cast<std::size_t>(end - p) >= TokenWindow::kBytes) {
-        const std::size_t used = ScanWindow(p, rows, line_has_value);
+    while (!pending_ && end - p >= kWindowBytes) {
+        p = window_scan_(p, end, values_, rows, line_has_value);
         // Only a token longer than a window is read byte by byte.
-        p = used != 0 ? p + used : ScanToken(p, end, line_has_value);
+        if (end - p >= kWindowBytes) p = ScanToken(p, end, line_has_value);
     }
     if (!pending_) ScanBytes(p, end, end, rows, line_has_value);
     rows_ = rows;
@@ -155,32 +127,6 @@ const char* AsciiTokenizer::ScanToken(const char* start, const char* end, bool& 
     values_.Append(value);
     line_has_value = true;
     return p;
-}
-
-std::size_t AsciiTokenizer::ScanWindow(const char* p, uint64_t& rows, bool& line_has_value)
-{
-    const TokenWindow w = ClassifyWindow(p);
-    // p never points into a token, so a token byte at bit 0 starts one.
-    uint64_t starts = w.token & ~(w.token << 1);
-    std::size_t used = TokenWindow::kBytes;
-    if ((w.token >> 63) != 0) {
-        // The last token may go on past the window: stop in front of it.
-        used = static_cast<std::size_t>(63 - __builtin_clzll(starts));
-        if (used == 0) return 0;
-        starts &= (uint64_t{1} << used) - 1;
-    }
-    rows += CountValueLines(starts, w.line_feed, used, line_has_value);
-    // A window holds at most 32 tokens; with that much room the values go straight into the store.
-    std::size_t room = 0;
-    double* const first = values_.Room(room);
-    if (room >= TokenWindow::kBytes / 2) {
-        double* out = first;
-        ConvertWindowTokens(p, starts, w, [&out](double value) { *out++ = value; });
-        values_.Commit(static_cast<std::size_t>(out - first));
-    } else {
-        ConvertWindowTokens(p, starts, w, [this](double value) { values_.Append(value); });
-    }
-    return used;
 }
 
 void AsciiTokenizer::EmitValue(const char* token, std::size_t length)

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "data/ValueStore.h"
+#include "data/WindowScan.h"
 
 namespace ov {
 
@@ -35,11 +36,9 @@ private:
     // Converts the token at `start` and passes over the rest of its run; sets `pending_` when the run
     // reaches `end`.
     const char* ScanToken(const char* start, const char* end, bool& line_has_value);
-    // The tokens and lines of the 64 bytes at p, up to the start of a token the window cuts; returns
-    // the bytes used (0 when one token fills the window). The 16 bytes before p must be readable.
-    std::size_t ScanWindow(const char* p, uint64_t& rows, bool& line_has_value);
     void EmitValue(const char* token, std::size_t length);
 
+    WindowScanFn window_scan_ = ActiveWindowScan();
     COvValueStore values_;
     uint64_t rows_ = 0;
     uint64_t skip_lines_ = 0;

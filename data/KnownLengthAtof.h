@@ -4,16 +4,9 @@
 // that end where they end, so no branch depends on their length. The mantissa is exact in a double
 // and the power of ten at most 22, so one division or multiplication rounds correctly (Clinger: the
 // same result as strtod). Other shapes are declined.
-#pragma once
-#include <cstdint>
+// A piece of the window-scan kernel (see WindowScanKernel.h), without include guard.
 
-#include "data/AtofFastPath.h"
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-namespace ov::known_length {
+namespace ov::OV_WINDOW_KERNEL {
 
 // The value of the n digits (1 to 16) that end just before `end`; the 16 bytes before `end` must be
 // readable. Bytes in front of the digits count as zeros.
@@ -27,10 +20,14 @@ namespace ov::known_length {
     const __m128i text = _mm_loadu_si128(reinterpret_cast<const __m128i*>(end - 16));
     const __m128i keep = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kKeep + n));
     const __m128i d = _mm_and_si128(_mm_sub_epi8(text, _mm_set1_epi8('0')), keep);
+#if OV_WINDOW_KERNEL_AVX2
+    const __m128i d2 = _mm_maddubs_epi16(d, _mm_set1_epi16(0x010A));
+#else
     // Pairs of digits (the first of each pair is the low byte of a 16-bit lane), then groups of 4
     // and 8 digits.
     const __m128i d2 = _mm_add_epi16(
         _mm_mullo_epi16(_mm_and_si128(d, _mm_set1_epi16(0xFF)), _mm_set1_epi16(10)), _mm_srli_epi16(d, 8));
+#endif
     const __m128i d4 = _mm_madd_epi16(d2, _mm_set1_epi32(0x00010064));  // 100 * first + second
     const __m128i d8 = _mm_madd_epi16(_mm_packs_epi32(d4, d4), _mm_set1_epi32(0x00012710));  // 10000 * ...
     const uint64_t halves = static_cast<uint64_t>(_mm_cvtsi128_si64(d8));
@@ -121,4 +118,4 @@ inline bool ReadExponent(const char* text, int at, int size, uint64_t non_digits
     return true;
 }
 
-}  // namespace ov::known_length
+}  // namespace ov::OV_WINDOW_KERNEL

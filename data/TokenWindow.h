@@ -1,15 +1,10 @@
 // TokenWindow: classifies 64 bytes at once into bit masks (bit i for byte i) of number-token bytes
 // (0-9 + - . e E), the digits among them and line feeds, and counts the lines that hold a token
-// start from those masks without a loop. SSE2 on x86-64, a byte loop elsewhere.
-#pragma once
-#include <cstddef>
-#include <cstdint>
+// start from those masks without a loop. A piece of the window-scan kernel (see WindowScanKernel.h):
+// AVX2 in the AVX2 kernel, SSE2 in the baseline one, a byte loop off x86-64.
+// No include guard: WindowScan.cpp includes the kernel once per instruction set.
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
-namespace ov {
+namespace ov::OV_WINDOW_KERNEL {
 
 struct TokenWindow {
     static constexpr std::size_t kBytes = 64;
@@ -18,14 +13,34 @@ struct TokenWindow {
     uint64_t line_feed = 0;
 };
 
-#if defined(__SSE2__)
+#if OV_WINDOW_KERNEL_AVX2
 
-namespace token_window_detail {
-
-inline uint64_t Bits(__m128i m)
+inline void Classify32(const char* p, int shift, TokenWindow& w)
 {
-    return static_cast<uint16_t>(_mm_movemask_epi8(m));
+    const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i from_zero = _mm256_sub_epi8(c, _mm256_set1_epi8('0'));
+    const __m256i digit = _mm256_cmpeq_epi8(_mm256_min_epu8(from_zero, _mm256_set1_epi8(9)), from_zero);
+    const __m256i sign_or_dot = _mm256_or_si256(_mm256_or_si256(_mm256_cmpeq_epi8(c, _mm256_set1_epi8('+')),
+                                                                _mm256_cmpeq_epi8(c, _mm256_set1_epi8('-'))),
+                                                _mm256_cmpeq_epi8(c, _mm256_set1_epi8('.')));
+    // 'e' and 'E' differ only in bit 0x20.
+    const __m256i exp = _mm256_cmpeq_epi8(_mm256_or_si256(c, _mm256_set1_epi8(0x20)), _mm256_set1_epi8('e'));
+    const auto bits = [](__m256i m) { return uint64_t{static_cast<uint32_t>(_mm256_movemask_epi8(m))}; };
+    w.token |= bits(_mm256_or_si256(_mm256_or_si256(digit, sign_or_dot), exp)) << shift;
+    w.digit |= bits(digit) << shift;
+    w.line_feed |= bits(_mm256_cmpeq_epi8(c, _mm256_set1_epi8('\n'))) << shift;
 }
+
+// `p` must have 64 readable bytes.
+inline TokenWindow ClassifyWindow(const char* p)
+{
+    TokenWindow w;
+    Classify32(p, 0, w);
+    Classify32(p + 32, 32, w);
+    return w;
+}
+
+#elif defined(__SSE2__)
 
 inline void Classify16(const char* p, int shift, TokenWindow& w)
 {
@@ -37,21 +52,20 @@ inline void Classify16(const char* p, int shift, TokenWindow& w)
         _mm_cmpeq_epi8(c, _mm_set1_epi8('.')));
     // 'e' and 'E' differ only in bit 0x20.
     const __m128i exp = _mm_cmpeq_epi8(_mm_or_si128(c, _mm_set1_epi8(0x20)), _mm_set1_epi8('e'));
-    w.token |= Bits(_mm_or_si128(_mm_or_si128(digit, sign_or_dot), exp)) << shift;
-    w.digit |= Bits(digit) << shift;
-    w.line_feed |= Bits(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n'))) << shift;
+    const auto bits = [](__m128i m) { return uint64_t{static_cast<uint16_t>(_mm_movemask_epi8(m))}; };
+    w.token |= bits(_mm_or_si128(_mm_or_si128(digit, sign_or_dot), exp)) << shift;
+    w.digit |= bits(digit) << shift;
+    w.line_feed |= bits(_mm_cmpeq_epi8(c, _mm_set1_epi8('\n'))) << shift;
 }
-
-}  // namespace token_window_detail
 
 // `p` must have 64 readable bytes.
 inline TokenWindow ClassifyWindow(const char* p)
 {
     TokenWindow w;
-    token_window_detail::Classify16(p, 0, w);
-    token_window_detail::Classify16(p + 16, 16, w);
-    token_window_detail::Classify16(p + 32, 32, w);
-    token_window_detail::Classify16(p + 48, 48, w);
+    Classify16(p, 0, w);
+    Classify16(p + 16, 16, w);
+    Classify16(p + 32, 32, w);
+    Classify16(p + 48, 48, w);
     return w;
 }
 
@@ -62,7 +76,7 @@ inline TokenWindow ClassifyWindow(const char* p)
     TokenWindow w;
     for (int i = 0; i < 64; ++i) {
         const auto c = static_cast<unsigned char>(p[i]);
-        const bool digit = c - '0' < 10u;
+        const bool digit = c - '0' < 10U;
         const bool token = digit || c == '+' || c == '-' || c == '.' || (c | 0x20) == 'e';
         w.token |= uint64_t{token} << i;
         w.digit |= uint64_t{digit} << i;
@@ -73,13 +87,18 @@ inline TokenWindow ClassifyWindow(const char* p)
 
 #endif
 
-// Set bits of x, in a few instructions (the builtin is a library call on the baseline x86-64).
+// Set bits of x: one instruction in the AVX2 kernel, a few elsewhere (the builtin is a library call on
+// the baseline x86-64).
 inline uint64_t CountBits(uint64_t x)
 {
+#if OV_WINDOW_KERNEL_AVX2
+    return static_cast<uint64_t>(__builtin_popcountll(x));
+#else
     x -= (x >> 1) & 0x5555555555555555;
     x = (x & 0x3333333333333333) + ((x >> 2) & 0x3333333333333333);
     x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0F;
     return (x * 0x0101010101010101) >> 56;
+#endif
 }
 
 // Counts the line feeds among `line_feeds` (bits below `used`) that end a line holding one of the
@@ -97,4 +116,4 @@ inline uint64_t CountValueLines(uint64_t starts, uint64_t line_feeds, std::size_
     return CountBits(sum & feeds);
 }
 
-}  // namespace ov
+}  // namespace ov::OV_WINDOW_KERNEL

@@ -14,46 +14,10 @@
 #include "data/AtofPrefix.h"
 #include "data/PreviewLines.h"
 #include "data/TitleLine.h"
+#include "data/WindowScan.h"
+#include "tests/data/PlainReading.h"
 
 namespace {
-
-std::vector<double> Tokenize(std::string_view text, uint64_t skip, std::size_t cut)
-{
-    ov::AsciiTokenizer tokenizer(skip);
-    tokenizer.Feed(text.data(), cut);
-    tokenizer.Feed(text.data() + cut, text.size() - cut);
-    tokenizer.Finish();
-    std::vector<double> values;
-    tokenizer.Values().ForEach(UINT64_MAX, [&](double v) { values.push_back(v); });
-    values.push_back(static_cast<double>(tokenizer.Rows()));
-    return values;
-}
-
-// The plain reading of the rules: after `skip` line feeds, every run of token bytes is one value,
-// strtod of its first 243 bytes; the row count comes last.
-std::vector<double> Reference(std::string_view text, uint64_t skip)
-{
-    std::size_t i = 0;
-    for (; skip > 0 && i < text.size(); ++i) skip -= text[i] == '\n' ? 1 : 0;
-    std::vector<double> values;
-    double rows = 0;
-    bool line_has_value = false;
-    while (i < text.size()) {
-        if (!ov::IsTokenByte(static_cast<unsigned char>(text[i]))) {
-            if (text[i] == '\n') rows += line_has_value ? 1 : 0, line_has_value = false;
-            ++i;
-            continue;
-        }
-        std::size_t n = 0;
-        while (i + n < text.size() && ov::IsTokenByte(static_cast<unsigned char>(text[i + n]))) ++n;
-        const std::string token(text.substr(i, std::min(n, ov::AsciiTokenizer::kMaxTokenChars)));
-        values.push_back(std::strtod(token.c_str(), nullptr));
-        line_has_value = true;
-        i += n;
-    }
-    values.push_back(rows + (line_has_value ? 1 : 0));
-    return values;
-}
 
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b)
 {
@@ -77,8 +41,10 @@ void CheckReader(std::string_view text, uint64_t skip, int32_t forced)
     const auto matrix = ov::ReadAsciiMatrixFromBytes(text, static_cast<int64_t>(skip), forced);
     if (matrix && (matrix->cols < 1 || matrix->rows < 2)) std::abort();
     const std::size_t cut = text.empty() ? 0 : (skip * 7919) % (text.size() + 1);
-    const std::vector<double> whole = Tokenize(text, skip, 0);
-    if (!SameBits(whole, Tokenize(text, skip, cut)) || !SameBits(whole, Reference(text, skip))) std::abort();
+    const std::vector<double> whole = ov::testing::TokenizerReading(text, skip, 0);
+    if (!SameBits(whole, ov::testing::TokenizerReading(text, skip, cut)) ||
+        !SameBits(whole, ov::testing::PlainReading(text, skip)))
+        std::abort();
 }
 
 void CheckSplitters(std::string_view text)
@@ -98,6 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size < 2) return 0;
     const uint64_t skip = data[0] % 4;
+    // Both window-scan variants see the inputs (the baseline one also on processors with AVX2).
+    ov::UseBaselineWindowScanForTesting((data[0] & 0x80) != 0);
     const int32_t forced = static_cast<int32_t>(data[1] % 6) - 1;
     const std::string_view text(reinterpret_cast<const char*>(data + 2), size - 2);
     CheckConversion(text);

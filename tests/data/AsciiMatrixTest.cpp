@@ -13,7 +13,9 @@
 #include "data/AsciiTokenizer.h"
 #include "data/FileMapReadBlock.h"
 #include "data/GuardedCopy.h"
+#include "data/WindowScan.h"
 #include "tests/data/DataTestFiles.h"
+#include "tests/data/PlainReading.h"
 
 namespace {
 
@@ -206,6 +208,24 @@ TEST(AsciiTokenizer, EveryCutGivesTheSameValuesAndRows)
     std::vector<std::size_t> every_byte;
     for (std::size_t i = 1; i < text.size(); ++i) every_byte.push_back(i);
     EXPECT_EQ(Tokenize(text, every_byte).values, whole.values);
+}
+
+// Longer messy texts, where most bytes go through the 64-byte windows, read as the plain byte loop
+// reads them, with either window-scan variant.
+TEST(AsciiTokenizer, MessyTextsReadAsThePlainByteLoop)
+{
+    for (const bool baseline : {false, true}) {
+        ov::UseBaselineWindowScanForTesting(baseline);
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            const std::string text = MixedText(300, seed);
+            const std::vector<double> plain = ov::testing::PlainReading(text, 2);
+            const std::vector<double> read = ov::testing::TokenizerReading(text, 2, text.size() / 3);
+            ASSERT_EQ(read.size(), plain.size()) << "seed " << seed << " baseline " << baseline;
+            EXPECT_EQ(std::memcmp(read.data(), plain.data(), plain.size() * sizeof(double)), 0)
+                << "seed " << seed << " baseline " << baseline;
+        }
+    }
+    ov::UseBaselineWindowScanForTesting(false);
 }
 
 TEST(AsciiTokenizer, ValueStoreCrossesChunkBoundaries)

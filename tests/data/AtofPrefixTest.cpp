@@ -14,6 +14,7 @@
 
 #include "data/AsciiTokenizer.h"
 #include "data/AtofPrefix.h"
+#include "data/WindowScan.h"
 
 namespace {
 
@@ -140,8 +141,14 @@ TEST(AtofPrefix, GeneratedTokensEqualStrtodBitForBit)
 }
 
 // The tokenizer converts most tokens on its own, with their length known; one long text puts them
-// at every offset of its 64-byte windows.
-TEST(AtofPrefix, TokenizerEqualsStrtodBitForBit)
+// at every offset of its 64-byte windows. Both window-scan variants are checked.
+class TokenizerConversion : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { ov::UseBaselineWindowScanForTesting(GetParam()); }
+    void TearDown() override { ov::UseBaselineWindowScanForTesting(false); }
+};
+
+TEST_P(TokenizerConversion, EqualsStrtodBitForBit)
 {
     std::mt19937_64 rng(20261206);
     std::vector<std::string> tokens = AlphabetTokens(rng, 100000);
@@ -162,7 +169,10 @@ TEST(AtofPrefix, TokenizerEqualsStrtodBitForBit)
     });
     EXPECT_EQ(i, tokens.size());
     EXPECT_EQ(wrong, 0u) << "first: \"" << first_wrong << "\"";
+    EXPECT_EQ(tokenizer.Rows(), (tokens.size() + 4) / 5);  // five to a line, the last one may be short
 }
+
+INSTANTIATE_TEST_SUITE_P(WindowScans, TokenizerConversion, ::testing::Values(false, true));
 
 TEST(AtofPrefix, CommaDecimalLocaleDoesNotChangeValues)
 {
