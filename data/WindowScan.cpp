@@ -63,7 +63,10 @@ std::atomic<bool> g_baseline_for_testing{false};
 WindowScanFn BestWindowScan()
 {
 #if defined(OV_HAVE_AVX2_KERNEL)
-    static const bool avx2 = __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    static const bool avx2 = [] {
+        __builtin_cpu_init();  // in case this runs before the library's constructors
+        return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("popcnt");
+    }();
     if (avx2) return &avx2_kernel::ScanWindows;
 #endif
     return &baseline_kernel::ScanWindows;
