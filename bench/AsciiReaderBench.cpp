@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "data/AsciiMatrix.h"
-#include "data/FileMapReadBlock.h"
+#include "data/import/AsciiMatrix.h"
+#include "data/import/FileMapReadBlock.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "data/COvMathParserX.h"
-#include "data/EvenlySpaced.h"
+#include "data/formula/COvMathParserX.h"
+#include "data/formula/EvenlySpaced.h"
 
 namespace {
 

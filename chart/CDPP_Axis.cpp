@@ -3,7 +3,7 @@
 
 #include "chart/PageTexts.h"
 #include "colour/ColourSwatch.h"
-#include "framework/DialogTexts.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,11 +5,11 @@
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/StylePickers.h"
-#include "framework/CDlgToolbar.h"
-#include "framework/DialogTexts.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/NumericExpression.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "data/formula/NumericExpression.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

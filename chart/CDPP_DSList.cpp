@@ -7,14 +7,14 @@
 #include "chart/DataTableStore.h"
 #include "chart/SeriesListMoves.h"
 #include "chart/SeriesPrompts.h"
-#include "data/AsciiSeriesImport.h"
-#include "data/DataFilePicker.h"
-#include "framework/CDlgToolbar.h"
-#include "framework/COvMenu.h"
-#include "framework/DialogTexts.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/RegKeyHandle.h"
+#include "data/import/AsciiSeriesImport.h"
+#include "data/import/DataFilePicker.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/toolbar/COvMenu.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/settings/RegKeyHandle.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

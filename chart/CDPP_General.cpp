@@ -4,7 +4,7 @@
 #include "chart/CDPE_LineFill.h"
 #include "chart/PageTexts.h"
 #include "colour/ColourSwatch.h"
-#include "framework/DialogTexts.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 
 #include "chart/CDPE_LineFill.h"
 #include "chart/PageTexts.h"
-#include "framework/DialogTexts.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QComboBox>
 #include <QGridLayout>

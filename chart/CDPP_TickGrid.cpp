@@ -3,8 +3,8 @@
 
 #include "chart/CDPE_LineFill.h"
 #include "chart/PageTexts.h"
-#include "framework/CDlgToolbar.h"
-#include "framework/DialogTexts.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

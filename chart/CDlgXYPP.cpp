@@ -9,12 +9,12 @@
 #include "chart/CDPP_Legend.h"
 #include "chart/CDPP_TickGrid.h"
 #include "chart/DataSeriesObject.h"
-#include "framework/DialogTexts.h"
-#include "framework/HelpFile.h"
-#include "framework/InterfaceFont.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/HelpFile.h"
+#include "framework/ui/InterfaceFont.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/settings/RegKeyHandle.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 
 #include "chart/ChartRecordAccess.h"
 #include "chart/PageNumbers.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 #include <algorithm>
 #include <bit>

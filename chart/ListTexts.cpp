@@ -1,7 +1,7 @@
 // List entries from a language section.
 #include "chart/ListTexts.h"
 
-#include "framework/LangTable.h"
+#include "framework/text/LangTable.h"
 
 namespace ov {
 

@@ -1,7 +1,7 @@
 // Locale-free number texts of the property pages.
 #include "chart/PageNumbers.h"
 
-#include "framework/NumericExpression.h"
+#include "data/formula/NumericExpression.h"
 
 #include <array>
 #include <charconv>

@@ -2,7 +2,7 @@
 #include "chart/PageTexts.h"
 
 #include "chart/ListTexts.h"
-#include "framework/LanguageChoice.h"
+#include "framework/text/LanguageChoice.h"
 
 #include <QComboBox>
 

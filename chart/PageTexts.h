@@ -2,7 +2,7 @@
 // English captions when an entry is missing, and combo-box lists filled from list sections.
 #pragma once
 
-#include "framework/LangTable.h"
+#include "framework/text/LangTable.h"
 
 #include <QString>
 

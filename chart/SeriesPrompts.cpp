@@ -2,10 +2,10 @@
 // come back as "%f" texts and are read as numbers.
 #include "chart/SeriesPrompts.h"
 
-#include "framework/CDlgSetStrings.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/prompt/CDlgSetStrings.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "grid/CellNumberText.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // keeps the sheet on its monitor.
 #pragma once
 
-#include "framework/WindowPlacement.h"
+#include "framework/prompt/WindowPlacement.h"
 
 #include <array>
 #include <string_view>

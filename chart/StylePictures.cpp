@@ -4,7 +4,7 @@
 #include "chart/ColourMap.h"
 #include "chart/HatchPatterns.h"
 #include "chart/MarkerShapes.h"
-#include "framework/ApxIcon.h"
+#include "framework/toolbar/ApxIcon.h"
 
 #include <QImage>
 #include <QLinearGradient>

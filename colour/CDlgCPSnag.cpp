@@ -1,9 +1,9 @@
 // The screen grab.
 #include "colour/CDlgCPSnag.h"
 
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "colour/PaletteFiles.h"
-#include "framework/CDialogFadeEx.h"
+#include "framework/ui/CDialogFadeEx.h"
 
 #include <QImage>
 #include <QRect>

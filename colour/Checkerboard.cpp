@@ -2,7 +2,7 @@
 #include "colour/Checkerboard.h"
 
 #include "colour/PaletteImage.h"
-#include "framework/HostFolder.h"
+#include "framework/text/HostFolder.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // Storage of the colour chooser's custom colours.
 #include "colour/CustomColours.h"
 
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 namespace ov {
 

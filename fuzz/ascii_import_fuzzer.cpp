@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "data/AsciiMatrix.h"
-#include "data/AsciiTokenizer.h"
-#include "data/AtofPrefix.h"
-#include "data/PreviewLines.h"
-#include "data/TitleLine.h"
-#include "data/WindowScan.h"
+#include "data/import/AsciiMatrix.h"
+#include "data/import/AsciiTokenizer.h"
+#include "data/numbers/AtofPrefix.h"
+#include "data/import/PreviewLines.h"
+#include "data/import/TitleLine.h"
+#include "data/import/WindowScan.h"
 #include "tests/data/PlainReading.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "data/FormulaHistory.h"
+#include "data/formula/FormulaHistory.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/LangTable.h"
+#include "framework/text/LangTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/RegFileFormat.h"
+#include "framework/settings/RegFileFormat.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/RtfDocument.h"
+#include "data/formula/RtfDocument.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // without measuring each one.
 #include "grid/CGridCtrl.h"
 
-#include "framework/InterfaceFont.h"
+#include "framework/ui/InterfaceFont.h"
 #include "grid/GridClipboardText.h"
 #include "grid/GridModel.h"
 #include "grid/GridTextFile.h"

@@ -2,7 +2,7 @@
 // runtime-compatible prefix reader of the ASCII import.
 #include "grid/CellNumberText.h"
 
-#include "data/AtofPrefix.h"
+#include "data/numbers/AtofPrefix.h"
 
 #include <array>
 #include <charconv>

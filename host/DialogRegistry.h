@@ -3,7 +3,7 @@
 // Subsystems register their dialogs here; an empty slot makes the entry point return 0.
 #pragma once
 
-#include "framework/CDlgSetStrings.h"
+#include "framework/prompt/CDlgSetStrings.h"
 
 #include <ornivex/ornivex.h>
 

@@ -2,7 +2,7 @@
 // starts on first use; its Qt part (display density, interface font) once a QGuiApplication exists.
 #pragma once
 
-#include "framework/RecentColours.h"
+#include "colour/RecentColours.h"
 #include "host/DisplayMetrics.h"
 
 #include <QFont>

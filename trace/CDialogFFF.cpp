@@ -2,10 +2,10 @@
 // settings kept in the store between calls.
 #include "trace/CDialogFFF.h"
 
-#include "framework/DialogTexts.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 // FloodFillSettings: reading and writing the six remembered values of the Flood Fill Tool.
 #include "trace/FloodFillSettings.h"
 
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 #include <algorithm>
 

@@ -8,12 +8,12 @@
 #include "colour/COvColorPicker.h"
 #include "colour/ColourChooser.h"
 #include "colour/ColourSwatch.h"
-#include "data/AsciiSeriesImport.h"
-#include "data/CDlgGDByFunc.h"
-#include "framework/HelpFile.h"
-#include "framework/HostFolder.h"
-#include "framework/LanguageChoice.h"
-#include "framework/RememberedFolder.h"
+#include "data/import/AsciiSeriesImport.h"
+#include "data/formula/CDlgGDByFunc.h"
+#include "framework/ui/HelpFile.h"
+#include "framework/text/HostFolder.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/settings/RememberedFolder.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,10 @@
 
 #include "HostWindow.h"
 
-#include "data/AsciiImportSettings.h"
-#include "framework/FileDialogs.h"
-#include "framework/HostFolder.h"
-#include "framework/RegKeyHandle.h"
+#include "data/import/AsciiImportSettings.h"
+#include "framework/ui/FileDialogs.h"
+#include "framework/text/HostFolder.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "trace/FloodFillSettings.h"
 
 #include <QApplication>

@@ -13,9 +13,9 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/RegFileFormat.h"
-#include "framework/RegKeyHandle.h"
-#include "framework/RegistryStore.h"
+#include "framework/settings/RegFileFormat.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/RegistryStore.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "chart/LineFillEditing.h"
 #include "chart/ListTexts.h"
 #include "chart/TickGridPageModel.h"
-#include "framework/LangTable.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/text/LangTable.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "tests/chart/SaneChartRecord.h"
 
 #include <gtest/gtest.h>

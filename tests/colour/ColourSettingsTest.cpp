@@ -2,8 +2,8 @@
 // with their defaults, write-back and the chooser's OK/Cancel rule.
 #include "colour/ColourChooser.h"
 #include "colour/CustomColours.h"
-#include "framework/RecentColours.h"
-#include "framework/RegKeyHandle.h"
+#include "colour/RecentColours.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "testhost/ModalDriver.h"
 
 #include <QColorDialog>

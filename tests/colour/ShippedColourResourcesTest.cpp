@@ -1,8 +1,8 @@
 // The palettes, checkerboards and texts that ship beside the host program load and say something.
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteImage.h"
-#include "framework/HostFolder.h"
-#include "framework/LangTable.h"
+#include "framework/text/HostFolder.h"
+#include "framework/text/LangTable.h"
 
 #include <gtest/gtest.h>
 

@@ -12,14 +12,14 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "data/AsciiSeriesImport.h"
-#include "data/DataFilePicker.h"
-#include "data/DlgOpenASCPreView.h"
-#include "framework/DialogTexts.h"
-#include "framework/FileDialogs.h"
-#include "framework/LanguageChoice.h"
-#include "framework/RegKeyHandle.h"
-#include "framework/RememberedFolder.h"
+#include "data/import/AsciiSeriesImport.h"
+#include "data/import/DataFilePicker.h"
+#include "data/import/DlgOpenASCPreView.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/FileDialogs.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/RememberedFolder.h"
 #include "testhost/ModalDriver.h"
 #include "tests/data/DataTestFiles.h"
 

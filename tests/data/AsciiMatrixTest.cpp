@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "data/AsciiMatrix.h"
-#include "data/AsciiTokenizer.h"
-#include "data/FileMapReadBlock.h"
-#include "data/GuardedCopy.h"
-#include "data/WindowScan.h"
+#include "data/import/AsciiMatrix.h"
+#include "data/import/AsciiTokenizer.h"
+#include "data/import/FileMapReadBlock.h"
+#include "data/import/GuardedCopy.h"
+#include "data/import/WindowScan.h"
 #include "tests/data/DataTestFiles.h"
 #include "tests/data/PlainReading.h"
 

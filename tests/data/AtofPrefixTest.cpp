@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "data/AsciiTokenizer.h"
-#include "data/AtofPrefix.h"
-#include "data/WindowScan.h"
+#include "data/import/AsciiTokenizer.h"
+#include "data/numbers/AtofPrefix.h"
+#include "data/import/WindowScan.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/AsciiTokenizer.h"
+#include "data/import/AsciiTokenizer.h"
 
 namespace ov::testing {
 

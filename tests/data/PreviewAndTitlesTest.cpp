@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "data/PreviewLines.h"
-#include "data/TitleLine.h"
+#include "data/import/PreviewLines.h"
+#include "data/import/TitleLine.h"
 #include "tests/data/DataTestFiles.h"
 
 namespace {

@@ -11,11 +11,11 @@
 
 #include <fstream>
 
-#include "data/CDlgGDByFunc.h"
-#include "data/FormulaHelpTabs.h"
-#include "framework/DialogTexts.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
+#include "data/formula/CDlgGDByFunc.h"
+#include "data/formula/FormulaHelpTabs.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 
 using namespace ov;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "data/COvMathParserX.h"
-#include "data/ColumnReferences.h"
-#include "data/EvenlySpaced.h"
+#include "data/formula/COvMathParserX.h"
+#include "data/formula/ColumnReferences.h"
+#include "data/formula/EvenlySpaced.h"
 
 namespace ov {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "data/ArchiveString.h"
-#include "data/FormulaHistory.h"
+#include "data/formula/ArchiveString.h"
+#include "data/formula/FormulaHistory.h"
 
 namespace ov {
 namespace {

@@ -1,7 +1,7 @@
 // The help-page reader: text through escapes and skipped destinations, and the formats of runs.
 #include <gtest/gtest.h>
 
-#include "data/RtfDocument.h"
+#include "data/formula/RtfDocument.h"
 
 namespace ov {
 namespace {

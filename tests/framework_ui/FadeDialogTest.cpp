@@ -1,5 +1,5 @@
 // The fading pop-up base: the opacity steps, the restart and showing without taking the focus.
-#include "framework/CDialogFadeEx.h"
+#include "framework/ui/CDialogFadeEx.h"
 #include "testhost/ModalDriver.h"
 
 #include <QApplication>

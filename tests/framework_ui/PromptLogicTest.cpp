@@ -1,8 +1,8 @@
 // The plain logic of the Set Strings prompt: numeric evaluation, rows from the caller's lists,
 // collected values, the shrink and the placement rules.
-#include "framework/NumericExpression.h"
-#include "framework/SetStringsRows.h"
-#include "framework/WindowPlacement.h"
+#include "data/formula/NumericExpression.h"
+#include "framework/prompt/SetStringsRows.h"
+#include "framework/prompt/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

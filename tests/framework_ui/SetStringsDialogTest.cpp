@@ -1,9 +1,9 @@
 // The Set Strings prompt driven as a user would: rows, shrink, Apply, Enter, Escape, evaluation errors
 // and placement.
-#include "framework/CDlgSetStrings.h"
-#include "framework/DialogTexts.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
+#include "framework/prompt/CDlgSetStrings.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 

@@ -1,7 +1,7 @@
 // Toolbar descriptions, the overflow menu rules, the toolbar's mouse handling and its icon files.
-#include "framework/CDlgToolbar.h"
-#include "framework/COvMenu.h"
-#include "framework/ToolbarDescription.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/toolbar/COvMenu.h"
+#include "framework/toolbar/ToolbarDescription.h"
 #include "testhost/ModalDriver.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 // The application object's arithmetic: display density, UI scale and the recent-colour list.
-#include "framework/RecentColours.h"
+#include "colour/RecentColours.h"
 #include "host/DisplayMetrics.h"
 
 #include <gtest/gtest.h>

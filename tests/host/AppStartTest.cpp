@@ -1,5 +1,5 @@
 // Start-up of the application object against a real settings store and per-user folders.
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "host/GDlgApp.h"
 
 #include <QGuiApplication>

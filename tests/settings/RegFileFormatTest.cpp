@@ -1,11 +1,11 @@
 // .reg files: export and import reproduce a store exactly, both text encodings import alike, and
 // malformed documents are refused with their line number without changing anything.
-#include "framework/RegFileFormat.h"
+#include "framework/settings/RegFileFormat.h"
 
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 namespace ov::test {
 namespace {

@@ -1,11 +1,11 @@
 // Key handle behaviour: type and size rules of reads, the write cut, case-insensitive names and
 // paths, key (re)creation, the UTF-8/UTF-16 conversions, and the remembered folders built on them.
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
-#include "framework/RememberedFolder.h"
+#include "framework/settings/RememberedFolder.h"
 
 namespace ov::test {
 namespace {

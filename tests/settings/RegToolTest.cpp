@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "SettingsTestSupport.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 namespace ov::test {
 namespace {

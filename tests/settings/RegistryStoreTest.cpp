@@ -1,6 +1,6 @@
 // Store behaviour: files that are not a settings store stay untouched and give defaults, subtree
 // deletion stays inside its subtree, listings, raw values, all-or-nothing edits and key paths.
-#include "framework/RegistryStore.h"
+#include "framework/settings/RegistryStore.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "SettingsTestSupport.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/settings/RegKeyHandle.h"
 
 namespace ov::test {
 namespace {

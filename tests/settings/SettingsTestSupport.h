@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/RegistryStore.h"
+#include "framework/settings/RegistryStore.h"
 
 namespace ov::test {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/RegistryStore.h"
+#include "framework/settings/RegistryStore.h"
 
 int main(int argc, char** argv)
 {

@@ -13,8 +13,8 @@
 
 #include <cstdint>
 
-#include "framework/DialogTexts.h"
-#include "framework/LangTable.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LangTable.h"
 
 namespace ov {
 namespace {

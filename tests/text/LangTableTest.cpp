@@ -5,7 +5,7 @@
 #include <string>
 
 #include "TextTestSupport.h"
-#include "framework/LangTable.h"
+#include "framework/text/LangTable.h"
 
 namespace ov {
 namespace {

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "TextTestSupport.h"
-#include "framework/HelpFile.h"
-#include "framework/LangTable.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
+#include "framework/ui/HelpFile.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 
 namespace ov {

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/DialogTexts.h"
-#include "framework/LanguageChoice.h"
-#include "framework/MessageBox.h"
-#include "framework/RegKeyHandle.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/MessageBox.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "host/Dispatch.h"
 #include "testhost/ModalDriver.h"
 #include "trace/CDialogFFF.h"

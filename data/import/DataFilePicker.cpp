@@ -1,0 +1,39 @@
+// PickDataFile: a request to the replaceable Open dialog and the "LID_<slot>" folder bookkeeping.
+#include "data/import/DataFilePicker.h"
+
+#include <QFile>
+
+#include "framework/ui/FileDialogs.h"
+#include "framework/settings/RememberedFolder.h"
+
+namespace ov {
+
+QString DataFileFilter()
+{
+    return QStringLiteral(
+        "Text File (*.txt)|*.txt|ASCII File (*.asc)|*.asc|Data File (*.dat)|*.dat|"
+        "Comma Separated Values File (*.csv)|*.csv|All Files (*.*)|*.*||");
+}
+
+std::optional<QString> PickDataFile(int slot, const QString& filter, QWidget* parent)
+{
+    OpenFileRequest request;
+    request.parent = parent;
+    request.folder = QFile::decodeName(ReadRememberedFolder(slot).c_str());
+    request.filters = NameFiltersFromPairs(filter);
+    const QStringList chosen = ShowOpenFileDialog(request);
+    if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+    RememberFolderOf(slot, QFile::encodeName(chosen.front()).toStdString());
+    return chosen.front();
+}
+
+QStringList PickDataFiles(QWidget* parent)
+{
+    OpenFileRequest request;
+    request.parent = parent;
+    request.filters = NameFiltersFromPairs(DataFileFilter());
+    request.multiple = true;
+    return ShowOpenFileDialog(request);
+}
+
+}  // namespace ov

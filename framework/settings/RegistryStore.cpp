@@ -1,0 +1,617 @@
+// RegistryStore: the settings store over SQLite. One connection per process, WAL journal, every
+// write in its own immediate transaction; a file that is not a settings store is left untouched.
+#include "framework/settings/RegistryStore.h"
+
+#include <pwd.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+namespace ov {
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+constexpr int64_t kApplicationId = 0x4F565247;  // "OVRG" in the file header marks our own files
+constexpr size_t kMaxKeyNameBytes = 255;
+constexpr size_t kMaxValueNameBytes = 16383;
+
+struct StmtFinalizer {
+    void operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+};
+
+// A prepared statement with sequential binding; any failure sticks and shows in Ok().
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql)
+    {
+        sqlite3_stmt* raw = nullptr;
+        ok_ = sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) == SQLITE_OK;
+        stmt_.reset(raw);
+    }
+
+    Statement& Bind(std::string_view text)
+    {
+        static constexpr char kEmpty[] = "";  // a null pointer would bind NULL, not ""
+        if (ok_ && text.size() > INT_MAX) ok_ = false;
+        if (ok_) {
+            ok_ = sqlite3_bind_text(stmt_.get(), ++bound_, text.empty() ? kEmpty : text.data(),
+                                    static_cast<int>(text.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+        }
+        return *this;
+    }
+    Statement& Bind(const std::vector<uint8_t>& bytes)
+    {
+        static constexpr uint8_t kEmpty = 0;  // a null pointer would bind NULL, not an empty blob
+        if (ok_ && bytes.size() > INT_MAX) ok_ = false;
+        if (ok_) {
+            ok_ = sqlite3_bind_blob(stmt_.get(), ++bound_, bytes.empty() ? &kEmpty : bytes.data(),
+                                    static_cast<int>(bytes.size()), SQLITE_TRANSIENT) == SQLITE_OK;
+        }
+        return *this;
+    }
+    Statement& Bind(int64_t number)
+    {
+        if (ok_) ok_ = sqlite3_bind_int64(stmt_.get(), ++bound_, number) == SQLITE_OK;
+        return *this;
+    }
+
+    // True with a row ready; false at the end or on failure.
+    bool Next()
+    {
+        if (!ok_) return false;
+        const int rc = sqlite3_step(stmt_.get());
+        if (rc == SQLITE_ROW) return true;
+        ok_ = rc == SQLITE_DONE;
+        return false;
+    }
+    bool Run()
+    {
+        while (Next()) {
+        }
+        return ok_;
+    }
+    bool Ok() const { return ok_; }
+
+    std::string TextAt(int column) const
+    {
+        const auto* text = sqlite3_column_text(stmt_.get(), column);
+        const int size = sqlite3_column_bytes(stmt_.get(), column);
+        return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(size))
+                    : std::string();
+    }
+    std::vector<uint8_t> BlobAt(int column) const
+    {
+        const auto* blob = static_cast<const uint8_t*>(sqlite3_column_blob(stmt_.get(), column));
+        const int size = sqlite3_column_bytes(stmt_.get(), column);
+        return blob ? std::vector<uint8_t>(blob, blob + size) : std::vector<uint8_t>();
+    }
+    int64_t IntAt(int column) const { return sqlite3_column_int64(stmt_.get(), column); }
+
+private:
+    std::unique_ptr<sqlite3_stmt, StmtFinalizer> stmt_;
+    int bound_ = 0;
+    bool ok_ = false;
+};
+
+bool Exec(sqlite3* db, const char* sql)
+{
+    return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+std::vector<std::string_view> SplitPath(std::string_view path)
+{
+    std::vector<std::string_view> parts;
+    while (!path.empty()) {
+        const size_t cut = path.find('\\');
+        parts.push_back(path.substr(0, cut));
+        if (cut == std::string_view::npos) break;
+        path.remove_prefix(cut + 1);
+        if (path.empty()) parts.emplace_back();  // trailing "\" leaves an empty name
+    }
+    return parts;
+}
+
+bool HasControlCharacter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
+}
+
+// Key-range bounds of everything below `folded`: "\" sorts just before "]".
+std::string BelowFirst(const std::string& folded)
+{
+    return folded + '\\';
+}
+std::string BelowLast(const std::string& folded)
+{
+    return folded + ']';
+}
+
+std::string LastName(const std::string& path)
+{
+    const size_t cut = path.rfind('\\');
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+// Parents before children, siblings by name: compare with "\" sorting before every character.
+std::string TreeOrder(std::string folded)
+{
+    std::replace(folded.begin(), folded.end(), '\\', '\x01');
+    return folded;
+}
+
+// nullopt on an SQLite failure.
+std::optional<bool> KeyRowExists(sqlite3* db, const std::string& folded)
+{
+    if (folded.empty()) return true;  // the root always exists
+    Statement find(db, "SELECT 1 FROM reg_keys WHERE folded = ?");
+    find.Bind(folded);
+    if (find.Next()) return true;
+    if (!find.Ok()) return std::nullopt;
+    return false;
+}
+
+// Creates every missing key along the path; a new key follows the spelling of its parent.
+StoreOutcome EnsureKey(sqlite3* db, std::string_view path)
+{
+    std::string folded;
+    std::string spelled;
+    for (std::string_view part : SplitPath(path)) {
+        if (!folded.empty()) {
+            folded += '\\';
+            spelled += '\\';
+        }
+        folded += RegistryStore::FoldCase(part);
+        Statement find(db, "SELECT path FROM reg_keys WHERE folded = ?");
+        find.Bind(folded);
+        if (find.Next()) {
+            spelled = find.TextAt(0);
+            continue;
+        }
+        if (!find.Ok()) return StoreOutcome::kFailed;
+        spelled += part;
+        Statement insert(db, "INSERT INTO reg_keys(folded, path) VALUES(?, ?)");
+        if (!insert.Bind(folded).Bind(spelled).Run()) return StoreOutcome::kFailed;
+    }
+    return StoreOutcome::kApplied;
+}
+
+StoreOutcome UpsertValue(sqlite3* db, std::string_view key, const RegValue& value)
+{
+    const StoreOutcome made = EnsureKey(db, key);
+    if (made != StoreOutcome::kApplied) return made;
+    Statement upsert(db,
+                     "INSERT INTO reg_values(key, folded, name, type, data) VALUES(?, ?, ?, ?, ?) "
+                     "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+    upsert.Bind(RegistryStore::FoldCase(key))
+        .Bind(RegistryStore::FoldCase(value.name))
+        .Bind(value.name)
+        .Bind(static_cast<int64_t>(value.type))
+        .Bind(value.data);
+    return upsert.Run() ? StoreOutcome::kApplied : StoreOutcome::kFailed;
+}
+
+// kRejected when there was nothing to delete.
+StoreOutcome RemoveValue(sqlite3* db, std::string_view key, std::string_view name)
+{
+    Statement remove(db, "DELETE FROM reg_values WHERE key = ? AND folded = ?");
+    if (!remove.Bind(RegistryStore::FoldCase(key)).Bind(RegistryStore::FoldCase(name)).Run()) {
+        return StoreOutcome::kFailed;
+    }
+    return sqlite3_changes(db) > 0 ? StoreOutcome::kApplied : StoreOutcome::kRejected;
+}
+
+// kRejected when the key did not exist.
+StoreOutcome RemoveTree(sqlite3* db, std::string_view path)
+{
+    const std::string folded = RegistryStore::FoldCase(path);
+    const std::optional<bool> exists = KeyRowExists(db, folded);
+    if (!exists) return StoreOutcome::kFailed;
+    if (!*exists) return StoreOutcome::kRejected;
+    Statement keys(db, "DELETE FROM reg_keys WHERE folded = ? OR (folded >= ? AND folded < ?)");
+    Statement values(db, "DELETE FROM reg_values WHERE key = ? OR (key >= ? AND key < ?)");
+    for (Statement* remove : {&keys, &values}) {
+        if (!remove->Bind(folded).Bind(BelowFirst(folded)).Bind(BelowLast(folded)).Run()) {
+            return StoreOutcome::kFailed;
+        }
+    }
+    return StoreOutcome::kApplied;
+}
+
+StoreOutcome ApplyEdit(sqlite3* db, const RegEdit& edit)
+{
+    if (!RegistryStore::IsValidKeyPath(edit.key)) return StoreOutcome::kRejected;
+    switch (edit.kind) {
+    case RegEdit::Kind::kCreateKey: return EnsureKey(db, edit.key);
+    case RegEdit::Kind::kDeleteKey: {
+        if (edit.key.empty()) return StoreOutcome::kRejected;
+        const StoreOutcome removed = RemoveTree(db, edit.key);
+        return removed == StoreOutcome::kFailed ? removed : StoreOutcome::kApplied;
+    }
+    case RegEdit::Kind::kSetValue:
+        if (!RegistryStore::IsValidValueName(edit.value.name)) return StoreOutcome::kRejected;
+        return UpsertValue(db, edit.key, edit.value);
+    case RegEdit::Kind::kDeleteValue: {
+        const StoreOutcome removed = RemoveValue(db, edit.key, edit.value.name);
+        return removed == StoreOutcome::kFailed ? removed : StoreOutcome::kApplied;
+    }
+    }
+    return StoreOutcome::kRejected;
+}
+
+// Keys of the subtree as (folded, spelled) pairs, the key itself included; nullopt on failure.
+std::optional<std::vector<std::pair<std::string, std::string>>> SubtreeKeys(sqlite3* db,
+                                                                            const std::string& folded)
+{
+    const bool root = folded.empty();
+    Statement select(db, root ? "SELECT folded, path FROM reg_keys"
+                              : "SELECT folded, path FROM reg_keys "
+                                "WHERE folded = ? OR (folded >= ? AND folded < ?)");
+    if (!root) select.Bind(folded).Bind(BelowFirst(folded)).Bind(BelowLast(folded));
+    std::vector<std::pair<std::string, std::string>> keys;
+    if (root) keys.emplace_back("", "");
+    while (select.Next()) keys.emplace_back(select.TextAt(0), select.TextAt(1));
+    if (!select.Ok()) return std::nullopt;
+    std::sort(keys.begin(), keys.end(),
+              [](const auto& a, const auto& b) { return TreeOrder(a.first) < TreeOrder(b.first); });
+    return keys;
+}
+
+std::optional<std::vector<RegValue>> ValuesOf(sqlite3* db, const std::string& folded)
+{
+    Statement select(db, "SELECT name, type, data FROM reg_values WHERE key = ? ORDER BY folded");
+    select.Bind(folded);
+    std::vector<RegValue> values;
+    while (select.Next()) {
+        values.push_back({select.TextAt(0), static_cast<uint32_t>(select.IntAt(1)), select.BlobAt(2)});
+    }
+    if (!select.Ok()) return std::nullopt;
+    return values;
+}
+
+bool CreateSchema(sqlite3* db)
+{
+    if (!Exec(db, "BEGIN IMMEDIATE")) return false;
+    const bool created = Exec(db,
+                              "CREATE TABLE IF NOT EXISTS reg_keys("
+                              "  folded TEXT PRIMARY KEY,"  // path in ASCII lower case: the lookup key
+                              "  path TEXT NOT NULL"        // path as first spelled
+                              ") WITHOUT ROWID;"
+                              "CREATE TABLE IF NOT EXISTS reg_values("
+                              "  key TEXT NOT NULL,"  // folded path of the owning key
+                              "  folded TEXT NOT NULL,"
+                              "  name TEXT NOT NULL,"
+                              "  type INTEGER NOT NULL,"
+                              "  data BLOB NOT NULL,"
+                              "  PRIMARY KEY(key, folded)"
+                              ") WITHOUT ROWID;"
+                              "PRAGMA user_version = 1;") &&
+                         Exec(db, ("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str()) &&
+                         Exec(db, "COMMIT");
+    if (!created) Exec(db, "ROLLBACK");
+    return created;
+}
+
+// The first column of the first row. The statement is finished before returning, so no read
+// transaction stays open (two processes each holding one would block each other's writes).
+std::optional<int64_t> QueryNumber(sqlite3* db, const char* sql)
+{
+    Statement query(db, sql);
+    if (!query.Next()) return std::nullopt;
+    return query.IntAt(0);
+}
+
+// "" when the connection is ready; otherwise why the file cannot serve as the store.
+std::string PrepareFile(sqlite3* db)
+{
+    // Reading the schema is the first access to the file: it fails for junk and unreadable files.
+    const std::optional<int64_t> tables = QueryNumber(db, "SELECT count(*) FROM sqlite_master");
+    const std::optional<int64_t> id = QueryNumber(db, "PRAGMA application_id");
+    if (!tables || !id) return sqlite3_errmsg(db);
+    const bool empty = *tables == 0;
+    if (!empty && *id != kApplicationId) return "a database of another program";
+    // Best effort: a read-only file stays in its journal mode and is still readable.
+    Exec(db, "PRAGMA journal_mode = WAL");
+    Exec(db, "PRAGMA synchronous = NORMAL");  // WAL + NORMAL survives killed processes
+    if (empty && !CreateSchema(db)) return sqlite3_errmsg(db);
+    return "";
+}
+
+std::string HomeFolder()
+{
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0') return home;
+    const passwd* entry = getpwuid(getuid());
+    return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "/tmp";
+}
+
+}  // namespace
+
+std::vector<uint8_t> DwordBytes(uint32_t value)
+{
+    return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
+            static_cast<uint8_t>(value >> 24)};
+}
+
+uint32_t DwordFromBytes(const std::vector<uint8_t>& bytes)
+{
+    return static_cast<uint32_t>(bytes[0]) | (static_cast<uint32_t>(bytes[1]) << 8) |
+           (static_cast<uint32_t>(bytes[2]) << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+std::vector<uint8_t> SzBytes(std::u16string_view text)
+{
+    std::vector<uint8_t> bytes;
+    bytes.reserve((text.size() + 1) * 2);
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    bytes.insert(bytes.end(), {0, 0});
+    return bytes;
+}
+
+std::u16string SzText(const std::vector<uint8_t>& bytes)
+{
+    std::u16string text;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        if (unit == 0) break;
+        text += unit;
+    }
+    return text;
+}
+
+void RegistryStore::DbCloser::operator()(sqlite3* db) const
+{
+    sqlite3_close_v2(db);
+}
+
+RegistryStore& RegistryStore::Instance()
+{
+    static RegistryStore store;
+    return store;
+}
+
+void RegistryStore::ResetForTesting(const std::string& path)
+{
+    RegistryStore& store = Instance();
+    const std::lock_guard lock(store.mutex_);
+    store.db_.reset();
+    store.open_attempted_ = false;
+    store.warned_ = false;
+    store.override_path_ = path;
+}
+
+std::string RegistryStore::ConfiguredPath()
+{
+    const char* chosen = std::getenv("ORNIVEX_REGISTRY");
+    if (chosen != nullptr && *chosen != '\0') return chosen;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    // The XDG rules ignore relative values.
+    const std::string base = config != nullptr && config[0] == '/' ? config : HomeFolder() + "/.config";
+    return base + "/Ornivex/registry.sqlite3";
+}
+
+bool RegistryStore::IsValidKeyPath(std::string_view path)
+{
+    if (path.empty()) return true;
+    const auto parts = SplitPath(path);
+    return std::all_of(parts.begin(), parts.end(), [](std::string_view part) {
+        return !part.empty() && part.size() <= kMaxKeyNameBytes && !HasControlCharacter(part);
+    });
+}
+
+bool RegistryStore::IsValidValueName(std::string_view name)
+{
+    return name.size() <= kMaxValueNameBytes && !HasControlCharacter(name);
+}
+
+std::string RegistryStore::FoldCase(std::string_view text)
+{
+    std::string folded(text);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+RegistryStore::~RegistryStore() = default;
+
+sqlite3* RegistryStore::Db()
+{
+    if (!open_attempted_) {
+        open_attempted_ = true;
+        Open();
+    }
+    return db_.get();
+}
+
+void RegistryStore::Open()
+{
+    path_ = override_path_.empty() ? ConfiguredPath() : override_path_;
+    std::error_code ignored;  // a missing folder shows up as an open failure below
+    const std::filesystem::path parent = std::filesystem::path(path_).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent, ignored);
+
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    std::unique_ptr<sqlite3, DbCloser> db(raw);
+    if (rc != SQLITE_OK || !db) return Warn(db ? sqlite3_errmsg(db.get()) : "out of memory");
+    sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+    const std::string problem = PrepareFile(db.get());
+    if (!problem.empty()) return Warn(problem);
+    db_ = std::move(db);
+}
+
+void RegistryStore::Warn(const std::string& problem)
+{
+    if (warned_) return;
+    warned_ = true;
+    std::fprintf(stderr, "ornivex: settings store %s: %s; using defaults\n", path_.c_str(), problem.c_str());
+}
+
+bool RegistryStore::Write(const std::function<StoreOutcome(sqlite3*)>& body)
+{
+    sqlite3* db = Db();
+    if (db == nullptr) return false;
+    if (!Exec(db, "BEGIN IMMEDIATE")) {
+        Warn(sqlite3_errmsg(db));
+        return false;
+    }
+    const StoreOutcome outcome = body(db);
+    if (outcome == StoreOutcome::kApplied && Exec(db, "COMMIT")) return true;
+    if (outcome != StoreOutcome::kRejected) Warn(sqlite3_errmsg(db));
+    Exec(db, "ROLLBACK");
+    return false;
+}
+
+bool RegistryStore::IsUsable()
+{
+    const std::lock_guard lock(mutex_);
+    return Db() != nullptr;
+}
+
+std::string RegistryStore::FilePath()
+{
+    const std::lock_guard lock(mutex_);
+    Db();
+    return path_;
+}
+
+bool RegistryStore::CreateKey(std::string_view path)
+{
+    if (!IsValidKeyPath(path)) return false;
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    if (db == nullptr) return false;
+    // Opening an existing key only reads: no write lock, and a read-only file still serves reads.
+    if (KeyRowExists(db, FoldCase(path)).value_or(false)) return true;
+    return Write([&](sqlite3* writer) { return EnsureKey(writer, path); });
+}
+
+bool RegistryStore::KeyExists(std::string_view path)
+{
+    if (!IsValidKeyPath(path)) return false;
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    return db != nullptr && KeyRowExists(db, FoldCase(path)).value_or(false);
+}
+
+bool RegistryStore::DeleteKeyTree(std::string_view path)
+{
+    if (path.empty() || !IsValidKeyPath(path)) return false;
+    const std::lock_guard lock(mutex_);
+    return Write([&](sqlite3* db) { return RemoveTree(db, path); });
+}
+
+template <typename Result>
+std::optional<Result> RegistryStore::ReadExistingKey(
+    std::string_view path, const std::function<std::optional<Result>(sqlite3*, const std::string&)>& read)
+{
+    if (!IsValidKeyPath(path)) return std::nullopt;
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    if (db == nullptr) return std::nullopt;
+    const std::string folded = FoldCase(path);
+    if (!KeyRowExists(db, folded).value_or(false)) return std::nullopt;
+    return read(db, folded);
+}
+
+std::optional<std::vector<std::string>> RegistryStore::ListSubkeys(std::string_view path)
+{
+    return ReadExistingKey<std::vector<std::string>>(
+        path, [](sqlite3* db, const std::string& folded) -> std::optional<std::vector<std::string>> {
+            const auto keys = SubtreeKeys(db, folded);
+            if (!keys) return std::nullopt;
+            const size_t skip = folded.empty() ? 0 : folded.size() + 1;
+            std::vector<std::string> names;
+            for (const auto& [key_folded, spelled] : *keys) {
+                const bool child =
+                    key_folded.size() > skip && key_folded.find('\\', skip) == std::string::npos;
+                if (child) names.push_back(LastName(spelled));
+            }
+            return names;
+        });
+}
+
+std::optional<std::vector<RegValue>> RegistryStore::ListValues(std::string_view path)
+{
+    return ReadExistingKey<std::vector<RegValue>>(path, ValuesOf);
+}
+
+std::optional<std::vector<RegKeyDump>> RegistryStore::DumpTree(std::string_view path)
+{
+    if (!IsValidKeyPath(path)) return std::nullopt;
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    if (db == nullptr || !Exec(db, "BEGIN")) return std::nullopt;  // one snapshot for all reads
+    const std::string folded = FoldCase(path);
+    std::optional<std::vector<RegKeyDump>> dump;
+    const auto keys = KeyRowExists(db, folded).value_or(false) ? SubtreeKeys(db, folded) : std::nullopt;
+    if (keys) dump.emplace();
+    for (size_t i = 0; keys && i < keys->size(); ++i) {
+        auto values = ValuesOf(db, (*keys)[i].first);
+        if (!values) {
+            dump.reset();
+            break;
+        }
+        dump->push_back({(*keys)[i].second, std::move(*values)});
+    }
+    Exec(db, "COMMIT");
+    return dump;
+}
+
+std::optional<RegValue> RegistryStore::ReadValue(std::string_view key, std::string_view name)
+{
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    if (db == nullptr) return std::nullopt;
+    Statement select(db, "SELECT name, type, data FROM reg_values WHERE key = ? AND folded = ?");
+    select.Bind(FoldCase(key)).Bind(FoldCase(name));
+    if (!select.Next()) return std::nullopt;
+    return RegValue{select.TextAt(0), static_cast<uint32_t>(select.IntAt(1)), select.BlobAt(2)};
+}
+
+bool RegistryStore::WriteValue(std::string_view key, const RegValue& value)
+{
+    if (!IsValidKeyPath(key) || !IsValidValueName(value.name)) return false;
+    const std::lock_guard lock(mutex_);
+    return Write([&](sqlite3* db) { return UpsertValue(db, key, value); });
+}
+
+bool RegistryStore::DeleteValue(std::string_view key, std::string_view name)
+{
+    const std::lock_guard lock(mutex_);
+    return Write([&](sqlite3* db) { return RemoveValue(db, key, name); });
+}
+
+bool RegistryStore::Apply(const std::vector<RegEdit>& edits)
+{
+    const std::lock_guard lock(mutex_);
+    return Write([&](sqlite3* db) {
+        for (const RegEdit& edit : edits) {
+            const StoreOutcome outcome = ApplyEdit(db, edit);
+            if (outcome != StoreOutcome::kApplied) return outcome;
+        }
+        return StoreOutcome::kApplied;
+    });
+}
+
+std::string RegistryStore::IntegrityCheck()
+{
+    const std::lock_guard lock(mutex_);
+    sqlite3* db = Db();
+    if (db == nullptr) return "settings store unusable";
+    Statement check(db, "PRAGMA integrity_check");
+    std::string report;
+    while (check.Next()) report += (report.empty() ? "" : "\n") + check.TextAt(0);
+    return check.Ok() ? report : std::string(sqlite3_errmsg(db));
+}
+
+}  // namespace ov
