@@ -1,5 +1,6 @@
 // The X-Y property sheet: tab strip, paging, placement, buttons and the current-series rules.
 #include "chart/CDlgXYPP.h"
+#include "chart/XYChartSheet.h"
 
 #include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"

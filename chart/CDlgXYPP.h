@@ -4,7 +4,7 @@
 #pragma once
 
 #include "chart/SheetLayout.h"
-#include "host/DialogRegistry.h"
+#include "framework/dialogs/DialogCalls.h"
 
 #include <QDialog>
 
@@ -98,8 +98,5 @@ private:
     QPushButton* help_ = nullptr;
     bool settingsSaved_ = false;
 };
-
-// Runs the sheet modally: 1 for OK, 2 for Cancel.
-int RunXYChartSheet(ChartSheetCall& call);
 
 }  // namespace ov

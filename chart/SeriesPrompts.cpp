@@ -2,7 +2,8 @@
 // come back as "%f" texts and are read as numbers.
 #include "chart/SeriesPrompts.h"
 
-#include "framework/prompt/CDlgSetStrings.h"
+#include "framework/prompt/SetStrings.h"
+#include "framework/prompt/SetStrings.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/settings/RegKeyHandle.h"

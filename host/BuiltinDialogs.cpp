@@ -1,9 +1,10 @@
-// The dialogs the library ships, one registration per subsystem. A slot left empty makes its entry
-// point return 0 without opening anything.
+// The composition root: the registry the entry points use, with every dialog the library ships
+// registered through its subsystem's one seam. The only file that knows them all; a slot left empty
+// makes its entry point return 0 without opening anything.
+#include "chart/XYChartSheet.h"
+#include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
 #include "trace/FloodFillTool.h"
-
-#include "chart/CDlgXYPP.h"
 
 namespace ov {
 
@@ -14,6 +15,16 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
     };
+}
+
+DialogRegistry& Dialogs()
+{
+    static DialogRegistry registry = [] {
+        DialogRegistry r;
+        RegisterBuiltinDialogs(r);
+        return r;
+    }();
+    return registry;
 }
 
 }  // namespace ov

@@ -1,6 +1,7 @@
 // The Set Strings prompt: template geometry in dialog units, rows from SetStringsRows, placement from
 // WindowPlacement, texts from "SSDlg.xml".
 #include "framework/prompt/CDlgSetStrings.h"
+#include "framework/prompt/SetStrings.h"
 
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/InterfaceFont.h"

@@ -3,6 +3,7 @@
 // values to the anchor window while the prompt stays open.
 #pragma once
 
+#include "framework/prompt/SetStrings.h"
 #include "framework/prompt/SetStringsRows.h"
 
 #include <ornivex/ornivex.h>
@@ -19,14 +20,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace ov {
-
-struct SetStringsSetup {
-    std::u16string title;
-    std::vector<std::u16string> labels;
-    std::vector<std::u16string> values;
-    std::vector<ChoiceList> choiceLists;  // per row; a missing or empty entry is a text row
-    std::optional<DialogPlacement> placement;
-};
 
 // Control ids (objectNames "ctl_<id>"): OK, Cancel and Apply, then labels, text boxes and drop-downs
 // of rows 1-6 (id + row - 1).
@@ -69,8 +62,5 @@ private:
     QPushButton* cancel_ = nullptr;
     QPushButton* apply_ = nullptr;
 };
-
-// Runs the prompt modally; on OK returns 1 with values replaced by the collected ones, else 2.
-int RunSetStrings(SetStringsSetup& setup, QWidget* parent);
 
 }  // namespace ov

@@ -4,6 +4,7 @@
 #include "chart/CDPP_DSList.h"
 #include "chart/CDPP_DataTable.h"
 #include "chart/CDlgXYPP.h"
+#include "chart/XYChartSheet.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableStore.h"
 #include "chart/SeriesPrompts.h"

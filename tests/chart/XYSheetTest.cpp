@@ -7,6 +7,7 @@
 #include "chart/CDPP_General.h"
 #include "chart/CDPP_TickGrid.h"
 #include "chart/CDlgXYPP.h"
+#include "chart/XYChartSheet.h"
 #include "chart/DataSeriesObject.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/text/LanguageChoice.h"

@@ -1,6 +1,7 @@
 // The Set Strings prompt driven as a user would: rows, shrink, Apply, Enter, Escape, evaluation errors
 // and placement.
 #include "framework/prompt/CDlgSetStrings.h"
+#include "framework/prompt/SetStrings.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/MessageBox.h"
