@@ -1,0 +1,93 @@
+// The handler guard: exceptions from slots end as one message with the right text, the slot's
+// arguments still arrive, and an injected fault fails exactly one handler.
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/GuardedHandler.h"
+#include "framework/ui/MessageBox.h"
+#include "testhost/ModalDriver.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <vector>
+
+using namespace ov;
+
+namespace {
+
+struct Recorder {
+    std::vector<QString> texts;
+    ScopedMessagePresenter presenter{[this](const MessageRequest& r) {
+        texts.push_back(r.text);
+        return int(kMessageOk);
+    }};
+};
+
+}  // namespace
+
+TEST(GuardedHandler, EachKindOfFailureShowsOneMessageInTheUsersLanguage)
+{
+    ovtest::EnsureTestApplication();
+    struct Case {
+        std::u16string language;
+        std::function<void()> body;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {u"en", [] { throw std::bad_alloc(); },
+         "There is not enough memory to finish this command. Nothing was changed."},
+        {u"cn", [] { throw std::bad_alloc(); },
+         QString::fromUtf8("内存不足，无法完成此命令。未做任何更改。")},
+        {u"en",
+         [] {
+             throw std::filesystem::filesystem_error("x", "/no/such/file.txt",
+                                                     std::make_error_code(std::errc::permission_denied));
+         },
+         "Cannot open the file: /no/such/file.txt"},
+        {u"en", [] { throw std::runtime_error("parser: unexpected token"); },
+         "The command could not be finished: parser: unexpected token"},
+        {u"en", [] { throw 42; }, "The command could not be finished: unknown error"},
+    };
+    for (const Case& c : cases) {
+        SetCurrentLanguageCodeForTesting(c.language);
+        Recorder recorder;
+        EXPECT_FALSE(RunGuarded(nullptr, c.body));
+        ASSERT_EQ(recorder.texts.size(), 1u);
+        EXPECT_EQ(recorder.texts[0], c.text);
+    }
+    SetCurrentLanguageCodeForTesting(u"en");
+}
+
+TEST(GuardedHandler, SlotsReceiveTheSignalsArgumentsAndKeepWorkingAfterAFailure)
+{
+    ovtest::EnsureTestApplication();
+    Recorder recorder;
+    QPushButton button;
+    button.setCheckable(true);
+    std::vector<bool> states;
+    int plainCalls = 0;
+    QObject::connect(&button, &QPushButton::toggled, &button,
+                     Guarded(&button, [&](bool on) { states.push_back(on); }));
+    QObject::connect(&button, &QPushButton::clicked, &button, Guarded(&button, [&] {
+        if (++plainCalls == 1) throw std::runtime_error("first click fails");
+    }));
+    button.click();
+    button.click();
+    EXPECT_EQ(states, (std::vector<bool>{true, false}));
+    EXPECT_EQ(plainCalls, 2);
+    EXPECT_EQ(recorder.texts.size(), 1u);
+}
+
+TEST(GuardedHandler, AnInjectedFaultFailsTheNextHandlerOnlyAndSkipsItsBody)
+{
+    ovtest::EnsureTestApplication();
+    Recorder recorder;
+    int runs = 0;
+    InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+    EXPECT_FALSE(RunGuarded(nullptr, [&] { ++runs; }));
+    EXPECT_TRUE(RunGuarded(nullptr, [&] { ++runs; }));
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(recorder.texts.size(), 1u);
+}
