@@ -4,9 +4,9 @@
 #include "chart/PageNumbers.h"
 #include "chart/StylePickers.h"
 #include "colour/ColourSwatch.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -5,11 +5,11 @@
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/StylePickers.h"
-#include "framework/toolbar/CDlgToolbar.h"
-#include "framework/ui/DialogTexts.h"
+#include "data/formula/NumericExpression.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
-#include "data/formula/NumericExpression.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/ui/DialogTexts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -9,12 +9,12 @@
 #include "chart/SeriesPrompts.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/text/LangTable.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/settings/RegKeyHandle.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

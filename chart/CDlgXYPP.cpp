@@ -10,12 +10,12 @@
 #include "chart/CDPP_Legend.h"
 #include "chart/CDPP_TickGrid.h"
 #include "chart/DataSeriesObject.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/HelpFile.h"
 #include "framework/ui/InterfaceFont.h"
-#include "framework/text/LangTable.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/settings/RegKeyHandle.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>

@@ -3,10 +3,9 @@
 #include "chart/SeriesPrompts.h"
 
 #include "framework/prompt/SetStrings.h"
-#include "framework/prompt/SetStrings.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "grid/CellNumberText.h"
 
 #include <algorithm>

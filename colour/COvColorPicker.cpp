@@ -8,16 +8,16 @@
 #include "colour/PaletteImage.h"
 #include "colour/PaletteMenu.h"
 #include "colour/PopupPlacement.h"
-#include "framework/toolbar/CDlgToolbar.h"
-#include "framework/toolbar/COvMenu.h"
-#include "framework/ui/FileDialogs.h"
-#include "framework/text/HostFolder.h"
-#include "framework/text/LangTable.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/ui/MessageBox.h"
 #include "colour/RecentColours.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RememberedFolder.h"
+#include "framework/text/HostFolder.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "framework/toolbar/COvMenu.h"
+#include "framework/ui/FileDialogs.h"
+#include "framework/ui/MessageBox.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -11,10 +11,10 @@
 
 #include "data/import/AsciiMatrix.h"
 #include "data/import/AsciiTokenizer.h"
-#include "data/numbers/AtofPrefix.h"
 #include "data/import/PreviewLines.h"
 #include "data/import/TitleLine.h"
 #include "data/import/WindowScan.h"
+#include "data/numbers/AtofPrefix.h"
 #include "tests/data/PlainReading.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // Start-up of the application object: folders, interface settings, language, density and font.
 #include "host/GDlgApp.h"
 
-#include "framework/text/HostFolder.h"
-#include "framework/ui/InterfaceFont.h"
-#include "framework/text/LanguageChoice.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/HostFolder.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/InterfaceFont.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -2,9 +2,9 @@
 // settings kept in the store between calls.
 #include "trace/CDialogFFF.h"
 
-#include "framework/ui/DialogTexts.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // The demo host's language setting.
 #include "HostSettings.h"
 
-#include "framework/text/LanguageChoice.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LanguageChoice.h"
 
 #include <QLocale>
 

@@ -8,12 +8,12 @@
 #include "colour/COvColorPicker.h"
 #include "colour/ColourChooser.h"
 #include "colour/ColourSwatch.h"
-#include "data/import/AsciiSeriesImport.h"
 #include "data/formula/CDlgGDByFunc.h"
-#include "framework/ui/HelpFile.h"
+#include "data/import/AsciiSeriesImport.h"
+#include "framework/settings/RememberedFolder.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/settings/RememberedFolder.h"
+#include "framework/ui/HelpFile.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,9 +4,9 @@
 #include "HostWindow.h"
 
 #include "data/import/AsciiImportSettings.h"
-#include "framework/ui/FileDialogs.h"
-#include "framework/text/HostFolder.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/HostFolder.h"
+#include "framework/ui/FileDialogs.h"
 #include "trace/FloodFillSettings.h"
 
 #include <QApplication>

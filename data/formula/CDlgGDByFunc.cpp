@@ -22,14 +22,14 @@
 #include "data/formula/EvenlySpaced.h"
 #include "data/formula/FormulaHelpTabs.h"
 #include "data/formula/RtfTextDocument.h"
-#include "framework/toolbar/ApxIcon.h"
-#include "framework/ui/DialogTexts.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
-#include "framework/ui/InterfaceFont.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/toolbar/ApxIcon.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/InterfaceFont.h"
 #include "framework/ui/MessageBox.h"
-#include "framework/settings/RegKeyHandle.h"
 
 namespace ov {
 

@@ -3,8 +3,8 @@
 
 #include <QFile>
 
-#include "framework/ui/FileDialogs.h"
 #include "framework/settings/RememberedFolder.h"
+#include "framework/ui/FileDialogs.h"
 
 namespace ov {
 

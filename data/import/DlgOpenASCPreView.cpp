@@ -14,10 +14,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "framework/ui/DialogTexts.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/ui/DialogTexts.h"
 
 namespace ov {
 namespace {

@@ -3,13 +3,13 @@
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/prompt/SetStrings.h"
 
-#include "framework/ui/DialogTexts.h"
-#include "framework/ui/InterfaceFont.h"
-#include "framework/text/LangTable.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/ui/MessageBox.h"
 #include "data/formula/NumericExpression.h"
 #include "framework/prompt/WindowPlacement.h"
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/InterfaceFont.h"
+#include "framework/ui/MessageBox.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -2,8 +2,8 @@
 // values, the choice lists and the placement. Plain data, so callers need no widgets to fill it.
 #pragma once
 
-#include "framework/prompt/SetStringsRows.h"
 #include <ornivex/ornivex.h>
+#include "framework/prompt/SetStringsRows.h"
 
 #include <optional>
 #include <string>

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <system_error>
 
-#include "framework/text/HostFolder.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/HostFolder.h"
 
 namespace ov {
 namespace {

@@ -1,9 +1,9 @@
 // Layout, drawing and mouse handling of the dialog toolbars.
 #include "framework/toolbar/CDlgToolbar.h"
 
+#include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/InterfaceFont.h"
-#include "framework/text/LanguageChoice.h"
 
 #include <QGuiApplication>
 #include <QHelpEvent>

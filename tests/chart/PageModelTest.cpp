@@ -7,8 +7,8 @@
 #include "chart/LineFillEditing.h"
 #include "chart/ListTexts.h"
 #include "chart/TickGridPageModel.h"
-#include "framework/text/LangTable.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LangTable.h"
 #include "tests/chart/SaneChartRecord.h"
 
 #include <gtest/gtest.h>

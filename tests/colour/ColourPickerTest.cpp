@@ -5,11 +5,11 @@
 #include "colour/ColourSwatch.h"
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteMenu.h"
+#include "colour/RecentColours.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/ui/FileDialogs.h"
 #include "framework/ui/MessageBox.h"
-#include "colour/RecentColours.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "testhost/ModalDriver.h"
 
 #include <QApplication>

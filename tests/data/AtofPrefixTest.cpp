@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "data/import/AsciiTokenizer.h"
-#include "data/numbers/AtofPrefix.h"
 #include "data/import/WindowScan.h"
+#include "data/numbers/AtofPrefix.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/formula/FormulaHelpTabs.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 

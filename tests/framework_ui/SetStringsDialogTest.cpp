@@ -2,8 +2,8 @@
 // and placement.
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/prompt/SetStrings.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"

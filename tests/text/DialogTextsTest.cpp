@@ -13,8 +13,8 @@
 
 #include <cstdint>
 
-#include "framework/ui/DialogTexts.h"
 #include "framework/text/LangTable.h"
+#include "framework/ui/DialogTexts.h"
 
 namespace ov {
 namespace {

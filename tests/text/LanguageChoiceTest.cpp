@@ -10,9 +10,9 @@
 #include <string>
 
 #include "TextTestSupport.h"
+#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/settings/RegKeyHandle.h"
 
 namespace ov {
 namespace {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "TextTestSupport.h"
-#include "framework/ui/HelpFile.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/HelpFile.h"
 #include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 

@@ -13,10 +13,10 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "framework/ui/DialogTexts.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/ui/MessageBox.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/MessageBox.h"
 #include "host/Dispatch.h"
 #include "testhost/ModalDriver.h"
 #include "trace/CDialogFFF.h"
