@@ -228,6 +228,7 @@ std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts,
 
 std::optional<AsciiMatrix> ReadMappedFile(const std::string& path, int64_t skip_lines, int32_t forced_cols)
 {
+    const BusErrorGuardScope bus_guard;  // one installation for every block of the file
     COvFileMapReadBlock map;
     if (!map.Open(path) || map.FileSize() == 0) return std::nullopt;
     bool failed = false;
