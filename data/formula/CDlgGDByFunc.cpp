@@ -266,7 +266,10 @@ bool CDlgGDByFunc::RunColumn()
 bool CDlgGDByFunc::RunSurface()
 {
     COvMathParserX parser(ErrorSink(this));
-    parser.SetSurfaceFormula(formulaText, rows);
+    if (!parser.SetSurfaceFormula(formulaText, rows)) {
+        ShowError(this, QString::fromStdString(parser.ErrorText()));
+        return false;
+    }
     const std::vector<double> xs = EvenlySpaced(xStart, xEnd, rows);
     const std::vector<double> ys = EvenlySpaced(yStart, yEnd, columns);
     if (!parser.EvaluateGrid(rows * columns, xs.data(), ys.data(), output)) {
@@ -284,7 +287,11 @@ void CDlgGDByFunc::SaveHistory()
     file.startText = startText;
     file.endText = endText;
     file.entries = history;
-    SaveFormulaHistory(FormulaHistoryPath(kind), file, kind);
+    const auto path = FormulaHistoryPath(kind);
+    // The computed values stand; the user learns that the history did not keep this formula.
+    if (!SaveFormulaHistory(path, file, kind))
+        ShowSharedMessage("gMSG_FILE", 3, QString::fromStdString(path.string()), MessageButtons::Ok,
+                          MessageIcon::Warning, this);
 }
 
 void CDlgGDByFunc::accept()
