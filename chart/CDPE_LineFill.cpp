@@ -7,6 +7,7 @@
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -51,25 +52,25 @@ CDPE_LineFill::CDPE_LineFill(LineFillStyle& style, QWidget* parent) : QWidget(pa
         swatch->setObjectName(ControlName(kSwatchIds[i]));
         swatches_[static_cast<std::size_t>(i)] = swatch;
         colours->addWidget(swatch);
-        connect(swatch, &ColourSwatch::colourChanged, this, [this, i](uint32_t argb) {
-            style_.colour[i] = argb;
-            Note(kLfColour0 + i);
-        });
+        connect(swatch, &ColourSwatch::colourChanged, this, Guarded(this, [this, i](uint32_t argb) {
+                    style_.colour[i] = argb;
+                    Note(kLfColour0 + i);
+                }));
     }
     colours->addStretch();
     grid->addWidget(new QLabel(SectionText(texts, 4, "Colors :"), this), 2, 0);
     grid->addLayout(colours, 2, 1, 1, 3);
     grid->setColumnStretch(4, 1);
-    connect(line_, &QComboBox::activated, this, [this](int index) {
-        style_.line_style = static_cast<uint8_t>(index);
-        Note(kLfLineStyle);
-    });
-    connect(fill_, &QComboBox::activated, this, [this](int index) {
-        style_.fill_style = static_cast<uint8_t>(index);
-        UpdateSwatches();
-        Note(kLfFillStyle);
-    });
-    connect(width_, &QLineEdit::editingFinished, this, &CDPE_LineFill::OnWidthEdited);
+    connect(line_, &QComboBox::activated, this, Guarded(this, [this](int index) {
+                style_.line_style = static_cast<uint8_t>(index);
+                Note(kLfLineStyle);
+            }));
+    connect(fill_, &QComboBox::activated, this, Guarded(this, [this](int index) {
+                style_.fill_style = static_cast<uint8_t>(index);
+                UpdateSwatches();
+                Note(kLfFillStyle);
+            }));
+    connect(width_, &QLineEdit::editingFinished, this, Guarded(this, &CDPE_LineFill::OnWidthEdited));
     Load();
 }
 

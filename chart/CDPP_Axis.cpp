@@ -4,6 +4,7 @@
 #include "chart/PageTexts.h"
 #include "colour/ColourSwatch.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -66,7 +67,8 @@ void CDPP_Axis::BuildGroup(int axis, PageTexts& texts)
     texts.FillList(g.scale, "gCB08", {"Linear", "Log10", "Ln", "Log2", "Reciprocal", "Power"});
     g.parameter = Named(new QLineEdit(g.box), axis, kAxParameter);
     for (QLineEdit* edit : {g.min, g.max, g.parameter}) edit->setMaximumWidth(narrow);
-    connect(g.scale, &QComboBox::currentIndexChanged, this, [this, axis] { UpdateParameter(axis); });
+    connect(g.scale, &QComboBox::currentIndexChanged, this,
+            Guarded(this, [this, axis] { UpdateParameter(axis); }));
     const bool enableBox = axis >= OV_AXIS_Y2;
     g.check = Named(new QCheckBox(enableBox ? texts.Text(10, "Enable") : texts.Text(9, "Auto Range"), g.box),
                     axis, kAxCheck);
@@ -90,12 +92,12 @@ void CDPP_Axis::BuildGroup(int axis, PageTexts& texts)
         layout->addWidget(g.colourLabel, 5, 0);
         layout->addWidget(g.colour, 5, 1, Qt::AlignLeft);
         connect(g.colour, &ColourSwatch::colourChanged, this,
-                [this, axis](uint32_t argb) { record_.axes[axis].colour = argb; });
-        connect(g.check, &QCheckBox::clicked, this, [this, axis](bool on) {
-            record_.axes[axis].shown = on ? 1 : 0;
-            UpdateSwatch(axis);
-            Q_EMIT enableChanged(axis, on);
-        });
+                Guarded(this, [this, axis](uint32_t argb) { record_.axes[axis].colour = argb; }));
+        connect(g.check, &QCheckBox::clicked, this, Guarded(this, [this, axis](bool on) {
+                    record_.axes[axis].shown = on ? 1 : 0;
+                    UpdateSwatch(axis);
+                    Q_EMIT enableChanged(axis, on);
+                }));
     }
     if (axis == OV_AXIS_Z) {
         thirdAutoRange_ = new QCheckBox(texts.Text(9, "Auto Range"), g.box);

@@ -10,6 +10,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -74,7 +75,8 @@ void CDPP_ChartStyle::BuildControls()
 {
     toolbar_ = Named(new CDlgToolbar(this), kCsToolbar);
     toolbar_->Load(QStringLiteral("tb_ChartStyle"));
-    connect(toolbar_, &CDlgToolbar::commandPosted, this, [this](int command) { OnChartType(command); });
+    connect(toolbar_, &CDlgToolbar::commandPosted, this,
+            Guarded(this, [this](int command) { OnChartType(command); }));
 
     coordinate_ = Named(new QGroupBox(Text(1, "Coordinate"), this), kCsCoordinate);
     auto* radios = new QHBoxLayout(coordinate_);
@@ -83,35 +85,35 @@ void CDPP_ChartStyle::BuildControls()
         auto* radio = Named(new QRadioButton(Text(2 + i, kNames[i]), coordinate_), kCsSystem + i);
         radios->addWidget(radio);
         systems_[static_cast<std::size_t>(i)] = radio;
-        connect(radio, &QRadioButton::clicked, this, [this, i] {
-            if (!loading_) sheet_.SetCoordinateSystem(i);
-            RefreshCoordinateSystem();  // a refused system puts the radio back
-        });
+        connect(radio, &QRadioButton::clicked, this, Guarded(this, [this, i] {
+                    if (!loading_) sheet_.SetCoordinateSystem(i);
+                    RefreshCoordinateSystem();  // a refused system puts the radio back
+                }));
     }
 
     projection_ = Named(new QComboBox(this), kCsProjection);
     projectionRow_ = Row(this, {new QLabel(Text(19, "Project :")), projection_});
-    connect(projection_, &QComboBox::activated, this, [this](int index) {
-        edited_.colour_map = static_cast<uint8_t>(index);
-        Apply(kPropProjection);
-    });
+    connect(projection_, &QComboBox::activated, this, Guarded(this, [this](int index) {
+                edited_.colour_map = static_cast<uint8_t>(index);
+                Apply(kPropProjection);
+            }));
 
     smooth_ = Named(new QCheckBox(Text(5, "Smooth Curve"), this), kCsSmooth);
     legend_ = Named(new QCheckBox(Text(6, "Show Legend"), this), kCsLegend);
-    connect(smooth_, &QCheckBox::clicked, this, [this](bool on) {
-        edited_.smooth = on ? 1 : 0;
-        Apply(kPropSmooth);
-    });
-    connect(legend_, &QCheckBox::clicked, this, [this](bool on) {
-        edited_.hidden_from_legend = on ? 0 : 1;
-        Apply(kPropLegend);
-    });
+    connect(smooth_, &QCheckBox::clicked, this, Guarded(this, [this](bool on) {
+                edited_.smooth = on ? 1 : 0;
+                Apply(kPropSmooth);
+            }));
+    connect(legend_, &QCheckBox::clicked, this, Guarded(this, [this](bool on) {
+                edited_.hidden_from_legend = on ? 0 : 1;
+                Apply(kPropLegend);
+            }));
 
     curveGroup_ = new QGroupBox(Text(14, "Curve"), this);
     curve_ = Named(new CDPE_LineFill(edited_.curve_style, curveGroup_), kCsCurveStyle);
     (new QVBoxLayout(curveGroup_))->addWidget(curve_);
     connect(curve_, &CDPE_LineFill::changed, this,
-            [this](int field, uint32_t) { Apply(kPropCurveStyle + field); });
+            Guarded(this, [this](int field, uint32_t) { Apply(kPropCurveStyle + field); }));
 
     markerGroup_ = new QGroupBox(Text(15, "Marker"), this);
     marker_ = Named(new COvCBMarker(markerGroup_), kCsMarker);
@@ -122,17 +124,17 @@ void CDPP_ChartStyle::BuildControls()
     markerLayout->addWidget(Row(markerGroup_, {new QLabel(Text(8, "Marker :")), marker_,
                                                new QLabel(Text(9, "Size :")), markerSize_, stroke_}));
     markerLayout->addWidget(markerStyle_);
-    connect(marker_, &QComboBox::activated, this, [this](int index) {
-        edited_.marker_type = static_cast<uint8_t>(index);
-        Apply(kPropMarkerType);
-    });
+    connect(marker_, &QComboBox::activated, this, Guarded(this, [this](int index) {
+                edited_.marker_type = static_cast<uint8_t>(index);
+                Apply(kPropMarkerType);
+            }));
     BindNumber(markerSize_, edited_.marker_size, kPropMarkerSize);
-    connect(stroke_, &QCheckBox::clicked, this, [this](bool on) {
-        edited_.stroke = on ? 1 : 0;
-        Apply(kPropStroke);
-    });
+    connect(stroke_, &QCheckBox::clicked, this, Guarded(this, [this](bool on) {
+                edited_.stroke = on ? 1 : 0;
+                Apply(kPropStroke);
+            }));
     connect(markerStyle_, &CDPE_LineFill::changed, this,
-            [this](int field, uint32_t) { Apply(kPropMarkerStyle + field); });
+            Guarded(this, [this](int field, uint32_t) { Apply(kPropMarkerStyle + field); }));
 
     barSize_ = Named(new QLineEdit(this), kCsBarSize);
     barOffset_ = Named(new QLineEdit(this), kCsBarOffset);
@@ -149,10 +151,10 @@ void CDPP_ChartStyle::BuildControls()
                    bubbleMax_, new QLabel(Text(13, "Color Map :")), colourMap_});
     BindNumber(bubbleMin_, edited_.bubble_min, kPropBubbleMin);
     BindNumber(bubbleMax_, edited_.bubble_max, kPropBubbleMax);
-    connect(colourMap_, &QComboBox::activated, this, [this](int index) {
-        edited_.colour_map = static_cast<uint8_t>(index);
-        Apply(kPropColourMap);
-    });
+    connect(colourMap_, &QComboBox::activated, this, Guarded(this, [this](int index) {
+                edited_.colour_map = static_cast<uint8_t>(index);
+                Apply(kPropColourMap);
+            }));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(toolbar_);
@@ -169,14 +171,14 @@ void CDPP_ChartStyle::BuildControls()
 void CDPP_ChartStyle::BindNumber(QLineEdit* edit, float& field, int code)
 {
     edit->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);
-    connect(edit, &QLineEdit::editingFinished, this, [this, edit, &field, code] {
-        const ExpressionResult r = EvaluateNumericText(edit->text().toStdU16String());
-        if (r.ok && static_cast<float>(r.value) != field) {
-            field = static_cast<float>(r.value);
-            Apply(code);
-        }
-        edit->setText(Number(field));
-    });
+    connect(edit, &QLineEdit::editingFinished, this, Guarded(this, [this, edit, &field, code] {
+                const ExpressionResult r = EvaluateNumericText(edit->text().toStdU16String());
+                if (r.ok && static_cast<float>(r.value) != field) {
+                    field = static_cast<float>(r.value);
+                    Apply(code);
+                }
+                edit->setText(Number(field));
+            }));
 }
 
 void CDPP_ChartStyle::Apply(int code)

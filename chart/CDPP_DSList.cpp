@@ -15,6 +15,7 @@
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -83,10 +84,12 @@ CDPP_DSList::CDPP_DSList(CDlgXYPP& sheet) : SheetPage(&sheet), sheet_(sheet)
     layout->setSpacing(2);
     layout->addWidget(toolbar_);
     layout->addWidget(list_, 1);
-    connect(toolbar_, &CDlgToolbar::commandPosted, this, [this](int command) { RunCommand(command); });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { sheet_.SelectCurrentSeries(); });
+    connect(toolbar_, &CDlgToolbar::commandPosted, this,
+            Guarded(this, [this](int command) { RunCommand(command); }));
+    connect(list_, &QTreeWidget::itemSelectionChanged, this,
+            Guarded(this, [this] { sheet_.SelectCurrentSeries(); }));
     connect(list_, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { Rename(list_->indexOfTopLevelItem(item)); });
+            Guarded(this, [this](QTreeWidgetItem* item) { Rename(list_->indexOfTopLevelItem(item)); }));
     Refill();
 }
 
@@ -325,15 +328,19 @@ void CDPP_DSList::ShowPopup(const QPoint& globalPos)
 
 void CDPP_DSList::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return sheet_.accept();
-    if (event->key() == Qt::Key_Escape) return sheet_.reject();
-    SheetPage::keyPressEvent(event);
+    RunGuarded(this, [&] {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return sheet_.accept();
+        if (event->key() == Qt::Key_Escape) return sheet_.reject();
+        SheetPage::keyPressEvent(event);
+    });
 }
 
 void CDPP_DSList::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) return ShowPopup(event->globalPosition().toPoint());
-    SheetPage::mousePressEvent(event);
+    RunGuarded(this, [&] {
+        if (event->button() == Qt::RightButton) return ShowPopup(event->globalPosition().toPoint());
+        SheetPage::mousePressEvent(event);
+    });
 }
 
 }  // namespace ov

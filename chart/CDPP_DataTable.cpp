@@ -18,6 +18,7 @@
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 
@@ -73,8 +74,9 @@ CDPP_DataTable::CDPP_DataTable(CDlgXYPP& sheet) : SheetPage(&sheet), sheet_(shee
     layout->setSpacing(2);
     layout->addWidget(toolbar_);
     layout->addWidget(grid_, 1);
-    connect(toolbar_, &CDlgToolbar::commandPosted, this, [this](int command) { RunCommand(command); });
-    connect(grid_, &CGridCtrl::RightButtonDown, this, &CDPP_DataTable::ShowPopup);
+    connect(toolbar_, &CDlgToolbar::commandPosted, this,
+            Guarded(this, [this](int command) { RunCommand(command); }));
+    connect(grid_, &CGridCtrl::RightButtonDown, this, Guarded(this, &CDPP_DataTable::ShowPopup));
     LoadTable();
 }
 
@@ -282,15 +284,19 @@ void CDPP_DataTable::ShowPopup(const QPoint& globalPos)
 
 void CDPP_DataTable::keyPressEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (!enter || grid_->IsEditing()) return SheetPage::keyPressEvent(event);
-    sheet_.accept();
+    RunGuarded(this, [&] {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!enter || grid_->IsEditing()) return SheetPage::keyPressEvent(event);
+        sheet_.accept();
+    });
 }
 
 void CDPP_DataTable::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) return ShowPopup(event->globalPosition().toPoint());
-    SheetPage::mousePressEvent(event);
+    RunGuarded(this, [&] {
+        if (event->button() == Qt::RightButton) return ShowPopup(event->globalPosition().toPoint());
+        SheetPage::mousePressEvent(event);
+    });
 }
 
 }  // namespace ov

@@ -5,6 +5,7 @@
 #include "chart/PageTexts.h"
 #include "colour/ColourSwatch.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,15 +43,15 @@ void CDPP_General::BuildControls()
                    {"6", "8", "9", "10", "11", "12", "14", "16", "18", "20", "24", "28", "36"});
     textColour_ = Named(new ColourSwatch(this), kGgTextColour);
     connect(textColour_, &ColourSwatch::colourChanged, this,
-            [this](uint32_t argb) { record_.text_colour = argb; });
+            Guarded(this, [this](uint32_t argb) { record_.text_colour = argb; }));
     border_ = Named(new QComboBox(this), kGgBorder);
     texts.FillList(border_, BorderListSection(record_.kind), {"None", "Frame", "Shadow", "Rounded"});
     borderLabel_ = new QLabel(texts.Text(5, "Border :"), this);
     setDefault_ = Named(new QPushButton(texts.Text(6, "Set As Default"), this), kGgSetDefault);
-    connect(setDefault_, &QPushButton::clicked, this, [this] {
-        SavePlotFontDefaults(kPlotFontKey, font_->currentText().toStdU16String(),
-                             size_->currentText().toStdU16String());
-    });
+    connect(setDefault_, &QPushButton::clicked, this, Guarded(this, [this] {
+                SavePlotFontDefaults(kPlotFontKey, font_->currentText().toStdU16String(),
+                                     size_->currentText().toStdU16String());
+            }));
     larger_ = Named(new QCheckBox(texts.Text(7, "Larger Font for Title"), this), kGgLargerTitle);
     bold_ = Named(new QCheckBox(texts.Text(8, "Bold Font for Title"), this), kGgBoldTitle);
     frameGroup_ = Named(new QGroupBox(texts.Text(9, "Frame"), this), kGgFrame);

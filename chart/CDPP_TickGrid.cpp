@@ -5,6 +5,7 @@
 #include "chart/PageTexts.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,15 +43,16 @@ void CDPP_TickGrid::BuildControls()
     alignLabel_ = new QLabel(texts.Text(8, "Text Align :"), this);
     align_ = Named(new CDlgToolbar(this), kTgAlignToolbar);
     align_->Load(QStringLiteral("tb_TickGrid"));
-    connect(align_, &CDlgToolbar::commandPosted, this, [this](int command) { OnAlignment(command); });
+    connect(align_, &CDlgToolbar::commandPosted, this,
+            Guarded(this, [this](int command) { OnAlignment(command); }));
     secondMinor_ = Named(new QComboBox(this), kTgSecondMinor);
     texts.FillList(secondMinor_, "gCB04", kTickStyles);
     secondMinorLabel_ = new QLabel(texts.Text(4, "Minor :"), this);
     resetScale_ = Named(new QPushButton(texts.Text(5, "Reset Scale"), this), kTgResetScale);
-    connect(resetScale_, &QPushButton::clicked, this, [this] {
-        if (hostWindow_ && hostWindow_->send_message)
-            hostWindow_->send_message(hostWindow_, kResetScaleMessage, 0, 1);
-    });
+    connect(resetScale_, &QPushButton::clicked, this, Guarded(this, [this] {
+                if (hostWindow_ && hostWindow_->send_message)
+                    hostWindow_->send_message(hostWindow_, kResetScaleMessage, 0, 1);
+            }));
     hideX_ = Named(new QCheckBox(texts.Text(6, "Hide X-Axis"), this), kTgHideX);
     hideY_ = Named(new QCheckBox(texts.Text(7, "Hide Y-Axis"), this), kTgHideY);
     auto* plotGroup = Named(new QGroupBox(texts.Text(9, "Plot Area"), this), kTgPlotStyle);

@@ -14,6 +14,7 @@
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/HelpFile.h"
 #include "framework/ui/InterfaceFont.h"
 
@@ -94,13 +95,14 @@ void CDlgXYPP::BuildControls()
     ok_->setDefault(true);  // Enter anywhere in the sheet collects and closes with OK
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(apply_, &QPushButton::clicked, this, &CDlgXYPP::Apply);
-    connect(help_, &QPushButton::clicked, this, [this] { ShowHelpFile(this); });
+    connect(apply_, &QPushButton::clicked, this, Guarded(this, &CDlgXYPP::Apply));
+    connect(help_, &QPushButton::clicked, this, Guarded(this, [this] { ShowHelpFile(this); }));
     auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), this);
     auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), this);
-    connect(next, &QShortcut::activated, this, [this] { SelectTab(TabAfterWheel(currentTab_, -1, Kind())); });
+    connect(next, &QShortcut::activated, this,
+            Guarded(this, [this] { SelectTab(TabAfterWheel(currentTab_, -1, Kind())); }));
     connect(previous, &QShortcut::activated, this,
-            [this] { SelectTab(TabAfterWheel(currentTab_, 1, Kind())); });
+            Guarded(this, [this] { SelectTab(TabAfterWheel(currentTab_, 1, Kind())); }));
 }
 
 void CDlgXYPP::Layout()
@@ -175,7 +177,7 @@ SheetPage* CDlgXYPP::EnsurePage(int slot)
         page = new CDPP_Legend(Record(), false, this);
     else if (slot == kSlotAxis) {
         auto* axis = new CDPP_Axis(Record(), false, this);
-        connect(axis, &CDPP_Axis::enableChanged, this, &CDlgXYPP::OnAxisEnabled);
+        connect(axis, &CDPP_Axis::enableChanged, this, Guarded(this, &CDlgXYPP::OnAxisEnabled));
         page = axis;
     } else
         page = new SheetPage(this);  // pages still to come leave the page area empty
@@ -261,8 +263,10 @@ void CDlgXYPP::Apply()
 
 void CDlgXYPP::done(int result)
 {
-    if (result == QDialog::Accepted) Collect();
-    SaveSettings();
+    // A sheet that cannot collect its pages stays open with the message; remembering the placement
+    // never keeps it from closing.
+    if (result == QDialog::Accepted && !RunGuarded(this, [this] { Collect(); })) return;
+    RunGuarded(this, [this] { SaveSettings(); });
     QDialog::done(result);
 }
 
@@ -313,41 +317,47 @@ int CDlgXYPP::TabAt(QPoint pos) const
 
 void CDlgXYPP::mousePressEvent(QMouseEvent* event)
 {
-    const int tab = TabAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || tab < 0) return QDialog::mousePressEvent(event);
-    setFocus();
-    SelectTab(tab);
+    RunGuarded(this, [&] {
+        const int tab = TabAt(event->position().toPoint());
+        if (event->button() != Qt::LeftButton || tab < 0) return QDialog::mousePressEvent(event);
+        setFocus();
+        SelectTab(tab);
+    });
 }
 
 void CDlgXYPP::wheelEvent(QWheelEvent* event)
 {
-    const int delta = event->angleDelta().y();
-    if (TabAt(event->position().toPoint()) < 0 || delta == 0) return QDialog::wheelEvent(event);
-    SelectTab(TabAfterWheel(currentTab_, delta, Kind()));
+    RunGuarded(this, [&] {
+        const int delta = event->angleDelta().y();
+        if (TabAt(event->position().toPoint()) < 0 || delta == 0) return QDialog::wheelEvent(event);
+        SelectTab(TabAfterWheel(currentTab_, delta, Kind()));
+    });
 }
 
 void CDlgXYPP::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    const QRect page = ToQRect(areas_.page);
-    p.setPen(QColor(kPageFrame));
-    p.drawRect(page.adjusted(-1, -1, 0, 0));
-    p.setPen(QColor(kPageInner));
-    p.drawRect(page.adjusted(0, 0, -1, -1));
-    p.fillRect(page.adjusted(1, 1, -1, -1), Qt::white);
-    const QColor inactive = InactiveTabColour(palette().color(QPalette::Button));
-    for (int i = 0; i < kSheetTabs; ++i) {
-        QRect tab = ToQRect(tabs_[static_cast<std::size_t>(i)]);
-        if (tab.width() <= 0) continue;
-        const bool current = i == currentTab_;
-        if (current) tab.setBottom(tab.bottom() + 1);
-        p.fillRect(tab, current ? QColor(Qt::white) : inactive);
+    RunGuarded(this, [this] {
+        QPainter p(this);
+        const QRect page = ToQRect(areas_.page);
         p.setPen(QColor(kPageFrame));
-        p.drawRect(tab.adjusted(0, 0, -1, current ? 0 : -1));
-        p.setPen(palette().color(QPalette::ButtonText));
-        const QRect text(tab.left(), tab.top() + tab.height() / 4, tab.width(), tab.height());
-        p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, tabLabels_[static_cast<std::size_t>(i)]);
-    }
+        p.drawRect(page.adjusted(-1, -1, 0, 0));
+        p.setPen(QColor(kPageInner));
+        p.drawRect(page.adjusted(0, 0, -1, -1));
+        p.fillRect(page.adjusted(1, 1, -1, -1), Qt::white);
+        const QColor inactive = InactiveTabColour(palette().color(QPalette::Button));
+        for (int i = 0; i < kSheetTabs; ++i) {
+            QRect tab = ToQRect(tabs_[static_cast<std::size_t>(i)]);
+            if (tab.width() <= 0) continue;
+            const bool current = i == currentTab_;
+            if (current) tab.setBottom(tab.bottom() + 1);
+            p.fillRect(tab, current ? QColor(Qt::white) : inactive);
+            p.setPen(QColor(kPageFrame));
+            p.drawRect(tab.adjusted(0, 0, -1, current ? 0 : -1));
+            p.setPen(palette().color(QPalette::ButtonText));
+            const QRect text(tab.left(), tab.top() + tab.height() / 4, tab.width(), tab.height());
+            p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, tabLabels_[static_cast<std::size_t>(i)]);
+        }
+    });
 }
 
 int RunXYChartSheet(ChartSheetCall& call)

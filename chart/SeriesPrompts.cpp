@@ -1,12 +1,12 @@
 // SeriesPrompts: labels from "SSDlg.xml" ("gDLG_2" name prompt, "gDLG_8" size prompt); numeric rows
-// come back as "%f" texts and are read as numbers.
+// come back as "%f" texts and are read by the one evaluator of typed numbers.
 #include "chart/SeriesPrompts.h"
 
+#include "data/formula/NumericExpression.h"
 #include "framework/prompt/SetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
-#include "grid/CellNumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +35,8 @@ std::u16string Number(int value)
 
 int ClampedCount(const std::u16string& text, int minimum, int maximum)
 {
-    const double value = ParseCellNumber(Utf16ToUtf8(text));
+    const ExpressionResult r = EvaluateNumericText(text);
+    const double value = r.ok ? r.value : minimum;
     if (!(value >= minimum)) return minimum;  // NaN too
     return static_cast<int>(std::min<double>(std::floor(value), maximum));
 }

@@ -2,6 +2,7 @@
 #include "chart/StylePickers.h"
 
 #include "chart/StylePictures.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QPainter>
 #include <QStylePainter>
@@ -20,9 +21,11 @@ public:
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        p->fillRect(option.rect, option.state & QStyle::State_Selected ? option.palette.highlight()
-                                                                       : option.palette.base());
-        picker_->PaintItem(*p, QRectF(option.rect).adjusted(2, 1, -2, -1), index.row());
+        RunGuarded(picker_, [&] {
+            p->fillRect(option.rect, option.state & QStyle::State_Selected ? option.palette.highlight()
+                                                                           : option.palette.base());
+            picker_->PaintItem(*p, QRectF(option.rect).adjusted(2, 1, -2, -1), index.row());
+        });
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
@@ -62,14 +65,16 @@ void COvStylePicker::PaintItem(QPainter& p, const QRectF& rect, int index) const
 
 void COvStylePicker::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
-    QStyleOptionComboBox option;
-    initStyleOption(&option);
-    option.currentText.clear();
-    painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect field =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
-    if (currentIndex() >= 0) PaintItem(painter, QRectF(field).adjusted(1, 1, -1, -1), currentIndex());
+    RunGuarded(this, [this] {
+        QStylePainter painter(this);
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        option.currentText.clear();
+        painter.drawComplexControl(QStyle::CC_ComboBox, option);
+        const QRect field =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        if (currentIndex() >= 0) PaintItem(painter, QRectF(field).adjusted(1, 1, -1, -1), currentIndex());
+    });
 }
 
 }  // namespace ov

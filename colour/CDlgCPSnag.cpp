@@ -3,6 +3,7 @@
 
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 
 #include <QGuiApplication>
@@ -55,22 +56,26 @@ CDlgCPSnag::CDlgCPSnag(const QPixmap& desktop, QWidget* parent)
 
 void CDlgCPSnag::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.drawPixmap(rect(), desktop_);
+    RunGuarded(this, [this] {
+        QPainter painter(this);
+        painter.drawPixmap(rect(), desktop_);
+    });
 }
 
 void CDlgCPSnag::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::RightButton) {
-        reject();
-        return;
-    }
-    if (event->button() != Qt::LeftButton || pixels_.isNull()) return;
-    // The picture has device pixels; the click comes in logical ones.
-    const QPoint p = (event->position() * desktop_.devicePixelRatio()).toPoint();
-    if (!pixels_.valid(p)) return;
-    picked_ = 0xFF000000u | (pixels_.pixel(p) & 0x00FFFFFFu);
-    accept();
+    RunGuarded(this, [&] {
+        if (event->button() == Qt::RightButton) {
+            reject();
+            return;
+        }
+        if (event->button() != Qt::LeftButton || pixels_.isNull()) return;
+        // The picture has device pixels; the click comes in logical ones.
+        const QPoint p = (event->position() * desktop_.devicePixelRatio()).toPoint();
+        if (!pixels_.valid(p)) return;
+        picked_ = 0xFF000000u | (pixels_.pixel(p) & 0x00FFFFFFu);
+        accept();
+    });
 }
 
 std::optional<uint32_t> CDlgCPSnag::PickFromScreen(QWidget* parent)

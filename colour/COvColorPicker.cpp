@@ -17,6 +17,7 @@
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/FileDialogs.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ COvColorPicker::COvColorPicker(QWidget* owner) : CDialogFadeEx(owner)
     toolbar_->setObjectName("pickerToolbar");
     toolbar_->Load("tb_color_picker");
     toolbar_->setGeometry(layout_.toolbar);
-    connect(toolbar_, &CDlgToolbar::commandPosted, this, &COvColorPicker::OnToolbarCommand);
+    connect(toolbar_, &CDlgToolbar::commandPosted, this, Guarded(this, &COvColorPicker::OnToolbarCommand));
     sliderChecker_ = CheckerboardTile("Pics/CP_Alpha.bmp");
 
     LoadRecentColours(SharedRecentColours());
@@ -97,9 +98,12 @@ COvColorPicker::COvColorPicker(QWidget* owner) : CDialogFadeEx(owner)
 COvColorPicker::~COvColorPicker()
 {
     qApp->removeEventFilter(this);
-    RegKeyHandle key(kRecentColourKey);
-    if (key.IsOpen()) key.WriteDword(kPaletteIndexValue, static_cast<uint32_t>(currentPalette_));
-    SaveRecentColours(SharedRecentColours());
+    // Nothing may leave a destructor: a failed save shows its message and the picker still goes.
+    RunGuarded(parentWidget(), [this] {
+        RegKeyHandle key(kRecentColourKey);
+        if (key.IsOpen()) key.WriteDword(kPaletteIndexValue, static_cast<uint32_t>(currentPalette_));
+        SaveRecentColours(SharedRecentColours());
+    });
 }
 
 void COvColorPicker::SetTarget(uint32_t* target)
@@ -233,28 +237,32 @@ void COvColorPicker::LoadUserPalette()
 
 void COvColorPicker::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !target_) return;
-    const QPoint p = event->position().toPoint();
-    const auto& cells = layout_.recentCells;
-    const auto cell =
-        std::find_if(cells.begin(), cells.end(), [&p](const QRect& r) { return r.contains(p); });
-    if (cell != cells.end()) {
-        const uint32_t colour = SharedRecentColours()[static_cast<std::size_t>(cell - cells.begin())];
-        sliderPosition_ = SliderFromAlpha(AlphaOf(colour), uiScale_);
-        SetColour(colour);
-    } else if (layout_.palette.contains(p)) {
-        if (!paletteImage_.isNull())
-            SetColour(WithRgbOf(*target_, PaletteRgbAt(paletteImage_, layout_.palette.size(),
-                                                       p - layout_.palette.topLeft())));
-    } else if (layout_.slider.adjusted(0, 0, 1, 0).contains(p)) {
-        draggingSlider_ = true;
-        SetSliderFromX(p.x());
-    }
+    RunGuarded(this, [&] {
+        if (event->button() != Qt::LeftButton || !target_) return;
+        const QPoint p = event->position().toPoint();
+        const auto& cells = layout_.recentCells;
+        const auto cell =
+            std::find_if(cells.begin(), cells.end(), [&p](const QRect& r) { return r.contains(p); });
+        if (cell != cells.end()) {
+            const uint32_t colour = SharedRecentColours()[static_cast<std::size_t>(cell - cells.begin())];
+            sliderPosition_ = SliderFromAlpha(AlphaOf(colour), uiScale_);
+            SetColour(colour);
+        } else if (layout_.palette.contains(p)) {
+            if (!paletteImage_.isNull())
+                SetColour(WithRgbOf(*target_, PaletteRgbAt(paletteImage_, layout_.palette.size(),
+                                                           p - layout_.palette.topLeft())));
+        } else if (layout_.slider.adjusted(0, 0, 1, 0).contains(p)) {
+            draggingSlider_ = true;
+            SetSliderFromX(p.x());
+        }
+    });
 }
 
 void COvColorPicker::mouseMoveEvent(QMouseEvent* event)
 {
-    if (draggingSlider_) SetSliderFromX(event->position().toPoint().x());
+    RunGuarded(this, [&] {
+        if (draggingSlider_) SetSliderFromX(event->position().toPoint().x());
+    });
 }
 
 void COvColorPicker::mouseReleaseEvent(QMouseEvent*)
@@ -264,16 +272,20 @@ void COvColorPicker::mouseReleaseEvent(QMouseEvent*)
 
 void COvColorPicker::showEvent(QShowEvent* event)
 {
-    CDialogFadeEx::showEvent(event);
-    qApp->installEventFilter(this);
+    RunGuarded(this, [&] {
+        CDialogFadeEx::showEvent(event);
+        qApp->installEventFilter(this);
+    });
 }
 
 void COvColorPicker::hideEvent(QHideEvent* event)
 {
-    qApp->removeEventFilter(this);
-    if (changed_) AddRecentColour(SharedRecentColours(), lastPicked_);
-    changed_ = false;
-    CDialogFadeEx::hideEvent(event);
+    RunGuarded(this, [&] {
+        qApp->removeEventFilter(this);
+        if (changed_) AddRecentColour(SharedRecentColours(), lastPicked_);
+        changed_ = false;
+        CDialogFadeEx::hideEvent(event);
+    });
 }
 
 bool COvColorPicker::eventFilter(QObject* watched, QEvent* event)
@@ -282,37 +294,39 @@ bool COvColorPicker::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
         !QApplication::activeModalWidget() && !QApplication::activePopupWidget() &&
         static_cast<QWidget*>(watched)->window() != this)
-        hide();
+        RunGuarded(this, [this] { hide(); });
     return false;
 }
 
 void COvColorPicker::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    const QImage cellTile = MakeCheckerboard({8, 8}, 4);
-    const auto& recent = SharedRecentColours();
-    for (std::size_t i = 0; i < recent.size(); ++i)
-        PaintColourOverCheckerboard(painter, layout_.recentCells[i], recent[i], cellTile);
-    if (!paletteImage_.isNull()) painter.drawImage(layout_.palette, paletteImage_);
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(layout_.palette.adjusted(0, 0, -1, -1));
+    RunGuarded(this, [this] {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        const QImage cellTile = MakeCheckerboard({8, 8}, 4);
+        const auto& recent = SharedRecentColours();
+        for (std::size_t i = 0; i < recent.size(); ++i)
+            PaintColourOverCheckerboard(painter, layout_.recentCells[i], recent[i], cellTile);
+        if (!paletteImage_.isNull()) painter.drawImage(layout_.palette, paletteImage_);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(layout_.palette.adjusted(0, 0, -1, -1));
 
-    const uint32_t colour = target_ ? *target_ : kOpaqueBlack;
-    painter.fillRect(layout_.slider, QBrush(sliderChecker_));
-    QLinearGradient ramp(layout_.slider.topLeft(), layout_.slider.topRight());
-    ramp.setColorAt(0, QColor::fromRgba(WithAlpha(colour, 255)));
-    ramp.setColorAt(1, QColor::fromRgba(WithAlpha(colour, 0)));
-    painter.fillRect(layout_.slider, ramp);
-    const int knobX = layout_.slider.left() + sliderPosition_;
-    painter.setPen(QPen(palette().color(QPalette::Text), 2));
-    painter.drawLine(knobX, layout_.slider.top() - 2, knobX, layout_.slider.bottom() + 2);
+        const uint32_t colour = target_ ? *target_ : kOpaqueBlack;
+        painter.fillRect(layout_.slider, QBrush(sliderChecker_));
+        QLinearGradient ramp(layout_.slider.topLeft(), layout_.slider.topRight());
+        ramp.setColorAt(0, QColor::fromRgba(WithAlpha(colour, 255)));
+        ramp.setColorAt(1, QColor::fromRgba(WithAlpha(colour, 0)));
+        painter.fillRect(layout_.slider, ramp);
+        const int knobX = layout_.slider.left() + sliderPosition_;
+        painter.setPen(QPen(palette().color(QPalette::Text), 2));
+        painter.drawLine(knobX, layout_.slider.top() - 2, knobX, layout_.slider.bottom() + 2);
 
-    PaintColourOverCheckerboard(painter, layout_.preview, colour, cellTile);
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(layout_.info, Qt::AlignVCenter | Qt::AlignLeft, InfoText());
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        PaintColourOverCheckerboard(painter, layout_.preview, colour, cellTile);
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(layout_.info, Qt::AlignVCenter | Qt::AlignLeft, InfoText());
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    });
 }
 
 }  // namespace ov

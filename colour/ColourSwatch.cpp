@@ -3,6 +3,7 @@
 
 #include "colour/COvColorPicker.h"
 #include "colour/Checkerboard.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,7 +37,7 @@ void ColourSwatch::OpenPicker(QPoint globalPos)
 {
     if (!picker_) {
         picker_ = new COvColorPicker(this);
-        connect(picker_, &COvColorPicker::colourChanged, this, &ColourSwatch::OnPickerChanged);
+        connect(picker_, &COvColorPicker::colourChanged, this, Guarded(this, &ColourSwatch::OnPickerChanged));
     }
     picker_->SetTarget(&colour_);
     picker_->PopUpAt(globalPos);
@@ -51,20 +52,24 @@ void ColourSwatch::OnPickerChanged(int wParam, int lParam)
 
 void ColourSwatch::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || blank_ || !isEnabled()) return;
-    OpenPicker(event->globalPosition().toPoint());
+    RunGuarded(this, [&] {
+        if (event->button() != Qt::LeftButton || blank_ || !isEnabled()) return;
+        OpenPicker(event->globalPosition().toPoint());
+    });
 }
 
 void ColourSwatch::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    const QRect inner = rect().adjusted(2, 2, -2, -2);
-    if (!blank_) {
-        PaintColourOverCheckerboard(painter, inner, colour_, checker_);
-        if (!isEnabled()) painter.fillRect(inner, QColor(255, 255, 255, 140));
-    }
-    painter.setPen(palette().color(isEnabled() ? QPalette::Dark : QPalette::Mid));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    RunGuarded(this, [this] {
+        QPainter painter(this);
+        const QRect inner = rect().adjusted(2, 2, -2, -2);
+        if (!blank_) {
+            PaintColourOverCheckerboard(painter, inner, colour_, checker_);
+            if (!isEnabled()) painter.fillRect(inner, QColor(255, 255, 255, 140));
+        }
+        painter.setPen(palette().color(isEnabled() ? QPalette::Dark : QPalette::Mid));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    });
 }
 
 }  // namespace ov

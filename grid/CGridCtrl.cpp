@@ -2,6 +2,7 @@
 // without measuring each one.
 #include "grid/CGridCtrl.h"
 
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/InterfaceFont.h"
 #include "grid/GridClipboardText.h"
 #include "grid/GridModel.h"
@@ -218,25 +219,29 @@ const GridCells& CGridCtrl::Cells() const
 
 void CGridCtrl::keyPressEvent(QKeyEvent* event)
 {
-    if (event->matches(QKeySequence::Copy)) {
-        Copy();
-    } else if (event->matches(QKeySequence::Cut)) {
-        Cut();
-    } else if (event->matches(QKeySequence::Paste)) {
-        Paste();
-    } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-        ClearSelection();
-    } else {
-        QTableView::keyPressEvent(event);
-        return;
-    }
-    event->accept();
+    RunGuarded(this, [&] {
+        if (event->matches(QKeySequence::Copy)) {
+            Copy();
+        } else if (event->matches(QKeySequence::Cut)) {
+            Cut();
+        } else if (event->matches(QKeySequence::Paste)) {
+            Paste();
+        } else if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+            ClearSelection();
+        } else {
+            QTableView::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+    });
 }
 
 void CGridCtrl::mousePressEvent(QMouseEvent* event)
 {
-    QTableView::mousePressEvent(event);
-    if (event->button() == Qt::RightButton) Q_EMIT RightButtonDown(event->globalPosition().toPoint());
+    RunGuarded(this, [&] {
+        QTableView::mousePressEvent(event);
+        if (event->button() == Qt::RightButton) Q_EMIT RightButtonDown(event->globalPosition().toPoint());
+    });
 }
 
 }  // namespace ov

@@ -1,6 +1,10 @@
 // GridModel: maps view indexes (data cells from 0) to grid coordinates (headers at 0) and back.
 #include "grid/GridModel.h"
 
+#include "framework/ui/GuardedHandler.h"
+
+#include <QWidget>
+
 #include <algorithm>
 
 namespace ov {
@@ -64,12 +68,17 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 bool GridModel::setData(const QModelIndex& index, const QVariant& value, int role)
 {
     if (!index.isValid() || role != Qt::EditRole || readOnly_) return false;
-    const std::string text = value.toString().toStdString();
-    if (text == cells_.Text(index.row() + 1, index.column() + 1)) return false;
-    cells_.SetText(index.row() + 1, index.column() + 1, text);
-    Q_EMIT dataChanged(index, index);
-    Q_EMIT CellsEdited();
-    return true;
+    // Called by the view's editor: a failure ends as a message over the view, the cell keeps its text.
+    bool changed = false;
+    RunGuarded(qobject_cast<QWidget*>(QObject::parent()), [&] {
+        const std::string text = value.toString().toStdString();
+        if (text == cells_.Text(index.row() + 1, index.column() + 1)) return;
+        cells_.SetText(index.row() + 1, index.column() + 1, text);
+        changed = true;
+        Q_EMIT dataChanged(index, index);
+        Q_EMIT CellsEdited();
+    });
+    return changed;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const

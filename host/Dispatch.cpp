@@ -1,12 +1,27 @@
 // The bodies of the entry points: precondition checks, parameter words, copy-in and copy-back.
 #include "host/Dispatch.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 namespace ov {
 namespace {
+
+std::atomic<int> g_allocations_to_failure{0};  // 0: no failure injected
+
+// Every block the dispatcher hands the host comes from here: malloc, as the host frees it, with the
+// test hook's failure counted in.
+void* HostAlloc(std::size_t bytes)
+{
+    int left = g_allocations_to_failure.load();
+    while (left > 0 && !g_allocations_to_failure.compare_exchange_weak(left, left - 1)) {
+    }
+    if (left == 1) return nullptr;
+    return std::malloc(bytes);  // NOLINT(cppcoreguidelines-no-malloc): the host frees it with free()
+}
 
 QWidget* ParentOf(const OvHostWindow* window)
 {
@@ -139,18 +154,48 @@ std::vector<ChoiceList> ReadChoiceLists(const OvHostList* perRow)
     return out;
 }
 
-// Replaces the host's strings with the dialog's; false when memory ran out (the list then holds
-// the values appended so far).
-bool RefillStrings(OvHostList* list, const std::vector<std::u16string>& values)
+void FreeStringNodes(OvHostListNode* node)
 {
-    ov_list_free_strings(list);
-    for (const auto& value : values) {
-        ov_char16* copy = ov_str_dup_n(value.c_str(), value.size());
-        if (!copy || !ov_list_append(list, copy)) {
+    while (node) {
+        OvHostListNode* next = node->next;
+        std::free(node->data);
+        std::free(node);
+        node = next;
+    }
+}
+
+// The values as a chain of new nodes and new host strings in `built`; false when memory ran out
+// (nothing is left allocated then).
+bool BuildStrings(const std::vector<std::u16string>& values, OvHostList& built)
+{
+    for (const std::u16string& value : values) {
+        auto* copy = static_cast<ov_char16*>(HostAlloc((value.size() + 1) * sizeof(ov_char16)));
+        auto* node = copy ? static_cast<OvHostListNode*>(HostAlloc(sizeof(OvHostListNode))) : nullptr;
+        if (!node) {
             std::free(copy);
+            FreeStringNodes(built.head);
             return false;
         }
+        std::copy(value.begin(), value.end(), copy);
+        copy[value.size()] = 0;
+        *node = {nullptr, built.tail, copy};
+        (built.tail ? built.tail->next : built.head) = node;
+        built.tail = node;
+        ++built.count;
     }
+    return true;
+}
+
+// Replaces the host's strings with the dialog's. The new strings and nodes are all allocated before
+// the old ones go, so when memory runs out the host's list is exactly as it was; false then.
+bool RefillStrings(OvHostList* list, const std::vector<std::u16string>& values)
+{
+    OvHostList built{};
+    if (!BuildStrings(values, built)) return false;
+    ov_list_free_strings(list);
+    list->head = built.head;
+    list->tail = built.tail;
+    list->count = built.count;
     return true;
 }
 
@@ -194,29 +239,34 @@ int32_t DispatchGSS(const ov_char16* caption, GSSParams* params, DialogRegistry&
     }
     const int result = registry.setStrings(call);
     if (result != kDialogOk) return 0;
-    RefillStrings(params->values, setup.values);
-    return 1;
+    return RefillStrings(params->values, setup.values) ? 1 : 0;
 }
 
 bool HandOverPath(const OvPath* path, OvPathData& host)
 {
     const int32_t n = ov_path_point_count(path);
-    if (n <= 0 || (host.count > 0 && host.count < n)) {
+    if (n <= 0) {
         host.count = 0;
         std::free(host.points);
         std::free(host.types);
         host.points = nullptr;
         host.types = nullptr;
+        return true;
     }
-    if (n <= 0) return true;
-    if (host.count == 0) {
-        host.points = static_cast<OvPointF*>(std::malloc(sizeof(OvPointF) * static_cast<size_t>(n)));
-        host.types = host.points ? static_cast<uint8_t*>(std::malloc(static_cast<size_t>(n))) : nullptr;
-        if (!host.types) {
-            std::free(host.points);
-            host.points = nullptr;
+    if (host.count < n) {
+        // New arrays first: when memory runs out the host keeps its arrays and count as they were.
+        auto* points = static_cast<OvPointF*>(HostAlloc(sizeof(OvPointF) * static_cast<size_t>(n)));
+        auto* types = points ? static_cast<uint8_t*>(HostAlloc(static_cast<size_t>(n))) : nullptr;
+        if (!types) {
+            std::free(points);
             return false;
         }
+        if (host.count > 0) {  // arrays too small are released; with no count the host holds none
+            std::free(host.points);
+            std::free(host.types);
+        }
+        host.points = points;
+        host.types = types;
     }
     // The host reads count points; larger reused arrays keep their tail unused.
     host.count = n;
@@ -236,9 +286,9 @@ int32_t DispatchDFF(const ov_char16* bitmapPath, float* seedX, float* seedY, OvP
     call.seedY = *seedY;
     call.outline = outline.get();
     if (registry.floodFill(call) != kDialogOk) return 0;
+    if (!HandOverPath(outline.get(), *pathData)) return 0;  // the seed stays as it was too
     *seedX = call.seedX;
     *seedY = call.seedY;
-    HandOverPath(outline.get(), *pathData);
     return 1;
 }
 
@@ -252,6 +302,11 @@ int32_t DispatchGMagnet(OvHostWindow* viewWindow, void* magnetRecord, DialogRegi
     const int result = registry.magnets(call);
     record->current_magnet = nullptr;
     return OkAsOne(result);
+}
+
+void FailHostAllocationForTesting(int nth)
+{
+    g_allocations_to_failure = nth;
 }
 
 }  // namespace ov

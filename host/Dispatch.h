@@ -20,7 +20,11 @@ int32_t DispatchGMagnet(OvHostWindow* viewWindow, void* magnetRecord, DialogRegi
                         const UiPreparer& prepare);
 
 // Writes a path's points and types into the host's path data with the reuse and release rules of the
-// hand-over. Returns false when memory ran out (the host's data is then empty).
+// hand-over. Returns false when memory ran out; the host's data is then as it was.
 bool HandOverPath(const OvPath* path, OvPathData& host);
+
+// Test hook: the `nth` block the dispatcher allocates for the host from now on (host strings, list
+// nodes, path arrays) fails as if memory had run out; 0 switches the hook off.
+void FailHostAllocationForTesting(int nth);
 
 }  // namespace ov

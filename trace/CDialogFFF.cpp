@@ -5,6 +5,7 @@
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 
 #include <QCheckBox>
@@ -97,7 +98,8 @@ CDialogFFF::CDialogFFF(QWidget* parent) : QDialog(parent), settings_(LoadFloodFi
 
 CDialogFFF::~CDialogFFF()
 {
-    StoreFloodFillSettings(settings_);
+    // Nothing may leave a destructor: a store that fails costs the remembered settings only.
+    RunGuarded(parentWidget(), [this] { StoreFloodFillSettings(settings_); });
 }
 
 void CDialogFFF::BuildControls()
@@ -125,12 +127,12 @@ void CDialogFFF::BuildControls()
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QSlider* slider : {permeability_, debris_, approximability_, blending_}) {
-        connect(slider, &QSlider::valueChanged, this, &CDialogFFF::OnSliderMoved);
+        connect(slider, &QSlider::valueChanged, this, Guarded(this, &CDialogFFF::OnSliderMoved));
     }
     for (QRadioButton* radio : styles_)
-        connect(radio, &QRadioButton::clicked, this, &CDialogFFF::OnStyleClicked);
-    connect(defaults, &QPushButton::clicked, this, &CDialogFFF::OnDefaults);
-    connect(showKeyPoints_, &QCheckBox::clicked, this, &CDialogFFF::OnShowKeyPoints);
+        connect(radio, &QRadioButton::clicked, this, Guarded(this, &CDialogFFF::OnStyleClicked));
+    connect(defaults, &QPushButton::clicked, this, Guarded(this, &CDialogFFF::OnDefaults));
+    connect(showKeyPoints_, &QCheckBox::clicked, this, Guarded(this, &CDialogFFF::OnShowKeyPoints));
 
     auto* side = new QVBoxLayout;
     side->setContentsMargins(10, 10, 10, 10);
@@ -183,12 +185,12 @@ void CDialogFFF::LoadBitmap()
     if (loadFailure_ == SourceImageFailure::None) return;
     const QString detail =
         bitmapPath + (image.detail.isEmpty() ? QString() : QStringLiteral("\n") + image.detail);
-    QTimer::singleShot(0, this, [this, detail] {
-        LangTable table;
-        table.Open(CurrentLanguageCode(), kFile);
-        ShowLocalizedMessage(table, "gMSG", MessageEntry(loadFailure_), detail, MessageButtons::Ok,
-                             MessageIcon::Warning, this);
-    });
+    QTimer::singleShot(0, this, Guarded(this, [this, detail] {
+                           LangTable table;
+                           table.Open(CurrentLanguageCode(), kFile);
+                           ShowLocalizedMessage(table, "gMSG", MessageEntry(loadFailure_), detail,
+                                                MessageButtons::Ok, MessageIcon::Warning, this);
+                       }));
 }
 
 int CDialogFFF::DoModal()
@@ -263,10 +265,12 @@ void CDialogFFF::OnShowKeyPoints()
 
 void CDialogFFF::paintEvent(QPaintEvent* event)
 {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
-    painter.setPen(QColor(200, 200, 220));
-    painter.drawLine(0, 0, width(), 0);
+    RunGuarded(this, [&] {
+        QDialog::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(QColor(200, 200, 220));
+        painter.drawLine(0, 0, width(), 0);
+    });
 }
 
 }  // namespace ov

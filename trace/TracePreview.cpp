@@ -1,6 +1,7 @@
 // TracePreview: view transform, veil, stroke and hatch of the traced figures, key-point squares.
 #include "trace/TracePreview.h"
 
+#include "framework/ui/GuardedHandler.h"
 #include "paths/PathPainter.h"
 #include "trace/PreviewView.h"
 
@@ -109,18 +110,22 @@ void TracePreview::RenderBuffer()
 
 void TracePreview::resizeEvent(QResizeEvent* event)
 {
-    drawn_ = false;
-    QWidget::resizeEvent(event);
+    RunGuarded(this, [&] {
+        drawn_ = false;
+        QWidget::resizeEvent(event);
+    });
 }
 
 void TracePreview::paintEvent(QPaintEvent*)
 {
-    if (!drawn_) RenderBuffer();
-    QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), buffer_);
-    painter.setPen(kEdge);
-    painter.drawLine(width() - 1, 0, width() - 1, height());
-    painter.drawLine(0, 0, width(), 0);
+    RunGuarded(this, [this] {
+        if (!drawn_) RenderBuffer();
+        QPainter painter(this);
+        painter.drawImage(QPointF(0, 0), buffer_);
+        painter.setPen(kEdge);
+        painter.drawLine(width() - 1, 0, width() - 1, height());
+        painter.drawLine(0, 0, width(), 0);
+    });
 }
 
 }  // namespace ov

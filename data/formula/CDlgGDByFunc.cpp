@@ -28,6 +28,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/ApxIcon.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/InterfaceFont.h"
 #include "framework/ui/MessageBox.h"
 
@@ -44,11 +45,14 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double scale = std::min(width() / 160.0, height() / 120.0);
-        const QSizeF size(160 * scale, 120 * scale);
-        icon_.Paint(p, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+        RunGuarded(this, [this] {
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            const double scale = std::min(width() / 160.0, height() / 120.0);
+            const QSizeF size(160 * scale, 120 * scale);
+            icon_.Paint(p,
+                        QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+        });
     }
 
 private:
@@ -136,12 +140,13 @@ void CDlgGDByFunc::BuildControls()
     ok->setObjectName(ControlName(kIdOk));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(kIdCancel));
     tabs_->setFixedHeight(ok->sizeHint().height());
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgGDByFunc::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, Guarded(this, &CDlgGDByFunc::accept));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(tabs_, &FormulaHelpTabs::PageChosen, this, &CDlgGDByFunc::ShowPage);
-    connect(historyList_, &QListWidget::currentRowChanged, this, &CDlgGDByFunc::OnHistoryChosen);
+    connect(tabs_, &FormulaHelpTabs::PageChosen, this, Guarded(this, &CDlgGDByFunc::ShowPage));
+    connect(historyList_, &QListWidget::currentRowChanged, this,
+            Guarded(this, &CDlgGDByFunc::OnHistoryChosen));
     connect(historyList_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { OnHistoryChosen(historyList_->row(item)); });
+            Guarded(this, [this](QListWidgetItem* item) { OnHistoryChosen(historyList_->row(item)); }));
 
     auto* range = new QHBoxLayout;
     range->addWidget(start_);
@@ -261,7 +266,10 @@ bool CDlgGDByFunc::RunColumn()
 bool CDlgGDByFunc::RunSurface()
 {
     COvMathParserX parser(ErrorSink(this));
-    parser.SetSurfaceFormula(formulaText, rows);
+    if (!parser.SetSurfaceFormula(formulaText, rows)) {
+        ShowError(this, QString::fromStdString(parser.ErrorText()));
+        return false;
+    }
     const std::vector<double> xs = EvenlySpaced(xStart, xEnd, rows);
     const std::vector<double> ys = EvenlySpaced(yStart, yEnd, columns);
     if (!parser.EvaluateGrid(rows * columns, xs.data(), ys.data(), output)) {
@@ -279,7 +287,11 @@ void CDlgGDByFunc::SaveHistory()
     file.startText = startText;
     file.endText = endText;
     file.entries = history;
-    SaveFormulaHistory(FormulaHistoryPath(kind), file, kind);
+    const auto path = FormulaHistoryPath(kind);
+    // The computed values stand; the user learns that the history did not keep this formula.
+    if (!SaveFormulaHistory(path, file, kind))
+        ShowSharedMessage("gMSG_FILE", 3, QString::fromStdString(path.string()), MessageButtons::Ok,
+                          MessageIcon::Warning, this);
 }
 
 void CDlgGDByFunc::accept()

@@ -8,6 +8,7 @@
 
 #include "data/formula/ColumnReferences.h"
 #include "data/formula/FormulaParserSetup.h"
+#include "data/formula/NumericExpression.h"
 
 namespace ov {
 namespace {
@@ -202,15 +203,11 @@ bool COvMathParserX::EvaluateGrid(int32_t total, const double* xs, const double*
 
 double EvaluateNumber(std::u16string_view text, const FormulaErrorSink& sink)
 {
-    try {
-        mu::Parser parser;
-        PrepareFormulaParser(parser);
-        parser.SetExpr(PrepareFormulaText(text));
-        return parser.Eval();
-    } catch (const mu::Parser::exception_type& e) {
-        if (sink) sink(e.GetMsg());
-        return 0.0;
-    }
+    // The library's one evaluator of typed numbers, so a range field takes what a numeric field takes.
+    const ExpressionResult r = EvaluateNumericText(text);
+    if (r.ok) return r.value;
+    if (sink) sink(r.error);
+    return 0.0;
 }
 
 }  // namespace ov

@@ -72,7 +72,8 @@ private:
     std::vector<Column> columns_;  // stable addresses: sized once per set-up
 };
 
-// Evaluates a range field ("2*pi"): constants only. An error is passed to the sink and gives 0.
+// Evaluates a range field ("2*pi") with the rules of every numeric field (EvaluateNumericText): constants
+// only, "2,5" refused. An error is passed to the sink and gives 0.
 double EvaluateNumber(std::u16string_view text, const FormulaErrorSink& sink = {});
 
 }  // namespace ov

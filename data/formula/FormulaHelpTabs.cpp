@@ -1,5 +1,6 @@
 // Painting and input of the help tab strip.
 #include "data/formula/FormulaHelpTabs.h"
+#include "framework/ui/GuardedHandler.h"
 
 #include <qdrawutil.h>
 #include <QKeyEvent>
@@ -48,18 +49,20 @@ QRect FormulaHelpTabs::TabRect(int i) const
 
 void FormulaHelpTabs::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setPen(QColor(200, 200, 200));
-    p.drawLine(0, height() - 1, width(), height() - 1);
-    p.setFont(font());
-    for (int i = 0; i < kPages; ++i) {
-        const QRect r = TabRect(i);
-        const QBrush fill(i == page_ ? QColor(Qt::white) : idleFill_);
-        qDrawShadePanel(&p, r, palette(), i == page_, 1, &fill);
-        p.setPen(palette().color(QPalette::WindowText));
-        const QRect text(r.left(), r.top() + r.height() / 4, r.width(), r.height() - r.height() / 4);
-        p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, i < labels_.size() ? labels_[i] : QString());
-    }
+    RunGuarded(this, [this] {
+        QPainter p(this);
+        p.setPen(QColor(200, 200, 200));
+        p.drawLine(0, height() - 1, width(), height() - 1);
+        p.setFont(font());
+        for (int i = 0; i < kPages; ++i) {
+            const QRect r = TabRect(i);
+            const QBrush fill(i == page_ ? QColor(Qt::white) : idleFill_);
+            qDrawShadePanel(&p, r, palette(), i == page_, 1, &fill);
+            p.setPen(palette().color(QPalette::WindowText));
+            const QRect text(r.left(), r.top() + r.height() / 4, r.width(), r.height() - r.height() / 4);
+            p.drawText(text, Qt::AlignHCenter | Qt::AlignTop, i < labels_.size() ? labels_[i] : QString());
+        }
+    });
 }
 
 void FormulaHelpTabs::Choose(int page)
@@ -72,30 +75,36 @@ void FormulaHelpTabs::Choose(int page)
 
 void FormulaHelpTabs::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) return;
-    for (int i = 0; i < kPages; ++i) {
-        if (TabRect(i).contains(event->position().toPoint())) Choose(i);
-    }
+    RunGuarded(this, [&] {
+        if (event->button() != Qt::LeftButton) return;
+        for (int i = 0; i < kPages; ++i) {
+            if (TabRect(i).contains(event->position().toPoint())) Choose(i);
+        }
+    });
 }
 
 void FormulaHelpTabs::wheelEvent(QWheelEvent* event)
 {
-    // Towards the user (negative delta) goes to the next page.
-    const int delta = event->angleDelta().y();
-    if (delta < 0) Choose(page_ + 1);
-    if (delta > 0) Choose(page_ - 1);
-    event->accept();
+    RunGuarded(this, [&] {
+        // Towards the user (negative delta) goes to the next page.
+        const int delta = event->angleDelta().y();
+        if (delta < 0) Choose(page_ + 1);
+        if (delta > 0) Choose(page_ - 1);
+        event->accept();
+    });
 }
 
 void FormulaHelpTabs::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Right) {
-        Choose(page_ + 1);
-    } else if (event->key() == Qt::Key_Left) {
-        Choose(page_ - 1);
-    } else {
-        QWidget::keyPressEvent(event);
-    }
+    RunGuarded(this, [&] {
+        if (event->key() == Qt::Key_Right) {
+            Choose(page_ + 1);
+        } else if (event->key() == Qt::Key_Left) {
+            Choose(page_ - 1);
+        } else {
+            QWidget::keyPressEvent(event);
+        }
+    });
 }
 
 }  // namespace ov

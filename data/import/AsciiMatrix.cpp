@@ -117,6 +117,24 @@ bool TokenizeRange(const std::string& path, ByteRange range, AsciiTokenizer& tok
     return true;
 }
 
+// Runs one part of the work on the calling thread and reports 1 when it succeeded. Whatever the part
+// throws (no memory for its values) ends here as 0, so a worker thread never ends in std::terminate
+// and its owner sees the failure exactly as if the part had run on its own thread.
+template <typename Part>
+char RunPart(Part&& part) noexcept
+{
+    try {
+        return part() ? 1 : 0;
+    } catch (...) {
+        return 0;
+    }
+}
+
+bool AllSucceeded(const std::vector<char>& ok)
+{
+    return std::all_of(ok.begin(), ok.end(), [](char v) { return v != 0; });
+}
+
 bool TokenizeRanges(const std::string& path, const std::vector<ByteRange>& ranges,
                     std::vector<AsciiTokenizer>& tokenizers)
 {
@@ -124,11 +142,12 @@ bool TokenizeRanges(const std::string& path, const std::vector<ByteRange>& range
     std::vector<char> ok(ranges.size(), 0);
     std::vector<std::jthread> workers;
     for (std::size_t i = 1; i < ranges.size(); ++i) {
-        workers.emplace_back([&, i] { ok[i] = TokenizeRange(path, ranges[i], tokenizers[i]) ? 1 : 0; });
+        workers.emplace_back(
+            [&, i] { ok[i] = RunPart([&] { return TokenizeRange(path, ranges[i], tokenizers[i]); }); });
     }
-    if (!ranges.empty()) ok[0] = TokenizeRange(path, ranges[0], tokenizers[0]) ? 1 : 0;
+    if (!ranges.empty()) ok[0] = RunPart([&] { return TokenizeRange(path, ranges[0], tokenizers[0]); });
     workers.clear();  // joins
-    return std::all_of(ok.begin(), ok.end(), [](char v) { return v != 0; });
+    return AllSucceeded(ok);
 }
 
 // The matrix shape from the value and row counts, or nothing when the rules reject it.
@@ -192,17 +211,24 @@ std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts,
     const auto cells = static_cast<std::size_t>(matrix->cols) * static_cast<std::size_t>(matrix->rows);
     matrix->values = std::make_unique_for_overwrite<double[]>(cells);
     AdviseHugePages(matrix->values.get(), cells * sizeof(double));
+    std::vector<char> ok(parts.size(), 0);
     std::vector<std::jthread> workers;
-    for (std::size_t i = 1; i < parts.size(); ++i) {
-        workers.emplace_back([&, i] { ScatterPart(parts[i], firsts[i], *matrix); });
-    }
-    if (!parts.empty()) ScatterPart(parts[0], firsts[0], *matrix);
+    const auto scatter = [&](std::size_t i) {
+        ok[i] = RunPart([&] {
+            ScatterPart(parts[i], firsts[i], *matrix);
+            return true;
+        });
+    };
+    for (std::size_t i = 1; i < parts.size(); ++i) workers.emplace_back(scatter, i);
+    if (!parts.empty()) scatter(0);
     workers.clear();  // joins
+    if (!AllSucceeded(ok)) return std::nullopt;
     return matrix;
 }
 
 std::optional<AsciiMatrix> ReadMappedFile(const std::string& path, int64_t skip_lines, int32_t forced_cols)
 {
+    const BusErrorGuardScope bus_guard;  // one installation for every block of the file
     COvFileMapReadBlock map;
     if (!map.Open(path) || map.FileSize() == 0) return std::nullopt;
     bool failed = false;

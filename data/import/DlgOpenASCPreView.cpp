@@ -18,6 +18,7 @@
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 
 namespace ov {
 namespace {
@@ -85,7 +86,8 @@ CDlgOpenASCPreView::CDlgOpenASCPreView(QWidget* parent) : QDialog(parent), setti
 
 CDlgOpenASCPreView::~CDlgOpenASCPreView()
 {
-    StoreAsciiImportSettings(settings);
+    // A destructor must not throw: a store that fails costs the remembered settings, not the host.
+    RunGuarded(parentWidget(), [this] { StoreAsciiImportSettings(settings); });
 }
 
 void CDlgOpenASCPreView::BuildControls()
@@ -127,10 +129,10 @@ void CDlgOpenASCPreView::BuildControls()
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(kIdOk));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(kIdCancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDlgOpenASCPreView::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, Guarded(this, &CDlgOpenASCPreView::accept));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QCheckBox* box : {autoCheck_, dismissSeriesName_, dismissColumnTitles_}) {
-        connect(box, &QCheckBox::clicked, this, &CDlgOpenASCPreView::OnCheckBoxClicked);
+        connect(box, &QCheckBox::clicked, this, Guarded(this, &CDlgOpenASCPreView::OnCheckBoxClicked));
     }
 
     auto* layout = new QVBoxLayout(this);

@@ -1,5 +1,6 @@
-// GuardedCopy: a process-wide SIGBUS handler, installed once, that jumps back into the copy running
-// on the faulting thread; faults outside a guarded copy go on to the handler that was there before.
+// GuardedCopy: a SIGBUS handler, installed only while guarded reads run, that jumps back into the read
+// running on the faulting thread; faults outside a guarded read go on to the host's own disposition,
+// which is put back when the last guarded read ends.
 #include "data/import/GuardedCopy.h"
 
 #include <csetjmp>
@@ -11,21 +12,38 @@ namespace ov {
 namespace {
 
 thread_local sigjmp_buf* t_guard = nullptr;
+
+// Written only under g_mutex while no guarded read runs; read by the handler while one does.
+std::mutex g_mutex;
+int g_holders = 0;
+bool g_installed = false;
 struct sigaction g_previous {};
 
+void SetDisposition(int signal, void (*handler)(int))
+{
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    (void)sigaction(signal, &action, nullptr);  // nothing better to do in a handler if it fails
+}
+
+// What the host's own disposition would have done with the signal.
 void ForwardToPrevious(int signal, siginfo_t* info, void* context)
 {
-    if ((g_previous.sa_flags & SA_SIGINFO) != 0 && g_previous.sa_sigaction != nullptr) {
-        g_previous.sa_sigaction(signal, info, context);
+    if ((g_previous.sa_flags & SA_SIGINFO) != 0) {
+        if (g_previous.sa_sigaction != nullptr) g_previous.sa_sigaction(signal, info, context);
         return;
     }
-    if (g_previous.sa_handler != SIG_DFL && g_previous.sa_handler != SIG_IGN &&
-        g_previous.sa_handler != nullptr) {
+    if (g_previous.sa_handler != SIG_DFL && g_previous.sa_handler != SIG_IGN) {
         g_previous.sa_handler(signal);
         return;
     }
-    // Default action: restore it and let the faulting access happen again on return.
-    std::signal(signal, SIG_DFL);
+    // A fault raised by the kernel cannot be ignored: like without a handler, the default action ends
+    // the process when the faulting access runs again on return.
+    const bool fault = info != nullptr && info->si_code > 0;
+    if (g_previous.sa_handler == SIG_IGN && !fault) return;
+    SetDisposition(signal, SIG_DFL);
+    if (!fault) (void)std::raise(signal);
 }
 
 void OnBusError(int signal, siginfo_t* info, void* context)
@@ -33,6 +51,11 @@ void OnBusError(int signal, siginfo_t* info, void* context)
     sigjmp_buf* guard = t_guard;
     if (guard != nullptr) siglongjmp(*guard, 1);
     ForwardToPrevious(signal, info, context);
+}
+
+bool IsOurs(const struct sigaction& action)
+{
+    return (action.sa_flags & SA_SIGINFO) != 0 && action.sa_sigaction == OnBusError;
 }
 
 bool InstallHandler()
@@ -44,13 +67,18 @@ bool InstallHandler()
     return sigaction(SIGBUS, &action, &g_previous) == 0;
 }
 
+void RestorePrevious()
+{
+    struct sigaction current {};
+    // A host that set its own handler while a read ran keeps it; otherwise its earlier one comes back.
+    if (sigaction(SIGBUS, nullptr, &current) == 0 && IsOurs(current))
+        (void)sigaction(SIGBUS, &g_previous, nullptr);
+}
+
 // Runs `work` with the guard armed. Kept out of line and handed only plain pointers, so that no
 // object with a destructor lives between the jump and its target.
-[[gnu::noinline]] bool RunGuarded(void (*work)(void*), void* argument)
+[[gnu::noinline]] bool RunArmed(bool installed, void (*work)(void*), void* argument)
 {
-    static std::once_flag once;
-    static bool installed = false;
-    std::call_once(once, [] { installed = InstallHandler(); });
     sigjmp_buf guard;
     if (sigsetjmp(guard, 1) != 0) {
         t_guard = nullptr;
@@ -62,7 +90,28 @@ bool InstallHandler()
     return true;
 }
 
+bool RunGuardedRead(void (*work)(void*), void* argument)
+{
+    const BusErrorGuardScope scope;
+    return RunArmed(scope.Installed(), work, argument);
+}
+
 }  // namespace
+
+BusErrorGuardScope::BusErrorGuardScope()
+{
+    const std::lock_guard lock(g_mutex);
+    if (g_holders++ == 0) g_installed = InstallHandler();
+    installed_ = g_installed;
+}
+
+BusErrorGuardScope::~BusErrorGuardScope()
+{
+    const std::lock_guard lock(g_mutex);
+    if (--g_holders != 0 || !g_installed) return;
+    RestorePrevious();
+    g_installed = false;
+}
 
 bool GuardedCopy(void* target, const void* source, std::size_t size)
 {
@@ -71,7 +120,7 @@ bool GuardedCopy(void* target, const void* source, std::size_t size)
         const void* source;
         std::size_t size;
     } args{target, source, size};
-    return RunGuarded(
+    return RunGuardedRead(
         [](void* a) {
             auto* c = static_cast<Args*>(a);
             std::memcpy(c->target, c->source, c->size);
@@ -87,7 +136,7 @@ bool GuardedFind(const char* source, std::size_t size, char byte, std::size_t& o
         char byte;
         std::size_t offset;
     } args{source, size, byte, size};
-    const bool ok = RunGuarded(
+    const bool ok = RunGuardedRead(
         [](void* a) {
             auto* f = static_cast<Args*>(a);
             const void* hit = std::memchr(f->source, f->byte, f->size);

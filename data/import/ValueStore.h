@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace ov {
@@ -58,5 +59,11 @@ private:
     double* current_ = nullptr;
     std::size_t fill_ = 0;  // values in the last chunk
 };
+
+// Test hook: from now on, the `nth` chunk allocation that any one thread makes for value stores fails
+// with std::bad_alloc as if memory had run out; 0 switches the hook off.
+void FailValueStoreAllocationForTesting(uint64_t nth);
+// The thread whose allocation the hook failed last (a default id when none did yet).
+std::thread::id ValueStoreFailureThreadForTesting();
 
 }  // namespace ov

@@ -8,6 +8,7 @@
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/InterfaceFont.h"
 #include "framework/ui/MessageBox.h"
 
@@ -100,9 +101,9 @@ void CDlgSetStrings::BuildControls()
     ok_->setDefault(true);  // Enter in a text box collects and closes with OK
     apply_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
-    connect(ok_, &QPushButton::clicked, this, &CDlgSetStrings::OnOk);
+    connect(ok_, &QPushButton::clicked, this, Guarded(this, &CDlgSetStrings::OnOk));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(apply_, &QPushButton::clicked, this, &CDlgSetStrings::OnApply);
+    connect(apply_, &QPushButton::clicked, this, Guarded(this, &CDlgSetStrings::OnApply));
 }
 
 void CDlgSetStrings::ShowRows()

@@ -3,6 +3,7 @@
 
 #include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/COvMenu.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/InterfaceFont.h"
 
 #include <QGuiApplication>
@@ -39,11 +40,11 @@ CDlgToolbar::CDlgToolbar(QWidget* owner) : QWidget(owner)
     more_.icon.Load(QStringLiteral("tb/more_but"));
     // The hover timer keeps the highlight in step with the pointer for a short while after it moves.
     hoverTimer_.setInterval(30);
-    connect(&hoverTimer_, &QTimer::timeout, this, [this] {
+    connect(&hoverTimer_, &QTimer::timeout, this, Guarded(this, [this] {
         if (++hoverTicks_ >= 10) hoverTimer_.stop();
         const int now = underMouse() ? HitTest(mapFromGlobal(QCursor::pos())) : -1;
         if (now != hovered_) hovered_ = now, update();
-    });
+    }));
 }
 
 void CDlgToolbar::Load(const QString& name)
@@ -134,7 +135,7 @@ QSize CDlgToolbar::minimumSizeHint() const
 
 void CDlgToolbar::resizeEvent(QResizeEvent*)
 {
-    Relayout();
+    RunGuarded(this, [this] { Relayout(); });
 }
 
 int CDlgToolbar::HitTest(const QPoint& p) const
@@ -149,67 +150,78 @@ void CDlgToolbar::Post(int command, const ToolbarButton* button)
 {
     // Posted, as the owner expects: it runs after the mouse handling has finished.
     QMetaObject::invokeMethod(
-        this, [this, command, button] { Q_EMIT commandPosted(command, button); }, Qt::QueuedConnection);
+        this, Guarded(this, [this, command, button] { Q_EMIT commandPosted(command, button); }),
+        Qt::QueuedConnection);
 }
 
 void CDlgToolbar::mousePressEvent(QMouseEvent* e)
 {
-    const int hit = HitTest(e->position().toPoint());
-    if (e->button() == Qt::RightButton) {
-        if (rightClickOption_ && hit >= 0 && hit != static_cast<int>(MoreIndex()) &&
-            !(e->modifiers() & Qt::ControlModifier))
-            Post(kToolbarRightClick, &buttons_[static_cast<std::size_t>(hit)]);
-        return;
-    }
-    if (e->button() != Qt::LeftButton) return;
-    if (hit < 0) {
-        if (dragOption_) dragging_ = true, Post(kToolbarDragStart, nullptr);
-        return;
-    }
-    pressed_ = hit;
-    update();
+    RunGuarded(this, [&] {
+        const int hit = HitTest(e->position().toPoint());
+        if (e->button() == Qt::RightButton) {
+            if (rightClickOption_ && hit >= 0 && hit != static_cast<int>(MoreIndex()) &&
+                !(e->modifiers() & Qt::ControlModifier))
+                Post(kToolbarRightClick, &buttons_[static_cast<std::size_t>(hit)]);
+            return;
+        }
+        if (e->button() != Qt::LeftButton) return;
+        if (hit < 0) {
+            if (dragOption_) dragging_ = true, Post(kToolbarDragStart, nullptr);
+            return;
+        }
+        pressed_ = hit;
+        update();
+    });
 }
 
 void CDlgToolbar::mouseReleaseEvent(QMouseEvent* e)
 {
-    if (e->button() != Qt::LeftButton) return;
-    if (dragging_) {
-        dragging_ = false;
-        Post(kToolbarDragEnd, nullptr);
-        return;
-    }
-    const int pressed = std::exchange(pressed_, -1);
-    update();
-    if (pressed < 0 || HitTest(e->position().toPoint()) != pressed) return;  // released elsewhere
-    if (pressed == static_cast<int>(MoreIndex())) return OpenOverflowMenu();
-    const ToolbarButton& b = buttons_[static_cast<std::size_t>(pressed)];
-    if (b.enabled) Post(b.command, &b);
+    RunGuarded(this, [&] {
+        if (e->button() != Qt::LeftButton) return;
+        if (dragging_) {
+            dragging_ = false;
+            Post(kToolbarDragEnd, nullptr);
+            return;
+        }
+        const int pressed = std::exchange(pressed_, -1);
+        update();
+        if (pressed < 0 || HitTest(e->position().toPoint()) != pressed) return;  // released elsewhere
+        if (pressed == static_cast<int>(MoreIndex())) return OpenOverflowMenu();
+        const ToolbarButton& b = buttons_[static_cast<std::size_t>(pressed)];
+        if (b.enabled) Post(b.command, &b);
+    });
 }
 
 void CDlgToolbar::mouseMoveEvent(QMouseEvent* e)
 {
-    hovered_ = HitTest(e->position().toPoint());
-    hoverTicks_ = 0;
-    hoverTimer_.start();
-    update();
+    RunGuarded(this, [&] {
+        hovered_ = HitTest(e->position().toPoint());
+        hoverTicks_ = 0;
+        hoverTimer_.start();
+        update();
+    });
 }
 
 void CDlgToolbar::leaveEvent(QEvent*)
 {
-    hovered_ = -1;
-    update();
+    RunGuarded(this, [this] {
+        hovered_ = -1;
+        update();
+    });
 }
 
 bool CDlgToolbar::event(QEvent* e)
 {
     if (e->type() != QEvent::ToolTip) return QWidget::event(e);
-    auto* help = static_cast<QHelpEvent*>(e);
-    const int hit = HitTest(help->pos());
-    if (hit >= 0 && hit != static_cast<int>(MoreIndex()))
-        QToolTip::showText(help->globalPos(), ToQString(buttons_[static_cast<std::size_t>(hit)].tooltip),
-                           this, slots_[static_cast<std::size_t>(hit)].rect);
-    else
-        QToolTip::hideText();
+    RunGuarded(this, [&] {
+        auto* help = static_cast<QHelpEvent*>(e);
+        const int hit = HitTest(help->pos());
+        if (hit >= 0 && hit != static_cast<int>(MoreIndex()))
+            QToolTip::showText(help->globalPos(), ToQString(buttons_[static_cast<std::size_t>(hit)].tooltip),
+                               this, slots_[static_cast<std::size_t>(hit)].rect);
+        else
+            QToolTip::hideText();
+    });
     return true;
 }
 
@@ -264,11 +276,13 @@ void CDlgToolbar::PaintButton(QPainter& p, std::size_t i) const
 
 void CDlgToolbar::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < buttons_.size(); ++i)
-        if (!buttons_[i].hiddenInOverflow) PaintButton(p, i);
-    if (overflow_) more_.icon.Paint(p, QRectF(more_.rect).adjusted(2, 4, -2, -4));
+    RunGuarded(this, [this] {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (std::size_t i = 0; i < buttons_.size(); ++i)
+            if (!buttons_[i].hiddenInOverflow) PaintButton(p, i);
+        if (overflow_) more_.icon.Paint(p, QRectF(more_.rect).adjusted(2, 4, -2, -4));
+    });
 }
 
 }  // namespace ov

@@ -1,5 +1,6 @@
 // The fading pop-up base.
 #include "framework/ui/CDialogFadeEx.h"
+#include "framework/ui/GuardedHandler.h"
 
 namespace ov {
 
@@ -11,7 +12,7 @@ CDialogFadeEx::CDialogFadeEx(QWidget* parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     timer_.setInterval(kFadeIntervalMs);
-    connect(&timer_, &QTimer::timeout, this, &CDialogFadeEx::AdvanceFade);
+    connect(&timer_, &QTimer::timeout, this, Guarded(this, &CDialogFadeEx::AdvanceFade));
 }
 
 void CDialogFadeEx::FadeIn(const QRect& screenRect)

@@ -17,6 +17,9 @@ namespace {
 
 std::mutex faultMutex;
 std::exception_ptr injectedFault;
+// Set while a failure's message is up: handlers run by the box's own event loop (repaints, timers)
+// that fail too add no second message.
+thread_local bool t_reporting = false;
 
 constexpr const char16_t* kFailed = u"The command could not be finished: ";
 
@@ -75,10 +78,13 @@ bool RunGuarded(QWidget* owner, const std::function<void()>& body) noexcept
     } catch (...) {
         // Showing the message can itself fail (no memory left for the box); then the failure is
         // swallowed so that it still never reaches Qt.
+        if (t_reporting) return false;
+        t_reporting = true;
         try {
             ReportCurrentException(owner);
         } catch (...) {
         }
+        t_reporting = false;
         return false;
     }
 }

@@ -144,6 +144,41 @@ TEST_F(FormulaDialog, DamagedHistoryIsReportedAndDefaultsShown)
               std::vector<QString>{"failed to open file : " + QString::fromStdString(path.string())});
 }
 
+TEST_F(FormulaDialog, RangeFieldWithACommaIsReportedAndCountsAsZero)
+{
+    std::vector<double> out(2, -1);
+    CDlgGDByFunc dlg;
+    dlg.rows = 2;
+    dlg.output = out.data();
+    EXPECT_EQ(Run(dlg, "a", [](QDialog& d) { TypeInto(d, ControlName(CDlgGDByFunc::kIdStart), "2,5"); }),
+              CDlgGDByFunc::kIdOk);
+    EXPECT_EQ(out, (std::vector<double>{0, 1})) << "\"2,5\" must not read as 5";
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].contains(','));
+}
+
+TEST_F(FormulaDialog, HistoryThatCannotBeWrittenIsReportedOnceAndTheValuesStand)
+{
+    // A file where the history's folder should be: nothing can be written below it (even as root).
+    const auto path = FormulaHistoryPath(FormulaKind::Column);
+    const auto folder = path.parent_path();
+    const auto aside = folder.string() + ".aside";
+    std::filesystem::remove_all(aside);
+    std::filesystem::create_directories(folder);
+    std::filesystem::rename(folder, aside);
+    std::ofstream(folder) << "not a folder";
+    std::vector<double> out(2, -1);
+    CDlgGDByFunc dlg;
+    dlg.rows = 2;
+    dlg.output = out.data();
+    EXPECT_EQ(Run(dlg, "a+1"), CDlgGDByFunc::kIdOk);
+    EXPECT_EQ(out, (std::vector<double>{1, 2}));
+    EXPECT_EQ(messages_,
+              std::vector<QString>{"Cannot write the file: " + QString::fromStdString(path.string())});
+    std::filesystem::remove(folder);
+    std::filesystem::rename(aside, folder);
+}
+
 TEST_F(FormulaDialog, TabsShowHelpPagesByClickAndWheel)
 {
     CDlgGDByFunc dlg;

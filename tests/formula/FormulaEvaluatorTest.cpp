@@ -11,6 +11,8 @@
 #include "data/formula/COvMathParserX.h"
 #include "data/formula/ColumnReferences.h"
 #include "data/formula/EvenlySpaced.h"
+#include "data/formula/NumericExpression.h"
+#include "framework/settings/RegKeyHandle.h"
 
 namespace ov {
 namespace {
@@ -148,6 +150,23 @@ TEST(FormulaEvaluator, BulkMatchesOneByOneBitForBit)
         EXPECT_EQ(0, std::memcmp(bulk.data(), single.data(), bulk.size() * sizeof(double)));
     }
     EXPECT_EQ(table[0], 0.0);  // an assignment in the formula never writes into the caller's table
+}
+
+// The range fields of the formula dialog and every numeric field read typed text by the same rules.
+TEST(FormulaEvaluator, RangeFieldsFollowTheRulesOfEveryNumericField)
+{
+    for (const char16_t* text : {u"2*pi", u" 2 * P i ", u"E", u"1e3", u"-0.5", u"max(1.5,2.5)", u"2,5",
+                                 u"1,2,3", u"(2", u"", u"x", u"2\u00b2"}) {
+        const ExpressionResult field = EvaluateNumericText(text);
+        std::vector<std::string> errors;
+        const double range = EvaluateNumber(text, [&](const std::string& m) { errors.push_back(m); });
+        EXPECT_EQ(range, field.ok ? field.value : 0.0) << Utf16ToUtf8(text);
+        EXPECT_EQ(errors, field.ok ? std::vector<std::string>{} : std::vector<std::string>{field.error});
+    }
+    std::vector<std::string> errors;
+    EXPECT_EQ(EvaluateNumber(u"2,5", [&](const std::string& m) { errors.push_back(m); }), 0.0);
+    ASSERT_EQ(errors.size(), 1u) << "a comma-decimal habit must not quietly give 5";
+    EXPECT_NE(errors[0].find(','), std::string::npos);
 }
 
 TEST(FormulaEvaluator, DecimalPointIgnoresLocale)

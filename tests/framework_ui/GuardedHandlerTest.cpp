@@ -6,6 +6,7 @@
 #include "testhost/ModalDriver.h"
 
 #include <QPushButton>
+#include <QTableWidget>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +91,40 @@ TEST(GuardedHandler, AnInjectedFaultFailsTheNextHandlerOnlyAndSkipsItsBody)
     EXPECT_TRUE(RunGuarded(nullptr, [&] { ++runs; }));
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(recorder.texts.size(), 1u);
+}
+
+TEST(GuardedHandler, MemberSlotsTakeTheLeadingArgumentsOfTheSignal)
+{
+    ovtest::EnsureTestApplication();
+    struct Receiver : QWidget {
+        std::vector<int> rows;
+        int plain = 0;
+        void OnRow(int row) { rows.push_back(row); }
+        void OnAnything() { ++plain; }
+    } receiver;
+    QTableWidget table(5, 5);
+    QObject::connect(&table, &QTableWidget::cellClicked, &receiver, Guarded(&receiver, &Receiver::OnRow));
+    QObject::connect(&table, &QTableWidget::cellClicked, &receiver,
+                     Guarded(&receiver, &Receiver::OnAnything));
+    Q_EMIT table.cellClicked(3, 4);
+    EXPECT_EQ(receiver.rows, std::vector<int>{3});
+    EXPECT_EQ(receiver.plain, 1);
+}
+
+TEST(GuardedHandler, AFailureWhileTheMessageIsUpAddsNoSecondMessage)
+{
+    ovtest::EnsureTestApplication();
+    std::vector<QString> texts;
+    bool innerResult = true;
+    // The box's own event loop runs another handler (a repaint under it) that fails too.
+    ScopedMessagePresenter presenter{[&](const MessageRequest& r) {
+        texts.push_back(r.text);
+        innerResult = RunGuarded(nullptr, [] { throw std::runtime_error("repaint"); });
+        return int(kMessageOk);
+    }};
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("first"); }));
+    EXPECT_FALSE(innerResult);
+    EXPECT_EQ(texts, std::vector<QString>{"The command could not be finished: first"});
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("later"); }));
+    EXPECT_EQ(texts.size(), 2u) << "a later failure has its own message";
 }

@@ -1,0 +1,130 @@
+// The dispatch out of memory on its way back after OK: every failing allocation gives result 0 with
+// the host's record, value list and path data exactly as they were; the first call that has memory
+// enough hands over the complete result.
+#include "host/Dispatch.h"
+#include "testhost/HostFixtures.h"
+#include "testhost/ModalDriver.h"
+
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <new>
+#include <vector>
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+int RunBareDialog(QWidget* parent)
+{
+    QDialog dialog(parent);
+    return dialog.exec() == QDialog::Accepted ? kDialogOk : kDialogCancel;
+}
+
+const UiPreparer kReady = [] { return true; };
+
+// What a host keeps of its value list: the list block, every node and every string's text.
+struct ListSnapshot {
+    std::vector<unsigned char> block;
+    std::vector<const OvHostListNode*> nodes;
+    std::vector<std::u16string> texts;
+
+    explicit ListSnapshot(const OvHostList& list)
+        : block(reinterpret_cast<const unsigned char*>(&list),
+                reinterpret_cast<const unsigned char*>(&list) + sizeof list)
+    {
+        for (const OvHostListNode* n = list.head; n; n = n->next) {
+            nodes.push_back(n);
+            texts.emplace_back(static_cast<const ov_char16*>(n->data));
+        }
+    }
+    bool operator==(const ListSnapshot&) const = default;
+};
+
+class DispatchOutOfMemory : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureTestApplication(); }
+    void TearDown() override { FailHostAllocationForTesting(0); }
+};
+
+}  // namespace
+
+TEST_F(DispatchOutOfMemory, SetStringsKeepsTheHostsValueListUntilTheNewOneIsComplete)
+{
+    HostList labels = HostList::Strings({u"Width", u"Height", u"Depth"});
+    HostList values = HostList::Strings({u"1", u"2"});
+    DialogRegistry registry;
+    registry.setStrings = [](SetStringsCall& c) {
+        c.setup.values = {u"10", u"20", u"30"};
+        return RunBareDialog(c.parent);
+    };
+    GSSParams p{labels.get(), values.get(), nullptr, nullptr, 0};
+    // Three strings and three nodes: each of the six allocations fails once.
+    for (int nth = 1; nth <= 6; ++nth) {
+        const ListSnapshot before(*values);
+        FailHostAllocationForTesting(nth);
+        EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 0) << nth;
+        EXPECT_TRUE(ListSnapshot(*values) == before) << "allocation " << nth;
+    }
+    FailHostAllocationForTesting(7);
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
+}
+
+TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCannotBeHandedOver)
+{
+    DialogRegistry registry;
+    registry.floodFill = [](FloodFillCall& c) {
+        c.seedX *= 100;
+        c.seedY *= 100;
+        const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
+        ov_path_add_polygon(c.outline, tri, 3);
+        return RunBareDialog(c.parent);
+    };
+    // No arrays yet, and arrays too small for the outline (which are replaced, not reused).
+    OvPointF twoPoints[2] = {{7, 7}, {8, 8}};
+    uint8_t twoTypes[2] = {1, 1};
+    for (OvPathData held : {OvPathData{0, nullptr, nullptr}, OvPathData{2, twoPoints, twoTypes}}) {
+        for (int nth : {1, 2}) {
+            float x = 0.5f, y = 0.25f;
+            OvPathData data = held;
+            FailHostAllocationForTesting(nth);
+            EXPECT_EQ(
+                RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 0);
+            EXPECT_EQ(x, 0.5f);
+            EXPECT_EQ(y, 0.25f);
+            EXPECT_EQ(std::memcmp(&data, &held, sizeof data), 0) << "allocation " << nth;
+        }
+    }
+    EXPECT_EQ(twoPoints[1].x, 8.0f);
+    FailHostAllocationForTesting(0);
+    float x = 0.5f, y = 0.25f;
+    OvPathData data{0, nullptr, nullptr};
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(x, 50.0f);
+    EXPECT_EQ(data.count, 3);
+    std::free(data.points);
+    std::free(data.types);
+}
+
+TEST_F(DispatchOutOfMemory, ChartSheetThatFailsAfterOkLeavesTheHostsRecord)
+{
+    int element = 0;
+    ChartRecord host = PatternRecord<ChartRecord>(5);
+    std::memset(&host, 1, 1);
+    const ChartRecord before = host;
+    DialogRegistry registry;
+    registry.xyChart = [](ChartSheetCall& c) {
+        std::memset(c.record, 0xAB, 64);
+        if (RunBareDialog(c.parent) == kDialogOk) throw std::bad_alloc();  // e.g. storing a page
+        return kDialogCancel;
+    };
+    HostList list = HostList::Pointers({&element, &element});
+    const GEEdtParams p{&host, list.get(), nullptr, 1, nullptr};
+    // The entry point turns the exception into result 0; the dispatcher must not have written.
+    EXPECT_THROW(RunModal([&] { return DispatchGEEdt(&p, registry, kReady); }, Accept), std::bad_alloc);
+    EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
+}

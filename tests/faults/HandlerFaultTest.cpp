@@ -1,0 +1,206 @@
+// A slot that throws while a dialog runs: one message, the dialog still answers, and Cancel leaves
+// what the host handed in byte for byte. One running dialog each: the chart sheet (and the colour
+// picker of its text colour), the formula dialog, the import preview and the flood fill tool.
+#include "chart/CDPP_General.h"
+#include "chart/CDlgXYPP.h"
+#include "chart/DataSeriesObject.h"
+#include "chart/XYChartSheet.h"
+#include "colour/COvColorPicker.h"
+#include "colour/ColourSwatch.h"
+#include "colour/RecentColours.h"
+#include "data/formula/CDlgGDByFunc.h"
+#include "data/formula/FormulaHelpTabs.h"
+#include "data/import/DlgOpenASCPreView.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/GuardedHandler.h"
+#include "framework/ui/MessageBox.h"
+#include "host/Dispatch.h"
+#include "testhost/HostFixtures.h"
+#include "testhost/ModalDriver.h"
+#include "tests/chart/SaneChartRecord.h"
+#include "trace/CDialogFFF.h"
+
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <new>
+#include <vector>
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+const QString kOutOfMemory = "There is not enough memory to finish this command. Nothing was changed.";
+const UiPreparer kReady = [] { return true; };
+
+class HandlerFault : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+    }
+    void TearDown() override
+    {
+        InjectHandlerFault(nullptr);
+        SetCurrentLanguageCodeForTesting(u"");
+    }
+    // The next guarded slot throws as if memory had run out.
+    static void FailNextSlot() { InjectHandlerFault(std::make_exception_ptr(std::bad_alloc())); }
+
+    std::vector<QString> messages_;
+    ScopedMessagePresenter presenter_{[this](const MessageRequest& r) {
+        messages_.push_back(r.text);
+        return int{kMessageOk};
+    }};
+};
+
+QPoint Centre(const ScreenRect& r)
+{
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+}  // namespace
+
+TEST_F(HandlerFault, ChartSheetAndItsColourPicker)
+{
+    SaveRecentColours({0xFF102030u, 0xFF000000u, 0xFF000000u, 0xFF000000u});
+    RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage1", 0);
+    DialogRegistry registry;
+    registry.xyChart = [](ChartSheetCall& c) { return RunXYChartSheet(c); };
+    const std::unique_ptr<DataSeries, void (*)(DataSeries*)> series(CreateDataSeries(), DestroyDataSeries);
+    int context = 0;
+    ChartRecord record = PatternRecord<ChartRecord>(3);
+    record.kind = 2;
+    MakePageFieldsSane(record);
+    record.text_colour = 0xFF000000u;
+    const ChartRecord before = record;
+    RecordingHostWindow window;
+    HostList list = HostList::Pointers({series.get(), &context});
+    const GEEdtParams p{&record, list.get(), window.get(), 1, nullptr};
+    const int result =
+        RunModal([&] { return DispatchGEEdt(&p, registry, kReady); },
+                 [&](QDialog& d) {
+                     auto& sheet = dynamic_cast<CDlgXYPP&>(d);
+                     // Apply fails: one message, nothing reaches the host.
+                     FailNextSlot();
+                     Click(d, ControlName(kXYApply));
+                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                     EXPECT_TRUE(window.Messages().empty());
+                     EXPECT_TRUE(d.isVisible());
+
+                     // The picker of the text colour: a failed press changes nothing,
+                     // the next one takes the recent colour into the sheet's copy.
+                     auto* swatch = d.findChild<ColourSwatch*>(ControlName(kGgTextColour));
+                     ASSERT_NE(swatch, nullptr);
+                     QTest::mouseClick(swatch, Qt::LeftButton);
+                     auto* picker = swatch->findChild<COvColorPicker*>();
+                     ASSERT_NE(picker, nullptr);
+                     const QPoint cell = picker->Layout().recentCells[0].center();
+                     FailNextSlot();
+                     QTest::mouseClick(picker, Qt::LeftButton, {}, cell);
+                     EXPECT_EQ(messages_.size(), 2u);
+                     EXPECT_EQ(sheet.Record().text_colour, 0xFF000000u);
+                     QTest::mouseClick(picker, Qt::LeftButton, {}, cell);
+                     EXPECT_EQ(sheet.Record().text_colour, 0xFF102030u);
+                     picker->hide();
+
+                     // The tab strip still answers.
+                     QTest::mouseClick(&sheet, Qt::LeftButton, {}, Centre(sheet.TabRects()[1]));
+                     EXPECT_EQ(sheet.CurrentTab(), 1);
+                     Cancel(d);
+                 });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+}
+
+TEST_F(HandlerFault, FormulaDialog)
+{
+    std::filesystem::remove(FormulaHistoryPath(FormulaKind::Column));
+    std::vector<double> out(3, -1);
+    CDlgGDByFunc dlg;
+    dlg.rows = 3;
+    dlg.output = out.data();
+    const int result = RunModal([&] { return dlg.DoModal(); },
+                                [&](QDialog& d) {
+                                    FailNextSlot();
+                                    Click(d, ControlName(CDlgGDByFunc::kIdOk));
+                                    EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                                    EXPECT_TRUE(d.isVisible());
+                                    auto* tabs =
+                                        d.findChild<FormulaHelpTabs*>(ControlName(CDlgGDByFunc::kIdTabs));
+                                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(0).center());
+                                    EXPECT_EQ(tabs->Page(), 0);
+                                    Cancel(d);
+                                });
+    EXPECT_EQ(result, CDlgGDByFunc::kIdCancel);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(out, (std::vector<double>(3, -1)));
+    EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
+}
+
+TEST_F(HandlerFault, ImportPreview)
+{
+    StoreAsciiImportSettings(AsciiImportSettings{});
+    CDlgOpenASCPreView dlg;
+    dlg.previewLines = {"1 2", "3 4"};
+    const int result =
+        RunModal([&] { return dlg.DoModal(); },
+                 [&](QDialog& d) {
+                     FailNextSlot();
+                     Click(d, ControlName(CDlgOpenASCPreView::kIdOk));
+                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                     EXPECT_TRUE(d.isVisible());
+                     auto* columns = d.findChild<QLineEdit*>(ControlName(CDlgOpenASCPreView::kIdColumns));
+                     const bool enabled = columns->isEnabled();
+                     Click(d, ControlName(CDlgOpenASCPreView::kIdAutoCheck));
+                     EXPECT_NE(columns->isEnabled(), enabled) << "the enabling rule still runs";
+                     Cancel(d);
+                 });
+    EXPECT_EQ(result, CDlgOpenASCPreView::kIdCancel);
+    EXPECT_EQ(messages_.size(), 1u);
+}
+
+TEST_F(HandlerFault, FloodFillTool)
+{
+    DialogRegistry registry;
+    RegisterBuiltinDialogs(registry);
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QString dir = qEnvironmentVariable("OV_TEST_SCRATCH", QDir::tempPath());
+    QDir().mkpath(dir);
+    const std::u16string bitmap = (dir + QStringLiteral("/handler_fault.png")).toStdU16String();
+    ASSERT_TRUE(image.save(QString::fromStdU16String(bitmap)));
+    StoreFloodFillSettings({0, 0, 0, 50, kPathPolygon});
+    float x = 0.5f, y = 0.25f;
+    OvPathData data{0, nullptr, nullptr};
+    const int result = RunModal([&] { return DispatchDFF(bitmap.c_str(), &x, &y, &data, registry, kReady); },
+                                [&](QDialog& d) {
+                                    auto& dlg = dynamic_cast<CDialogFFF&>(d);
+                                    FailNextSlot();
+                                    Click(d, ControlName(CDialogFFF::kIdClosedCurve));
+                                    EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                                    EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
+                                    Click(d, ControlName(CDialogFFF::kIdBlending));
+                                    EXPECT_EQ(dlg.Settings().pathStyle, kPathBlending);
+                                    Cancel(d);
+                                });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(x, 0.5f);
+    EXPECT_EQ(y, 0.25f);
+    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(data.points, nullptr);
+}
