@@ -3,7 +3,6 @@
 // file replaced under the open connection is followed, and each kind of failure is reported once.
 #include "framework/settings/RegistryStore.h"
 
-#include <fcntl.h>
 #include <pwd.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -15,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <utility>
 
 namespace ov {
@@ -327,6 +327,24 @@ std::string PrepareFile(sqlite3* db)
     return "";
 }
 
+// Whether the connection's file still starts as an SQLite file does (or is empty), read through
+// SQLite's own handle for the reason given at Identify.
+bool HasDatabaseHeader(sqlite3* db)
+{
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr ||
+        file->pMethods == nullptr) {
+        return true;  // cannot tell: SQLite's own checks remain
+    }
+    static constexpr char kMagic[16] = "SQLite format 3";  // with its terminating zero
+    char header[sizeof kMagic] = {};
+    const int rc = file->pMethods->xRead(file, header, sizeof header, 0);
+    if (rc == SQLITE_IOERR_SHORT_READ) {  // the missing bytes read as zeros: only an empty file passes
+        return std::all_of(std::begin(header), std::end(header), [](char c) { return c == 0; });
+    }
+    return rc != SQLITE_OK || std::memcmp(header, kMagic, sizeof header) == 0;
+}
+
 bool IsPassing(int code)
 {
     return code == SQLITE_BUSY || code == SQLITE_LOCKED;
@@ -500,26 +518,18 @@ auto RegistryStore::Locked(Body body)
     return result;
 }
 
+// stat(2) only: opening and closing the file here would drop every POSIX lock this process holds on
+// it, SQLite's included, and let another process write at the same time.
 RegistryStore::FileIdentity RegistryStore::Identify(const std::string& path)
 {
     FileIdentity identity;
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     struct stat info {};
-    if (fd < 0 || fstat(fd, &info) != 0) {
-        if (fd >= 0) close(fd);
-        return identity;
-    }
-    static constexpr char kMagic[16] = "SQLite format 3";  // with its terminating zero
-    char header[sizeof kMagic] = {};
-    const ssize_t got = pread(fd, header, sizeof header, 0);
-    close(fd);
+    if (stat(path.c_str(), &info) != 0) return identity;
     identity.exists = true;
     identity.device = info.st_dev;
     identity.inode = info.st_ino;
     identity.size = static_cast<uint64_t>(info.st_size);
     identity.modified_ns = info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec;
-    identity.database_header =
-        got == 0 || (got == sizeof header && std::memcmp(header, kMagic, sizeof header) == 0);
     return identity;
 }
 
@@ -531,7 +541,7 @@ void RegistryStore::FollowFile()
     const FileIdentity now = Identify(path_);
     if (db_) {
         const bool same_file = now.exists && now.device == file_.device && now.inode == file_.inode;
-        if (same_file && now.database_header) return;
+        if (same_file && HasDatabaseHeader(db_.get())) return;
         if (same_file) {
             // Overwritten in place: the file is left as the other writer made it, and the WAL beside
             // it, useless without the pages it was written against, goes so that it cannot be

@@ -140,7 +140,6 @@ private:
         bool exists = false;
         uint64_t device = 0, inode = 0, size = 0;
         int64_t modified_ns = 0;
-        bool database_header = false;  // empty, or starts as an SQLite file does
         bool operator==(const FileIdentity&) const = default;
     };
 
