@@ -279,7 +279,10 @@ void CDlgGDByFunc::SaveHistory()
     file.startText = startText;
     file.endText = endText;
     file.entries = history;
-    SaveFormulaHistory(FormulaHistoryPath(kind), file, kind);
+    const std::filesystem::path path = FormulaHistoryPath(kind);
+    if (!SaveFormulaHistory(path, file, kind))
+        ShowSharedMessage("gMSG_FILE", 3, QString::fromStdString(path.string()), MessageButtons::Ok,
+                          MessageIcon::Warning, this);
 }
 
 void CDlgGDByFunc::accept()
