@@ -509,7 +509,11 @@ auto RegistryStore::Locked(Body body)
     }();
     for (const StoreProblem& problem : problems) {
         if (listener) {
-            listener(problem);
+            // A report that fails (no memory for a message box) must not fail the call it is about.
+            try {
+                listener(problem);
+            } catch (...) {
+            }
         } else {
             std::fprintf(stderr, "ornivex: settings store %s: %s; %s\n", problem.path.c_str(),
                          problem.detail.c_str(), Consequence(problem.kind));
@@ -547,7 +551,7 @@ void RegistryStore::FollowFile()
             // it, useless without the pages it was written against, goes so that it cannot be
             // replayed into whatever file takes this name next.
             DropConnection(false);
-            for (const char* suffix : {"-wal", "-shm"}) unlink((path_ + suffix).c_str());
+            for (const char* suffix : {"-wal", "-shm"}) unlink((path_ + suffix).c_str());  // missing is fine
         } else {
             // Replaced or removed: the WAL beside the path is still this connection's. Emptying it
             // into the old file, when no other process holds it, keeps it from being replayed into

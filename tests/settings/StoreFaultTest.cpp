@@ -287,5 +287,20 @@ TEST_F(StoreFaultTest, WithoutAListenerEachKindIsOneLineOnStandardError)
     ExpectRecovered();
 }
 
+TEST_F(StoreFaultTest, AListenerThatFailsDoesNotFailTheCall)
+{
+    int heard = 0;
+    RegistryStore::SetProblemListener([&](const StoreProblem&) {
+        ++heard;
+        throw std::bad_alloc();
+    });
+    std::ofstream(store_path_, std::ios::binary) << kJunk;
+    RegistryStore::ResetForTesting(store_path_.string());
+    uint32_t read = 0;
+    EXPECT_NO_THROW(read = RegKeyHandle(kDialogKey).ReadDword("UI_ERBKColor", 0xF0F0F0));
+    EXPECT_EQ(read, 0xF0F0F0u);
+    EXPECT_EQ(heard, 1);
+}
+
 }  // namespace
 }  // namespace ov::test
