@@ -242,7 +242,8 @@ void CDPP_DataTable::Save()
     const QString path = ShowSaveFileDialog(request);
     if (path.isEmpty()) return;
     RememberFolderOf(kDataFileSlotDataTable, path.toStdString());
-    grid_->Save(path);
+    if (!grid_->Save(path))
+        ShowSharedMessage("gMSG_FILE", 3, path, MessageButtons::Ok, MessageIcon::Warning, this);
 }
 
 void CDPP_DataTable::Formula()

@@ -9,6 +9,8 @@
 #include "colour/PaletteMenu.h"
 #include "colour/PopupPlacement.h"
 #include "colour/RecentColours.h"
+#include "framework/files/AtomicFile.h"
+#include "framework/files/BoundedFileRead.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RememberedFolder.h"
 #include "framework/text/HostFolder.h"
@@ -220,17 +222,25 @@ void COvColorPicker::LoadUserPalette()
     if (chosen.isEmpty()) return;
     const std::string path = chosen.front().toStdString();
     RememberFolderOf(kUserPaletteFolderSlot, path);
-    if (LoadPaletteFile(path).isNull()) {
+    const FileReadResult read = ReadFileBounded(path, kMaxPaletteFileBytes);
+    const QByteArray bytes =
+        QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
+    if (!read || LoadPaletteImage(bytes).isNull()) {
         LangTable table;
         table.Open(CurrentLanguageCode(), "LANG_01.xml");
         ShowLocalizedMessage(table, "gPSC", 4, chosen.front(), MessageButtons::Ok, MessageIcon::Warning,
                              this);
         return;
     }
+    // The copy replaces the old user palette whole or not at all.
     std::error_code error;
     std::filesystem::create_directories(AppDataFolder(), error);
-    std::filesystem::copy_file(path, UserPalettePath(AppDataFolder()),
-                               std::filesystem::copy_options::overwrite_existing, error);
+    const std::filesystem::path userPalette = UserPalettePath(AppDataFolder());
+    if (!WriteFileAtomically(userPalette, read.bytes)) {
+        ShowSharedMessage("gMSG_FILE", 3, QString::fromStdString(userPalette.string()), MessageButtons::Ok,
+                          MessageIcon::Warning, this);
+        return;
+    }
     palettes_ = FindPaletteFiles(HostFolder(), AppDataFolder());
     SelectPalette(palettes_.Count() - 1);
 }

@@ -2,6 +2,9 @@
 #include "colour/CustomColours.h"
 
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/RegistryStore.h"
+
+#include <vector>
 
 namespace ov {
 
@@ -30,12 +33,16 @@ CustomColourSet ReadCustomColours(int group)
     return colours;
 }
 
-void WriteCustomColours(int group, const CustomColourSet& colours)
+bool WriteCustomColours(int group, const CustomColourSet& colours)
 {
-    RegKeyHandle key(kCustomColourKey);
-    if (!key.IsOpen()) return;
-    for (int i = 0; i < 16; ++i)
-        key.WriteDword(CustomColourValueName(group, i), colours[static_cast<std::size_t>(i)]);
+    // One transaction: a failing store keeps the old sixteen, never a mix of old and new.
+    std::vector<RegEdit> edits;
+    for (int i = 0; i < 16; ++i) {
+        RegValue value{CustomColourValueName(group, i), kRegDword,
+                       DwordBytes(colours[static_cast<std::size_t>(i)])};
+        edits.push_back({RegEdit::Kind::kSetValue, std::string(kCustomColourKey), std::move(value)});
+    }
+    return RegistryStore::Instance().Apply(edits);
 }
 
 }  // namespace ov

@@ -18,8 +18,8 @@ std::string CustomColourValueName(int group, int index);
 uint32_t DefaultCustomColour(int index);
 
 CustomColourSet ReadCustomColours(int group);
-// Writes all sixteen; skipped when the key cannot be opened.
-void WriteCustomColours(int group, const CustomColourSet& colours);
+// Writes all sixteen in one transaction, or none of them; false when the store refused.
+bool WriteCustomColours(int group, const CustomColourSet& colours);
 
 // COLORREF <-> opaque ARGB.
 constexpr uint32_t ColorRefToArgb(uint32_t colorRef)

@@ -1,9 +1,9 @@
 // Palette pictures: decoding and picking.
 #include "colour/PaletteImage.h"
 
-#include <QFile>
-
 #include <algorithm>
+
+#include "framework/files/BoundedFileRead.h"
 
 namespace ov {
 
@@ -17,9 +17,10 @@ QImage LoadPaletteImage(const QByteArray& bytes)
 
 QImage LoadPaletteFile(const std::filesystem::path& path)
 {
-    QFile file(QString::fromStdString(path.string()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return LoadPaletteImage(file.readAll());
+    const FileReadResult read = ReadFileBounded(path, kMaxPaletteFileBytes);
+    if (!read) return {};
+    return LoadPaletteImage(
+        QByteArray::fromRawData(read.bytes.data(), static_cast<qsizetype>(read.bytes.size())));
 }
 
 uint32_t PaletteRgbAt(const QImage& image, QSize area, QPoint point)

@@ -7,13 +7,18 @@
 #include <QPoint>
 #include <QSize>
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
 namespace ov {
 
+// Palette pictures are a few hundred KB; a longer file is not read.
+inline constexpr std::size_t kMaxPaletteFileBytes = 64 << 20;
+
 // Decodes a Windows bitmap (whatever its file name says); a null image when the bytes are not one.
 QImage LoadPaletteImage(const QByteArray& bytes);
+// A null image also for what is not a readable file of at most kMaxPaletteFileBytes.
 QImage LoadPaletteFile(const std::filesystem::path& path);
 
 // 0x00RRGGBB of the pixel under `point` when the image is stretched over an area of `area`; points

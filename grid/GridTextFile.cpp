@@ -1,7 +1,9 @@
 // GridTextFile: the save command's writer.
 #include "grid/GridTextFile.h"
 
-#include <fstream>
+#include <sstream>
+
+#include "framework/files/AtomicFile.h"
 
 namespace ov {
 
@@ -23,8 +25,8 @@ bool WriteGridText(const GridCells& cells, std::ostream& out)
 
 bool SaveGridText(const GridCells& cells, const std::string& path)
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    return out.is_open() && WriteGridText(cells, out);
+    std::ostringstream text;
+    return WriteGridText(cells, text) && WriteFileAtomically(path, text.view());
 }
 
 }  // namespace ov

@@ -1,6 +1,7 @@
 // The per-call scope of the entry points and the lazily created QApplication.
 #include "host/CallScope.h"
 
+#include "framework/ui/StoreProblemMessages.h"
 #include "host/GDlgApp.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ bool PrepareUi()
         (void)app;
     }
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return false;
+    // Before the application object's first settings read, so that a failing store is seen.
+    ShowStoreProblemsAsMessages();
     COvGDlgApp::Instance().InitUi();
     return true;
 }

@@ -8,8 +8,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <string>
+
+#include "framework/files/BoundedFileRead.h"
 
 namespace ov {
 namespace {
@@ -92,8 +95,16 @@ uint64_t AvailableMemoryBytes()
 SourceImage LoadSourceImage(const QString& path, uint64_t memoryBudget)
 {
     const uint64_t budget = memoryBudget ? memoryBudget : AvailableMemoryBytes();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return Failed(SourceImageFailure::Unreadable, file.errorString());
+    // Only a regular file is handed to the decoder: a FIFO would block it, a folder confuse it.
+    FileReadFailure failure = FileReadFailure::kNone;
+    int error = 0;
+    const int fd = OpenRegularFile(QFile::encodeName(path).toStdString(), failure, error);
+    if (fd < 0) return Failed(SourceImageFailure::Unreadable, QString::fromLocal8Bit(std::strerror(error)));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
+        return Failed(SourceImageFailure::Unreadable, file.errorString());
+    }
     QImageReader reader(&file);
     const QSize size = reader.size();
     if (!reader.canRead()) return Failed(SourceImageFailure::NotAnImage, reader.errorString());

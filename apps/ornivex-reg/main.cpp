@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/files/AtomicFile.h"
+#include "framework/files/BoundedFileRead.h"
 #include "framework/settings/RegFileFormat.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RegistryStore.h"
@@ -148,26 +150,31 @@ std::string DisplayName(const std::string& name)
     return name.empty() ? "(Default)" : name;
 }
 
-bool WriteOutput(const std::string& file, const std::string& text)
+// "" when written; otherwise why not. A file is replaced whole: a failed export keeps the old one.
+std::string WriteOutput(const std::string& file, const std::string& text)
 {
-    if (file.empty() || file == "-") return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return static_cast<bool>(out);
+    if (file.empty() || file == "-") {
+        const bool written =
+            std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+        return written ? "" : "standard output";
+    }
+    const ov::FileWriteResult written = ov::WriteFileAtomically(file, text);
+    return written ? "" : written.Message();
 }
+
+// A .reg file longer than this is refused before it is read.
+constexpr size_t kMaxRegFileBytes = 256 << 20;
 
 std::optional<std::string> ReadInput(const std::string& file)
 {
-    std::ostringstream bytes;
     if (file == "-") {
+        std::ostringstream bytes;
         bytes << std::cin.rdbuf();
         return bytes.str();
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    bytes << in.rdbuf();
-    return bytes.str();
+    ov::FileReadResult read = ov::ReadFileBounded(file, kMaxRegFileBytes);
+    if (!read) return std::nullopt;
+    return std::move(read.bytes);
 }
 
 using Words = std::vector<std::string>;
@@ -235,7 +242,8 @@ int RunExport(RegistryStore& store, const Words& w)
     const ov::RegFileResult result = ov::ExportRegFile(store, *key, text);
     if (!result.ok) return Complain(kFailed, result.message);
     const std::string file = w.size() > 2 ? w[2] : "";
-    if (!WriteOutput(file, text)) return Complain(kFailed, "cannot write " + file);
+    const std::string failure = WriteOutput(file, text);
+    if (!failure.empty()) return Complain(kFailed, "cannot write " + file + ": " + failure);
     return kOk;
 }
 

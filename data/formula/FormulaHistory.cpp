@@ -2,11 +2,11 @@
 #include "data/formula/FormulaHistory.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "data/formula/ArchiveString.h"
+#include "framework/files/AtomicFile.h"
+#include "framework/files/BoundedFileRead.h"
 #include "framework/text/HostFolder.h"
 
 namespace ov {
@@ -79,13 +79,11 @@ std::filesystem::path FormulaHistoryPath(FormulaKind kind)
 
 HistoryLoad LoadFormulaHistory(const std::filesystem::path& path, FormulaKind kind, FormulaHistory& out)
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return HistoryLoad::Missing;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return HistoryLoad::Damaged;
-    const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return HistoryLoad::Damaged;
-    auto parsed = ParseFormulaHistory(bytes, kind);
+    const FileReadResult read = ReadFileBounded(path, kMaxFormulaHistoryBytes);
+    if (read.failure == FileReadFailure::kMissing) return HistoryLoad::Missing;
+    if (!read) return HistoryLoad::Damaged;
+    const auto* data = reinterpret_cast<const uint8_t*>(read.bytes.data());
+    auto parsed = ParseFormulaHistory({data, read.bytes.size()}, kind);
     if (!parsed) return HistoryLoad::Damaged;
     out = std::move(*parsed);
     return HistoryLoad::Loaded;
@@ -96,10 +94,8 @@ bool SaveFormulaHistory(const std::filesystem::path& path, const FormulaHistory&
     std::error_code ec;
     std::filesystem::create_directories(path.parent_path(), ec);
     const std::vector<uint8_t> bytes = SerializeFormulaHistory(history, kind);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return static_cast<bool>(
+        WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}));
 }
 
 }  // namespace ov

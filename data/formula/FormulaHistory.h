@@ -15,6 +15,8 @@ enum class FormulaKind : int32_t { Column = 1, Surface = 2 };
 
 inline constexpr size_t kFormulaHistoryLimit = 24;
 inline constexpr int32_t kHistoryPage = 4;
+// A history file longer than this is damaged (24 formulas take a few KB).
+inline constexpr size_t kMaxFormulaHistoryBytes = 4 << 20;
 
 struct FormulaHistory {
     int32_t page = kHistoryPage;  // 0-3 text pages, 4 the history list
@@ -35,9 +37,11 @@ void PushFormula(std::vector<std::u16string>& entries, const std::u16string& for
 
 std::filesystem::path FormulaHistoryPath(FormulaKind kind);
 
+// Missing: no file. Damaged: anything else that is not a readable history (a folder or FIFO in its
+// place, no permission, a link loop, more than kMaxFormulaHistoryBytes, broken content).
 enum class HistoryLoad { Missing, Loaded, Damaged };
 HistoryLoad LoadFormulaHistory(const std::filesystem::path& path, FormulaKind kind, FormulaHistory& out);
-// Rewrites the file whole; false when it cannot be written.
+// Replaces the file whole (the old one stays when writing fails); false when it cannot be written.
 bool SaveFormulaHistory(const std::filesystem::path& path, const FormulaHistory& history, FormulaKind kind);
 
 }  // namespace ov

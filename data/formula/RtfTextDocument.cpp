@@ -6,11 +6,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "data/formula/RtfDocument.h"
+#include "framework/files/BoundedFileRead.h"
 
 namespace ov {
 namespace {
@@ -43,10 +42,9 @@ void FillTextDocument(const RtfDocument& rtf, QTextDocument& document)
 bool LoadRtfFile(const std::filesystem::path& path, QTextDocument& document)
 {
     document.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    FillTextDocument(ParseRtf(bytes), document);
+    const FileReadResult read = ReadFileBounded(path, kMaxRtfFileBytes);
+    if (!read) return false;
+    FillTextDocument(ParseRtf(read.bytes), document);
     return true;
 }
 

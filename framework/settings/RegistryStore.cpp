@@ -1,21 +1,25 @@
 // RegistryStore: the settings store over SQLite. One connection per process, WAL journal, every
-// write in its own immediate transaction; a file that is not a settings store is left untouched.
+// write in its own immediate transaction; a file that is not a settings store is left untouched, a
+// file replaced under the open connection is followed, and each kind of failure is reported once.
 #include "framework/settings/RegistryStore.h"
 
 #include <pwd.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <utility>
 
 namespace ov {
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 constexpr int64_t kApplicationId = 0x4F565247;  // "OVRG" in the file header marks our own files
 constexpr size_t kMaxKeyNameBytes = 255;
 constexpr size_t kMaxValueNameBytes = 16383;
@@ -306,12 +310,13 @@ std::optional<int64_t> QueryNumber(sqlite3* db, const char* sql)
     return query.IntAt(0);
 }
 
-// "" when the connection is ready; otherwise why the file cannot serve as the store.
+// "" when the connection is ready; otherwise why the file cannot serve as the store (the
+// connection's error code tells a passing lock from a bad file).
 std::string PrepareFile(sqlite3* db)
 {
     // Reading the schema is the first access to the file: it fails for junk and unreadable files.
     const std::optional<int64_t> tables = QueryNumber(db, "SELECT count(*) FROM sqlite_master");
-    const std::optional<int64_t> id = QueryNumber(db, "PRAGMA application_id");
+    const std::optional<int64_t> id = tables ? QueryNumber(db, "PRAGMA application_id") : std::nullopt;
     if (!tables || !id) return sqlite3_errmsg(db);
     const bool empty = *tables == 0;
     if (!empty && *id != kApplicationId) return "a database of another program";
@@ -320,6 +325,49 @@ std::string PrepareFile(sqlite3* db)
     Exec(db, "PRAGMA synchronous = NORMAL");  // WAL + NORMAL survives killed processes
     if (empty && !CreateSchema(db)) return sqlite3_errmsg(db);
     return "";
+}
+
+// Whether the connection's file still starts as an SQLite file does (or is empty), read through
+// SQLite's own handle for the reason given at Identify.
+bool HasDatabaseHeader(sqlite3* db)
+{
+    sqlite3_file* file = nullptr;
+    if (sqlite3_file_control(db, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || file == nullptr ||
+        file->pMethods == nullptr) {
+        return true;  // cannot tell: SQLite's own checks remain
+    }
+    static constexpr char kMagic[16] = "SQLite format 3";  // with its terminating zero
+    char header[sizeof kMagic] = {};
+    const int rc = file->pMethods->xRead(file, header, sizeof header, 0);
+    if (rc == SQLITE_IOERR_SHORT_READ) {  // the missing bytes read as zeros: only an empty file passes
+        return std::all_of(std::begin(header), std::end(header), [](char c) { return c == 0; });
+    }
+    return rc != SQLITE_OK || std::memcmp(header, kMagic, sizeof header) == 0;
+}
+
+bool IsPassing(int code)
+{
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
+
+StoreProblemKind KindOf(int code)
+{
+    switch (code) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN: return StoreProblemKind::kReadOnly;
+    case SQLITE_FULL: return StoreProblemKind::kDiskFull;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return StoreProblemKind::kBusy;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT: return StoreProblemKind::kUnusable;
+    default: return StoreProblemKind::kFailed;
+    }
+}
+
+const char* Consequence(StoreProblemKind kind)
+{
+    return kind == StoreProblemKind::kUnusable ? "using defaults" : "settings are not saved";
 }
 
 std::string HomeFolder()
@@ -384,8 +432,25 @@ void RegistryStore::ResetForTesting(const std::string& path)
     const std::lock_guard lock(store.mutex_);
     store.db_.reset();
     store.open_attempted_ = false;
-    store.warned_ = false;
+    store.busy_streak_ = false;
+    store.reported_ = {};
+    store.pending_.clear();
     store.override_path_ = path;
+}
+
+StoreProblemListener RegistryStore::SetProblemListener(StoreProblemListener listener)
+{
+    RegistryStore& store = Instance();
+    const std::lock_guard lock(store.mutex_);
+    return std::exchange(store.listener_, std::move(listener));
+}
+
+void RegistryStore::SetBusyTimeoutForTesting(int milliseconds)
+{
+    RegistryStore& store = Instance();
+    const std::lock_guard lock(store.mutex_);
+    store.busy_timeout_ms_ = milliseconds;
+    if (store.db_ && !store.busy_streak_) sqlite3_busy_timeout(store.db_.get(), milliseconds);
 }
 
 std::string RegistryStore::ConfiguredPath()
@@ -423,6 +488,83 @@ std::string RegistryStore::FoldCase(std::string_view text)
 
 RegistryStore::~RegistryStore() = default;
 
+template <typename Body>
+auto RegistryStore::Locked(Body body)
+{
+    std::vector<StoreProblem> problems;
+    StoreProblemListener listener;
+    auto result = [&] {
+        const std::lock_guard lock(mutex_);
+        FollowFile();
+        auto answer = body();
+        if (damaged_) {
+            // Never write into a file that turned out not to be a store: no checkpoint on close.
+            DropConnection(false);
+            file_ = Identify(path_);
+            damaged_ = false;
+        }
+        problems.swap(pending_);
+        listener = listener_;
+        return answer;
+    }();
+    for (const StoreProblem& problem : problems) {
+        if (listener) {
+            // A report that fails (no memory for a message box) must not fail the call it is about.
+            try {
+                listener(problem);
+            } catch (...) {
+            }
+        } else {
+            std::fprintf(stderr, "ornivex: settings store %s: %s; %s\n", problem.path.c_str(),
+                         problem.detail.c_str(), Consequence(problem.kind));
+        }
+    }
+    return result;
+}
+
+// stat(2) only: opening and closing the file here would drop every POSIX lock this process holds on
+// it, SQLite's included, and let another process write at the same time.
+RegistryStore::FileIdentity RegistryStore::Identify(const std::string& path)
+{
+    FileIdentity identity;
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0) return identity;
+    identity.exists = true;
+    identity.device = info.st_dev;
+    identity.inode = info.st_ino;
+    identity.size = static_cast<uint64_t>(info.st_size);
+    identity.modified_ns = info.st_mtim.tv_sec * 1'000'000'000LL + info.st_mtim.tv_nsec;
+    return identity;
+}
+
+// Before every call: a connection whose file was replaced, removed or overwritten with something else
+// is dropped and the path opened anew; a file that failed to open is tried again once it changed.
+void RegistryStore::FollowFile()
+{
+    if (!open_attempted_) return;
+    const FileIdentity now = Identify(path_);
+    if (db_) {
+        const bool same_file = now.exists && now.device == file_.device && now.inode == file_.inode;
+        if (same_file && HasDatabaseHeader(db_.get())) return;
+        if (same_file) {
+            // Overwritten in place: the file is left as the other writer made it, and the WAL beside
+            // it, useless without the pages it was written against, goes so that it cannot be
+            // replayed into whatever file takes this name next.
+            DropConnection(false);
+            for (const char* suffix : {"-wal", "-shm"}) unlink((path_ + suffix).c_str());  // missing is fine
+        } else {
+            // Replaced or removed: the WAL beside the path is still this connection's. Emptying it
+            // into the old file, when no other process holds it, keeps it from being replayed into
+            // the new one.
+            sqlite3_wal_checkpoint_v2(db_.get(), "main", SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+            DropConnection(true);
+        }
+        open_attempted_ = false;
+        return;
+    }
+    if (retry_open_ || !(now == file_)) open_attempted_ = false;
+}
+
 sqlite3* RegistryStore::Db()
 {
     if (!open_attempted_) {
@@ -435,6 +577,7 @@ sqlite3* RegistryStore::Db()
 void RegistryStore::Open()
 {
     path_ = override_path_.empty() ? ConfiguredPath() : override_path_;
+    retry_open_ = false;
     std::error_code ignored;  // a missing folder shows up as an open failure below
     const std::filesystem::path parent = std::filesystem::path(path_).parent_path();
     if (!parent.empty()) std::filesystem::create_directories(parent, ignored);
@@ -442,72 +585,125 @@ void RegistryStore::Open()
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path_.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     std::unique_ptr<sqlite3, DbCloser> db(raw);
-    if (rc != SQLITE_OK || !db) return Warn(db ? sqlite3_errmsg(db.get()) : "out of memory");
-    sqlite3_busy_timeout(db.get(), kBusyTimeoutMs);
+    if (rc != SQLITE_OK || !db) {
+        file_ = Identify(path_);
+        return Note(StoreProblemKind::kUnusable, db ? sqlite3_errmsg(db.get()) : "out of memory");
+    }
+    sqlite3_busy_timeout(db.get(), busy_streak_ ? 0 : busy_timeout_ms_);
     const std::string problem = PrepareFile(db.get());
-    if (!problem.empty()) return Warn(problem);
-    db_ = std::move(db);
+    file_ = Identify(path_);
+    if (problem.empty()) {
+        db_ = std::move(db);
+        return NoteSuccess(db_.get());
+    }
+    const int code = sqlite3_errcode(db.get()) & 0xFF;
+    retry_open_ = IsPassing(code);
+    if (retry_open_) busy_streak_ = true;
+    Note(retry_open_ ? StoreProblemKind::kBusy : StoreProblemKind::kUnusable, problem);
 }
 
-void RegistryStore::Warn(const std::string& problem)
+void RegistryStore::DropConnection(bool checkpoint)
 {
-    if (warned_) return;
-    warned_ = true;
-    std::fprintf(stderr, "ornivex: settings store %s: %s; using defaults\n", path_.c_str(), problem.c_str());
+    if (db_ && !checkpoint) sqlite3_db_config(db_.get(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    db_.reset();
+}
+
+void RegistryStore::Note(StoreProblemKind kind, const std::string& detail)
+{
+    bool& reported = reported_[static_cast<size_t>(kind)];
+    if (reported) return;
+    reported = true;
+    pending_.push_back({kind, path_, detail});
+}
+
+void RegistryStore::NoteFailure(sqlite3* db)
+{
+    const int code = sqlite3_errcode(db) & 0xFF;
+    if (code == SQLITE_OK) return;  // refused before SQLite saw it (an oversized value)
+    const StoreProblemKind kind = KindOf(code);
+    if (kind == StoreProblemKind::kBusy && !busy_streak_) {
+        busy_streak_ = true;
+        sqlite3_busy_timeout(db, 0);
+    }
+    if (kind == StoreProblemKind::kUnusable) damaged_ = true;
+    Note(kind, sqlite3_errmsg(db));
+}
+
+void RegistryStore::NoteSuccess(sqlite3* db)
+{
+    if (!busy_streak_) return;
+    busy_streak_ = false;
+    sqlite3_busy_timeout(db, busy_timeout_ms_);
 }
 
 bool RegistryStore::Write(const std::function<StoreOutcome(sqlite3*)>& body)
 {
     sqlite3* db = Db();
+    // A connection opened while the file was read-only stays read-only: try the file again.
+    if (db != nullptr && sqlite3_db_readonly(db, "main") == 1) {
+        DropConnection(true);
+        Open();
+        db = db_.get();
+    }
     if (db == nullptr) return false;
     if (!Exec(db, "BEGIN IMMEDIATE")) {
-        Warn(sqlite3_errmsg(db));
+        NoteFailure(db);
         return false;
     }
     const StoreOutcome outcome = body(db);
-    if (outcome == StoreOutcome::kApplied && Exec(db, "COMMIT")) return true;
-    if (outcome != StoreOutcome::kRejected) Warn(sqlite3_errmsg(db));
+    if (outcome == StoreOutcome::kApplied && Exec(db, "COMMIT")) {
+        NoteSuccess(db);
+        return true;
+    }
+    if (outcome != StoreOutcome::kRejected) NoteFailure(db);
     Exec(db, "ROLLBACK");
     return false;
 }
 
 bool RegistryStore::IsUsable()
 {
-    const std::lock_guard lock(mutex_);
-    return Db() != nullptr;
+    return Locked([&] { return Db() != nullptr; });
 }
 
 std::string RegistryStore::FilePath()
 {
-    const std::lock_guard lock(mutex_);
-    Db();
-    return path_;
+    return Locked([&] {
+        Db();
+        return path_;
+    });
 }
 
 bool RegistryStore::CreateKey(std::string_view path)
 {
     if (!IsValidKeyPath(path)) return false;
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    if (db == nullptr) return false;
-    // Opening an existing key only reads: no write lock, and a read-only file still serves reads.
-    if (KeyRowExists(db, FoldCase(path)).value_or(false)) return true;
-    return Write([&](sqlite3* writer) { return EnsureKey(writer, path); });
+    return Locked([&] {
+        sqlite3* db = Db();
+        if (db == nullptr) return false;
+        // Opening an existing key only reads: no write lock, and a read-only file still serves reads.
+        const std::optional<bool> exists = KeyRowExists(db, FoldCase(path));
+        if (exists.value_or(false)) return true;
+        if (!exists) NoteFailure(db);
+        if (damaged_) return false;
+        return Write([&](sqlite3* writer) { return EnsureKey(writer, path); });
+    });
 }
 
 bool RegistryStore::KeyExists(std::string_view path)
 {
     if (!IsValidKeyPath(path)) return false;
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    return db != nullptr && KeyRowExists(db, FoldCase(path)).value_or(false);
+    return Locked([&] {
+        sqlite3* db = Db();
+        if (db == nullptr) return false;
+        const std::optional<bool> exists = KeyRowExists(db, FoldCase(path));
+        if (!exists) NoteFailure(db);
+        return exists.value_or(false);
+    });
 }
 
 bool RegistryStore::DeleteKeyTree(std::string_view path)
 {
     if (path.empty() || !IsValidKeyPath(path)) return false;
-    const std::lock_guard lock(mutex_);
-    return Write([&](sqlite3* db) { return RemoveTree(db, path); });
+    return Locked([&] { return Write([&](sqlite3* db) { return RemoveTree(db, path); }); });
 }
 
 template <typename Result>
@@ -515,103 +711,122 @@ std::optional<Result> RegistryStore::ReadExistingKey(
     std::string_view path, const std::function<std::optional<Result>(sqlite3*, const std::string&)>& read)
 {
     if (!IsValidKeyPath(path)) return std::nullopt;
-    const std::lock_guard lock(mutex_);
     sqlite3* db = Db();
     if (db == nullptr) return std::nullopt;
     const std::string folded = FoldCase(path);
-    if (!KeyRowExists(db, folded).value_or(false)) return std::nullopt;
-    return read(db, folded);
+    const std::optional<bool> exists = KeyRowExists(db, folded);
+    std::optional<Result> result = exists.value_or(false) ? read(db, folded) : std::nullopt;
+    if (!exists || (*exists && !result)) NoteFailure(db);
+    return result;
 }
 
 std::optional<std::vector<std::string>> RegistryStore::ListSubkeys(std::string_view path)
 {
-    return ReadExistingKey<std::vector<std::string>>(
-        path, [](sqlite3* db, const std::string& folded) -> std::optional<std::vector<std::string>> {
-            const auto keys = SubtreeKeys(db, folded);
-            if (!keys) return std::nullopt;
-            const size_t skip = folded.empty() ? 0 : folded.size() + 1;
-            std::vector<std::string> names;
-            for (const auto& [key_folded, spelled] : *keys) {
-                const bool child =
-                    key_folded.size() > skip && key_folded.find('\\', skip) == std::string::npos;
-                if (child) names.push_back(LastName(spelled));
-            }
-            return names;
-        });
+    return Locked([&] {
+        return ReadExistingKey<std::vector<std::string>>(
+            path, [](sqlite3* db, const std::string& folded) -> std::optional<std::vector<std::string>> {
+                const auto keys = SubtreeKeys(db, folded);
+                if (!keys) return std::nullopt;
+                const size_t skip = folded.empty() ? 0 : folded.size() + 1;
+                std::vector<std::string> names;
+                for (const auto& [key_folded, spelled] : *keys) {
+                    const bool child =
+                        key_folded.size() > skip && key_folded.find('\\', skip) == std::string::npos;
+                    if (child) names.push_back(LastName(spelled));
+                }
+                return names;
+            });
+    });
 }
 
 std::optional<std::vector<RegValue>> RegistryStore::ListValues(std::string_view path)
 {
-    return ReadExistingKey<std::vector<RegValue>>(path, ValuesOf);
+    return Locked([&] { return ReadExistingKey<std::vector<RegValue>>(path, ValuesOf); });
 }
 
 std::optional<std::vector<RegKeyDump>> RegistryStore::DumpTree(std::string_view path)
 {
-    if (!IsValidKeyPath(path)) return std::nullopt;
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    if (db == nullptr || !Exec(db, "BEGIN")) return std::nullopt;  // one snapshot for all reads
-    const std::string folded = FoldCase(path);
-    std::optional<std::vector<RegKeyDump>> dump;
-    const auto keys = KeyRowExists(db, folded).value_or(false) ? SubtreeKeys(db, folded) : std::nullopt;
-    if (keys) dump.emplace();
-    for (size_t i = 0; keys && i < keys->size(); ++i) {
-        auto values = ValuesOf(db, (*keys)[i].first);
-        if (!values) {
-            dump.reset();
-            break;
+    if (!IsValidKeyPath(path)) return std::optional<std::vector<RegKeyDump>>();
+    return Locked([&] {
+        std::optional<std::vector<RegKeyDump>> dump;
+        sqlite3* db = Db();
+        if (db == nullptr) return dump;
+        if (!Exec(db, "BEGIN")) {  // one snapshot for all reads
+            NoteFailure(db);
+            return dump;
         }
-        dump->push_back({(*keys)[i].second, std::move(*values)});
-    }
-    Exec(db, "COMMIT");
-    return dump;
+        const std::string folded = FoldCase(path);
+        const std::optional<bool> exists = KeyRowExists(db, folded);
+        const auto keys = exists.value_or(false) ? SubtreeKeys(db, folded) : std::nullopt;
+        bool failed = !exists || (*exists && !keys);
+        if (keys) dump.emplace();
+        for (size_t i = 0; keys && i < keys->size() && !failed; ++i) {
+            auto values = ValuesOf(db, (*keys)[i].first);
+            failed = !values;
+            if (values) dump->push_back({(*keys)[i].second, std::move(*values)});
+        }
+        if (failed) {
+            NoteFailure(db);
+            dump.reset();
+        }
+        Exec(db, "COMMIT");
+        return dump;
+    });
 }
 
 std::optional<RegValue> RegistryStore::ReadValue(std::string_view key, std::string_view name)
 {
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    if (db == nullptr) return std::nullopt;
-    Statement select(db, "SELECT name, type, data FROM reg_values WHERE key = ? AND folded = ?");
-    select.Bind(FoldCase(key)).Bind(FoldCase(name));
-    if (!select.Next()) return std::nullopt;
-    return RegValue{select.TextAt(0), static_cast<uint32_t>(select.IntAt(1)), select.BlobAt(2)};
+    return Locked([&] {
+        std::optional<RegValue> value;
+        sqlite3* db = Db();
+        if (db == nullptr) return value;
+        Statement select(db, "SELECT name, type, data FROM reg_values WHERE key = ? AND folded = ?");
+        select.Bind(FoldCase(key)).Bind(FoldCase(name));
+        if (select.Next()) {
+            value = RegValue{select.TextAt(0), static_cast<uint32_t>(select.IntAt(1)), select.BlobAt(2)};
+        } else if (!select.Ok()) {
+            NoteFailure(db);
+            return value;
+        }
+        NoteSuccess(db);
+        return value;
+    });
 }
 
 bool RegistryStore::WriteValue(std::string_view key, const RegValue& value)
 {
     if (!IsValidKeyPath(key) || !IsValidValueName(value.name)) return false;
-    const std::lock_guard lock(mutex_);
-    return Write([&](sqlite3* db) { return UpsertValue(db, key, value); });
+    return Locked([&] { return Write([&](sqlite3* db) { return UpsertValue(db, key, value); }); });
 }
 
 bool RegistryStore::DeleteValue(std::string_view key, std::string_view name)
 {
-    const std::lock_guard lock(mutex_);
-    return Write([&](sqlite3* db) { return RemoveValue(db, key, name); });
+    return Locked([&] { return Write([&](sqlite3* db) { return RemoveValue(db, key, name); }); });
 }
 
 bool RegistryStore::Apply(const std::vector<RegEdit>& edits)
 {
-    const std::lock_guard lock(mutex_);
-    return Write([&](sqlite3* db) {
-        for (const RegEdit& edit : edits) {
-            const StoreOutcome outcome = ApplyEdit(db, edit);
-            if (outcome != StoreOutcome::kApplied) return outcome;
-        }
-        return StoreOutcome::kApplied;
+    return Locked([&] {
+        return Write([&](sqlite3* db) {
+            for (const RegEdit& edit : edits) {
+                const StoreOutcome outcome = ApplyEdit(db, edit);
+                if (outcome != StoreOutcome::kApplied) return outcome;
+            }
+            return StoreOutcome::kApplied;
+        });
     });
 }
 
 std::string RegistryStore::IntegrityCheck()
 {
-    const std::lock_guard lock(mutex_);
-    sqlite3* db = Db();
-    if (db == nullptr) return "settings store unusable";
-    Statement check(db, "PRAGMA integrity_check");
-    std::string report;
-    while (check.Next()) report += (report.empty() ? "" : "\n") + check.TextAt(0);
-    return check.Ok() ? report : std::string(sqlite3_errmsg(db));
+    return Locked([&] {
+        sqlite3* db = Db();
+        if (db == nullptr) return std::string("settings store unusable");
+        Statement check(db, "PRAGMA integrity_check");
+        std::string report;
+        while (check.Next()) report += (report.empty() ? "" : "\n") + check.TextAt(0);
+        return check.Ok() ? report : std::string(sqlite3_errmsg(db));
+    });
 }
 
 }  // namespace ov

@@ -2,6 +2,7 @@
 // case-insensitively, kept in one SQLite file that several processes may share.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -61,6 +62,27 @@ struct RegEdit {
 // Result of one step of a write: done, refused without touching the file, or an SQLite failure.
 enum class StoreOutcome { kApplied, kRejected, kFailed };
 
+// Why the store could not serve a call. Reads then give their defaults and writes are skipped; the
+// store keeps trying on later calls and works again once the cause is gone.
+enum class StoreProblemKind {
+    kUnusable,  // the file cannot be read as a settings store (junk, another program's database, a folder)
+    kReadOnly,  // the file or its folder cannot be written
+    kDiskFull,
+    kBusy,    // another process held the store locked past the busy timeout
+    kFailed,  // any other I/O failure
+};
+inline constexpr int kStoreProblemKinds = 5;
+
+struct StoreProblem {
+    StoreProblemKind kind = StoreProblemKind::kUnusable;
+    std::string path;
+    std::string detail;  // SQLite's message
+};
+
+// Hears each kind of problem at most once per process, called outside the store's lock (it may use
+// the store). Without a listener the store prints one line to stderr instead.
+using StoreProblemListener = std::function<void(const StoreProblem&)>;
+
 class RegistryStore {
 public:
     // The process-wide store. Its file is opened on first use: ORNIVEX_REGISTRY when set, else
@@ -69,6 +91,10 @@ public:
     // Closes the connection; the next use opens `path` ("" = the configured file again).
     static void ResetForTesting(const std::string& path);
     static std::string ConfiguredPath();
+    // Installs the listener of store problems and returns the previous one.
+    static StoreProblemListener SetProblemListener(StoreProblemListener listener);
+    // How long a call waits for another process's lock (5 s unless a test shortens it).
+    static void SetBusyTimeoutForTesting(int milliseconds);
 
     // "" is the root; otherwise 1..255-byte names without control characters, joined by "\".
     static bool IsValidKeyPath(std::string_view path);
@@ -108,17 +134,35 @@ public:
     std::string IntegrityCheck();
 
 private:
+    // What identifies the file on disk: a connection is dropped when its file was replaced, and a
+    // file that failed to open is tried again once it changed.
+    struct FileIdentity {
+        bool exists = false;
+        uint64_t device = 0, inode = 0, size = 0;
+        int64_t modified_ns = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
+
     struct DbCloser {
         void operator()(sqlite3* db) const;
     };
 
     RegistryStore() = default;
+    // Runs `body` under the lock after following the file, then hands new problems to the listener.
+    template <typename Body>
+    auto Locked(Body body);
+    static FileIdentity Identify(const std::string& path);
+    void FollowFile();
     sqlite3* Db();
     void Open();
-    void Warn(const std::string& problem);
+    void DropConnection(bool checkpoint);
+    void Note(StoreProblemKind kind, const std::string& detail);
+    // Classifies the connection's last error; a damaged file drops the connection after the call.
+    void NoteFailure(sqlite3* db);
+    void NoteSuccess(sqlite3* db);
     bool Write(const std::function<StoreOutcome(sqlite3*)>& body);
-    // Runs `read` under the lock on an existing key (given its case-folded path); nothing when the
-    // path is invalid, the store is unusable or the key does not exist.
+    // Runs `read` on an existing key (given its case-folded path); nothing when the path is invalid,
+    // the store is unusable or the key does not exist. Call under the lock.
     template <typename Result>
     std::optional<Result> ReadExistingKey(
         std::string_view path,
@@ -128,7 +172,14 @@ private:
     std::string override_path_;
     std::string path_;
     bool open_attempted_ = false;
-    bool warned_ = false;
+    bool retry_open_ = false;   // the last open failed for a passing reason (a lock)
+    bool damaged_ = false;      // the file turned out not to be a store during this call
+    bool busy_streak_ = false;  // after a lock outlasted the timeout, calls stop waiting until one succeeds
+    int busy_timeout_ms_ = 5000;
+    FileIdentity file_;  // of the open connection, or of the file that failed to open
+    std::array<bool, kStoreProblemKinds> reported_{};
+    std::vector<StoreProblem> pending_;
+    StoreProblemListener listener_;
     std::unique_ptr<sqlite3, DbCloser> db_;
 };
 

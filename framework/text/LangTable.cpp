@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "framework/files/BoundedFileRead.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
 
@@ -96,10 +97,10 @@ void LangTable::OpenPath(std::u16string_view languageCode, const std::filesystem
 {
     if (!impl_) impl_ = std::make_unique<Impl>();
     impl_->Reset(languageCode);
-    // Only regular files: a folder would report a bogus size to the parser's size probe.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return;
-    impl_->AdoptParse(impl_->document.load_file(path.c_str(), kParseOptions, pugi::encoding_auto));
+    const FileReadResult read = ReadFileBounded(path, kMaxLanguageFileBytes);
+    if (!read) return;
+    impl_->AdoptParse(impl_->document.load_buffer(read.bytes.data(), read.bytes.size(), kParseOptions,
+                                                  pugi::encoding_auto));
 }
 
 void LangTable::OpenBuffer(std::u16string_view languageCode, const void* data, std::size_t size)

@@ -1,5 +1,5 @@
 // LangTable: the texts of one language file ("Languages/<file>"), looked up by section key and
-// entry index in the table's language. A missing or malformed file gives empty texts.
+// entry index in the table's language. A missing, malformed or unreadable file gives empty texts.
 #pragma once
 
 #include <cstddef>
@@ -9,6 +9,9 @@
 #include <string_view>
 
 namespace ov {
+
+// Language files are tens of KB; a longer file counts as unreadable.
+inline constexpr std::size_t kMaxLanguageFileBytes = 16 << 20;
 
 class LangTable {
 public:

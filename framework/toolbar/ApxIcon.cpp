@@ -1,6 +1,7 @@
 // Loading and drawing ".apx" icons.
 #include "framework/toolbar/ApxIcon.h"
 
+#include "framework/files/BoundedFileRead.h"
 #include "framework/text/HostFolder.h"
 
 #include <QDir>
@@ -73,9 +74,9 @@ bool ApxIcon::Load(const QString& name)
 bool ApxIcon::LoadFile(const QString& path)
 {
     renderer_.reset();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return WarnOnce(path), false;
-    const QByteArray bytes = file.readAll();
+    const FileReadResult read = ReadFileBounded(QFile::encodeName(path).toStdString(), kMaxIconFileBytes);
+    if (!read) return WarnOnce(path), false;
+    const QByteArray bytes(read.bytes.data(), static_cast<qsizetype>(read.bytes.size()));
     if (!WellFormed(bytes)) return WarnOnce(path), false;
     auto renderer = std::make_unique<QSvgRenderer>(bytes);
     if (!renderer->isValid()) return WarnOnce(path), false;

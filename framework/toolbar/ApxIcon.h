@@ -1,10 +1,11 @@
 // ApxIcon: one ".apx" picture (an SVG document) from the host's icons folder, drawn crisp at any
-// scale. A file that is missing or does not parse draws nothing.
+// scale. A file that is missing, unreadable or does not parse draws nothing.
 #pragma once
 
 #include <QIcon>
 #include <QString>
 
+#include <cstddef>
 #include <memory>
 
 class QPainter;
@@ -12,6 +13,9 @@ class QRectF;
 class QSvgRenderer;
 
 namespace ov {
+
+// Icons are a few KB of SVG; a longer file is not read.
+inline constexpr std::size_t kMaxIconFileBytes = 4 << 20;
 
 class ApxIcon {
 public:

@@ -1,13 +1,11 @@
 // Reading toolbar description files and working out the overflow menu.
 #include "framework/toolbar/ToolbarDescription.h"
 
+#include "framework/files/BoundedFileRead.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
 
 #include <pugixml.hpp>
-
-#include <fstream>
-#include <iterator>
 
 namespace ov {
 namespace {
@@ -46,10 +44,10 @@ std::vector<ToolbarButton> ParseToolbarDescription(const void* data, std::size_t
 
 std::vector<ToolbarButton> LoadToolbarDescription(std::string_view name, std::u16string_view languageCode)
 {
-    std::ifstream in(HostFolder() / "icons" / (std::string(name) + ".xml"), std::ios::binary);
-    if (!in) return {};
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return ParseToolbarDescription(bytes.data(), bytes.size(), languageCode);
+    const FileReadResult read =
+        ReadFileBounded(HostFolder() / "icons" / (std::string(name) + ".xml"), kMaxToolbarDescriptionBytes);
+    if (!read) return {};
+    return ParseToolbarDescription(read.bytes.data(), read.bytes.size(), languageCode);
 }
 
 std::vector<OverflowEntry> BuildOverflowEntries(const std::vector<ToolbarButton>& buttons)

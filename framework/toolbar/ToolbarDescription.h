@@ -27,7 +27,11 @@ struct ToolbarButton {
 std::vector<ToolbarButton> ParseToolbarDescription(const void* data, std::size_t size,
                                                    std::u16string_view languageCode);
 
-// Reads <host folder>/icons/<name>.xml; a missing or malformed file gives no buttons.
+// Toolbar descriptions are a few KB; a longer file is not read.
+inline constexpr std::size_t kMaxToolbarDescriptionBytes = 1 << 20;
+
+// Reads <host folder>/icons/<name>.xml; a missing, malformed or unreadable file (a folder in its place,
+// more than kMaxToolbarDescriptionBytes) gives no buttons.
 std::vector<ToolbarButton> LoadToolbarDescription(std::string_view name, std::u16string_view languageCode);
 
 // One line of the overflow menu: the hidden command button it stands for, or a separator.

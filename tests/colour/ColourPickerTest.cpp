@@ -6,6 +6,7 @@
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteMenu.h"
 #include "colour/RecentColours.h"
+#include "framework/files/AtomicFile.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/ui/FileDialogs.h"
@@ -19,7 +20,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 using namespace ov;
@@ -31,6 +36,12 @@ namespace {
 QRgb PaletteLeft(int n)
 {
     return qRgb(n * 40, 255 - n * 40, 17 * n);
+}
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class ColourPicker : public ::testing::Test {
@@ -243,6 +254,40 @@ TEST_F(ColourPicker, AFileThatIsNoBitmapIsReportedAndLeavesThePalettes)
     picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
     EXPECT_EQ(messages, 1);
     EXPECT_FALSE(picker->Palettes().HasUserPalette());
+}
+
+// The disk fills up while the chosen bitmap is copied: one message with the user palette's path, and
+// the previous user palette stays whole.
+TEST_F(ColourPicker, AFailedUserPaletteCopyIsReportedAndKeepsTheOldPalette)
+{
+    const fs::path userPalette =
+        UserPalettePath(fs::path(dir_.filePath("data").toStdString()) / "Ornivex_DLG");
+    fs::create_directories(userPalette.parent_path());
+    QImage old(2, 2, QImage::Format_RGB32);
+    old.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(old.save(QString::fromStdString(userPalette.string()), "BMP"));
+    const std::string oldBytes = ReadAll(userPalette);
+    const QString bitmap = dir_.filePath("mine.bmp");
+    QImage image(3, 3, QImage::Format_RGB32);
+    image.fill(qRgb(9, 8, 7));
+    ASSERT_TRUE(image.save(bitmap, "BMP"));
+    ScopedOpenFilePresenter files([&](const OpenFileRequest&) { return QStringList{bitmap}; });
+    std::vector<QString> messages;
+    ScopedMessagePresenter boxes([&](const MessageRequest& request) {
+        messages.push_back(request.text);
+        return int{kMessageOk};
+    });
+    SetAtomicWriteFaultForTesting(
+        [](AtomicWriteStep step) { return step == AtomicWriteStep::kWrite ? ENOSPC : 0; });
+    uint32_t colour = 0;
+    auto picker = MakePicker(&colour);
+    picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
+    SetAtomicWriteFaultForTesting(nullptr);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].endsWith(QString::fromStdString(userPalette.string())))
+        << messages[0].toStdString();
+    EXPECT_EQ(ReadAll(userPalette), oldBytes);
+    EXPECT_TRUE(picker->Palettes().HasUserPalette());
 }
 
 TEST_F(ColourPicker, ScreenGrabWithoutADesktopPictureSaysSoAndPicksNothing)

@@ -1,5 +1,6 @@
 // The formula dialog driven as a user would: both OK flows into the caller's buffer, the history
-// file and list, parser and column errors, a damaged history file, and the help tabs.
+// file and list, parser and column errors, unreadable and unwritable history files, a failing settings
+// store, and the help tabs.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -9,13 +10,21 @@
 #include <QTextEdit>
 #include <QWheelEvent>
 
+#include <cerrno>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <iterator>
 
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/formula/FormulaHelpTabs.h"
+#include "data/formula/FormulaHistory.h"
+#include "framework/files/AtomicFile.h"
+#include "framework/settings/RegistryStore.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
+#include "framework/ui/StoreProblemMessages.h"
 #include "testhost/ModalDriver.h"
 
 using namespace ov;
@@ -52,6 +61,15 @@ protected:
         return int{kMessageOk};
     }};
 };
+
+std::string SerializedHistory()
+{
+    FormulaHistory history;
+    history.formula = u"cos(a)";
+    history.entries = {u"cos(a)"};
+    const std::vector<uint8_t> bytes = SerializeFormulaHistory(history, FormulaKind::Column);
+    return {bytes.begin(), bytes.end()};
+}
 
 template <typename T>
 T* Control(QDialog& d, int id)
@@ -128,20 +146,83 @@ TEST_F(FormulaDialog, SurfaceKindFillsTheGridXFastest)
     EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
 }
 
-TEST_F(FormulaDialog, DamagedHistoryIsReportedAndDefaultsShown)
+// Broken bytes, a folder, a link loop or a 2 GiB file in the history's place: one message, defaults.
+TEST_F(FormulaDialog, UnreadableHistoryIsReportedOnceAndDefaultsShown)
+{
+    const auto path = FormulaHistoryPath(FormulaKind::Column);
+    const std::vector<std::function<void()>> faults = {
+        [&] { std::ofstream(path, std::ios::binary) << std::string("\x04\0\0\0\xFF\xFE\xFF\x7F", 8); },
+        [&] { std::filesystem::create_directories(path / "inside"); },
+        [&] { std::filesystem::create_symlink(path.filename(), path); },
+        [&] {
+            std::ofstream(path, std::ios::binary) << SerializedHistory();
+            std::filesystem::resize_file(path, 2ull << 30);
+        },
+    };
+    for (size_t i = 0; i < faults.size(); ++i) {
+        SCOPED_TRACE(i);
+        messages_.clear();
+        std::filesystem::create_directories(path.parent_path());
+        std::filesystem::remove_all(path);
+        faults[i]();
+        CDlgGDByFunc dlg;
+        EXPECT_EQ(RunModal([&] { return dlg.DoModal(); },
+                           [](QDialog& d) {
+                               EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "a^2");
+                               Cancel(d);
+                           }),
+                  CDlgGDByFunc::kIdCancel);
+        EXPECT_EQ(messages_,
+                  std::vector<QString>{"failed to open file : " + QString::fromStdString(path.string())});
+    }
+    std::filesystem::remove_all(path);
+}
+
+// The disk fills up while the history is written: the result still reaches the caller, the user is
+// told once, and the previous history file is kept whole.
+TEST_F(FormulaDialog, FailedHistoryWriteIsReportedAndKeepsTheOldFile)
 {
     const auto path = FormulaHistoryPath(FormulaKind::Column);
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << std::string("\x04\0\0\0\xFF\xFE\xFF\x7F", 8);
+    const std::string old = SerializedHistory();
+    std::ofstream(path, std::ios::binary) << old;
+    SetAtomicWriteFaultForTesting(
+        [](AtomicWriteStep step) { return step == AtomicWriteStep::kWrite ? ENOSPC : 0; });
+    std::vector<double> out(3, -1);
     CDlgGDByFunc dlg;
-    EXPECT_EQ(RunModal([&] { return dlg.DoModal(); },
-                       [](QDialog& d) {
-                           EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "a^2");
-                           Cancel(d);
-                       }),
-              CDlgGDByFunc::kIdCancel);
+    dlg.rows = 3;
+    dlg.output = out.data();
+    EXPECT_EQ(Run(dlg, "a*2"), CDlgGDByFunc::kIdOk);
+    SetAtomicWriteFaultForTesting(nullptr);
+    EXPECT_EQ(out, (std::vector<double>{0, 1, 2}));
     EXPECT_EQ(messages_,
-              std::vector<QString>{"failed to open file : " + QString::fromStdString(path.string())});
+              std::vector<QString>{"Cannot write the file: " + QString::fromStdString(path.string())});
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
+}
+
+// A settings file that is not a store: every dialog opens with its defaults, the user is told once.
+TEST_F(FormulaDialog, UnusableSettingsStoreIsReportedOnceAndDialogsStillWork)
+{
+    const std::filesystem::path junk = std::filesystem::path(std::getenv("OV_TEST_SCRATCH")) / "junk.sqlite3";
+    std::ofstream(junk, std::ios::binary) << std::string(5000, 'j');
+    RegistryStore::ResetForTesting(junk.string());
+    ShowStoreProblemsAsMessages();
+    for (int open = 0; open < 2; ++open) {
+        std::vector<double> out(2, -1);
+        CDlgGDByFunc dlg;
+        dlg.rows = 2;
+        dlg.output = out.data();
+        EXPECT_EQ(Run(dlg, "a+1"), CDlgGDByFunc::kIdOk);
+        EXPECT_EQ(out, (std::vector<double>{1, 2}));
+    }
+    RegistryStore::ResetForTesting("");
+    EXPECT_EQ(messages_,
+              std::vector<QString>{"The settings file cannot be read; the dialogs use their default "
+                                   "settings: " +
+                                   QString::fromStdString(junk.string())});
+    std::ifstream in(junk, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), std::string(5000, 'j'));
 }
 
 TEST_F(FormulaDialog, RangeFieldWithACommaIsReportedAndCountsAsZero)

@@ -1,6 +1,9 @@
-// Shared pieces of the settings tests: scratch files, raw value bytes and a small process runner.
+// Shared pieces of the settings tests: scratch files, raw value bytes, a small process runner and
+// private mounts.
 #include "SettingsTestSupport.h"
 
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -71,6 +74,43 @@ ProcessResult RunProcess(std::vector<std::string> argv, const std::vector<std::s
     const int status =
         std::system((command + " <'" + base + ".in' >'" + base + ".out' 2>'" + base + ".err'").c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileBytes(base + ".out"), FileBytes(base + ".err")};
+}
+
+bool PrivateMounts()
+{
+    static const bool entered =
+        unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    return entered;
+}
+
+ScopedMount::~ScopedMount()
+{
+    Unmount();
+}
+
+void ScopedMount::Unmount()
+{
+    if (!target_.empty()) umount2(target_.c_str(), MNT_DETACH);
+    target_.clear();
+}
+
+ScopedMount ScopedMount::Tmpfs(const std::filesystem::path& folder, size_t bytes)
+{
+    ScopedMount made;
+    std::filesystem::create_directories(folder);
+    const std::string options = "size=" + std::to_string(bytes);
+    if (PrivateMounts() && mount("tmpfs", folder.c_str(), "tmpfs", 0, options.c_str()) == 0)
+        made.target_ = folder;
+    return made;
+}
+
+ScopedMount ScopedMount::ReadOnly(const std::filesystem::path& file)
+{
+    ScopedMount made;
+    if (!PrivateMounts() || mount(file.c_str(), file.c_str(), nullptr, MS_BIND, nullptr) != 0) return made;
+    made.target_ = file;
+    if (mount(nullptr, file.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) made.Unmount();
+    return made;
 }
 
 }  // namespace ov::test

@@ -1,11 +1,12 @@
 // Shared pieces of the settings tests: a fixture with a fresh store file per test, raw value bytes
-// spelled out independently of the library, and a small process runner.
+// spelled out independently of the library, a small process runner and mounts for fault tests.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/settings/RegistryStore.h"
@@ -27,6 +28,34 @@ struct ProcessResult {
 // Runs `argv` through env(1) with extra `env` entries ("NAME=value"), feeding it `input`.
 ProcessResult RunProcess(std::vector<std::string> argv, const std::vector<std::string>& env = {},
                          const std::string& input = "");
+
+// Moves this process into a mount namespace of its own, once, so that the mounts below vanish with
+// it and are never seen by the machine. False when that is not allowed (not root); the process must
+// still be single-threaded the first time.
+bool PrivateMounts();
+
+// A mount that is undone when the object goes.
+class ScopedMount {
+public:
+    ScopedMount() = default;
+    ScopedMount(ScopedMount&& other) noexcept : target_(std::exchange(other.target_, {})) {}
+    ScopedMount& operator=(ScopedMount&& other) noexcept
+    {
+        Unmount();
+        target_ = std::exchange(other.target_, {});
+        return *this;
+    }
+    ~ScopedMount();
+    // A tmpfs of `bytes` over `folder` (created when missing).
+    static ScopedMount Tmpfs(const std::filesystem::path& folder, size_t bytes);
+    // `file` bound over itself read-only: no process can open it for writing, root included.
+    static ScopedMount ReadOnly(const std::filesystem::path& file);
+    bool Mounted() const { return !target_.empty(); }
+    void Unmount();
+
+private:
+    std::filesystem::path target_;
+};
 
 class FreshStoreTest : public ::testing::Test {
 protected:
