@@ -23,6 +23,8 @@
 #include "testhost/ModalDriver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -115,6 +117,20 @@ TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
               1);
     EXPECT_EQ(series_[0]->values[0], 0.0);
     EXPECT_EQ(series_[0]->values[2], -0.1);
+}
+
+TEST_F(DataPages, PastedAndTypedNumbersReadPastTheirLeadingWhiteSpace)
+{
+    ResizeSeries(*series_[0], 3, 2);
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SetItemText(2, 1, " 2.5");
+        table.Grid().SetItemText(2, 2, "\t7");
+        table.Grid().SetItemText(2, 3, " x");
+        QApplication::clipboard()->setText("1, 2, 3");
+        table.Grid().SelectCells({1, 1, 1, 1});
+        table.RunCommand(kTablePaste);  // stores the whole grid
+    });
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{1, 2.5, 2, 7, 3, 0}));
 }
 
 TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
