@@ -10,6 +10,7 @@
 #include "chart/XYChartSheet.h"
 #include "data/DataTestFiles.h"
 #include "data/formula/CDlgGDByFunc.h"
+#include "data/import/AsciiImportSettings.h"
 #include "data/import/DlgOpenASCPreView.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
@@ -289,6 +290,36 @@ TEST_F(DataPages, SavedTableOpensBackIntoTheSeriesAndListImportNamesNewSeries)
     ASSERT_EQ(order.size(), 5u);
     EXPECT_EQ(std::u16string(order[4]->name), u"DatSer_5");
     EXPECT_EQ(Values(*order[4]), Values(*series_[0]));
+}
+
+TEST_F(DataPages, ListImportShowsTheColumnTitleGroupAndNumbersSeriesWithABlankNameLine)
+{
+    StoreAsciiImportSettings(AsciiImportSettings{});
+    const ScratchFile blank("blank.txt", " \t\n1 2\n3 4\n");
+    const ScratchFile named("named.txt", "Named\n5 6\n7 8\n");
+    ScopedOpenFilePresenter picker([&](const OpenFileRequest&) {
+        return QStringList{QString::fromStdString(blank.Path()), QString::fromStdString(named.Path())};
+    });
+    bool titlesShown = false;
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
+        RunModal(
+            [&] {
+                page.RunCommand(kListImport);
+                return 0;
+            },
+            [&](QDialog& preview) {
+                titlesShown = FindControl(&preview, CDlgOpenASCPreView::kIdColumnTitleLine)->isVisible();
+                Click(preview, ControlName(CDlgOpenASCPreView::kIdDismissColumnTitles));
+                Accept(preview);
+            });
+    });
+    EXPECT_TRUE(titlesShown);
+    EXPECT_EQ(LoadAsciiImportSettings().dismissColumnTitles, 1);
+    const std::vector<DataSeries*> order = Order();
+    ASSERT_EQ(order.size(), 5u);
+    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
+    EXPECT_EQ(Values(*order[3]), (std::vector<double>{1, 3, 2, 4}));
+    EXPECT_EQ(std::u16string(order[4]->name), u"Named");
 }
 
 TEST_F(DataPages, DoubleClickRenamesAndKeepsTheSelection)
