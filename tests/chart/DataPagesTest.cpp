@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <optional>
 
 using namespace ov;
@@ -81,6 +83,18 @@ protected:
     static std::vector<double> Values(const DataSeries& s)
     {
         return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
+    }
+    static uint64_t Bits(double v)
+    {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &v, sizeof bits);
+        return bits;
+    }
+    static std::vector<uint64_t> Bits(const DataSeries& s)
+    {
+        std::vector<uint64_t> bits;
+        for (double v : Values(s)) bits.push_back(Bits(v));
+        return bits;
     }
     std::vector<DataSeries*> Order() const
     {
@@ -249,47 +263,64 @@ TEST_F(DataPages, DeleteRemovesTheSelectedSeriesAndSelectsTheRowAtTheirPlace)
     EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
 }
 
-TEST_F(DataPages, SavedTableOpensBackIntoTheSeriesAndListImportNamesNewSeries)
+TEST_F(DataPages, SavedTableOpensBackAsItselfThroughBothImportsWithTheirDefaults)
 {
+    StoreAsciiImportSettings(AsciiImportSettings{});
+    ResizeSeries(*series_[0], 3, 4);
+    const double numbers[] = {0.1, -0.0, 1e-12, 123456.789, 1e300, -2.5e-5, 7, 1.0 / 3};
+    std::copy(std::begin(numbers), std::end(numbers), series_[0]->values);
     const ScratchFile file("table.txt", "");
     const QString path = QString::fromStdString(file.Path());
     std::vector<OpenFileRequest> requests;
     ScopedOpenFilePresenter picker([&](const OpenFileRequest& r) {
         requests.push_back(r);
-        return r.multiple ? QStringList{path, path} : QStringList{path};
+        return QStringList{path};
     });
-    const auto startOnLine2 = [](QDialog& preview) {
-        TypeInto(preview, ControlName(CDlgOpenASCPreView::kIdStartLine), "2");
-        preview.findChild<QAbstractButton*>(ControlName(CDlgOpenASCPreView::kIdDismissSeriesName))
-            ->setChecked(true);
-        Accept(preview);
-    };
+    std::vector<uint64_t> saved;
+    std::vector<uint64_t> opened;
+    QString startLineShown;
     Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable& table) {
-        table.Grid().SetItemText(3, 2, "0.125");
+        const char* typed[] = {" 2.5", "0.1234567890123456789", "-1e999", "x"};
+        for (int r = 1; r <= 4; ++r) table.Grid().SetItemText(r, 3, typed[r - 1]);
+        table.Store();
+        saved = Bits(*series_[0]);
         table.RunCommand(kTableSave);
-        table.Grid().SetItemText(3, 2, "9");
+        table.Grid().SetItemText(1, 1, "9");
+        table.Store();
+        EXPECT_EQ(series_[0]->values[0], 9);
         RunModal(
             [&] {
                 table.RunCommand(kTableOpen);
                 return 0;
             },
-            startOnLine2);
-        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.125");
+            [&](QDialog& preview) {
+                startLineShown =
+                    qobject_cast<QLineEdit*>(FindControl(&preview, CDlgOpenASCPreView::kIdStartLine))->text();
+                Accept(preview);
+            });
+        opened = Bits(*series_[0]);  // before a later store passes the values through their shown text
         RunModal(
             [&] {
                 page.RunCommand(kListImport);
                 return 0;
             },
-            startOnLine2);
+            Accept);
     });
-    ASSERT_GE(requests.size(), 2u);
+    ASSERT_EQ(requests.size(), 3u);
     EXPECT_TRUE(requests[0].save);
     EXPECT_EQ(requests[0].fileName, "Untitled.txt");
-    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0, 0.125}));
+    EXPECT_EQ(startLineShown, "0");
+    EXPECT_EQ(saved[9], Bits(0.1234567890123456789));  // typed, full precision
+    EXPECT_EQ(saved[10], Bits(-HUGE_VAL));
+    EXPECT_EQ(series_[0]->columns, 3);
+    EXPECT_EQ(series_[0]->rows, 4);
+    EXPECT_EQ(opened, saved);
+    EXPECT_EQ(std::u16string(series_[0]->name), u"S");  // the file's empty first line names nothing
     const std::vector<DataSeries*> order = Order();
-    ASSERT_EQ(order.size(), 5u);
-    EXPECT_EQ(std::u16string(order[4]->name), u"DatSer_5");
-    EXPECT_EQ(Values(*order[4]), Values(*series_[0]));
+    ASSERT_EQ(order.size(), 4u);
+    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
+    EXPECT_EQ(order[3]->columns, 3);
+    EXPECT_EQ(Bits(*order[3]), saved);
 }
 
 TEST_F(DataPages, ListImportShowsTheColumnTitleGroupAndNumbersSeriesWithABlankNameLine)
