@@ -232,7 +232,7 @@ void CDPP_DSList::Import()
 {
     const QStringList paths = PickDataFiles(this);
     if (paths.isEmpty()) return;
-    std::vector<ImportedSeries> imported = ImportAsciiFiles(this, paths, 0);
+    std::vector<ImportedSeries> imported = ImportAsciiFiles(this, paths, 1);
     DataSeries* last = nullptr;
     for (ImportedSeries& file : imported) {
         const int number = static_cast<int>(sheet_.SeriesList().size()) + 1;

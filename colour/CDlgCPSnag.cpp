@@ -1,4 +1,4 @@
-// The screen grab.
+// The screen grab: every screen's picture composed into one desktop picture, shown over all screens.
 #include "colour/CDlgCPSnag.h"
 
 #include "framework/text/LangTable.h"
@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace ov {
 
@@ -36,11 +38,47 @@ void TellNoDesktopPicture(QWidget* parent)
 
 }  // namespace
 
-QPixmap TakeDesktopPicture()
+QPixmap ComposeDesktopPicture(const std::vector<ScreenPicture>& screens)
 {
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !PlatformHasDesktopPicture()) return {};
-    return screen->grabWindow(0);
+    QRect desktop;
+    qreal ratio = 0;
+    for (const ScreenPicture& screen : screens) {
+        desktop |= screen.geometry;
+        if (!screen.picture.isNull()) ratio = std::max(ratio, screen.picture.devicePixelRatio());
+    }
+    if (ratio == 0 || desktop.isEmpty()) return {};
+    QImage image((QSizeF(desktop.size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    for (const ScreenPicture& screen : screens) {
+        if (screen.picture.isNull()) continue;
+        const QRectF target(screen.geometry.translated(-desktop.topLeft()));
+        painter.drawPixmap(target, screen.picture, QRectF(screen.picture.rect()));
+    }
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+QRect DesktopGeometry()
+{
+    QRect desktop;
+    for (const QScreen* screen : QGuiApplication::screens()) desktop |= screen->geometry();
+    return desktop;
+}
+
+QPixmap GrabScreen(QScreen& screen)
+{
+    if (!PlatformHasDesktopPicture()) return {};
+    return screen.grabWindow(0);
+}
+
+QPixmap TakeDesktopPicture(const std::function<QPixmap(QScreen&)>& grab)
+{
+    std::vector<ScreenPicture> pictures;
+    for (QScreen* screen : QGuiApplication::screens())
+        pictures.push_back({screen->geometry(), grab(*screen)});
+    return ComposeDesktopPicture(pictures);
 }
 
 CDlgCPSnag::CDlgCPSnag(const QPixmap& desktop, QWidget* parent)
@@ -86,8 +124,9 @@ std::optional<uint32_t> CDlgCPSnag::PickFromScreen(QWidget* parent)
         return std::nullopt;
     }
     CDlgCPSnag dialog(desktop, parent);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) dialog.setGeometry(screen->geometry());
-    dialog.showFullScreen();
+    // Full screen would cover one screen only; the frameless window spans them all instead.
+    dialog.setGeometry(DesktopGeometry());
+    dialog.show();
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Picked();
 }

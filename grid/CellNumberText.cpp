@@ -50,7 +50,7 @@ std::string FormatCellNumber(double value)
 
 double ParseCellNumber(std::string_view text)
 {
-    return AtofPrefix(text.data(), text.size());
+    return AtofPrefixAfterSpace(text.data(), text.size());
 }
 
 double RoundTripCellNumber(double value)

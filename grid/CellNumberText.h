@@ -10,7 +10,8 @@ namespace ov {
 // always with a '.' whatever the process locale.
 std::string FormatCellNumber(double value);
 
-// The longest valid number at the start of the text, 0 when there is none.
+// The longest valid number at the start of the text after its leading white space, 0 when there is
+// none (what strtod reads in the "C" locale).
 double ParseCellNumber(std::string_view text);
 
 // The value a number comes back as after passing through its shown text.

@@ -1,20 +1,42 @@
-// GridTextFile: the save command's writer.
+// GridTextFile: the save command's writer. The column headers stay out of the file: their digits and
+// letters e would read as numbers, and any text in the data lines shifts the values of later rows.
 #include "grid/GridTextFile.h"
-
-#include <sstream>
 
 #include "framework/files/AtomicFile.h"
 
+#include <charconv>
+#include <cmath>
+#include <sstream>
+#include <vector>
+
 namespace ov {
+namespace {
+
+void AppendValue(std::string& line, double value)
+{
+    if (std::isinf(value)) {
+        line += value > 0 ? "1e999" : "-1e999";  // overflows to the infinity it stands for
+        return;
+    }
+    char buffer[32];  // the shortest round-trip form of a double has at most 24 characters
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    line.append(buffer, ec == std::errc{} ? end : buffer);
+}
+
+}  // namespace
 
 bool WriteGridText(const GridCells& cells, std::ostream& out)
 {
+    const int rows = cells.RowCount() - 1;
+    const int cols = cells.ColumnCount() - 1;
+    const std::vector<double> values = cells.Values();
+    out.put('\n');  // the series-name line
     std::string line;
-    for (int r = 0; r < cells.RowCount(); ++r) {
+    for (int r = 0; r < rows; ++r) {
         line.clear();
-        for (int c = 1; c < cells.ColumnCount(); ++c) {
-            if (c > 1) line += '\t';
-            line += cells.Text(r, c);
+        for (int c = 0; c < cols; ++c) {
+            if (c > 0) line += '\t';
+            AppendValue(line, values[static_cast<std::size_t>(c) * rows + r]);
         }
         line += '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));

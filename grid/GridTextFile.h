@@ -1,5 +1,7 @@
-// GridTextFile: the text file the grid saves: the column headers on the first line, then one line per
-// data row, cells separated by tabs and lines by LF, so the ASCII import reads it back from line 2.
+// GridTextFile: the text file the grid saves, made to open back through the ASCII import with its
+// default settings as the same table: an empty first line (the import's series-name line, so no name
+// is taken from the file), then one line per data row holding the values the table stores, cells
+// separated by tabs and lines by LF.
 #pragma once
 
 #include "grid/GridCells.h"
@@ -9,7 +11,9 @@
 
 namespace ov {
 
-// Writes the cells to a stream; false when the stream fails.
+// Writes the cells to a stream; false when the stream fails. Each value is the shortest text that the
+// import reads back as the same double (infinities as "1e999" and "-1e999"; a NaN, which no number text
+// of the import gives, as "nan").
 bool WriteGridText(const GridCells& cells, std::ostream& out);
 
 // Writes the cells to a file, replacing it; false when it cannot be written.

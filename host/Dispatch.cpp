@@ -268,7 +268,8 @@ bool HandOverPath(const OvPath* path, OvPathData& host)
         host.points = points;
         host.types = types;
     }
-    // The host reads count points; larger reused arrays keep their tail unused.
+    // The count becomes n also when larger arrays are reused: the host reads count points, and those
+    // past n belong to an earlier outline or were never written. The arrays keep their size.
     host.count = n;
     ov_path_get_data(path, host.points, host.types, n);
     return true;

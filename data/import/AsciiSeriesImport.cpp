@@ -33,6 +33,15 @@ std::optional<std::string> PreviewLine(const std::vector<std::string>& lines, in
     return lines[static_cast<std::size_t>(number) - 1];
 }
 
+// The series-name line, when it holds more than white space: a blank line names nothing, so the
+// caller's own name (the series' current one, "DatSer_%d", the file name) stands.
+std::optional<std::string> SeriesName(const std::vector<std::string>& lines, int32_t number)
+{
+    std::optional<std::string> line = PreviewLine(lines, number);
+    if (line && line->find_first_not_of(" \t\v\f\r") == std::string::npos) return std::nullopt;
+    return line;
+}
+
 // Reads one file with confirmed settings; `lines` are the file's own preview lines.
 ImportedSeries ReadSeries(const QString& path, const AsciiImportSettings& s, int titleMode,
                           const std::vector<std::string>& lines)
@@ -43,7 +52,7 @@ ImportedSeries ReadSeries(const QString& path, const AsciiImportSettings& s, int
         ReadAsciiMatrix(LocalPath(path), SkipLinesForStartLine(s.dataStartLine),
                         ForcedColumnsFor(s.autoCheck != 0, s.columns));
     if (matrix) series.matrix = std::move(*matrix);
-    if (titleMode >= 0 && s.dismissSeriesName == 0) series.name = PreviewLine(lines, s.seriesNameLine);
+    if (titleMode >= 0 && s.dismissSeriesName == 0) series.name = SeriesName(lines, s.seriesNameLine);
     if (titleMode >= 1 && s.dismissColumnTitles == 0 && series.matrix.cols > 0) {
         const std::optional<std::string> line = PreviewLine(lines, s.columnTitleLine);
         if (line) series.columnTitles = SplitTitleLine(*line);

@@ -19,7 +19,7 @@ namespace ov {
 struct ImportedSeries {
     QString path;
     AsciiMatrix matrix;                     // cols == 0: the file gave no data
-    std::optional<std::string> name;        // the series-name line, unless dismissed or missing
+    std::optional<std::string> name;        // the series-name line, unless dismissed, missing or blank
     std::vector<std::string> columnTitles;  // title mode >= 1 only: exactly matrix.cols entries
 };
 

@@ -19,6 +19,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/GuardedHandler.h"
+#include "framework/ui/MessageBox.h"
 
 namespace ov {
 namespace {
@@ -198,8 +199,9 @@ void CDlgOpenASCPreView::PutControlValues()
     dismissColumnTitles_->setChecked(settings.dismissColumnTitles != 0);
 }
 
-// Takes every control into the members; the first edit without a valid integer gets the focus.
-bool CDlgOpenASCPreView::TakeControlValues()
+// Takes every control into the members; the first edit without a valid integer gets the focus and
+// is returned (null when every edit holds one).
+QLineEdit* CDlgOpenASCPreView::TakeControlValues()
 {
     settings.autoCheck = autoCheck_->isChecked() ? 1 : 0;
     settings.dismissSeriesName = dismissSeriesName_->isChecked() ? 1 : 0;
@@ -212,10 +214,10 @@ bool CDlgOpenASCPreView::TakeControlValues()
         if (!ReadInt(edit, *member)) {
             edit->setFocus();
             edit->selectAll();
-            return false;
+            return edit;
         }
     }
-    return true;
+    return nullptr;
 }
 
 void CDlgOpenASCPreView::OnCheckBoxClicked()
@@ -226,7 +228,10 @@ void CDlgOpenASCPreView::OnCheckBoxClicked()
 
 void CDlgOpenASCPreView::accept()
 {
-    if (TakeControlValues()) QDialog::accept();
+    QLineEdit* bad = TakeControlValues();
+    if (bad == nullptr) return QDialog::accept();
+    ShowSharedMessage("gMSG_NUM", 3, bad->text(), MessageButtons::Ok, MessageIcon::Warning, this);
+    bad->setFocus();  // the message box had it
 }
 
 }  // namespace ov

@@ -56,7 +56,8 @@ public:
     std::vector<std::string> previewLines;
 
     // OK: takes the control values into the members; an edit without a valid integer keeps the
-    // dialog open with the focus on it.
+    // dialog open, shows the message "Enter a whole number: " (gMSG_NUM of ALL_MSG.xml) with the
+    // edit's text and puts the focus on the edit.
     void accept() override;
 
 private:
@@ -66,7 +67,7 @@ private:
     void ApplyTitleMode();
     void UpdateEnabling();
     void PutControlValues();
-    bool TakeControlValues();
+    QLineEdit* TakeControlValues();
     void OnCheckBoxClicked();
 
     QTextEdit* preview_ = nullptr;

@@ -49,4 +49,12 @@ const char* ParseAtofPrefix(const char* first, const char* last, double& value)
     return result.ptr;
 }
 
+const char* ParseAtofPrefixAfterSpace(const char* first, const char* last, double& value)
+{
+    const char* start = first;
+    while (start < last && (*start == ' ' || (*start >= '\t' && *start <= '\r'))) ++start;
+    const char* end = ParseAtofPrefix(start, last, value);
+    return end == start ? first : end;
+}
+
 }  // namespace ov

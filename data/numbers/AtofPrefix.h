@@ -18,4 +18,17 @@ inline double AtofPrefix(const char* token, std::size_t length)
     return value;
 }
 
+// ParseAtofPrefix after the leading white space (space, \t, \n, \v, \f, \r) that strtod skips, for
+// text a user typed or pasted; returns `first` when no number follows the white space. The ASCII
+// reader's tokens never start with white space and go through ParseAtofPrefix itself.
+const char* ParseAtofPrefixAfterSpace(const char* first, const char* last, double& value);
+
+// The value of a typed or pasted text, as strtod reads it in the "C" locale.
+inline double AtofPrefixAfterSpace(const char* text, std::size_t length)
+{
+    double value = 0.0;
+    ParseAtofPrefixAfterSpace(text, text + length, value);
+    return value;
+}
+
 }  // namespace ov

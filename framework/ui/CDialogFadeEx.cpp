@@ -13,6 +13,7 @@ CDialogFadeEx::CDialogFadeEx(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     timer_.setInterval(kFadeIntervalMs);
     connect(&timer_, &QTimer::timeout, this, Guarded(this, &CDialogFadeEx::AdvanceFade));
+    SetAlpha(1);  // all but invisible until the fade starts, so an early show does not flash
 }
 
 void CDialogFadeEx::FadeIn(const QRect& screenRect)

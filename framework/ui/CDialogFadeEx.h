@@ -17,7 +17,7 @@ inline constexpr int kFadeIntervalMs = 10;
 class CDialogFadeEx : public QDialog {
     Q_OBJECT
 public:
-    // Created hidden, as a frameless window that is shown without activation.
+    // Created hidden at opacity 1 (of 255), as a frameless window that is shown without activation.
     explicit CDialogFadeEx(QWidget* parent);
 
     // Shows the pop-up at a screen rectangle at opacity 5 and (re)starts the fade from step 0.
@@ -35,7 +35,7 @@ private:
 
     QTimer timer_;
     int fadeStep_ = 0;
-    int alpha_ = 255;
+    int alpha_ = 1;
 };
 
 }  // namespace ov

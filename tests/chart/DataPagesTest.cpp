@@ -10,6 +10,7 @@
 #include "chart/XYChartSheet.h"
 #include "data/DataTestFiles.h"
 #include "data/formula/CDlgGDByFunc.h"
+#include "data/import/AsciiImportSettings.h"
 #include "data/import/DlgOpenASCPreView.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
@@ -23,11 +24,15 @@
 #include "testhost/ModalDriver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstring>
 #include <optional>
 
 using namespace ov;
@@ -79,6 +84,18 @@ protected:
     {
         return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
     }
+    static uint64_t Bits(double v)
+    {
+        uint64_t bits = 0;
+        std::memcpy(&bits, &v, sizeof bits);
+        return bits;
+    }
+    static std::vector<uint64_t> Bits(const DataSeries& s)
+    {
+        std::vector<uint64_t> bits;
+        for (double v : Values(s)) bits.push_back(Bits(v));
+        return bits;
+    }
     std::vector<DataSeries*> Order() const
     {
         std::vector<DataSeries*> order;
@@ -115,6 +132,20 @@ TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
               1);
     EXPECT_EQ(series_[0]->values[0], 0.0);
     EXPECT_EQ(series_[0]->values[2], -0.1);
+}
+
+TEST_F(DataPages, PastedAndTypedNumbersReadPastTheirLeadingWhiteSpace)
+{
+    ResizeSeries(*series_[0], 3, 2);
+    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+        table.Grid().SetItemText(2, 1, " 2.5");
+        table.Grid().SetItemText(2, 2, "\t7");
+        table.Grid().SetItemText(2, 3, " x");
+        QApplication::clipboard()->setText("1, 2, 3");
+        table.Grid().SelectCells({1, 1, 1, 1});
+        table.RunCommand(kTablePaste);  // stores the whole grid
+    });
+    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{1, 2.5, 2, 7, 3, 0}));
 }
 
 TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
@@ -232,47 +263,94 @@ TEST_F(DataPages, DeleteRemovesTheSelectedSeriesAndSelectsTheRowAtTheirPlace)
     EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
 }
 
-TEST_F(DataPages, SavedTableOpensBackIntoTheSeriesAndListImportNamesNewSeries)
+TEST_F(DataPages, SavedTableOpensBackAsItselfThroughBothImportsWithTheirDefaults)
 {
+    StoreAsciiImportSettings(AsciiImportSettings{});
+    ResizeSeries(*series_[0], 3, 4);
+    const double numbers[] = {0.1, -0.0, 1e-12, 123456.789, 1e300, -2.5e-5, 7, 1.0 / 3};
+    std::copy(std::begin(numbers), std::end(numbers), series_[0]->values);
     const ScratchFile file("table.txt", "");
     const QString path = QString::fromStdString(file.Path());
     std::vector<OpenFileRequest> requests;
     ScopedOpenFilePresenter picker([&](const OpenFileRequest& r) {
         requests.push_back(r);
-        return r.multiple ? QStringList{path, path} : QStringList{path};
+        return QStringList{path};
     });
-    const auto startOnLine2 = [](QDialog& preview) {
-        TypeInto(preview, ControlName(CDlgOpenASCPreView::kIdStartLine), "2");
-        preview.findChild<QAbstractButton*>(ControlName(CDlgOpenASCPreView::kIdDismissSeriesName))
-            ->setChecked(true);
-        Accept(preview);
-    };
+    std::vector<uint64_t> saved;
+    std::vector<uint64_t> opened;
+    QString startLineShown;
     Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable& table) {
-        table.Grid().SetItemText(3, 2, "0.125");
+        const char* typed[] = {" 2.5", "0.1234567890123456789", "-1e999", "x"};
+        for (int r = 1; r <= 4; ++r) table.Grid().SetItemText(r, 3, typed[r - 1]);
+        table.Store();
+        saved = Bits(*series_[0]);
         table.RunCommand(kTableSave);
-        table.Grid().SetItemText(3, 2, "9");
+        table.Grid().SetItemText(1, 1, "9");
+        table.Store();
+        EXPECT_EQ(series_[0]->values[0], 9);
         RunModal(
             [&] {
                 table.RunCommand(kTableOpen);
                 return 0;
             },
-            startOnLine2);
-        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.125");
+            [&](QDialog& preview) {
+                startLineShown =
+                    qobject_cast<QLineEdit*>(FindControl(&preview, CDlgOpenASCPreView::kIdStartLine))->text();
+                Accept(preview);
+            });
+        opened = Bits(*series_[0]);  // before a later store passes the values through their shown text
         RunModal(
             [&] {
                 page.RunCommand(kListImport);
                 return 0;
             },
-            startOnLine2);
+            Accept);
     });
-    ASSERT_GE(requests.size(), 2u);
+    ASSERT_EQ(requests.size(), 3u);
     EXPECT_TRUE(requests[0].save);
     EXPECT_EQ(requests[0].fileName, "Untitled.txt");
-    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0, 0.125}));
+    EXPECT_EQ(startLineShown, "0");
+    EXPECT_EQ(saved[9], Bits(0.1234567890123456789));  // typed, full precision
+    EXPECT_EQ(saved[10], Bits(-HUGE_VAL));
+    EXPECT_EQ(series_[0]->columns, 3);
+    EXPECT_EQ(series_[0]->rows, 4);
+    EXPECT_EQ(opened, saved);
+    EXPECT_EQ(std::u16string(series_[0]->name), u"S");  // the file's empty first line names nothing
+    const std::vector<DataSeries*> order = Order();
+    ASSERT_EQ(order.size(), 4u);
+    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
+    EXPECT_EQ(order[3]->columns, 3);
+    EXPECT_EQ(Bits(*order[3]), saved);
+}
+
+TEST_F(DataPages, ListImportShowsTheColumnTitleGroupAndNumbersSeriesWithABlankNameLine)
+{
+    StoreAsciiImportSettings(AsciiImportSettings{});
+    const ScratchFile blank("blank.txt", " \t\n1 2\n3 4\n");
+    const ScratchFile named("named.txt", "Named\n5 6\n7 8\n");
+    ScopedOpenFilePresenter picker([&](const OpenFileRequest&) {
+        return QStringList{QString::fromStdString(blank.Path()), QString::fromStdString(named.Path())};
+    });
+    bool titlesShown = false;
+    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
+        RunModal(
+            [&] {
+                page.RunCommand(kListImport);
+                return 0;
+            },
+            [&](QDialog& preview) {
+                titlesShown = FindControl(&preview, CDlgOpenASCPreView::kIdColumnTitleLine)->isVisible();
+                Click(preview, ControlName(CDlgOpenASCPreView::kIdDismissColumnTitles));
+                Accept(preview);
+            });
+    });
+    EXPECT_TRUE(titlesShown);
+    EXPECT_EQ(LoadAsciiImportSettings().dismissColumnTitles, 1);
     const std::vector<DataSeries*> order = Order();
     ASSERT_EQ(order.size(), 5u);
-    EXPECT_EQ(std::u16string(order[4]->name), u"DatSer_5");
-    EXPECT_EQ(Values(*order[4]), Values(*series_[0]));
+    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
+    EXPECT_EQ(Values(*order[3]), (std::vector<double>{1, 3, 2, 4}));
+    EXPECT_EQ(std::u16string(order[4]->name), u"Named");
 }
 
 TEST_F(DataPages, DoubleClickRenamesAndKeepsTheSelection)

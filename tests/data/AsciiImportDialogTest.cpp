@@ -20,6 +20,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
+#include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 #include "tests/data/DataTestFiles.h"
 
@@ -119,22 +120,35 @@ TEST_F(AsciiImportUi, CheckBoxesEnableTheirEdits)
     EXPECT_EQ(dialog.settings.dismissColumnTitles, 1);
 }
 
-TEST_F(AsciiImportUi, EditWithoutAnIntegerKeepsTheDialogOpen)
+TEST_F(AsciiImportUi, EditWithoutAnIntegerShowsTheMessageAndKeepsTheDialogOpenOnIt)
 {
-    Dlg dialog;
-    dialog.previewLines = {"x"};
-    bool open_after_ok = false;
-    const int result = RunModal([&] { return dialog.DoModal(); },
-                                [&](QDialog& d) {
-                                    Control<QLineEdit>(d, Dlg::kIdStartLine)->clear();
-                                    Accept(d);
-                                    open_after_ok = d.isVisible();
-                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
-                                    Accept(d);
-                                });
-    EXPECT_TRUE(open_after_ok);
-    EXPECT_EQ(result, Dlg::kIdOk);
-    EXPECT_EQ(dialog.settings.dataStartLine, 5);
+    std::vector<QString> messages;
+    const ScopedMessagePresenter presenter([&](const MessageRequest& r) {
+        messages.push_back(r.text);
+        return kMessageOk;
+    });
+    for (const char16_t* language : {u"en", u"cn"}) {
+        SetCurrentLanguageCodeForTesting(language);
+        Dlg dialog;
+        dialog.previewLines = {"x"};
+        bool open_after_ok = false;
+        bool focus_on_edit = false;
+        const int result = RunModal([&] { return dialog.DoModal(); },
+                                    [&](QDialog& d) {
+                                        TypeInto(d, ControlName(Dlg::kIdStartLine), "-");
+                                        Click(d, ControlName(Dlg::kIdOk));
+                                        open_after_ok = d.isVisible();
+                                        focus_on_edit = d.focusWidget() == FindControl(&d, Dlg::kIdStartLine);
+                                        TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
+                                        Accept(d);
+                                    });
+        EXPECT_TRUE(open_after_ok);
+        EXPECT_TRUE(focus_on_edit);
+        EXPECT_EQ(result, Dlg::kIdOk);
+        EXPECT_EQ(dialog.settings.dataStartLine, 5);
+    }
+    EXPECT_EQ(messages, (std::vector<QString>{QStringLiteral("Enter a whole number: -"),
+                                              QStringLiteral("请输入整数：-")}));
 }
 
 TEST_F(AsciiImportUi, TitleModeHidesGroups)

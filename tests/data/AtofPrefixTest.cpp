@@ -188,6 +188,24 @@ TEST(AtofPrefix, CommaDecimalLocaleDoesNotChangeValues)
     std::setlocale(LC_ALL, previous.c_str());
 }
 
+TEST(AtofPrefix, TypedTextSkipsLeadingWhiteSpaceAsStrtodDoesButTokensDoNot)
+{
+    // \b and \016 lie just outside the white-space range \t..\r.
+    const std::vector<std::string> texts = {" 2.5", "\t7", "\n\v\f\r -1e3", " +.5e-2x", "  .e1", "   ",
+                                            " +-1", "",    "12 ",           "\b5",      "\0166"};
+    for (const std::string& t : texts) {
+        char* end = nullptr;
+        const double expected = std::strtod(t.c_str(), &end);
+        double got = -1;
+        const char* parsed = ov::ParseAtofPrefixAfterSpace(t.data(), t.data() + t.size(), got);
+        EXPECT_EQ(Bits(got), Bits(expected)) << '"' << t << '"';
+        EXPECT_EQ(parsed - t.data(), end - t.c_str()) << '"' << t << '"';
+        EXPECT_EQ(Bits(ov::AtofPrefixAfterSpace(t.data(), t.size())), Bits(expected)) << '"' << t << '"';
+    }
+    EXPECT_EQ(ov::AtofPrefixAfterSpace(" 2.5", 2), 2.0);  // only the given length
+    EXPECT_EQ(ov::AtofPrefix(" 2.5", 4), 0.0);            // the reader's tokens keep their rule
+}
+
 TEST(AtofPrefix, ReadsOnlyTheGivenLength)
 {
     const char text[] = "12345";

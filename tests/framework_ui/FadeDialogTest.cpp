@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +30,18 @@ TEST(FadeDialog, IsCreatedHiddenAndStepsThroughTheAlphaTableThenStops)
     EXPECT_EQ(seen, (std::vector<int>{20, 40, 65, 95, 120, 160, 205, 255, 255}));
     EXPECT_FALSE(popup.IsFading());
     EXPECT_DOUBLE_EQ(popup.windowOpacity(), 1.0);
+}
+
+TEST(FadeDialog, APopupShownBeforeItsFadeStartsIsTransparent)
+{
+    ovtest::EnsureTestApplication();
+    CDialogFadeEx popup(nullptr);
+    EXPECT_EQ(popup.FadeAlpha(), 1);
+    popup.setGeometry(0, 0, 50, 50);
+    popup.show();  // shown without FadeIn: the first frame the platform composes
+    ASSERT_NE(popup.windowHandle(), nullptr);
+    EXPECT_DOUBLE_EQ(popup.windowHandle()->opacity(), 1 / 255.0);
+    EXPECT_FALSE(popup.IsFading());
 }
 
 TEST(FadeDialog, ASecondFadeInRestartsFromTheFirstStep)

@@ -133,14 +133,17 @@ TEST(GridClipboard, CopyPasteRoundTripWithTabsCommasAndUnselectedCells)
               (std::vector<std::vector<std::string>>{{"a", "b", "c"}, {""}}));
 }
 
-TEST(GridTextFile, HeadersThenOneTabbedLinePerRow)
+TEST(GridTextFile, EmptyNameLineThenTheStoredValuesOnePerRow)
 {
-    GridCells cells = Loaded({1, 2, 0.5, 0.25}, 2, 2);
+    GridCells cells = Loaded({1, 1e-12, -0.0, 0.5, 0.25, 1.0 / 3}, 3, 2);
     cells.SetText(0, 1, "X : c1");
-    cells.SetText(0, 2, "Y : c2");
+    cells.SetText(2, 2, " 0.1234567890123456789");
+    cells.SetText(1, 1, "1e999");
+    cells.SetText(3, 1, "-1e999");
+    cells.SetText(3, 2, "text");
     std::ostringstream out;
     ASSERT_TRUE(ov::WriteGridText(cells, out));
-    EXPECT_EQ(out.str(), "X : c1\tY : c2\n1\t0.5\n2\t0.25\n");
+    EXPECT_EQ(out.str(), "\n1e999\t0.5\n0\t0.12345678901234568\n-1e999\t0\n");
     EXPECT_FALSE(ov::SaveGridText(cells, "/nonexistent-folder/grid.txt"));
 }
 
