@@ -148,16 +148,4 @@ DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& contex
     return series;
 }
 
-std::u16string SeriesColumnTitle(int kind, int columns, int column)
-{
-    if (column < 0) return {};
-    if (kind != 6 && columns == 1) return u"Y";
-    if (kind == 4 && column < 2) return column == 0 ? u"θ/deg" : u"ρ";
-    const int named = kind == 6 ? 3 : 2;
-    if (column < named) return std::u16string(1, u"XYZ"[column]);
-    std::u16string title = u"F";
-    for (char c : std::to_string(column - named + 1)) title.push_back(static_cast<char16_t>(c));
-    return title;
-}
-
 }  // namespace ov

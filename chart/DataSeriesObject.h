@@ -5,8 +5,6 @@
 
 #include <ornivex/chart.h>
 
-#include <string>
-
 namespace ov {
 
 // Coordinate systems of the high nibble: "X-Y", "X-Y#2", "X-Y#3".
@@ -38,8 +36,5 @@ double* SeriesValue(DataSeries& series, int column, int row);
 // path's, the type nibble cleared and the marker type 0. Null for a path of fewer than two points,
 // a zero scale or when out of memory.
 DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& context);
-
-// Column heading of a series column in a chart of the given kind.
-std::u16string SeriesColumnTitle(int kind, int columns, int column);
 
 }  // namespace ov

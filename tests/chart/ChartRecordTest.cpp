@@ -149,16 +149,6 @@ TEST(DataSeriesObject, PathBecomesSeriesInDataUnits)
     ov_str_free(name);
 }
 
-TEST(DataSeriesObject, ColumnTitlesByKind)
-{
-    struct Case {
-        int kind, columns, column;
-        std::u16string title;
-    } cases[] = {{2, 1, 0, u"Y"}, {2, 3, 0, u"X"},     {2, 3, 2, u"F1"}, {6, 4, 2, u"Z"},    {6, 5, 4, u"F2"},
-                 {6, 1, 0, u"X"}, {4, 2, 0, u"θ/deg"}, {4, 3, 1, u"ρ"},  {2, 13, 12, u"F11"}};
-    for (const Case& c : cases) EXPECT_EQ(SeriesColumnTitle(c.kind, c.columns, c.column), c.title);
-}
-
 TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)
 {
     ChartRecord r = ZeroRecord();
