@@ -4,9 +4,9 @@
 
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/DataTableStore.h"
 #include "chart/SeriesListMoves.h"
 #include "chart/SeriesPrompts.h"
+#include "chart/SeriesValues.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
 #include "framework/settings/RegKeyHandle.h"

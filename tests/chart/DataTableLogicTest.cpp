@@ -4,8 +4,8 @@
 
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableHeaders.h"
-#include "chart/DataTableStore.h"
 #include "chart/SeriesListMoves.h"
+#include "chart/SeriesValues.h"
 #include "grid/GridCells.h"
 
 #include <memory>

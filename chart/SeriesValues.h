@@ -1,4 +1,4 @@
-// DataTableStore: what the data table does to a series' value block: resizing with the values that
+// SeriesValues: what the data table does to a series' value block: resizing with the values that
 // still fit kept, storing the grid's values (resizing first when the grid's size differs), clearing,
 // and making the new series offered by the series list.
 #pragma once

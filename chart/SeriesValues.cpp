@@ -1,5 +1,5 @@
-// DataTableStore: value blocks are malloc'ed (calloc) because the host frees the series it gets.
-#include "chart/DataTableStore.h"
+// SeriesValues: value blocks are malloc'ed (calloc) because the host frees the series it gets.
+#include "chart/SeriesValues.h"
 
 #include "chart/DataSeriesObject.h"
 
