@@ -1,14 +1,18 @@
-// SeriesValues: what the data table does to a series' value block: resizing with the values that
-// still fit kept, storing the grid's values (resizing first when the grid's size differs), clearing,
-// and making the new series offered by the series list.
+// SeriesValues: a series' value block (columns × rows doubles, column-major): resizing with or without
+// the values that still fit, element access, storing the data table's grid, clearing.
 #pragma once
 
 #include <ornivex/chart.h>
 
-#include <string>
 #include <vector>
 
 namespace ov {
+
+// Replaces the value block by a zeroed one of columns × rows doubles (the old contents are not
+// kept). Negative or oversized requests leave an empty series and return false.
+bool ResizeSeries(DataSeries& series, int columns, int rows);
+// Element (column, row), or null outside the block.
+double* SeriesValue(DataSeries& series, int column, int row);
 
 // Columns by rows; the overlap of the old and new sizes keeps its values, the rest is 0. False (and
 // the series untouched) when the block cannot be made.
@@ -21,12 +25,5 @@ bool StoreGridValues(DataSeries& series, int gridRows, int gridCols, const std::
 
 // Every value 0.
 void ClearSeriesValues(DataSeries& series);
-
-// A new series named `name`, columns × rows, type and marker type 0, column 0 holding the row index
-// and the other columns 0. Null when out of memory.
-DataSeries* CreateNumberedSeries(const std::u16string& name, int columns, int rows);
-
-// Replaces a series' name (host string); false when out of memory, the old name kept.
-bool RenameSeries(DataSeries& series, const std::u16string& name);
 
 }  // namespace ov

@@ -3,6 +3,7 @@
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesProperties.h"
+#include "chart/SeriesValues.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ TEST(DataSeriesObject, NewSeriesHasTheStatedDefaults)
     EXPECT_EQ(s->values, nullptr);
 }
 
-TEST(DataSeriesObject, ResizeReplacesTheBlockAndRejectsBadSizes)
+TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
 {
     SeriesPtr s(CreateDataSeries());
     ASSERT_TRUE(ResizeSeries(*s, 3, 4));

@@ -67,7 +67,7 @@ TEST(SeriesListMoves, SelectedSeriesMoveAsOneBlock)
     for (const auto& r : rows) EXPECT_EQ(ov::MovedOrder(r.selected, r.move), r.order);
 }
 
-TEST(DataTableStore, ResizeKeepsTheOverlapAndZeroesTheRest)
+TEST(SeriesValues, ResizeKeepsTheOverlapAndZeroesTheRest)
 {
     SeriesPtr s = Series(2, 3, {1, 2, 3, 4, 5, 6});
     ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 3, 2));
@@ -78,7 +78,7 @@ TEST(DataTableStore, ResizeKeepsTheOverlapAndZeroesTheRest)
     EXPECT_EQ(s->columns, 1);
 }
 
-TEST(DataTableStore, StoreGoesThroughTheTextsAndResizesToTheGrid)
+TEST(SeriesValues, StoreGoesThroughTheTextsAndResizesToTheGrid)
 {
     SeriesPtr s = Series(2, 2, {1e-12, 2.5, 3, -0.1});
     ov::GridCells cells;
@@ -94,7 +94,7 @@ TEST(DataTableStore, StoreGoesThroughTheTextsAndResizesToTheGrid)
     EXPECT_EQ(Values(*s), (std::vector<double>{0, 2.5, 0, 3, -0.1, 7}));
 }
 
-TEST(DataTableStore, NewSeriesNumbersItsRows)
+TEST(DataSeriesObject, NewSeriesNumbersItsRows)
 {
     SeriesPtr s(ov::CreateNumberedSeries(u"DatSer_4", 3, 4));
     ASSERT_NE(s, nullptr);
