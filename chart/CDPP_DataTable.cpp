@@ -26,7 +26,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstring>
 
 namespace ov {
 namespace {
@@ -218,10 +217,7 @@ void CDPP_DataTable::Open()
     const std::optional<ImportedSeries> imported = ImportAsciiFile(this, kDataFileSlotDataTable, 0);
     if (!imported) return;
     const AsciiMatrix& m = imported->matrix;
-    if (!ResizeSeries(*series, m.cols, m.rows)) return;
-    if (series->values != nullptr)
-        std::memcpy(series->values, m.values.get(),
-                    static_cast<std::size_t>(m.cols) * m.rows * sizeof(double));
+    if (!ReplaceSeriesValues(*series, m.cols, m.rows, m.values.get())) return;
     if (imported->name) {
         RenameSeries(*series, Utf8ToUtf16(*imported->name));
         sheet_.RefreshSeriesNames();

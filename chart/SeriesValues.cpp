@@ -42,6 +42,15 @@ double* SeriesValue(DataSeries& series, int column, int row)
            static_cast<std::size_t>(row);
 }
 
+bool ReplaceSeriesValues(DataSeries& series, int columns, int rows, const double* values)
+{
+    if (!ResizeSeries(series, columns, rows)) return false;
+    if (series.values != nullptr)
+        std::copy_n(values, static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows),
+                    series.values);
+    return true;
+}
+
 bool ResizeSeriesKeepingValues(DataSeries& series, int columns, int rows)
 {
     if (columns < 0 || rows < 0) return false;

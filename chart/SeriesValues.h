@@ -1,5 +1,6 @@
 // SeriesValues: a series' value block (columns × rows doubles, column-major): resizing with or without
-// the values that still fit, element access, storing the data table's grid, clearing.
+// the values that still fit, filling it from an imported matrix, element access, storing the data table's
+// grid, clearing.
 #pragma once
 
 #include <ornivex/chart.h>
@@ -13,6 +14,10 @@ namespace ov {
 bool ResizeSeries(DataSeries& series, int columns, int rows);
 // Element (column, row), or null outside the block.
 double* SeriesValue(DataSeries& series, int column, int row);
+
+// Replaces the value block by a copy of `values`, columns × rows doubles in column-major order (an
+// imported matrix). False, and the series left empty, when the block cannot be made.
+bool ReplaceSeriesValues(DataSeries& series, int columns, int rows, const double* values);
 
 // Columns by rows; the overlap of the old and new sizes keeps its values, the rest is 0. False (and
 // the series untouched) when the block cannot be made.

@@ -78,6 +78,20 @@ TEST(SeriesValues, ResizeKeepsTheOverlapAndZeroesTheRest)
     EXPECT_EQ(s->columns, 1);
 }
 
+TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
+{
+    SeriesPtr s = Series(2, 2, {1, 2, 3, 4});
+    const double matrix[] = {10, 11, 12, 20, 21, 22, 30, 31, 32, 40, 41, 42};  // 4 columns of 3 rows
+    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 4, 3, matrix));
+    EXPECT_EQ(s->columns, 4);
+    EXPECT_EQ(s->rows, 3);
+    EXPECT_EQ(Values(*s), std::vector<double>(std::begin(matrix), std::end(matrix)));
+    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 0, 3, nullptr));  // a file that gave no data
+    EXPECT_EQ(s->values, nullptr);
+    EXPECT_FALSE(ov::ReplaceSeriesValues(*s, -1, 3, matrix));
+    EXPECT_EQ(s->columns, 0);
+}
+
 TEST(SeriesValues, StoreGoesThroughTheTextsAndResizesToTheGrid)
 {
     SeriesPtr s = Series(2, 2, {1e-12, 2.5, 3, -0.1});
