@@ -6,6 +6,7 @@
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/text/Utf16Conversion.h"
 #include "grid/CellNumberText.h"
 
 #include <algorithm>

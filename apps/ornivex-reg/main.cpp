@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "framework/settings/RegFileFormat.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RegistryStore.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace {
 

@@ -40,8 +40,4 @@ private:
     bool opened_ = false;
 };
 
-// UTF-8 <-> UTF-16 for the handful of places that move between store strings and paths.
-std::u16string Utf8ToUtf16(std::string_view text);
-std::string Utf16ToUtf8(std::u16string_view text);
-
 }  // namespace ov

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <system_error>
 
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 namespace {

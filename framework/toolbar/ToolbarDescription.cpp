@@ -1,8 +1,8 @@
 // Reading toolbar description files and working out the overflow menu.
 #include "framework/toolbar/ToolbarDescription.h"
 
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
+#include "framework/text/Utf16Conversion.h"
 
 #include <pugixml.hpp>
 
