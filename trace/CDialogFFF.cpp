@@ -6,6 +6,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
+#include "framework/ui/UiScale.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -69,11 +70,6 @@ QGroupBox* Group(int id, const QString& title, std::initializer_list<QWidget*> c
     return group;
 }
 
-double WidgetUiScale(const QWidget& widget)
-{
-    return std::clamp(widget.logicalDpiX() / 96.0, 1.0, 2.0);
-}
-
 // Entry of section "gMSG" that explains a load failure.
 int MessageEntry(SourceImageFailure failure)
 {
@@ -104,7 +100,7 @@ void CDialogFFF::BuildControls()
 {
     setWindowTitle(QStringLiteral("Flood Fill Tool"));
     preview_ = Named(new TracePreview, kIdPreview);
-    const double s = WidgetUiScale(*this);
+    const double s = UiScaleOf(*this);
     preview_->setMinimumSize(static_cast<int>(460 * s), static_cast<int>(400 * s));
     preview_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
@@ -212,8 +208,7 @@ void CDialogFFF::Retrace(const FloodFillSettings& next)
 void CDialogFFF::Redraw()
 {
     engine_.MergeFigures(merged_);
-    preview_->Redraw(
-        {&bitmap_, &merged_, &engine_.KeyPoints(), settings_.showKeyPoints, WidgetUiScale(*this)});
+    preview_->Redraw({&bitmap_, &merged_, &engine_.KeyPoints(), settings_.showKeyPoints, UiScaleOf(*this)});
 }
 
 void CDialogFFF::OnSliderMoved()
