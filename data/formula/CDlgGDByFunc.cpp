@@ -22,7 +22,7 @@
 #include "data/formula/EvenlySpaced.h"
 #include "data/formula/FormulaHelpTabs.h"
 #include "data/formula/RtfTextDocument.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/EditorBackground.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
@@ -169,8 +169,7 @@ int CDlgGDByFunc::DoModal()
         labels << QString::fromStdU16String(table.GetLocalizedText("gFPP", i));
     }
     tabs_->SetLabels(labels);
-    tabs_->SetEditorBackground(
-        RegKeyHandle("Software\\Ornivex\\MP\\AppSettings").ReadDword("UI_ERBKColor", 0xF0F0F0));
+    tabs_->SetEditorBackground(ReadEditorBackground());
     picture_->Load(kind);
 
     LoadHistory();

@@ -1,6 +1,8 @@
 // Painting and input of the help tab strip.
 #include "data/formula/FormulaHelpTabs.h"
 
+#include "framework/settings/EditorBackground.h"
+
 #include <qdrawutil.h>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,7 +16,7 @@ namespace ov {
 FormulaHelpTabs::FormulaHelpTabs(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    SetEditorBackground(0xF0F0F0);
+    SetEditorBackground(kDefaultEditorBackground);
 }
 
 void FormulaHelpTabs::SetLabels(const QStringList& labels)

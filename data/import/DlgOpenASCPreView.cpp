@@ -14,7 +14,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/EditorBackground.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
@@ -32,8 +32,7 @@ const QColor kLineText(100, 100, 100);
 // The editor background of the application settings (a COLORREF, red in the low byte).
 QColor EditorBackground()
 {
-    const RegKeyHandle key("Software\\Ornivex\\MP\\AppSettings");
-    const uint32_t c = key.ReadDword("UI_ERBKColor", 0xF0F0F0);
+    const uint32_t c = ReadEditorBackground();
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
