@@ -179,28 +179,28 @@ void CDlgOpenASCPreView::ApplyTitleMode()
 
 void CDlgOpenASCPreView::UpdateEnabling()
 {
-    columns_->setEnabled(settings.autoCheck == 0);
-    seriesNameLine_->setEnabled(settings.dismissSeriesName == 0);
-    columnTitleLine_->setEnabled(settings.dismissColumnTitles == 0);
+    columns_->setEnabled(!settings.autoCheck);
+    seriesNameLine_->setEnabled(!settings.dismissSeriesName);
+    columnTitleLine_->setEnabled(!settings.dismissColumnTitles);
 }
 
 void CDlgOpenASCPreView::PutControlValues()
 {
     startLine_->setText(QString::number(settings.dataStartLine));
     columns_->setText(QString::number(settings.columns));
-    autoCheck_->setChecked(settings.autoCheck != 0);
+    autoCheck_->setChecked(settings.autoCheck);
     seriesNameLine_->setText(QString::number(settings.seriesNameLine));
-    dismissSeriesName_->setChecked(settings.dismissSeriesName != 0);
+    dismissSeriesName_->setChecked(settings.dismissSeriesName);
     columnTitleLine_->setText(QString::number(settings.columnTitleLine));
-    dismissColumnTitles_->setChecked(settings.dismissColumnTitles != 0);
+    dismissColumnTitles_->setChecked(settings.dismissColumnTitles);
 }
 
 // Takes every control into the members; the first edit without a valid integer gets the focus.
 bool CDlgOpenASCPreView::TakeControlValues()
 {
-    settings.autoCheck = autoCheck_->isChecked() ? 1 : 0;
-    settings.dismissSeriesName = dismissSeriesName_->isChecked() ? 1 : 0;
-    settings.dismissColumnTitles = dismissColumnTitles_->isChecked() ? 1 : 0;
+    settings.autoCheck = autoCheck_->isChecked();
+    settings.dismissSeriesName = dismissSeriesName_->isChecked();
+    settings.dismissColumnTitles = dismissColumnTitles_->isChecked();
     const std::pair<QLineEdit*, int32_t*> edits[] = {{startLine_, &settings.dataStartLine},
                                                      {columns_, &settings.columns},
                                                      {seriesNameLine_, &settings.seriesNameLine},
