@@ -25,32 +25,24 @@ namespace ov {
 namespace {
 
 // (control id, entry of section "gCS_1") pairs; id 0 is the caption.
-constexpr int32_t kTexts[] = {0,
-                              1,
-                              CDialogFFF::kIdOk,
-                              2,
-                              CDialogFFF::kIdCancel,
-                              3,
-                              1002,
-                              4,
-                              1004,
-                              5,
-                              1006,
-                              6,
-                              1008,
-                              7,
-                              1009,
-                              8,
-                              1010,
-                              9,
-                              1011,
-                              10,
-                              1013,
-                              11,
-                              1014,
-                              12,
-                              -1,
-                              -1};
+using D = CDialogFFF;
+// clang-format off
+constexpr int32_t kTexts[] = {
+    0,                          1,
+    D::kIdOk,                   2,
+    D::kIdCancel,               3,
+    D::kIdPermeabilityGroup,    4,
+    D::kIdDebrisGroup,          5,
+    D::kIdApproximabilityGroup, 6,
+    D::kIdPathStyleGroup,       7,
+    D::kIdPolygon,              8,
+    D::kIdClosedCurve,          9,
+    D::kIdBlending,             10,
+    D::kIdDefaults,             11,
+    D::kIdShowKeyPoints,        12,
+    -1,                         -1,
+};
+// clang-format on
 
 const char* const kFile = "FFF.xml";
 
