@@ -7,6 +7,8 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 #include "framework/ui/UiScale.h"
+#include "trace/SourceImage.h"
+#include "trace/TraceEngine.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -77,7 +79,8 @@ int MessageEntry(SourceImageFailure failure)
 
 }  // namespace
 
-CDialogFFF::CDialogFFF(QWidget* parent) : QDialog(parent), settings_(LoadFloodFillSettings())
+CDialogFFF::CDialogFFF(QWidget* parent)
+    : QDialog(parent), settings_(LoadFloodFillSettings()), engine_(std::make_unique<TraceEngine>())
 {
     BuildControls();
     ApplyTexts();
@@ -164,10 +167,10 @@ void CDialogFFF::LoadBitmap()
     SourceImage image = LoadSourceImage(bitmapPath);
     loadFailure_ = image.failure;
     bitmap_ = MakePreviewBitmap(std::move(image.display));
-    engine_.SetSource(std::move(image.bgr));
-    seedX = static_cast<float>(engine_.Source().cols) * seedX;
-    seedY = static_cast<float>(engine_.Source().rows) * seedY;
-    engine_.SetSeed(seedX, seedY);
+    engine_->SetSource(std::move(image.bgr));
+    seedX = static_cast<float>(engine_->Source().cols) * seedX;
+    seedY = static_cast<float>(engine_->Source().rows) * seedY;
+    engine_->SetSeed(seedX, seedY);
     if (loadFailure_ == SourceImageFailure::None) return;
     const QString detail =
         bitmapPath + (image.detail.isEmpty() ? QString() : QStringLiteral("\n") + image.detail);
@@ -183,8 +186,8 @@ int CDialogFFF::DoModal()
 {
     PutControls();
     LoadBitmap();
-    engine_.SetSettings(settings_);
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->Update();
     Redraw();
     return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
@@ -192,15 +195,15 @@ int CDialogFFF::DoModal()
 void CDialogFFF::Retrace(const FloodFillSettings& next)
 {
     settings_ = next;
-    engine_.SetSettings(settings_);
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->Update();
     Redraw();
 }
 
 void CDialogFFF::Redraw()
 {
-    engine_.MergeFigures(merged_);
-    preview_->Redraw({&bitmap_, &merged_, &engine_.KeyPoints(), settings_.showKeyPoints, UiScaleOf(*this)});
+    engine_->MergeFigures(merged_);
+    preview_->Redraw({&bitmap_, &merged_, &engine_->KeyPoints(), settings_.showKeyPoints, UiScaleOf(*this)});
 }
 
 void CDialogFFF::OnSliderMoved()
@@ -234,9 +237,9 @@ void CDialogFFF::OnDefaults()
 {
     settings_ = DefaultFloodFillSettings(settings_.showKeyPoints);
     PutControls();
-    engine_.SetSettings(settings_);
-    engine_.SetSeed(seedX, seedY);  // the defaults rerun every stage
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->SetSeed(seedX, seedY);  // the defaults rerun every stage
+    engine_->Update();
     Redraw();
 }
 

@@ -3,6 +3,8 @@
 // preview. Files that cannot be read give empty images and a reason the dialog can show.
 #pragma once
 
+#include "trace/SourceImageFailure.h"
+
 #include <QImage>
 #include <QString>
 
@@ -11,14 +13,6 @@
 #include <cstdint>
 
 namespace ov {
-
-enum class SourceImageFailure {
-    None,
-    Unreadable,  // missing or not readable
-    NotAnImage,  // no decoder recognises the content
-    Damaged,     // recognised but the data are broken or cut short
-    TooLarge,    // the decoded pixels would not fit in the memory available
-};
 
 struct SourceImage {
     cv::Mat bgr;
