@@ -50,13 +50,6 @@ uint32_t RegKeyHandle::ReadDword(std::string_view name, uint32_t fallback, bool*
     return DwordFromBytes(value->data);
 }
 
-bool RegKeyHandle::ReadFlag(std::string_view name, bool fallback) const
-{
-    bool stored = false;
-    const uint32_t value = ReadDword(name, 0, &stored);
-    return stored ? value != 0 : fallback;
-}
-
 std::u16string RegKeyHandle::ReadString(std::string_view name, std::u16string_view fallback) const
 {
     if (!opened_) return std::u16string(fallback);

@@ -52,16 +52,12 @@ TEST_F(RegKeyHandleTest, StringReadsUseOnlyStringsWithinTheReadBuffer)
     }
 }
 
-TEST_F(RegKeyHandleTest, WritesLittleEndianDwordsAndReadsFlags)
+TEST_F(RegKeyHandleTest, WritesLittleEndianDwords)
 {
     RegKeyHandle key(kAppSettings);
     key.WriteDword("Five", 0x01020305);
-    key.WriteDword("Zero", 0);
     EXPECT_EQ(Store().ReadValue(kAppSettings, "Five")->data, (std::vector<uint8_t>{5, 3, 2, 1}));
     EXPECT_EQ(Store().ReadValue(kAppSettings, "Five")->type, kRegDword);
-    EXPECT_TRUE(key.ReadFlag("Five", false));
-    EXPECT_FALSE(key.ReadFlag("Zero", true));
-    EXPECT_TRUE(key.ReadFlag("Missing", true));
 }
 
 TEST_F(RegKeyHandleTest, LongStringsAreCutTo260CharactersWithoutSplittingPairs)
