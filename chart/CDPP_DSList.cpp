@@ -4,14 +4,14 @@
 
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/DataTableStore.h"
 #include "chart/SeriesListMoves.h"
 #include "chart/SeriesPrompts.h"
+#include "chart/SeriesValues.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/text/Utf16Conversion.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
@@ -24,7 +24,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstring>
 
 namespace ov {
 namespace {
@@ -239,14 +238,12 @@ void CDPP_DSList::Import()
         const std::u16string name = file.name ? Utf8ToUtf16(*file.name) : Numbered("DatSer_%d", number);
         DataSeries* series = CreateDataSeries();
         if (series == nullptr) break;
-        if (!RenameSeries(*series, name) || !ResizeSeries(*series, file.matrix.cols, file.matrix.rows) ||
+        const AsciiMatrix& m = file.matrix;
+        if (!RenameSeries(*series, name) || !ReplaceSeriesValues(*series, m.cols, m.rows, m.values.get()) ||
             !ov_list_append(sheet_.SeriesHostList(), series)) {
             DestroyDataSeries(series);
             break;
         }
-        if (series->values != nullptr)
-            std::memcpy(series->values, file.matrix.values.get(),
-                        static_cast<std::size_t>(file.matrix.cols) * file.matrix.rows * sizeof(double));
         last = series;
     }
     Refill();

@@ -5,15 +5,15 @@
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableHeaders.h"
-#include "chart/DataTableStore.h"
 #include "chart/SeriesPrompts.h"
+#include "chart/SeriesValues.h"
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RememberedFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/text/Utf16Conversion.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
@@ -27,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstring>
 
 namespace ov {
 namespace {
@@ -220,10 +219,7 @@ void CDPP_DataTable::Open()
     const std::optional<ImportedSeries> imported = ImportAsciiFile(this, kDataFileSlotDataTable, 0);
     if (!imported) return;
     const AsciiMatrix& m = imported->matrix;
-    if (!ResizeSeries(*series, m.cols, m.rows)) return;
-    if (series->values != nullptr)
-        std::memcpy(series->values, m.values.get(),
-                    static_cast<std::size_t>(m.cols) * m.rows * sizeof(double));
+    if (!ReplaceSeriesValues(*series, m.cols, m.rows, m.values.get())) return;
     if (imported->name) {
         RenameSeries(*series, Utf8ToUtf16(*imported->name));
         sheet_.RefreshSeriesNames();

@@ -200,8 +200,8 @@ void CDlgXYPP::SelectTab(int tab)
 
 void CDlgXYPP::SelectCurrentSeries()
 {
-    if (currentTab_ == 4) EnsurePage(kSlotDataTable);
-    if (currentTab_ == 5) EnsurePage(kSlotChartStyle);
+    if (currentTab_ == kTabData) EnsurePage(kSlotDataTable);
+    if (currentTab_ == kTabChartStyle) EnsurePage(kSlotChartStyle);
     const std::vector<DataSeries*> selected = SelectedSeries();
     DataSeries* next = selected.empty() ? current_ : selected.front();
     if (next == current_) return;

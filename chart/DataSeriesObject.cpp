@@ -1,9 +1,10 @@
-// DataSeries creation, resizing, freeing and path conversion.
+// DataSeries creation, naming, freeing and path conversion.
 #include "chart/DataSeriesObject.h"
+
+#include "chart/SeriesValues.h"
 
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 
 namespace ov {
 namespace {
@@ -24,14 +25,6 @@ void SetStyle(LineFillStyle& style, uint8_t line, uint8_t fill, ov_argb c0, ov_a
 void FreePaths(OvHostList& paths)
 {
     while (ov_list_count(&paths) > 0) ov_path_destroy(static_cast<OvPath*>(ov_list_remove_last(&paths)));
-}
-
-void FreeValues(DataSeries& series)
-{
-    std::free(series.values);
-    series.values = nullptr;
-    series.columns = 0;
-    series.rows = 0;
 }
 
 }  // namespace
@@ -69,7 +62,7 @@ void DestroyDataSeries(DataSeries* series)
 {
     if (!series) return;
     ov_str_free(series->name);
-    FreeValues(*series);
+    std::free(series->values);
     std::free(series->owned_block_138);
     std::free(series->owned_block_13c);
     FreePaths(series->paths);
@@ -105,29 +98,6 @@ int AllowedCoordinateSystem(const ChartRecord& record, int requested)
     return kSystemXY;
 }
 
-bool ResizeSeries(DataSeries& series, int columns, int rows)
-{
-    FreeValues(series);
-    if (columns < 0 || rows < 0) return false;
-    if (columns == 0 || rows == 0) return true;
-    const auto count = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
-    if (count > std::numeric_limits<std::size_t>::max() / sizeof(double) / 2) return false;
-    auto* block = static_cast<double*>(std::calloc(count, sizeof(double)));
-    if (!block) return false;
-    series.values = block;
-    series.columns = columns;
-    series.rows = rows;
-    return true;
-}
-
-double* SeriesValue(DataSeries& series, int column, int row)
-{
-    if (!series.values || column < 0 || row < 0 || column >= series.columns || row >= series.rows)
-        return nullptr;
-    return series.values + static_cast<std::size_t>(column) * static_cast<std::size_t>(series.rows) +
-           static_cast<std::size_t>(row);
-}
-
 DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& context)
 {
     if (path.count < 2 || !path.points || context.scale == 0) return nullptr;
@@ -148,16 +118,27 @@ DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& contex
     return series;
 }
 
-std::u16string SeriesColumnTitle(int kind, int columns, int column)
+DataSeries* CreateNumberedSeries(const std::u16string& name, int columns, int rows)
 {
-    if (column < 0) return {};
-    if (kind != 6 && columns == 1) return u"Y";
-    if (kind == 4 && column < 2) return column == 0 ? u"θ/deg" : u"ρ";
-    const int named = kind == 6 ? 3 : 2;
-    if (column < named) return std::u16string(1, u"XYZ"[column]);
-    std::u16string title = u"F";
-    for (char c : std::to_string(column - named + 1)) title.push_back(static_cast<char16_t>(c));
-    return title;
+    DataSeries* series = CreateDataSeries();
+    if (series == nullptr) return nullptr;
+    if (!RenameSeries(*series, name) || !ResizeSeries(*series, columns, rows)) {
+        DestroyDataSeries(series);
+        return nullptr;
+    }
+    SetSeriesType(*series, 0);
+    series->marker_type = 0;
+    for (int r = 0; r < rows && series->values != nullptr; ++r) series->values[r] = r;
+    return series;
+}
+
+bool RenameSeries(DataSeries& series, const std::u16string& name)
+{
+    ov_char16* copy = ov_str_dup_n(name.data(), name.size());
+    if (copy == nullptr) return false;
+    ov_str_free(series.name);
+    series.name = copy;
+    return true;
 }
 
 }  // namespace ov

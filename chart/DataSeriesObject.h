@@ -1,6 +1,6 @@
-// DataSeries objects as the library creates, resizes and frees them: the defaults of a new series,
-// its type and coordinate-system nibbles, its value block, and the conversion of a drawing path into
-// a series. Series memory is malloc'ed because the host frees what the library appends.
+// DataSeries objects as the library creates, names and frees them: the defaults of a new series, its
+// type and coordinate-system nibbles, its name, and the series made from a drawing path or offered by
+// the series list. Series memory is malloc'ed because the host frees what the library appends.
 #pragma once
 
 #include <ornivex/chart.h>
@@ -28,18 +28,16 @@ void SetSeriesSystem(DataSeries& series, int system);
 // The system a series may take: 1 only when axis 2 is shown, 2 only when axis 3 is shown, else 0.
 int AllowedCoordinateSystem(const ChartRecord& record, int requested);
 
-// Replaces the value block by a zeroed one of columns × rows doubles (the old contents are not
-// kept). Negative or oversized requests leave an empty series and return false.
-bool ResizeSeries(DataSeries& series, int columns, int rows);
-// Element (column, row), or null outside the block.
-double* SeriesValue(DataSeries& series, int column, int row);
-
 // A series of two columns (x, y in data units) from a path in page coordinates; the name is the
 // path's, the type nibble cleared and the marker type 0. Null for a path of fewer than two points,
 // a zero scale or when out of memory.
 DataSeries* SeriesFromPath(const DrawingPath& path, const DrawingContext& context);
 
-// Column heading of a series column in a chart of the given kind.
-std::u16string SeriesColumnTitle(int kind, int columns, int column);
+// A new series named `name`, columns × rows, type and marker type 0, column 0 holding the row index
+// and the other columns 0. Null when out of memory.
+DataSeries* CreateNumberedSeries(const std::u16string& name, int columns, int rows);
+
+// Replaces a series' name (host string); false when out of memory, the old name kept.
+bool RenameSeries(DataSeries& series, const std::u16string& name);
 
 }  // namespace ov

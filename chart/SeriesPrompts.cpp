@@ -4,15 +4,19 @@
 
 #include "data/formula/NumericExpression.h"
 #include "framework/prompt/SetStrings.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/RememberedSettings.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/text/Utf16Conversion.h"
+#include "grid/CellNumberText.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace ov {
 namespace {
+
+constexpr RememberedValue<TableSize> kOfferedSize[] = {{"c1", &TableSize::columns}, {"r1", &TableSize::rows}};
 
 class PromptTexts {
 public:
@@ -50,15 +54,12 @@ bool Run(QWidget* parent, SetStringsSetup& setup)
 
 TableSize ReadOfferedSize()
 {
-    const RegKeyHandle key(kSeriesSizeKey);
-    return {static_cast<int>(key.ReadDword("c1", 2)), static_cast<int>(key.ReadDword("r1", 12))};
+    return ReadRemembered(kSeriesSizeKey, kOfferedSize);
 }
 
 void WriteOfferedSize(const TableSize& size)
 {
-    RegKeyHandle key(kSeriesSizeKey);
-    key.WriteDword("c1", static_cast<uint32_t>(size.columns));
-    key.WriteDword("r1", static_cast<uint32_t>(size.rows));
+    WriteRemembered(kSeriesSizeKey, kOfferedSize, size);
 }
 
 bool PromptSeriesName(QWidget* parent, std::u16string& name)

@@ -11,7 +11,7 @@ std::array<ScreenRect, kSheetTabs> SheetTabRects(const ScreenRect& frame, int ta
     const int width = frame.Width() / 8;
     int left = frame.left;
     for (int i = 0; i <= LastSheetTab(kind); ++i) {
-        const int w = kind == 1 && i == 3 ? 0 : width;
+        const int w = kind == 1 && i == kTabAxis ? 0 : width;
         tabs[static_cast<std::size_t>(i)] = {left, frame.top, left + w, frame.top + tabHeight};
         left += w;
     }
@@ -34,7 +34,7 @@ SheetAreas SheetPageAreas(const ScreenRect& frame, int tabHeight, int listWidth,
 
 int LastSheetTab(int kind)
 {
-    return kind == 6 ? 6 : 5;
+    return kind == 6 ? kTab3D : kTabChartStyle;
 }
 
 int ClampSheetTab(int tab, int kind)
@@ -44,12 +44,12 @@ int ClampSheetTab(int tab, int kind)
 
 int SlotOfTab(int tab)
 {
-    return tab >= 4 ? tab + 1 : tab;
+    return tab >= kTabData ? tab + 1 : tab;
 }
 
 bool SlotOnTab(int slot, int tab)
 {
-    if (slot == kSlotSeriesList) return tab == 4 || tab == 5;
+    if (slot == kSlotSeriesList) return tab == kTabData || tab == kTabChartStyle;
     return SlotOfTab(tab) == slot;
 }
 
@@ -63,7 +63,7 @@ std::string_view StartTabValueName(int kind)
 int TabAfterWheel(int current, int delta, int kind)
 {
     int next = delta < 0 ? current + 1 : current - 1;
-    if (kind == 1 && next == 3) next += delta < 0 ? 1 : -1;  // the hidden axis tab is skipped
+    if (kind == 1 && next == kTabAxis) next += delta < 0 ? 1 : -1;  // the hidden axis tab is skipped
     return ClampSheetTab(next, kind);
 }
 

@@ -11,6 +11,9 @@
 namespace ov {
 
 constexpr int kSheetTabs = 7;
+// Tabs: the four chart-level pages, the data tab (series list and data table), the chart-style tab
+// (series list and chart-style page) and, for kind 6, the 3-D view tab.
+enum SheetTab : int { kTabGeneral, kTabTickGrid, kTabLegend, kTabAxis, kTabData, kTabChartStyle, kTab3D };
 constexpr int kSheetPageSlots = 8;
 // Page slots: 0 general, 1 tick/grid, 2 legend, 3 axis, 4 series list, 5 data table, 6 chart style,
 // 7 3-D view and tool page.

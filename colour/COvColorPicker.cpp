@@ -21,6 +21,7 @@
 #include "framework/ui/FileDialogs.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
+#include "framework/ui/UiScale.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -51,11 +52,6 @@ QString FromU16(const std::u16string& text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-double WidgetUiScale(const QWidget& widget)
-{
-    return std::clamp(widget.logicalDpiX() / 96.0, 1.0, 2.0);
-}
-
 }  // namespace
 
 PickerLayout MakePickerLayout(double s)
@@ -81,7 +77,7 @@ COvColorPicker::COvColorPicker(QWidget* owner) : CDialogFadeEx(owner)
 {
     setObjectName("colourPicker");
     setMouseTracking(true);
-    uiScale_ = WidgetUiScale(*this);
+    uiScale_ = UiScaleOf(*this);
     layout_ = MakePickerLayout(uiScale_);
     resize(layout_.size);
     toolbar_ = new CDlgToolbar(this);

@@ -1,6 +1,7 @@
 // Start-up of the application object: folders, interface settings, language, density and font.
 #include "host/GDlgApp.h"
 
+#include "framework/settings/EditorBackground.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LanguageChoice.h"
@@ -29,12 +30,10 @@ void COvGDlgApp::StartCore()
 {
     hostFolder_ = ov::HostFolder();
     SharedRecentColours().fill(kEmptyRecentColour);
-    {
-        RegKeyHandle key(SubKey("AppSettings"));
-        editBackground_ = key.ReadDword("UI_ERBKColor", 0xF0F0F0);
-        // Read and kept for reference; the dialogs size themselves by the display density alone.
-        uiSizeSetting_ = std::clamp<uint32_t>(key.ReadDword("AppUISize", 1), 1, 2);
-    }
+    editBackground_ = ReadEditorBackground();
+    // Read and kept for reference; the dialogs size themselves by the display density alone.
+    uiSizeSetting_ =
+        std::clamp<uint32_t>(RegKeyHandle(SubKey("AppSettings")).ReadDword("AppUISize", 1), 1, 2);
     languageNumber_ = ReadLanguageNumber();
     languageCode_ = LanguageCodeForNumber(languageNumber_);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "colour/RecentColours.h"
+#include "framework/settings/EditorBackground.h"
 #include "host/DisplayMetrics.h"
 
 #include <QFont>
@@ -56,7 +57,7 @@ private:
     DisplayMetrics metrics_;
     int32_t languageNumber_ = 2;
     std::u16string languageCode_ = u"cn";
-    uint32_t editBackground_ = 0xF0F0F0;
+    uint32_t editBackground_ = kDefaultEditorBackground;
     uint32_t uiSizeSetting_ = 1;
     std::filesystem::path appDataFolder_;
     std::filesystem::path tempFolder_;

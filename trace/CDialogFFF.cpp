@@ -7,6 +7,9 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
+#include "framework/ui/UiScale.h"
+#include "trace/SourceImage.h"
+#include "trace/TraceEngine.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -25,32 +28,24 @@ namespace ov {
 namespace {
 
 // (control id, entry of section "gCS_1") pairs; id 0 is the caption.
-constexpr int32_t kTexts[] = {0,
-                              1,
-                              CDialogFFF::kIdOk,
-                              2,
-                              CDialogFFF::kIdCancel,
-                              3,
-                              1002,
-                              4,
-                              1004,
-                              5,
-                              1006,
-                              6,
-                              1008,
-                              7,
-                              1009,
-                              8,
-                              1010,
-                              9,
-                              1011,
-                              10,
-                              1013,
-                              11,
-                              1014,
-                              12,
-                              -1,
-                              -1};
+using D = CDialogFFF;
+// clang-format off
+constexpr int32_t kTexts[] = {
+    0,                          1,
+    D::kIdOk,                   2,
+    D::kIdCancel,               3,
+    D::kIdPermeabilityGroup,    4,
+    D::kIdDebrisGroup,          5,
+    D::kIdApproximabilityGroup, 6,
+    D::kIdPathStyleGroup,       7,
+    D::kIdPolygon,              8,
+    D::kIdClosedCurve,          9,
+    D::kIdBlending,             10,
+    D::kIdDefaults,             11,
+    D::kIdShowKeyPoints,        12,
+    -1,                         -1,
+};
+// clang-format on
 
 const char* const kFile = "FFF.xml";
 
@@ -70,11 +65,6 @@ QGroupBox* Group(int id, const QString& title, std::initializer_list<QWidget*> c
     return group;
 }
 
-double WidgetUiScale(const QWidget& widget)
-{
-    return std::clamp(widget.logicalDpiX() / 96.0, 1.0, 2.0);
-}
-
 // Entry of section "gMSG" that explains a load failure.
 int MessageEntry(SourceImageFailure failure)
 {
@@ -90,7 +80,8 @@ int MessageEntry(SourceImageFailure failure)
 
 }  // namespace
 
-CDialogFFF::CDialogFFF(QWidget* parent) : QDialog(parent), settings_(LoadFloodFillSettings())
+CDialogFFF::CDialogFFF(QWidget* parent)
+    : QDialog(parent), settings_(LoadFloodFillSettings()), engine_(std::make_unique<TraceEngine>())
 {
     BuildControls();
     ApplyTexts();
@@ -106,7 +97,7 @@ void CDialogFFF::BuildControls()
 {
     setWindowTitle(QStringLiteral("Flood Fill Tool"));
     preview_ = Named(new TracePreview, kIdPreview);
-    const double s = WidgetUiScale(*this);
+    const double s = UiScaleOf(*this);
     preview_->setMinimumSize(static_cast<int>(460 * s), static_cast<int>(400 * s));
     preview_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
@@ -178,10 +169,10 @@ void CDialogFFF::LoadBitmap()
     SourceImage image = LoadSourceImage(bitmapPath);
     loadFailure_ = image.failure;
     bitmap_ = MakePreviewBitmap(std::move(image.display));
-    engine_.SetSource(std::move(image.bgr));
-    seedX = static_cast<float>(engine_.Source().cols) * seedX;
-    seedY = static_cast<float>(engine_.Source().rows) * seedY;
-    engine_.SetSeed(seedX, seedY);
+    engine_->SetSource(std::move(image.bgr));
+    seedX = static_cast<float>(engine_->Source().cols) * seedX;
+    seedY = static_cast<float>(engine_->Source().rows) * seedY;
+    engine_->SetSeed(seedX, seedY);
     if (loadFailure_ == SourceImageFailure::None) return;
     const QString detail =
         bitmapPath + (image.detail.isEmpty() ? QString() : QStringLiteral("\n") + image.detail);
@@ -197,8 +188,8 @@ int CDialogFFF::DoModal()
 {
     PutControls();
     LoadBitmap();
-    engine_.SetSettings(settings_);
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->Update();
     Redraw();
     return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
@@ -206,16 +197,15 @@ int CDialogFFF::DoModal()
 void CDialogFFF::Retrace(const FloodFillSettings& next)
 {
     settings_ = next;
-    engine_.SetSettings(settings_);
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->Update();
     Redraw();
 }
 
 void CDialogFFF::Redraw()
 {
-    engine_.MergeFigures(merged_);
-    preview_->Redraw(
-        {&bitmap_, &merged_, &engine_.KeyPoints(), settings_.showKeyPoints, WidgetUiScale(*this)});
+    engine_->MergeFigures(merged_);
+    preview_->Redraw({&bitmap_, &merged_, &engine_->KeyPoints(), settings_.showKeyPoints, UiScaleOf(*this)});
 }
 
 void CDialogFFF::OnSliderMoved()
@@ -249,9 +239,9 @@ void CDialogFFF::OnDefaults()
 {
     settings_ = DefaultFloodFillSettings(settings_.showKeyPoints);
     PutControls();
-    engine_.SetSettings(settings_);
-    engine_.SetSeed(seedX, seedY);  // the defaults rerun every stage
-    engine_.Update();
+    engine_->SetSettings(settings_);
+    engine_->SetSeed(seedX, seedY);  // the defaults rerun every stage
+    engine_->Update();
     Redraw();
 }
 

@@ -4,17 +4,20 @@
 #pragma once
 
 #include "trace/FloodFillSettings.h"
-#include "trace/SourceImage.h"
-#include "trace/TraceEngine.h"
+#include "trace/SourceImageFailure.h"
 #include "trace/TracePreview.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class QCheckBox;
 class QRadioButton;
 class QSlider;
 
 namespace ov {
+
+class TraceEngine;  // the tracing state lives behind a pointer so this header stays free of OpenCV
 
 class CDialogFFF : public QDialog {
     Q_OBJECT
@@ -55,7 +58,7 @@ public:
     float seedY = 0;
 
     const FloodFillSettings& Settings() const { return settings_; }
-    const TraceEngine& Engine() const { return engine_; }
+    const TraceEngine& Engine() const { return *engine_; }
     SourceImageFailure LoadFailure() const { return loadFailure_; }
     const TracePreview& Preview() const { return *preview_; }
 
@@ -75,7 +78,7 @@ private:
     void OnShowKeyPoints();
 
     FloodFillSettings settings_;
-    TraceEngine engine_;
+    std::unique_ptr<TraceEngine> engine_;
     PreviewBitmap bitmap_;
     PathObject merged_;
     SourceImageFailure loadFailure_ = SourceImageFailure::None;

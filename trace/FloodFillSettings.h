@@ -17,8 +17,8 @@ struct FloodFillSettings {
     bool showKeyPoints = false;
 };
 
-// Values taken from the store only where they exist as DWORDs; sliders kept in 0-100 and the path
-// style in 0-2.
+// Values taken from the store only where they exist as DWORDs; sliders kept in 0-100, the path
+// style in 0-2, and the key-point switch on only when its value is greater than 0.
 FloodFillSettings LoadFloodFillSettings();
 // Writes all six values (the key-point switch as 0 or 1).
 void StoreFloodFillSettings(const FloodFillSettings& settings);

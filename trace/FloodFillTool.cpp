@@ -2,6 +2,7 @@
 #include "trace/FloodFillTool.h"
 
 #include "trace/CDialogFFF.h"
+#include "trace/TraceEngine.h"
 
 namespace ov {
 

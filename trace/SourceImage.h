@@ -3,6 +3,8 @@
 // preview. Files that cannot be read give empty images and a reason the dialog can show.
 #pragma once
 
+#include "trace/SourceImageFailure.h"
+
 #include <QImage>
 #include <QString>
 

@@ -3,6 +3,7 @@
 
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
+#include "chart/SeriesValues.h"
 
 #include <QtMath>
 

@@ -3,6 +3,7 @@
 
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
+#include "framework/text/Utf16Conversion.h"
 
 #include <QLocale>
 

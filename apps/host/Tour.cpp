@@ -12,9 +12,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QTest>
 #include <QTextStream>
 #include <QTimer>
 
@@ -52,6 +52,14 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
     poll.start();
     window.RunCommand(command);
     return saved;
+}
+
+// Runs the event loop for `milliseconds`, so timers and animations keep going meanwhile.
+void WaitWhileProcessingEvents(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 }  // namespace
@@ -103,7 +111,7 @@ int RunTour(HostWindow& window, const QString& folder)
     }
     // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
     if (QWidget* picker = window.OpenCurvePicker()) {
-        QTest::qWait(200);  // let the fade finish
+        WaitWhileProcessingEvents(200);  // let the fade finish
         const bool saved = picker->grab().save(dir.filePath("colour-picker.png"));
         pictures += saved ? 1 : 0;
         out << (saved ? "  saved   " : "  no dialog yet  ") << "colour-picker\n";

@@ -16,8 +16,8 @@
 #include "framework/files/AtomicFile.h"
 #include "framework/files/BoundedFileRead.h"
 #include "framework/settings/RegFileFormat.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RegistryStore.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace {
 

@@ -22,7 +22,7 @@
 #include "data/formula/EvenlySpaced.h"
 #include "data/formula/FormulaHelpTabs.h"
 #include "data/formula/RtfTextDocument.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/EditorBackground.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
@@ -108,32 +108,20 @@ CDlgGDByFunc::~CDlgGDByFunc() = default;
 void CDlgGDByFunc::BuildControls()
 {
     setWindowTitle(QStringLiteral("func"));
-    const auto named = [](QWidget* w, int id) {
-        w->setObjectName(ControlName(id));
-        return w;
-    };
-    picture_ = new FormulaPicture;
-    named(picture_, kIdPicture);
-    start_ = new QLineEdit;
-    end_ = new QLineEdit;
-    formula_ = new QLineEdit;
-    tilde_ = new QLabel(QStringLiteral("~"));
-    named(start_, kIdStart);
-    named(end_, kIdEnd);
-    named(formula_, kIdFormula);
-    named(tilde_, kIdTilde);
+    picture_ = Named(new FormulaPicture, kIdPicture);
+    start_ = Named(new QLineEdit, kIdStart);
+    end_ = Named(new QLineEdit, kIdEnd);
+    formula_ = Named(new QLineEdit, kIdFormula);
+    tilde_ = Named(new QLabel(QStringLiteral("~")), kIdTilde);
 
-    historyList_ = new QListWidget;
-    named(historyList_, kIdHistory);
-    helpText_ = new QTextEdit;
-    named(helpText_, kIdHelpText);
+    historyList_ = Named(new QListWidget, kIdHistory);
+    helpText_ = Named(new QTextEdit, kIdHelpText);
     helpText_->setReadOnly(true);
     helpStack_ = new QStackedWidget;
     helpStack_->addWidget(helpText_);
     helpStack_->addWidget(historyList_);
     helpStack_->setMinimumHeight(200);
-    tabs_ = new FormulaHelpTabs;
-    named(tabs_, kIdTabs);
+    tabs_ = Named(new FormulaHelpTabs, kIdTabs);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
@@ -174,8 +162,7 @@ int CDlgGDByFunc::DoModal()
         labels << QString::fromStdU16String(table.GetLocalizedText("gFPP", i));
     }
     tabs_->SetLabels(labels);
-    tabs_->SetEditorBackground(
-        RegKeyHandle("Software\\Ornivex\\MP\\AppSettings").ReadDword("UI_ERBKColor", 0xF0F0F0));
+    tabs_->SetEditorBackground(ReadEditorBackground());
     picture_->Load(kind);
 
     LoadHistory();

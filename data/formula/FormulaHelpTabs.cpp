@@ -2,6 +2,8 @@
 #include "data/formula/FormulaHelpTabs.h"
 #include "framework/ui/GuardedHandler.h"
 
+#include "framework/settings/EditorBackground.h"
+
 #include <qdrawutil.h>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -15,7 +17,7 @@ namespace ov {
 FormulaHelpTabs::FormulaHelpTabs(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    SetEditorBackground(0xF0F0F0);
+    SetEditorBackground(kDefaultEditorBackground);
 }
 
 void FormulaHelpTabs::SetLabels(const QStringList& labels)

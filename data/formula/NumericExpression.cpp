@@ -2,7 +2,7 @@
 #include "data/formula/NumericExpression.h"
 
 #include "data/formula/FormulaParserSetup.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/Utf16Conversion.h"
 
 #include <muParser.h>
 

@@ -48,12 +48,11 @@ ImportedSeries ReadSeries(const QString& path, const AsciiImportSettings& s, int
 {
     ImportedSeries series;
     series.path = path;
-    std::optional<AsciiMatrix> matrix =
-        ReadAsciiMatrix(LocalPath(path), SkipLinesForStartLine(s.dataStartLine),
-                        ForcedColumnsFor(s.autoCheck != 0, s.columns));
+    std::optional<AsciiMatrix> matrix = ReadAsciiMatrix(
+        LocalPath(path), SkipLinesForStartLine(s.dataStartLine), ForcedColumnsFor(s.autoCheck, s.columns));
     if (matrix) series.matrix = std::move(*matrix);
-    if (titleMode >= 0 && s.dismissSeriesName == 0) series.name = SeriesName(lines, s.seriesNameLine);
-    if (titleMode >= 1 && s.dismissColumnTitles == 0 && series.matrix.cols > 0) {
+    if (titleMode >= 0 && !s.dismissSeriesName) series.name = SeriesName(lines, s.seriesNameLine);
+    if (titleMode >= 1 && !s.dismissColumnTitles && series.matrix.cols > 0) {
         const std::optional<std::string> line = PreviewLine(lines, s.columnTitleLine);
         if (line) series.columnTitles = SplitTitleLine(*line);
         FitTitlesToColumns(series.columnTitles, series.matrix.cols);

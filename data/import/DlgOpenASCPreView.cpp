@@ -14,7 +14,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/EditorBackground.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
@@ -34,8 +34,7 @@ const QColor kLineText(100, 100, 100);
 // The editor background of the application settings (a COLORREF, red in the low byte).
 QColor EditorBackground()
 {
-    const RegKeyHandle key("Software\\Ornivex\\MP\\AppSettings");
-    const uint32_t c = key.ReadDword("UI_ERBKColor", 0xF0F0F0);
+    const uint32_t c = ReadEditorBackground();
     return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                   static_cast<int>((c >> 16) & 0xFF));
 }
@@ -183,29 +182,29 @@ void CDlgOpenASCPreView::ApplyTitleMode()
 
 void CDlgOpenASCPreView::UpdateEnabling()
 {
-    columns_->setEnabled(settings.autoCheck == 0);
-    seriesNameLine_->setEnabled(settings.dismissSeriesName == 0);
-    columnTitleLine_->setEnabled(settings.dismissColumnTitles == 0);
+    columns_->setEnabled(!settings.autoCheck);
+    seriesNameLine_->setEnabled(!settings.dismissSeriesName);
+    columnTitleLine_->setEnabled(!settings.dismissColumnTitles);
 }
 
 void CDlgOpenASCPreView::PutControlValues()
 {
     startLine_->setText(QString::number(settings.dataStartLine));
     columns_->setText(QString::number(settings.columns));
-    autoCheck_->setChecked(settings.autoCheck != 0);
+    autoCheck_->setChecked(settings.autoCheck);
     seriesNameLine_->setText(QString::number(settings.seriesNameLine));
-    dismissSeriesName_->setChecked(settings.dismissSeriesName != 0);
+    dismissSeriesName_->setChecked(settings.dismissSeriesName);
     columnTitleLine_->setText(QString::number(settings.columnTitleLine));
-    dismissColumnTitles_->setChecked(settings.dismissColumnTitles != 0);
+    dismissColumnTitles_->setChecked(settings.dismissColumnTitles);
 }
 
 // Takes every control into the members; the first edit without a valid integer gets the focus and
 // is returned (null when every edit holds one).
 QLineEdit* CDlgOpenASCPreView::TakeControlValues()
 {
-    settings.autoCheck = autoCheck_->isChecked() ? 1 : 0;
-    settings.dismissSeriesName = dismissSeriesName_->isChecked() ? 1 : 0;
-    settings.dismissColumnTitles = dismissColumnTitles_->isChecked() ? 1 : 0;
+    settings.autoCheck = autoCheck_->isChecked();
+    settings.dismissSeriesName = dismissSeriesName_->isChecked();
+    settings.dismissColumnTitles = dismissColumnTitles_->isChecked();
     const std::pair<QLineEdit*, int32_t*> edits[] = {{startLine_, &settings.dataStartLine},
                                                      {columns_, &settings.columns},
                                                      {seriesNameLine_, &settings.seriesNameLine},

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 namespace {

@@ -26,8 +26,6 @@ public:
 
     // A REG_DWORD of 4 bytes, else the default; *stored tells whether the stored value was used.
     uint32_t ReadDword(std::string_view name, uint32_t fallback, bool* stored = nullptr) const;
-    // The same test; true when the stored DWORD is not 0.
-    bool ReadFlag(std::string_view name, bool fallback) const;
     // A REG_SZ that fits in 256 bytes with its terminator (127 characters), else the default.
     std::u16string ReadString(std::string_view name, std::u16string_view fallback) const;
 
@@ -39,9 +37,5 @@ private:
     std::string path_;
     bool opened_ = false;
 };
-
-// UTF-8 <-> UTF-16 for the handful of places that move between store strings and paths.
-std::u16string Utf8ToUtf16(std::string_view text);
-std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace ov

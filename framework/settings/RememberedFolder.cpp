@@ -2,6 +2,7 @@
 #include "framework/settings/RememberedFolder.h"
 
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 

@@ -8,8 +8,8 @@
 #include <system_error>
 
 #include "framework/files/BoundedFileRead.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 namespace {

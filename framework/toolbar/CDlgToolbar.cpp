@@ -5,12 +5,11 @@
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/InterfaceFont.h"
+#include "framework/ui/UiScale.h"
 
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QToolTip>
 
 #include <algorithm>
@@ -18,12 +17,6 @@
 
 namespace ov {
 namespace {
-
-double Density()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return std::clamp(screen ? screen->logicalDotsPerInchX() / 96.0 : 1.0, 1.0, 2.0);
-}
 
 QString ToQString(const std::u16string& s)
 {
@@ -84,13 +77,14 @@ void CDlgToolbar::SetCheckedCommand(int command)
 
 int CDlgToolbar::ButtonHeight() const
 {
-    return static_cast<int>(std::lround(24 * Density()));
+    return static_cast<int>(std::lround(24 * PrimaryScreenUiScale()));
 }
 
 int CDlgToolbar::ButtonWidth(const ToolbarButton& b) const
 {
     const int h = ButtonHeight();
-    if (!b.IsCommand()) return std::max(1, static_cast<int>(std::lround(8 * b.size * Density())));
+    if (!b.IsCommand())
+        return std::max(1, static_cast<int>(std::lround(8 * b.size * PrimaryScreenUiScale())));
     const int base = std::max(1, static_cast<int>(std::lround(h * b.size)));
     if (b.kind != 5 || b.title.empty()) return base;
     // Kind 5 shows its title beside the icon.
@@ -264,7 +258,7 @@ void CDlgToolbar::PaintButton(QPainter& p, std::size_t i) const
         p.setBrush(palette().color(down ? QPalette::Mid : QPalette::Midlight));
         p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
     }
-    const int iconSize = static_cast<int>(std::lround(16 * Density()));
+    const int iconSize = static_cast<int>(std::lround(16 * PrimaryScreenUiScale()));
     const QRect iconRect(r.left() + (std::min(r.width(), r.height()) - iconSize) / 2,
                          r.top() + (r.height() - iconSize) / 2, iconSize, iconSize);
     (b.enabled ? slots_[i].icon : slots_[i].grayIcon).Paint(p, iconRect);

@@ -3,21 +3,16 @@
 
 #include "framework/toolbar/ApxIcon.h"
 #include "framework/ui/InterfaceFont.h"
+#include "framework/ui/UiScale.h"
 
 #include <QAction>
-#include <QGuiApplication>
-#include <QScreen>
-
-#include <algorithm>
 
 namespace ov {
 namespace {
 
 int IconSize()
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double density = screen ? screen->logicalDotsPerInchX() / 96.0 : 1.0;
-    return qRound(16 * std::clamp(density, 1.0, 2.0));
+    return qRound(16 * PrimaryScreenUiScale());
 }
 
 QIcon LoadIcon(const QString& name)

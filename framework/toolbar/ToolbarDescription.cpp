@@ -2,8 +2,8 @@
 #include "framework/toolbar/ToolbarDescription.h"
 
 #include "framework/files/BoundedFileRead.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "framework/text/HostFolder.h"
+#include "framework/text/Utf16Conversion.h"
 
 #include <pugixml.hpp>
 

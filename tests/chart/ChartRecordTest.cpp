@@ -3,6 +3,7 @@
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesProperties.h"
+#include "chart/SeriesValues.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ TEST(DataSeriesObject, NewSeriesHasTheStatedDefaults)
     EXPECT_EQ(s->values, nullptr);
 }
 
-TEST(DataSeriesObject, ResizeReplacesTheBlockAndRejectsBadSizes)
+TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
 {
     SeriesPtr s(CreateDataSeries());
     ASSERT_TRUE(ResizeSeries(*s, 3, 4));
@@ -147,16 +148,6 @@ TEST(DataSeriesObject, PathBecomesSeriesInDataUnits)
     path.count = 1;
     EXPECT_EQ(SeriesFromPath(path, context), nullptr);
     ov_str_free(name);
-}
-
-TEST(DataSeriesObject, ColumnTitlesByKind)
-{
-    struct Case {
-        int kind, columns, column;
-        std::u16string title;
-    } cases[] = {{2, 1, 0, u"Y"}, {2, 3, 0, u"X"},     {2, 3, 2, u"F1"}, {6, 4, 2, u"Z"},    {6, 5, 4, u"F2"},
-                 {6, 1, 0, u"X"}, {4, 2, 0, u"θ/deg"}, {4, 3, 1, u"ρ"},  {2, 13, 12, u"F11"}};
-    for (const Case& c : cases) EXPECT_EQ(SeriesColumnTitle(c.kind, c.columns, c.column), c.title);
 }
 
 TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)

@@ -4,8 +4,8 @@
 
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableHeaders.h"
-#include "chart/DataTableStore.h"
 #include "chart/SeriesListMoves.h"
+#include "chart/SeriesValues.h"
 #include "grid/GridCells.h"
 
 #include <memory>
@@ -67,7 +67,7 @@ TEST(SeriesListMoves, SelectedSeriesMoveAsOneBlock)
     for (const auto& r : rows) EXPECT_EQ(ov::MovedOrder(r.selected, r.move), r.order);
 }
 
-TEST(DataTableStore, ResizeKeepsTheOverlapAndZeroesTheRest)
+TEST(SeriesValues, ResizeKeepsTheOverlapAndZeroesTheRest)
 {
     SeriesPtr s = Series(2, 3, {1, 2, 3, 4, 5, 6});
     ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 3, 2));
@@ -78,7 +78,21 @@ TEST(DataTableStore, ResizeKeepsTheOverlapAndZeroesTheRest)
     EXPECT_EQ(s->columns, 1);
 }
 
-TEST(DataTableStore, StoreGoesThroughTheTextsAndResizesToTheGrid)
+TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
+{
+    SeriesPtr s = Series(2, 2, {1, 2, 3, 4});
+    const double matrix[] = {10, 11, 12, 20, 21, 22, 30, 31, 32, 40, 41, 42};  // 4 columns of 3 rows
+    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 4, 3, matrix));
+    EXPECT_EQ(s->columns, 4);
+    EXPECT_EQ(s->rows, 3);
+    EXPECT_EQ(Values(*s), std::vector<double>(std::begin(matrix), std::end(matrix)));
+    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 0, 3, nullptr));  // a file that gave no data
+    EXPECT_EQ(s->values, nullptr);
+    EXPECT_FALSE(ov::ReplaceSeriesValues(*s, -1, 3, matrix));
+    EXPECT_EQ(s->columns, 0);
+}
+
+TEST(SeriesValues, StoreGoesThroughTheTextsAndResizesToTheGrid)
 {
     SeriesPtr s = Series(2, 2, {1e-12, 2.5, 3, -0.1});
     ov::GridCells cells;
@@ -94,7 +108,7 @@ TEST(DataTableStore, StoreGoesThroughTheTextsAndResizesToTheGrid)
     EXPECT_EQ(Values(*s), (std::vector<double>{0, 2.5, 0, 3, -0.1, 7}));
 }
 
-TEST(DataTableStore, NewSeriesNumbersItsRows)
+TEST(DataSeriesObject, NewSeriesNumbersItsRows)
 {
     SeriesPtr s(ov::CreateNumberedSeries(u"DatSer_4", 3, 4));
     ASSERT_NE(s, nullptr);

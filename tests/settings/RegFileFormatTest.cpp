@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov::test {
 namespace {

@@ -1,5 +1,5 @@
 // Key handle behaviour: type and size rules of reads, the write cut, case-insensitive names and
-// paths, key (re)creation, the UTF-8/UTF-16 conversions, and the remembered folders built on them.
+// paths, key (re)creation, and the remembered folders built on them.
 #include "framework/settings/RegKeyHandle.h"
 
 #include <gtest/gtest.h>
@@ -52,16 +52,12 @@ TEST_F(RegKeyHandleTest, StringReadsUseOnlyStringsWithinTheReadBuffer)
     }
 }
 
-TEST_F(RegKeyHandleTest, WritesLittleEndianDwordsAndReadsFlags)
+TEST_F(RegKeyHandleTest, WritesLittleEndianDwords)
 {
     RegKeyHandle key(kAppSettings);
     key.WriteDword("Five", 0x01020305);
-    key.WriteDword("Zero", 0);
     EXPECT_EQ(Store().ReadValue(kAppSettings, "Five")->data, (std::vector<uint8_t>{5, 3, 2, 1}));
     EXPECT_EQ(Store().ReadValue(kAppSettings, "Five")->type, kRegDword);
-    EXPECT_TRUE(key.ReadFlag("Five", false));
-    EXPECT_FALSE(key.ReadFlag("Zero", true));
-    EXPECT_TRUE(key.ReadFlag("Missing", true));
 }
 
 TEST_F(RegKeyHandleTest, LongStringsAreCutTo260CharactersWithoutSplittingPairs)
@@ -116,20 +112,6 @@ TEST_F(RegKeyHandleTest, UnopenedOrClosedHandleReadsDefaultsAndWritesNothing)
     closed.Close();
     EXPECT_FALSE(closed.WriteString("C", u"x"));
     EXPECT_FALSE(Store().ReadValue(kAppSettings, "C"));
-}
-
-TEST(Utf8Test, MalformedSequencesBecomeReplacementCharacters)
-{
-    const std::pair<std::string, std::u16string> cases[] = {
-        {"Grüße \xF0\x9D\x84\x9E", u"Grüße \U0001D11E"},
-        {"\xC0\xAF", u"\xFFFD\xFFFD"},                      // overlong
-        {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD\xFFFD"},  // beyond Unicode
-        {"ab\xE2\x82", u"ab\xFFFD\xFFFD"},                  // truncated
-        {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
-    };
-    for (const auto& [utf8, utf16] : cases) EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8;
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD834, u'x'}), "\xEF\xBF\xBDx");
-    EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', 0xDD1E}), "a\xEF\xBF\xBD");
 }
 
 // Remembered folders of file dialogs: the folder part of a confirmed path, per slot.

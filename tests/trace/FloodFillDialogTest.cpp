@@ -20,6 +20,7 @@
 #include "host/Dispatch.h"
 #include "testhost/ModalDriver.h"
 #include "trace/CDialogFFF.h"
+#include "trace/TraceEngine.h"
 
 using namespace ov;
 using namespace ovtest;

@@ -1,13 +1,55 @@
-// DataTableStore: value blocks are malloc'ed (calloc) because the host frees the series it gets.
-#include "chart/DataTableStore.h"
-
-#include "chart/DataSeriesObject.h"
+// SeriesValues: value blocks are malloc'ed (calloc) because the host frees the series it gets.
+#include "chart/SeriesValues.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 namespace ov {
+namespace {
+
+void FreeValues(DataSeries& series)
+{
+    std::free(series.values);
+    series.values = nullptr;
+    series.columns = 0;
+    series.rows = 0;
+}
+
+}  // namespace
+
+bool ResizeSeries(DataSeries& series, int columns, int rows)
+{
+    FreeValues(series);
+    if (columns < 0 || rows < 0) return false;
+    if (columns == 0 || rows == 0) return true;
+    const auto count = static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    if (count > std::numeric_limits<std::size_t>::max() / sizeof(double) / 2) return false;
+    auto* block = static_cast<double*>(std::calloc(count, sizeof(double)));
+    if (!block) return false;
+    series.values = block;
+    series.columns = columns;
+    series.rows = rows;
+    return true;
+}
+
+double* SeriesValue(DataSeries& series, int column, int row)
+{
+    if (!series.values || column < 0 || row < 0 || column >= series.columns || row >= series.rows)
+        return nullptr;
+    return series.values + static_cast<std::size_t>(column) * static_cast<std::size_t>(series.rows) +
+           static_cast<std::size_t>(row);
+}
+
+bool ReplaceSeriesValues(DataSeries& series, int columns, int rows, const double* values)
+{
+    if (!ResizeSeries(series, columns, rows)) return false;
+    if (series.values != nullptr)
+        std::copy_n(values, static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows),
+                    series.values);
+    return true;
+}
 
 bool ResizeSeriesKeepingValues(DataSeries& series, int columns, int rows)
 {
@@ -43,29 +85,6 @@ void ClearSeriesValues(DataSeries& series)
 {
     if (series.values == nullptr) return;
     std::fill_n(series.values, static_cast<std::size_t>(series.columns) * series.rows, 0.0);
-}
-
-DataSeries* CreateNumberedSeries(const std::u16string& name, int columns, int rows)
-{
-    DataSeries* series = CreateDataSeries();
-    if (series == nullptr) return nullptr;
-    if (!RenameSeries(*series, name) || !ResizeSeries(*series, columns, rows)) {
-        DestroyDataSeries(series);
-        return nullptr;
-    }
-    SetSeriesType(*series, 0);
-    series->marker_type = 0;
-    for (int r = 0; r < rows && series->values != nullptr; ++r) series->values[r] = r;
-    return series;
-}
-
-bool RenameSeries(DataSeries& series, const std::u16string& name)
-{
-    ov_char16* copy = ov_str_dup_n(name.data(), name.size());
-    if (copy == nullptr) return false;
-    ov_str_free(series.name);
-    series.name = copy;
-    return true;
 }
 
 }  // namespace ov
