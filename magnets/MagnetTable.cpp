@@ -16,7 +16,9 @@ namespace {
 constexpr const char* kHeaders[] = {"X : c1", "Y : c2", "Scale : c3", "Angle/deg : c4"};
 constexpr OvPointF kNoScaleAngle{1.0f, 0.0f};
 
-std::string Fixed2(double value)
+}  // namespace
+
+std::string TableCellText(double value)
 {
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
@@ -25,6 +27,8 @@ std::string Fixed2(double value)
     if (text == "-0.00") text = "0.00";
     return text;
 }
+
+namespace {
 
 std::string RowNumber(int row)
 {
@@ -80,7 +84,7 @@ void FillTable(GridCells& cells, const std::vector<TableRow>& rows, bool copyMod
         const int r = static_cast<int>(i) + 1;
         const double values[] = {rows[i].x, rows[i].y, rows[i].scale, rows[i].angle};
         cells.SetText(r, 0, RowNumber(r));
-        for (int c = 1; c <= columns; ++c) cells.SetText(r, c, Fixed2(values[c - 1]));
+        for (int c = 1; c <= columns; ++c) cells.SetText(r, c, TableCellText(values[c - 1]));
     }
     cells.SetText(cells.RowCount() - 1, 0, " * ");
     cells.SetModified(false);

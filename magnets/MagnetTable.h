@@ -8,6 +8,7 @@
 #include "magnets/MagnetUnits.h"
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace ov {
@@ -30,6 +31,9 @@ struct MagnetContent {
     std::vector<OvPointF> positions;
     std::vector<OvPointF> scaleAngles;
 };
+
+// How a value shows in a cell: "%.2f" in any locale ("0.00" rather than "-0.00").
+std::string TableCellText(double value);
 
 // Data columns of the table in each mode, without the row-number column.
 int TableColumns(bool copyMode);
