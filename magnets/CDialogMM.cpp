@@ -39,6 +39,7 @@ namespace {
 
 const char* const kFile = "MM.xml";
 constexpr int kFirstColumnsWidth = 80;
+constexpr int kOtherColumnsWidth = 110;
 
 // (control id, entry of "gCL_1" / "gCL_1x") pairs; id 0 is the caption.
 constexpr int32_t kTexts[] = {0,
@@ -142,12 +143,12 @@ void CDialogMM::BuildControls()
     tableToolbar_->Load(QStringLiteral("tb_DMM2"));
     tableToolbar_->setToolTip(QString::fromStdU16String(popg.GetLocalizedText("gGC_1", 2)));
 
-    list_ = Named(new QListWidget, kIdMagnetList);
+    list_ = Named(new QListWidget(this), kIdMagnetList);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->viewport()->installEventFilter(this);
 
-    table_ = Named(new CGridCtrl, kIdTable);
+    table_ = Named(new CGridCtrl(this), kIdTable);
     table_->verticalHeader()->setMinimumWidth(kFirstColumnsWidth);
 
     const char* const optionTexts[] = {"Delete source", "Create to new layer", "Use Absolute Coord"};
@@ -175,7 +176,7 @@ void CDialogMM::BuildControls()
     tableSide->addWidget(tableToolbar_);
     tableSide->addWidget(table_, 1);
     auto* panes = new QHBoxLayout;
-    panes->addLayout(listSide, 1);
+    if (!copyMode_) panes->addLayout(listSide, 1);
     panes->addLayout(tableSide, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
@@ -186,7 +187,7 @@ void CDialogMM::BuildControls()
     list_->setVisible(!copyMode_);
     for (QCheckBox* box : optionBoxes_) box->setVisible(copyMode_);
     buttons_->setVisible(copyMode_);
-    resize(copyMode_ ? 520 : 720, 480);
+    resize(copyMode_ ? 600 : 720, 480);
 
     const auto run = [this](int command, const ToolbarButton*) { RunCommand(command); };
     connect(listToolbar_, &CDlgToolbar::commandPosted, this, Guarded(this, run));
@@ -521,8 +522,8 @@ void CDialogMM::RefreshTable()
         magnet ? RowsOfMagnet(*magnet, pairs, mapping_) : std::vector<TableRow>{};
     table_->ResetCells([&](GridCells& cells) { FillTable(cells, rows, copyMode_); });
     table_->setEnabled(magnet != nullptr);
-    table_->setColumnWidth(0, kFirstColumnsWidth);
-    table_->setColumnWidth(1, kFirstColumnsWidth);
+    for (int c = 0; c < TableColumns(copyMode_); ++c)
+        table_->setColumnWidth(c, c < 2 ? kFirstColumnsWidth : kOtherColumnsWidth);
     table_->Redraw();
     edited_ = false;
 }
