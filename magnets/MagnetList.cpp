@@ -4,8 +4,6 @@
 #include <ornivex/hostlist.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <memory>
 
 namespace ov {
@@ -20,9 +18,9 @@ std::vector<COvMag*> MagnetsOf(const MagnetRecord& record)
 
 std::u16string DefaultMagnetName(int32_t count)
 {
-    std::array<char, 24> buffer{};
-    const int n = std::snprintf(buffer.data(), buffer.size(), "M_%02d", count + 1);
-    return {buffer.data(), buffer.data() + std::max(n, 0)};
+    std::string digits = std::to_string(count + 1);
+    if (digits.size() < 2) digits.insert(digits.begin(), '0');
+    return u"M_" + std::u16string(digits.begin(), digits.end());
 }
 
 COvMag* AppendMagnet(MagnetRecord& record, std::u16string name)

@@ -27,12 +27,6 @@ uint64_t Key(int64_t cx, int64_t cy)
 // Positions chained per cell key: head index per key, next index per position (-1 ends a chain).
 class CellIndex {
 public:
-    explicit CellIndex(std::size_t expected)
-    {
-        heads_.reserve(expected);
-        next_.reserve(expected);
-    }
-
     void Add(const std::vector<TableRow>& rows, std::size_t index)
     {
         const uint64_t key = Key(CellOf(rows[index].x), CellOf(rows[index].y));
@@ -67,8 +61,7 @@ private:
 std::vector<TableRow> MirrorRows(const std::vector<TableRow>& rows, MirrorAxis axis)
 {
     std::vector<TableRow> result = rows;
-    result.reserve(2 * rows.size());
-    CellIndex index(2 * rows.size());
+    CellIndex index;
     for (std::size_t i = 0; i < result.size(); ++i) index.Add(result, i);
     for (const TableRow& row : rows) {
         const TableRow image{axis == MirrorAxis::Vertical ? -row.x : row.x,

@@ -28,7 +28,6 @@ std::vector<UserPoint> CrossPoints(CrossParams& p)
     p.yd = SideCount(p.yd);
     const double xc = p.xc, yc = p.yc, xg = p.xg, yg = p.yg;
     std::vector<UserPoint> points;
-    points.reserve(static_cast<std::size_t>(2 * (p.xd + p.yd) + 1));
     points.push_back({xc, yc});
     for (int32_t i = 1; i <= p.xd; ++i) points.push_back({xc + i * xg, yc});
     for (int32_t i = 1; i <= p.xd; ++i) points.push_back({xc - i * xg, yc});
@@ -54,7 +53,6 @@ std::vector<UserPoint> CirclePoints(CircleParams& p, bool withCentre)
     const int32_t divisor = p.dA >= kFullCircle ? p.rd : p.rd - 1;
     const double step = double(p.dA) / divisor;
     std::vector<UserPoint> points;
-    points.reserve(static_cast<std::size_t>(p.rd) + 1);
     if (withCentre) points.push_back({p.px, p.py});
     for (int32_t k = 0; k < p.rd; ++k) {
         const double theta = (p.A0 - k * step) * std::numbers::pi / 180.0;
@@ -70,7 +68,6 @@ std::vector<UserPoint> GridPoints(GridParams& p)
     const int32_t nx = 2 * p.xd1 + 1, ny = 2 * p.yd1 + 1;
     const double left = p.xc1 - p.xd1 * double(p.xg1), top = p.yc1 + p.yd1 * double(p.yg1);
     std::vector<UserPoint> points;
-    points.reserve(static_cast<std::size_t>(nx) * ny);
     for (int32_t j = 0; j < ny; ++j)
         for (int32_t i = 0; i < nx; ++i)
             points.push_back({left + i * double(p.xg1), top - j * double(p.yg1)});
@@ -86,7 +83,6 @@ std::vector<UserPoint> StaggeredPoints(StaggerParams& p, bool staggeredRows)
     const double xPitch = staggeredRows ? g : h, yPitch = staggeredRows ? h : g;
     const double left = p.xc2 - p.xd2 * xPitch, top = p.yc2 + p.yd2 * yPitch;
     std::vector<UserPoint> points;
-    points.reserve(static_cast<std::size_t>(nx) * ny);
     for (int32_t j = 0; j < ny; ++j) {
         for (int32_t i = 0; i < nx; ++i) {
             UserPoint point{left + i * xPitch, top - j * yPitch};

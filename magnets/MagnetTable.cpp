@@ -30,19 +30,21 @@ std::string TableCellText(double value)
 
 namespace {
 
+// "%03d" of a positive number.
 std::string RowNumber(int row)
 {
-    char buffer[16];
-    const int n = std::snprintf(buffer, sizeof buffer, "%03d", row);
-    return {buffer, static_cast<std::size_t>(n > 0 ? n : 0)};
+    std::string digits = std::to_string(row);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return digits;
 }
 
 // nullopt for an empty cell or one that does not read as a finite number.
 std::optional<double> CellNumber(const std::string& text)
 {
-    std::size_t at = text.find_first_not_of(" \t");
-    if (at == std::string::npos) return std::nullopt;
-    const double value = AtofPrefix(text.data() + at, text.size() - at);
+    std::string_view rest(text);
+    rest.remove_prefix(std::min(rest.find_first_not_of(" \t"), rest.size()));
+    if (rest.empty()) return std::nullopt;
+    const double value = AtofPrefix(rest.data(), rest.size());
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
@@ -75,10 +77,9 @@ std::vector<TableRow> RowsOfMagnet(const COvMag& magnet, const COvMag* scaleAngl
 void FillTable(GridCells& cells, const std::vector<TableRow>& rows, bool copyMode)
 {
     const int columns = TableColumns(copyMode);
-    cells.LoadNumbers(nullptr, 0, 0);
+    cells = GridCells();
     cells.SetColumnCount(columns + 1);
     cells.SetRowCount(static_cast<int>(rows.size()) + 2);
-    cells.SetText(0, 0, {});
     for (int c = 1; c <= columns; ++c) cells.SetText(0, c, kHeaders[c - 1]);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int r = static_cast<int>(i) + 1;
@@ -93,16 +94,15 @@ void FillTable(GridCells& cells, const std::vector<TableRow>& rows, bool copyMod
 std::vector<TableRow> ReadTableRows(const GridCells& cells, bool copyMode)
 {
     std::vector<TableRow> rows;
-    const int columns = std::min(TableColumns(copyMode), cells.ColumnCount() - 1);
     for (int r = 1; r < cells.RowCount(); ++r) {
-        const std::optional<double> x =
-            columns >= kColumnX ? CellNumber(cells.Text(r, kColumnX)) : std::nullopt;
-        const std::optional<double> y =
-            columns >= kColumnY ? CellNumber(cells.Text(r, kColumnY)) : std::nullopt;
+        const std::optional<double> x = CellNumber(cells.Text(r, kColumnX));
+        const std::optional<double> y = CellNumber(cells.Text(r, kColumnY));
         if (!x && !y) continue;
         TableRow row{x.value_or(0), y.value_or(0), 0, 0};
-        if (columns >= kColumnScale) row.scale = CellNumber(cells.Text(r, kColumnScale)).value_or(0);
-        if (columns >= kColumnAngle) row.angle = CellNumber(cells.Text(r, kColumnAngle)).value_or(0);
+        if (copyMode) {
+            row.scale = CellNumber(cells.Text(r, kColumnScale)).value_or(0);
+            row.angle = CellNumber(cells.Text(r, kColumnAngle)).value_or(0);
+        }
         rows.push_back(row);
     }
     return rows;

@@ -12,12 +12,15 @@
 namespace ov {
 namespace {
 
+// The text after leading blanks, up to the first character outside ASCII.
 std::string Narrow(std::u16string_view text)
 {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == u' ' || text[at] == u'\t')) ++at;
+    text.remove_prefix(std::min(text.find_first_not_of(u" \t"), text.size()));
     std::string narrow;
-    for (; at < text.size() && text[at] < 0x80; ++at) narrow.push_back(static_cast<char>(text[at]));
+    for (const char16_t c : text) {
+        if (c >= 0x80) break;
+        narrow.push_back(static_cast<char>(c));
+    }
     return narrow;
 }
 
@@ -36,12 +39,13 @@ std::u16string FloatText(float value)
 
 std::u16string CountText(int32_t value)
 {
-    char buffer[16];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return Widen(buffer, result.ptr);
+    const std::string digits = std::to_string(value);
+    return Widen(digits.data(), digits.data() + digits.size());
 }
 
 constexpr OvPointF kNewScaleAngle{1.0f, 0.0f};
+constexpr int32_t kMinCount = std::numeric_limits<int32_t>::min();
+constexpr int32_t kMaxCount = std::numeric_limits<int32_t>::max();
 
 }  // namespace
 
@@ -69,13 +73,11 @@ int32_t ParseInteger(std::u16string_view text)
 {
     std::string narrow = Narrow(text);
     if (!narrow.empty() && narrow[0] == '+') narrow.erase(0, 1);
-    int64_t value = 0;
+    int64_t value{};
     const auto result = std::from_chars(narrow.data(), narrow.data() + narrow.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return narrow[0] == '-' ? std::numeric_limits<int32_t>::min() : std::numeric_limits<int32_t>::max();
+    if (result.ec == std::errc::result_out_of_range) return narrow.starts_with('-') ? kMinCount : kMaxCount;
     if (result.ec != std::errc()) return 0;
-    return static_cast<int32_t>(
-        std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(std::clamp<int64_t>(value, kMinCount, kMaxCount));
 }
 
 std::vector<std::u16string> PatternFieldTexts(const std::vector<PatternField>& fields)

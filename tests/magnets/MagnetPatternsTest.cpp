@@ -211,12 +211,13 @@ TEST(MagnetPatternPrompt, FieldsInPromptOrderWithTheirTexts)
     MagnetPatternSettings s;
     s.circle.A0 = -12.5f;
     s.circle.RR = 1e7f;
+    s.circle.px = 1234567.0f;
     const std::vector<PatternField> fields = PatternFields(s, PatternKind::Circle);
     std::vector<std::string> names;
     for (const PatternField& f : fields) names.push_back(f.name);
     EXPECT_EQ(names, (std::vector<std::string>{"px", "py", "RR", "A0", "dA", "rd"}));
     EXPECT_EQ(PatternFieldTexts(fields),
-              (std::vector<std::u16string>{u"0", u"0", u"1e+07", u"-12.5", u"360", u"8"}));
+              (std::vector<std::u16string>{u"1.23457e+06", u"0", u"1e+07", u"-12.5", u"360", u"8"}));
     EXPECT_EQ(PatternFields(s, PatternKind::StaggeredColumns).size(), 5u);
     EXPECT_EQ(PatternFields(s, PatternKind::Line).size(), 5u);
     EXPECT_EQ(PatternFields(s, PatternKind::Grid)[4].name, std::string("xd1"));
@@ -241,7 +242,11 @@ TEST(MagnetPatternPrompt, TypedTextsReadBackAndNonNumbersGiveZero)
     EXPECT_EQ(s.cross.yd, 3);
     EXPECT_EQ(ParseInteger(u"-99999999999"), std::numeric_limits<int32_t>::min());
     EXPECT_EQ(ParseInteger(u"99999999999"), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(ParseInteger(u"-"), 0);
+    EXPECT_EQ(ParseInteger(u"-99999999999999999999"), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(ParseInteger(u"99999999999999999999"), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(ParseInteger(u"\t-"), 0);
+    EXPECT_EQ(ParseDecimal(u"\t12\u00b734"), 12);  // stops at the first character outside ASCII
+    EXPECT_EQ(ParseInteger(u"4\u00b75"), 4);
     EXPECT_EQ(ParseInteger(u"-12"), -12);
 }
 

@@ -115,6 +115,17 @@ TEST(MagnetTable, RowsWithBothCellsEmptyOrNotFiniteAreSkipped)
     EXPECT_EQ(rows[3].x, 11);
     EXPECT_EQ(ReadTableRows(cells, false).size(), 4u);
 
+    FillTable(cells, {{1, 2, 3, 4}}, true);
+    cells.SetText(1, kColumnX, "");
+    cells.SetText(1, kColumnAngle, " ");
+    const std::vector<TableRow> partial = ReadTableRows(cells, true);
+    ASSERT_EQ(partial.size(), 1u);
+    EXPECT_EQ(partial[0].x, 0);
+    EXPECT_EQ(partial[0].y, 2);
+    EXPECT_EQ(partial[0].scale, 3);
+    EXPECT_EQ(partial[0].angle, 0);
+    EXPECT_EQ(ReadTableRows(cells, false)[0].scale, 0);
+
     const MagnetContent content = ContentFromRows(rows, PageMapping{10, 20, 2});
     ASSERT_EQ(content.positions.size(), 4u);
     EXPECT_EQ(content.positions[1].x, 10);
@@ -159,6 +170,8 @@ TEST(MagnetMirror, ImagesOnTheAxisAreNotDoubled)
     EXPECT_EQ(h[4].y, -1);
     EXPECT_EQ(MirrorRows({{0.006, 1}}, MirrorAxis::Vertical).size(), 2u);  // 0.012 apart: both stay
     EXPECT_EQ(MirrorRows({{0.0049, 1}}, MirrorAxis::Vertical).size(), 1u);
+    EXPECT_EQ(MirrorRows({{0.005, 1}}, MirrorAxis::Vertical).size(), 2u);  // exactly 0.01 apart: not near
+    EXPECT_EQ(MirrorRows({{1, 0.005}}, MirrorAxis::Horizontal).size(), 2u);
     // Images are checked against the images added before them too.
     EXPECT_EQ(MirrorRows({{3, 1}, {3.001, 1}}, MirrorAxis::Vertical).size(), 3u);
 }
@@ -299,8 +312,10 @@ TEST(MagnetList, MarkedMagnetsGoAndTheOthersKeepTheirOrder)
     EXPECT_EQ(ov_list_last(&r.record.magnets), magnets[3]->Handle());
     EXPECT_EQ(r.record.current_magnet, nullptr);
     r.record.current_magnet = magnets[3]->Handle();
-    EXPECT_EQ(RemoveDroppedMagnets(r.record), 0);
-    EXPECT_EQ(r.record.current_magnet, magnets[3]->Handle());
+    magnets[1]->SetFlags(OV_MAG_DROPPED, true);
+    EXPECT_EQ(RemoveDroppedMagnets(r.record), 1);
+    EXPECT_EQ(r.record.current_magnet, magnets[3]->Handle());  // a kept current magnet stays current
+    EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_04"}));
     EXPECT_EQ(DefaultMagnetName(9), u"M_10");
     EXPECT_EQ(DefaultMagnetName(123), u"M_124");
 }
