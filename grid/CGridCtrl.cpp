@@ -42,6 +42,11 @@ void CGridCtrl::ApplyFontMetrics()
                                               metrics.averageCharWidth() * 2);
 }
 
+void CGridCtrl::ResetCells(const std::function<void(GridCells&)>& change)
+{
+    model_->Reshape(change);
+}
+
 void CGridCtrl::SetRowCount(int rows)
 {
     model_->Reshape([rows](GridCells& cells) { cells.SetRowCount(rows); });

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTableView>
 
+#include <functional>
 #include <vector>
 
 namespace ov {
@@ -35,6 +36,9 @@ public:
     std::vector<double> CellValues() const;
     // Every data cell empty.
     void ClearCells();
+    // Lays the cells out anew in one go (an owner that builds its own table); counts as unchanged
+    // unless `change` marks the cells modified.
+    void ResetCells(const std::function<void(GridCells&)>& change);
 
     // Bounding range of the selection in grid coordinates (invalid when nothing is selected).
     CellRange GetSelectedCellRange() const;

@@ -4,6 +4,7 @@
 
 #include "framework/files/AtomicFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -25,18 +26,22 @@ void AppendValue(std::string& line, double value)
 
 }  // namespace
 
-bool WriteGridText(const GridCells& cells, std::ostream& out)
+bool WriteGridText(const GridCells& cells, std::ostream& out, const GridTextOptions& options)
 {
     const int rows = cells.RowCount() - 1;
     const int cols = cells.ColumnCount() - 1;
-    const std::vector<double> values = cells.Values();
-    out.put('\n');  // the series-name line
+    const int end = options.dataRows < 0 ? rows : std::min(rows, options.dataRows);
+    const std::vector<double> values = options.exactValues ? cells.Values() : std::vector<double>{};
+    if (options.nameLine) out.put('\n');
     std::string line;
-    for (int r = 0; r < rows; ++r) {
+    for (int r = 0; r < end; ++r) {
         line.clear();
         for (int c = 0; c < cols; ++c) {
-            if (c > 0) line += '\t';
-            AppendValue(line, values[static_cast<std::size_t>(c) * rows + r]);
+            if (c > 0) line += options.separator;
+            if (options.exactValues)
+                AppendValue(line, values[static_cast<std::size_t>(c) * rows + r]);
+            else
+                line += cells.Text(r + 1, c + 1);
         }
         line += '\n';
         out.write(line.data(), static_cast<std::streamsize>(line.size()));

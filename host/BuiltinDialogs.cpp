@@ -4,6 +4,7 @@
 #include "chart/XYChartSheet.h"
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
+#include "magnets/MagnetsDialog.h"
 #include "trace/FloodFillTool.h"
 
 namespace ov {
@@ -14,6 +15,9 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     registry.xyChart = [](ChartSheetCall& call) { return RunXYChartSheet(call); };
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
+    };
+    registry.magnets = [](MagnetsCall& call) {
+        return RunMagnetsDialog(call.parent, call.viewWindow, call.record);
     };
 }
 

@@ -1,6 +1,8 @@
 // The bodies of the entry points: precondition checks, parameter words, copy-in and copy-back.
 #include "host/Dispatch.h"
 
+#include "magnets/MagnetList.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdlib>
@@ -299,6 +301,7 @@ int32_t DispatchGMagnet(OvHostWindow* viewWindow, void* magnetRecord, DialogRegi
     auto* record = static_cast<MagnetRecord*>(magnetRecord);
     if (!record || !registry.magnets || !prepare()) return 0;
     record->current_magnet = nullptr;
+    RemoveDroppedMagnets(*record);
     MagnetsCall call{ParentOf(viewWindow), viewWindow, record};
     const int result = registry.magnets(call);
     record->current_magnet = nullptr;

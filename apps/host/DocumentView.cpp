@@ -189,6 +189,41 @@ void DocumentView::paintEvent(QPaintEvent*)
         }
     }
     DrawBitmap(p);
+    DrawMagnets(p);
+}
+
+// Magnets as small markers (the current one, while the Magnets dialog has one, in the highlight
+// colour) and the arranged copies as small squares turned by their angle and sized by their scale.
+void DocumentView::DrawMagnets(QPainter& p) const
+{
+    const QPointF page = PageRect().topLeft();
+    const MagnetRecord& record = document_.Magnets();
+    for (const OvHostListNode* n = record.magnets.head; n; n = n->next) {
+        const auto* magnet = static_cast<const OvMagnet*>(n->data);
+        const bool current = magnet == record.current_magnet;
+        p.setPen(
+            QPen(current ? palette().color(QPalette::Highlight) : QColor(0xd6, 0x27, 0x28), current ? 2 : 1));
+        p.setBrush(Qt::NoBrush);
+        for (int32_t i = 0; i < ov_mag_count(magnet); ++i) {
+            const OvPointF at = ov_mag_positions(magnet)[i];
+            p.drawEllipse(page + QPointF(at.x, at.y), current ? 4.0 : 3.0, current ? 4.0 : 3.0);
+        }
+    }
+    const MagnetRecord& copies = document_.Copies();
+    const auto* arrangement = static_cast<const OvMagnet*>(ov_list_at(&copies.magnets, 0));
+    p.setPen(QPen(QColor(0x1f, 0x77, 0xb4), 1));
+    p.setBrush(QColor(0x1f, 0x77, 0xb4, 0x40));
+    for (int32_t i = 0; i < ov_mag_count(arrangement); ++i) {
+        const OvPointF at = ov_mag_positions(arrangement)[i];
+        OvPointF pair{1, 0};
+        ov_mag_position(copies.scale_angle, i, &pair);
+        p.save();
+        p.translate(page + QPointF(at.x, at.y));
+        p.rotate(-pair.y);
+        const double half = 10 * std::clamp(static_cast<double>(pair.x), 0.1, 5.0);
+        p.drawRect(QRectF(-half, -half, 2 * half, 2 * half));
+        p.restore();
+    }
 }
 
 void DocumentView::mousePressEvent(QMouseEvent* e)

@@ -110,6 +110,52 @@ HostDocument::HostDocument()
     ov_list_init(&paths_);
     strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
     FillDrawingPaths();
+    FillMagnets();
+}
+
+namespace {
+
+void AddMagnet(MagnetRecord& record, const char* name, const std::vector<OvPointF>& positions)
+{
+    const std::u16string wide(name, name + std::strlen(name));
+    OvMagnet* magnet = ov_mag_create(wide.c_str());
+    if (!magnet) return;
+    for (const OvPointF& p : positions) ov_mag_add_position(magnet, p.x, p.y);
+    if (!ov_list_append(&record.magnets, magnet)) ov_mag_destroy(magnet);
+}
+
+void DestroyMagnets(MagnetRecord& record)
+{
+    while (ov_list_count(&record.magnets) > 0)
+        ov_mag_destroy(static_cast<OvMagnet*>(ov_list_remove_last(&record.magnets)));
+    ov_mag_destroy(record.scale_angle);
+    record.scale_angle = nullptr;
+}
+
+}  // namespace
+
+void HostDocument::FillMagnets()
+{
+    // Page coordinates are pixels from the page's top-left corner; 2 page units per millimetre.
+    for (MagnetRecord* record : {&magnets_, &copies_}) {
+        ov_list_init(&record->magnets);
+        record->origin_x = 300;
+        record->origin_y = 250;
+        record->scale = 2 * 0.13173;
+    }
+    std::vector<OvPointF> ring, row;
+    for (int k = 0; k < 8; ++k) {
+        const double a = k * M_PI / 4;
+        ring.push_back(
+            {static_cast<float>(300 + 60 * std::cos(a)), static_cast<float>(250 - 60 * std::sin(a))});
+    }
+    for (int i = 0; i < 5; ++i) row.push_back({static_cast<float>(200 + 50 * i), 420});
+    AddMagnet(magnets_, "Ring", ring);
+    AddMagnet(magnets_, "Row", row);
+    AddMagnet(copies_, "Copies", {{120, 120}, {180, 120}, {240, 120}});
+    copies_.scale_angle_mode = 1;
+    copies_.scale_angle = ov_mag_create(u"");
+    for (float angle : {0.0f, 30.0f, 60.0f}) ov_mag_add_position(copies_.scale_angle, 1, angle);
 }
 
 void HostDocument::FillDrawingPaths()
@@ -145,6 +191,8 @@ HostDocument::~HostDocument()
                 ov::DestroyDataSeries(static_cast<DataSeries*>(ov_list_remove_last(&g->series)));
         ov_list_remove_all(&g->series);
     }
+    DestroyMagnets(magnets_);
+    DestroyMagnets(copies_);
     ov_list_remove_all(&timeSeries_);
     ov_list_remove_all(&paths_);
     ov_list_remove_all(&context_.paths);

@@ -54,6 +54,8 @@ public:
     std::vector<std::unique_ptr<ChartGlyph>>& Glyphs() { return glyphs_; }
     SystemSettings& Settings() { return settings_; }
     MagnetRecord& Magnets() { return magnets_; }
+    // The arrangement of copies of a glyph edited in copy mode: one magnet and its (scale, angle) list.
+    MagnetRecord& Copies() { return copies_; }
     OvHostList& TimeSeries() { return timeSeries_; }
     OvHostList& Paths() { return paths_; }
     OvPathData& TracedPath() { return traced_; }
@@ -68,6 +70,7 @@ private:
     SystemSettings settings_{};
     HotkeyTable hotkeyTable_{};
     MagnetRecord magnets_{};
+    MagnetRecord copies_{};
     OvHostList timeSeries_{};
     OvHostList paths_{};
     OvPathData traced_{};
@@ -81,6 +84,7 @@ private:
     };
     std::vector<NamedPath> drawingPaths_;
     void FillDrawingPaths();
+    void FillMagnets();
     int32_t nextSeriesId_ = 1;
     QStringList strings_;
     uint32_t curveColour_ = 0xFF1F77B4u;  // ARGB

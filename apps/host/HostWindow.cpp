@@ -109,6 +109,13 @@ void HostWindow::BuildCommands()
     commands_.push_back({"trace-bitmap", tr("Trace bitmap region…"), [this] { return TraceBitmap(); }, true});
     commands_.push_back(
         {"magnets", tr("Magnets…"), [this] { return __exp_GMagnet(&hostWindow_, &document_.Magnets()); }});
+    commands_.push_back({"magnets-copy", tr("Arrange copies…"),
+                         [this] {
+                             const int32_t result = __exp_GMagnet(&hostWindow_, &document_.Copies());
+                             view_->update();
+                             return result;
+                         },
+                         true});
     commands_.push_back({"time-series", tr("Animation Time Series…"), [this] {
                              // The magnet record travels last in the series list and comes back off it.
                              OvHostList& series = document_.TimeSeries();
@@ -132,7 +139,10 @@ void HostWindow::BuildMenus()
     QMenu* glyphs = menuBar()->addMenu(tr("&Glyph"));
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     for (const HostCommand& c : commands_) {
-        QMenu* menu = c.id.startsWith("chart-") || c.id == QLatin1String("import-data") ? glyphs : tools;
+        QMenu* menu = c.id.startsWith("chart-") || c.id == QLatin1String("import-data") ||
+                              c.id == QLatin1String("magnets-copy")
+                          ? glyphs
+                          : tools;
         QAction* a = menu->addAction(c.menuText);
         a->setObjectName(c.id);
         connect(a, &QAction::triggered, this, [this, &c] { RunCommand(c); });

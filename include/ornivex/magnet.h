@@ -1,6 +1,9 @@
 /* Magnets: named lists of page positions at which the host places copies of a glyph, and the host's
  * magnet record that holds them. A magnet is a library object; the host creates, reads and destroys
- * it through the functions below and keeps the handles in its record's list. */
+ * it through the functions below and keeps the handles in its record's list. Magnets the library
+ * appends to the list belong to the host; magnets the library removes from the list (the Magnets
+ * dialog's delete commands, and those marked OV_MAG_DROPPED when __exp_GMagnet starts) it destroys
+ * with ov_mag_destroy. */
 #ifndef ORNIVEX_MAGNET_H
 #define ORNIVEX_MAGNET_H
 

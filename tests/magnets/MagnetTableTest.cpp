@@ -1,0 +1,335 @@
+// Magnet tables and lists: units and coordinates, the rows a table gives, mirror images, the export
+// text read back by the ASCII reader, imported matrices, the temporary magnet and dropped magnets.
+#include "data/import/AsciiMatrix.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "magnets/MagnetDialogOptions.h"
+#include "magnets/MagnetList.h"
+#include "magnets/MagnetMirror.h"
+#include "magnets/MagnetTable.h"
+#include "magnets/TemporaryMagnet.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <sstream>
+
+namespace {
+
+using namespace ov;
+
+struct RecordWithMagnets {
+    MagnetRecord record{};
+    ~RecordWithMagnets()
+    {
+        for (COvMag* m : MagnetsOf(record)) ov_mag_destroy(m->Handle());
+        ov_list_remove_all(&record.magnets);
+    }
+};
+
+std::vector<std::u16string> Names(const MagnetRecord& record)
+{
+    std::vector<std::u16string> names;
+    for (const COvMag* m : MagnetsOf(record)) names.push_back(m->Name());
+    return names;
+}
+
+TEST(MagnetUnits, TheUnitIndexIsLimitedAndScalesTheMapping)
+{
+    RegKeyHandle key(kAppSettingsKey);
+    EXPECT_EQ(ReadUnitIndex(), 0);
+    key.WriteDword("MUnits", static_cast<uint32_t>(-1));
+    EXPECT_EQ(ReadUnitIndex(), 0);
+    key.WriteDword("MUnits", 7);
+    EXPECT_EQ(ReadUnitIndex(), 4);
+    key.WriteDword("MUnits", 3);
+    EXPECT_EQ(ReadUnitIndex(), 3);
+    EXPECT_DOUBLE_EQ(UnitFactor(3), 0.00518622);
+    EXPECT_DOUBLE_EQ(UnitFactor(1), 0.013173);
+    EXPECT_DOUBLE_EQ(UnitFactor(2), 0.373408);
+
+    MagnetRecord record{};
+    record.origin_x = 100;
+    record.origin_y = 200;
+    record.scale = 2 * UnitFactor(4);
+    const PageMapping m = MappingFor(record, 4);
+    EXPECT_DOUBLE_EQ(m.s, 2);
+    const UserPoint user = m.ToUser({110, 190});
+    EXPECT_DOUBLE_EQ(user.x, 5);
+    EXPECT_DOUBLE_EQ(user.y, 5);
+    const OvPointF page = m.ToPage({-1, 3});
+    EXPECT_EQ(page.x, 98);
+    EXPECT_EQ(page.y, 194);
+    record.scale = 0;
+    EXPECT_DOUBLE_EQ(MappingFor(record, 0).s, 1 / 0.13173);
+}
+
+TEST(MagnetTable, AMagnetShowsInUserUnitsWithTwoDecimals)
+{
+    COvMag magnet;
+    magnet.SetPositions(std::vector<OvPointF>{{110, 190}, {100.005f, 200}});
+    COvMag pairs;
+    pairs.SetPositions(std::vector<OvPointF>{{0.5f, 30}});
+    GridCells cells;
+    FillTable(cells, RowsOfMagnet(magnet, &pairs, PageMapping{100, 200, 2}), true);
+    ASSERT_EQ(cells.RowCount(), 4);
+    ASSERT_EQ(cells.ColumnCount(), 5);
+    EXPECT_EQ(cells.Text(0, 1), "X : c1");
+    EXPECT_EQ(cells.Text(0, 4), "Angle/deg : c4");
+    EXPECT_EQ(cells.Text(1, 0), "001");
+    EXPECT_EQ(cells.Text(1, 1), "5.00");
+    EXPECT_EQ(cells.Text(1, 2), "5.00");
+    EXPECT_EQ(cells.Text(1, 3), "0.50");
+    EXPECT_EQ(cells.Text(2, 2), "0.00");
+    EXPECT_EQ(cells.Text(2, 3), "1.00");  // no pair: scale 1, angle 0
+    EXPECT_EQ(cells.Text(2, 4), "0.00");
+    EXPECT_EQ(cells.Text(3, 0), " * ");
+    EXPECT_EQ(cells.Text(3, 1), "");
+    EXPECT_FALSE(cells.IsModified());
+    FillTable(cells, {}, false);
+    EXPECT_EQ(cells.RowCount(), 2);
+    EXPECT_EQ(cells.ColumnCount(), 3);
+}
+
+TEST(MagnetTable, RowsWithBothCellsEmptyOrNotFiniteAreSkipped)
+{
+    GridCells cells;
+    FillTable(cells, {{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 9}}, true);
+    cells.SetText(2, 1, "");
+    cells.SetText(2, 2, "  ");
+    cells.SetText(3, 1, "1e999");
+    cells.SetText(3, 2, "");
+    cells.SetText(4, 1, "abc");
+    cells.SetText(4, 3, "");
+    cells.SetText(5, 2, "-1e400");
+    cells.SetText(6, 1, "11");  // the " * " row
+    const std::vector<TableRow> rows = ReadTableRows(cells, true);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].x, 1);
+    EXPECT_EQ(rows[0].scale, 1);
+    EXPECT_EQ(rows[1].x, 0);
+    EXPECT_EQ(rows[1].y, 8);
+    EXPECT_EQ(rows[1].scale, 0);
+    EXPECT_EQ(rows[2].x, 9);
+    EXPECT_EQ(rows[2].y, 0);
+    EXPECT_EQ(rows[3].x, 11);
+    EXPECT_EQ(ReadTableRows(cells, false).size(), 4u);
+
+    FillTable(cells, {{1, 2, 3, 4}}, true);
+    cells.SetText(1, kColumnX, "");
+    cells.SetText(1, kColumnAngle, " ");
+    const std::vector<TableRow> partial = ReadTableRows(cells, true);
+    ASSERT_EQ(partial.size(), 1u);
+    EXPECT_EQ(partial[0].x, 0);
+    EXPECT_EQ(partial[0].y, 2);
+    EXPECT_EQ(partial[0].scale, 3);
+    EXPECT_EQ(partial[0].angle, 0);
+    EXPECT_EQ(ReadTableRows(cells, false)[0].scale, 0);
+
+    const MagnetContent content = ContentFromRows(rows, PageMapping{10, 20, 2});
+    ASSERT_EQ(content.positions.size(), 4u);
+    EXPECT_EQ(content.positions[1].x, 10);
+    EXPECT_EQ(content.positions[1].y, 4);
+    EXPECT_EQ(content.scaleAngles[0].x, 1);
+}
+
+TEST(MagnetTable, CopyModeContentFillsTheSecondListOnlyInCopyMode)
+{
+    MagnetRecord record{};
+    COvMag magnet, pairs;
+    record.scale_angle = pairs.Handle();
+    MagnetContent content{{{1, 2}, {3, 4}}, {{2, 10}, {3, 20}}};
+    SetMagnetContent(record, magnet, content);
+    EXPECT_EQ(magnet.Count(), 2);
+    EXPECT_EQ(pairs.Count(), 0);
+    record.scale_angle_mode = 1;
+    SetMagnetContent(record, magnet, content);
+    ASSERT_EQ(pairs.Count(), 2);
+    EXPECT_EQ(pairs.Positions()[1].y, 20);
+    record.scale_angle = nullptr;
+    SetMagnetContent(record, magnet, {{{5, 6}}, {{1, 0}}});
+    EXPECT_EQ(magnet.Count(), 1);
+}
+
+TEST(MagnetMirror, ImagesOnTheAxisAreNotDoubled)
+{
+    const std::vector<TableRow> rows = MirrorRows({{0, 0, 2, 9}, {5, 5, 3, 8}}, MirrorAxis::Vertical);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].x, 5);
+    EXPECT_EQ(rows[1].scale, 3);
+    EXPECT_EQ(rows[2].x, -5);
+    EXPECT_EQ(rows[2].y, 5);
+    EXPECT_EQ(rows[2].scale, 1);
+    EXPECT_EQ(rows[2].angle, 0);
+
+    const std::vector<TableRow> h =
+        MirrorRows({{1, 0.004}, {2, 3}, {2, -3.005}, {4, 1}}, MirrorAxis::Horizontal);
+    ASSERT_EQ(h.size(),
+              5u);  // (1, -0.004) is near (1, 0.004); (2, -3) near (2, -3.005); (2, 3.005) near (2, 3)
+    EXPECT_EQ(h[4].x, 4);
+    EXPECT_EQ(h[4].y, -1);
+    EXPECT_EQ(MirrorRows({{0.006, 1}}, MirrorAxis::Vertical).size(), 2u);  // 0.012 apart: both stay
+    EXPECT_EQ(MirrorRows({{0.0049, 1}}, MirrorAxis::Vertical).size(), 1u);
+    EXPECT_EQ(MirrorRows({{0.005, 1}}, MirrorAxis::Vertical).size(), 2u);  // exactly 0.01 apart: not near
+    EXPECT_EQ(MirrorRows({{1, 0.005}}, MirrorAxis::Horizontal).size(), 2u);
+    // Images are checked against the images added before them too.
+    EXPECT_EQ(MirrorRows({{3, 1}, {3.001, 1}}, MirrorAxis::Vertical).size(), 3u);
+}
+
+// The rule written plainly: every image against every position in the list.
+std::vector<TableRow> MirrorAllPairs(const std::vector<TableRow>& rows, MirrorAxis axis)
+{
+    std::vector<TableRow> result = rows;
+    for (const TableRow& row : rows) {
+        const TableRow image{axis == MirrorAxis::Vertical ? -row.x : row.x,
+                             axis == MirrorAxis::Horizontal ? -row.y : row.y, 1, 0};
+        bool near = false;
+        for (const TableRow& r : result)
+            near = near || (std::fabs(r.x - image.x) < 0.01 && std::fabs(r.y - image.y) < 0.01);
+        if (!near) result.push_back(image);
+    }
+    return result;
+}
+
+TEST(MagnetMirror, AgreesWithEveryPairComparedOnDenseRandomTables)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> cell(-60, 60);
+    for (MirrorAxis axis : {MirrorAxis::Vertical, MirrorAxis::Horizontal}) {
+        std::vector<TableRow> rows;
+        for (int i = 0; i < 600; ++i) rows.push_back({cell(random) * 0.004, cell(random) * 0.004});
+        rows.push_back({1e300, -1e300});
+        const std::vector<TableRow> fast = MirrorRows(rows, axis), plain = MirrorAllPairs(rows, axis);
+        ASSERT_EQ(fast.size(), plain.size());
+        for (size_t i = 0; i < fast.size(); ++i) {
+            EXPECT_EQ(fast[i].x, plain[i].x);
+            EXPECT_EQ(fast[i].y, plain[i].y);
+        }
+    }
+}
+
+TEST(MagnetTable, ExportedTextReadsBackEqualAtTwoDecimals)
+{
+    GridCells cells;
+    const std::vector<TableRow> rows = {{1.234, -5.678}, {100, 0.005}, {-0.001, 2}};
+    FillTable(cells, rows, false);
+    std::ostringstream out;
+    ASSERT_TRUE(WritePositionsText(cells, out));
+    EXPECT_EQ(out.str(), "1.23,-5.68\n100.00,0.01\n0.00,2.00\n");
+
+    const std::optional<AsciiMatrix> matrix = ReadAsciiMatrixFromBytes(out.str(), 0, -1);
+    ASSERT_TRUE(matrix);
+    ASSERT_EQ(matrix->cols, 2);
+    ASSERT_EQ(matrix->rows, 3);
+    const PageMapping mapping{100, 200, 2};
+    const MagnetContent content =
+        ContentFromMatrix(matrix->values.get(), matrix->cols, matrix->rows, mapping);
+    ASSERT_EQ(content.positions.size(), 3u);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const UserPoint user = mapping.ToUser(content.positions[i]);
+        EXPECT_NEAR(user.x, std::round(rows[i].x * 100) / 100, 1e-4);
+        EXPECT_NEAR(user.y, std::round(rows[i].y * 100) / 100, 1e-4);
+    }
+
+    FillTable(cells, {{1, 2, 3, 4}}, true);
+    std::ostringstream copy;
+    ASSERT_TRUE(WritePositionsText(cells, copy));
+    EXPECT_EQ(copy.str(), "1.00,2.00,3.00,4.00\n");
+}
+
+TEST(MagnetTable, ImportedMatricesFillMissingColumns)
+{
+    const PageMapping mapping{10, 20, 2};
+    const double one[] = {1, 2};
+    MagnetContent c = ContentFromMatrix(one, 1, 2, mapping);
+    ASSERT_EQ(c.positions.size(), 2u);
+    EXPECT_EQ(c.positions[1].x, 14);
+    EXPECT_EQ(c.positions[1].y, 0);  // one column: page y 0
+    EXPECT_EQ(c.scaleAngles[1].x, 1);
+    EXPECT_EQ(c.scaleAngles[1].y, 0);
+
+    const double three[] = {1, 2, 3, 4, 0.5, NAN};
+    c = ContentFromMatrix(three, 3, 2, mapping);
+    EXPECT_EQ(c.positions[0].y, 20 - 6);
+    EXPECT_EQ(c.scaleAngles[0].x, 0.5f);
+    EXPECT_EQ(c.scaleAngles[1].x, 0);  // not finite: 0
+    EXPECT_EQ(c.scaleAngles[1].y, 0);
+    const double four[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    c = ContentFromMatrix(four, 4, 2, mapping);
+    EXPECT_EQ(c.scaleAngles[1].y, 8);
+    EXPECT_TRUE(ContentFromMatrix(four, 4, 1, mapping).positions.empty());
+    EXPECT_TRUE(ContentFromMatrix(four, 0, 2, mapping).positions.empty());
+}
+
+TEST(MagnetTable, FormulaSourceIsColumnMajor)
+{
+    const std::vector<TableRow> rows = {{1, 2, 3, 4}, {5, 6, 7, 8}};
+    EXPECT_EQ(FormulaSource(rows, false), (std::vector<double>{1, 5, 2, 6}));
+    EXPECT_EQ(FormulaSource(rows, true), (std::vector<double>{1, 5, 2, 6, 3, 7, 4, 8}));
+}
+
+TEST(MagnetList, TemporaryMagnetGrowsAndRenamingEndsIt)
+{
+    RecordWithMagnets r;
+    r.record.origin_x = 10;
+    r.record.origin_y = 20;
+    r.record.scale = 0.5;
+    AppendMagnet(r.record, u"M_01");
+    ASSERT_TRUE(AppendToTemporaryMagnet(r.record, 4, 6));
+    ASSERT_TRUE(AppendToTemporaryMagnet(r.record, -2, 1));
+    const std::vector<COvMag*> magnets = MagnetsOf(r.record);
+    ASSERT_EQ(magnets.size(), 2u);
+    COvMag& temp = *magnets[1];
+    EXPECT_EQ(temp.Name(), u"__TEMP_MAG");
+    EXPECT_EQ(temp.Flags(), OV_MAG_TEMPORARY | OV_MAG_CHANGED);
+    ASSERT_EQ(temp.Count(), 2);
+    EXPECT_EQ(temp.Positions()[0].x, 12);
+    EXPECT_EQ(temp.Positions()[0].y, 23);  // no sign change of y
+    EXPECT_EQ(temp.Positions()[1].x, 9);
+    EXPECT_EQ(magnets[0]->Count(), 0);
+
+    RenameMagnet(temp, u"__TEMP_MAG");
+    EXPECT_TRUE(temp.Has(OV_MAG_TEMPORARY));
+    RenameMagnet(temp, u"Kept");
+    EXPECT_FALSE(temp.Has(OV_MAG_TEMPORARY));
+    EXPECT_EQ(temp.Name(), u"Kept");
+    ASSERT_TRUE(AppendToTemporaryMagnet(r.record, 0, 0));
+    EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_01", u"Kept", u"__TEMP_MAG"}));
+}
+
+TEST(MagnetList, MarkedMagnetsGoAndTheOthersKeepTheirOrder)
+{
+    RecordWithMagnets r;
+    for (int i = 0; i < 5; ++i) AppendMagnet(r.record, DefaultMagnetName(i));
+    std::vector<COvMag*> magnets = MagnetsOf(r.record);
+    magnets[0]->SetFlags(OV_MAG_DROPPED, true);
+    magnets[2]->SetFlags(OV_MAG_DROPPED, true);
+    magnets[4]->SetFlags(OV_MAG_DROPPED, true);
+    r.record.current_magnet = magnets[2]->Handle();
+    EXPECT_EQ(RemoveDroppedMagnets(r.record), 3);
+    EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_02", u"M_04"}));
+    EXPECT_EQ(r.record.magnets.count, 2);
+    EXPECT_EQ(ov_list_last(&r.record.magnets), magnets[3]->Handle());
+    EXPECT_EQ(r.record.current_magnet, nullptr);
+    r.record.current_magnet = magnets[3]->Handle();
+    magnets[1]->SetFlags(OV_MAG_DROPPED, true);
+    EXPECT_EQ(RemoveDroppedMagnets(r.record), 1);
+    EXPECT_EQ(r.record.current_magnet, magnets[3]->Handle());  // a kept current magnet stays current
+    EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_04"}));
+    EXPECT_EQ(DefaultMagnetName(9), u"M_10");
+    EXPECT_EQ(DefaultMagnetName(123), u"M_124");
+}
+
+TEST(MagnetDialogOptions, SwitchesRoundTripAndStartOff)
+{
+    const MagnetDialogOptions fresh = LoadMagnetDialogOptions();
+    EXPECT_FALSE(fresh.deleteSource || fresh.newLayer || fresh.relativeCoord);
+    SaveMagnetDialogOptions({true, false, true});
+    const MagnetDialogOptions read = LoadMagnetDialogOptions();
+    EXPECT_TRUE(read.deleteSource);
+    EXPECT_FALSE(read.newLayer);
+    EXPECT_TRUE(read.relativeCoord);
+    EXPECT_EQ(RegKeyHandle(kMagnetOptionsKey).ReadDword("RelativeCoord", 5), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,329 @@
+// The Magnets dialog through the entry point's dispatch: the table and the magnets kept in step, the
+// host's notifications, the generators through their prompt, files out and back in, the pop-up menu
+// items, copy mode and its options, and dropped magnets.
+#include "data/DataTestFiles.h"
+#include "framework/prompt/CDlgSetStrings.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/ui/DialogTexts.h"
+#include "framework/ui/FileDialogs.h"
+#include "framework/ui/MessageBox.h"
+#include "grid/CGridCtrl.h"
+#include "host/Dispatch.h"
+#include "magnets/CDialogMM.h"
+#include "magnets/MagnetList.h"
+#include "magnets/MagnetPatternSettings.h"
+#include "magnets/MagnetsDialog.h"
+#include "testhost/HostFixtures.h"
+#include "testhost/ModalDriver.h"
+
+#include <QAbstractButton>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+using namespace ov;
+using namespace ovtest;
+
+class MagnetsDialog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+        registry_.magnets = [](MagnetsCall& c) { return RunMagnetsDialog(c.parent, c.viewWindow, c.record); };
+        RegKeyHandle(kAppSettingsKey).WriteDword("MUnits", 0);
+        record_.origin_x = 100;
+        record_.origin_y = 200;
+        record_.scale = 2 * UnitFactor(0);  // s = 2
+        first_ = AppendMagnet(record_, u"M_01");
+        first_->SetPositions(std::vector<OvPointF>{{100, 200}, {110, 190}});
+        second_ = AppendMagnet(record_, u"M_02");
+        second_->SetPositions(std::vector<OvPointF>{{120, 180}});
+        record_.scale_angle = pairs_.Handle();
+    }
+    void TearDown() override
+    {
+        for (COvMag* m : MagnetsOf(record_)) ov_mag_destroy(m->Handle());
+        ov_list_remove_all(&record_.magnets);
+    }
+    int Run(const std::function<void(CDialogMM&)>& act)
+    {
+        return RunModal(
+            [&] { return DispatchGMagnet(window_.get(), &record_, registry_, [] { return true; }); },
+            [&](QDialog& d) { act(dynamic_cast<CDialogMM&>(d)); });
+    }
+    static void Type(CDialogMM& dialog, int row, int col, const QString& text)
+    {
+        QAbstractItemModel* model = dialog.Table().model();
+        ASSERT_TRUE(model->setData(model->index(row - 1, col - 1), text, Qt::EditRole));
+    }
+    // Runs a command that opens the Set Strings prompt; types the values into its first rows and
+    // confirms.
+    static void AnswerPrompt(const std::function<void()>& command, const std::vector<QString>& values = {})
+    {
+        RunModal(
+            [&] {
+                command();
+                return 0;
+            },
+            [&](QDialog& prompt) {
+                for (size_t i = 0; i < values.size(); ++i)
+                    TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
+                Click(prompt, ControlName(kSsOk));
+            });
+    }
+    size_t Notifications() const
+    {
+        size_t n = 0;
+        for (const HostMessage& m : window_.Messages())
+            n += m.message == 0x197F && m.wparam == 0 && m.lparam == 0;
+        return n;
+    }
+    static std::vector<std::pair<float, float>> Positions(const COvMag& m)
+    {
+        std::vector<std::pair<float, float>> out;
+        for (const OvPointF& p : m.Positions()) out.emplace_back(p.x, p.y);
+        return out;
+    }
+
+    DialogRegistry registry_;
+    RecordingHostWindow window_;
+    MagnetRecord record_{};
+    COvMag* first_ = nullptr;
+    COvMag* second_ = nullptr;
+    COvMag pairs_;
+};
+
+TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
+{
+    Run([&](CDialogMM& d) {
+        EXPECT_FALSE(d.IsCopyMode());
+        EXPECT_EQ(d.Current(), first_);
+        EXPECT_TRUE(d.MagnetList().isVisible());
+        EXPECT_FALSE(d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdOk))->isVisible());
+        EXPECT_EQ(d.Table().GetItemText(2, 1), "5.00");
+        EXPECT_EQ(d.Table().GetItemText(2, 2), "5.00");
+        EXPECT_EQ(d.Table().GetItemText(3, 0), " * ");
+        Type(d, 1, 1, "7");
+        EXPECT_EQ(first_->Positions()[0].x, 100);  // waits
+        Type(d, 3, 2, "-1");
+        ASSERT_EQ(first_->Count(), 3);
+        EXPECT_EQ(first_->Positions()[0].x, 114);
+        EXPECT_EQ(first_->Positions()[2].x, 100);
+        EXPECT_EQ(first_->Positions()[2].y, 202);
+        EXPECT_EQ(d.Table().GetRowCount(), 5);
+        EXPECT_EQ(d.Table().GetItemText(4, 0), " * ");
+        Type(d, 2, 2, "");
+        Type(d, 2, 1, "");  // both cells empty: the row is skipped when applied
+        Type(d, 3, 1, "3");
+        EXPECT_EQ(first_->Count(), 3);
+        EXPECT_EQ(Notifications(), 0u);
+        d.MagnetList().setCurrentRow(1);
+        EXPECT_EQ(d.Current(), second_);
+        EXPECT_EQ(record_.current_magnet, second_->Handle());
+        EXPECT_EQ(Notifications(), 1u);
+        EXPECT_EQ(d.Table().GetItemText(1, 1), "10.00");
+    });
+    EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{114, 200}, {106, 202}}));
+    EXPECT_EQ(record_.current_magnet, nullptr);
+}
+
+TEST_F(MagnetsDialog, ApplyAndGeneratorsNotifyTheHostAndStoreTheirValues)
+{
+    Run([&](CDialogMM& d) {
+        d.RunCommand(CDialogMM::kApplyTable);
+        EXPECT_EQ(Notifications(), 1u);
+        AnswerPrompt([&] { d.RunCommand(11); });
+        EXPECT_EQ(first_->Count(), 41);
+        EXPECT_EQ(d.Table().GetRowCount(), 43);
+        EXPECT_EQ(Notifications(), 2u);
+        AnswerPrompt([&] { d.RunCommand(13); }, {"1", "2", "3", "45", "90", "500"});
+        ASSERT_EQ(first_->Count(), 121);
+        EXPECT_FLOAT_EQ(first_->Positions()[0].x, 102);
+        EXPECT_FLOAT_EQ(first_->Positions()[0].y, 196);
+        EXPECT_EQ(Notifications(), 3u);
+        for (int command : {6, 7, 8, 9}) d.RunCommand(command);
+        d.RunCommand(CDialogMM::kMirrorX);
+        EXPECT_EQ(Notifications(), 3u);
+    });
+    const RegKeyHandle key(kMagnetPatternKey);
+    EXPECT_EQ(key.ReadDword("rd", 0), 120u);
+    EXPECT_EQ(key.ReadDword("dA", 0), 90u);
+    EXPECT_EQ(key.ReadDword("xd", 0), 10u);
+    EXPECT_EQ(LoadMagnetPatternSettings().circle.A0, 45.0f);
+}
+
+TEST_F(MagnetsDialog, MirrorAddsOnlyImagesNotAlreadyThere)
+{
+    Run([&](CDialogMM& d) { d.RunCommand(CDialogMM::kMirrorX); });
+    EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{100, 200}, {110, 190}, {90, 190}}));
+}
+
+TEST_F(MagnetsDialog, ExportedPositionsImportBackAndUnwritableFilesAreReported)
+{
+    const ScratchFile file("magnets.txt", "");
+    QString path = QString::fromStdString(file.Path());
+    std::vector<OpenFileRequest> requests;
+    ScopedOpenFilePresenter picker([&](const OpenFileRequest& r) {
+        requests.push_back(r);
+        return QStringList{path};
+    });
+    std::vector<QString> messages;
+    ScopedMessagePresenter boxes([&](const MessageRequest& r) {
+        messages.push_back(r.text);
+        return kMessageOk;
+    });
+    first_->SetPositions(std::vector<OvPointF>{{100.013f, 200}, {90, 150.5f}});
+    Run([&](CDialogMM& d) {
+        d.RunCommand(CDialogMM::kExport);
+        second_->SetPositions(std::vector<OvPointF>{{0, 0}});
+        d.MagnetList().setCurrentRow(1);
+        RunModal(
+            [&] {
+                d.RunCommand(CDialogMM::kImport);
+                return 0;
+            },
+            Accept);
+        path = "/nonexistent-folder/x.txt";
+        d.RunCommand(CDialogMM::kExport);
+    });
+    std::ifstream in(file.Path());
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "0.01,0.00\n-5.00,24.75\n");
+    ASSERT_GE(requests.size(), 2u);
+    EXPECT_TRUE(requests[0].save);
+    EXPECT_EQ(requests[0].fileName, "Untitled.txt");
+    EXPECT_EQ(requests[0].filters, QStringList{"Text File (*.txt)"});
+    EXPECT_EQ(Positions(*second_), (std::vector<std::pair<float, float>>{{100.02f, 200}, {90, 150.5f}}));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].endsWith("/nonexistent-folder/x.txt"));
+}
+
+TEST_F(MagnetsDialog, ListMenuRenamesDeletesAndRemovesTemporaryMagnets)
+{
+    second_->SetFlags(OV_MAG_TEMPORARY, true);
+    COvMag* temp = AppendMagnet(record_, u"__TEMP_MAG");
+    temp->SetFlags(OV_MAG_TEMPORARY, true);
+    Run([&](CDialogMM& d) {
+        d.MagnetList().setCurrentRow(1);
+        AnswerPrompt([&] { d.RunListMenuItem(CDialogMM::kListRename); }, {"Fixed"});
+        EXPECT_EQ(d.MagnetList().item(1)->text(), "Fixed");
+        d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
+        EXPECT_EQ(d.MagnetList().count(), 2);
+        d.MagnetList().clearSelection();
+        d.MagnetList().item(0)->setSelected(true);
+        d.RunListMenuItem(CDialogMM::kListCheckSelected);
+        EXPECT_EQ(d.MagnetList().item(0)->checkState(), Qt::Checked);
+        EXPECT_EQ(d.MagnetList().item(1)->checkState(), Qt::Unchecked);
+        d.RunCommand(CDialogMM::kCheckAll);
+        EXPECT_TRUE(second_->Has(OV_MAG_CHECKED));
+        AnswerPrompt([&] { d.RunCommand(CDialogMM::kNewMagnet); });
+        ASSERT_EQ(d.MagnetList().count(), 3);
+        EXPECT_EQ(d.MagnetList().item(2)->text(), "M_03");
+        d.RunCommand(CDialogMM::kDeleteSelected);
+        EXPECT_EQ(d.MagnetList().count(), 2);
+        EXPECT_EQ(d.Current(), second_);
+        d.RunListMenuItem(CDialogMM::kListDeleteAll);
+        EXPECT_EQ(d.Current(), nullptr);
+        EXPECT_FALSE(d.Table().isEnabled());
+        RunModal(
+            [&] {
+                d.RunCommand(11);  // no current magnet: no prompt
+                return 0;
+            },
+            Accept, 200);
+        EXPECT_FALSE(LastRunSawDialog());
+    });
+    EXPECT_EQ(record_.magnets.count, 0);
+}
+
+TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifying)
+{
+    record_.scale_angle_mode = 1;
+    pairs_.SetPositions(std::vector<OvPointF>{{2, 30}});
+    const int result = Run([&](CDialogMM& d) {
+        EXPECT_TRUE(d.IsCopyMode());
+        EXPECT_FALSE(d.MagnetList().isVisible());
+        EXPECT_EQ(d.Table().GetColumnCount(), 5);
+        EXPECT_EQ(d.Table().GetItemText(0, 3), "Scale : c3");
+        EXPECT_EQ(d.Table().GetItemText(2, 3), "1.00");
+        Type(d, 2, 4, "45");
+        AnswerPrompt([&] { d.RunCommand(12); }, {"0", "0", "10", "0", "1"});
+        EXPECT_EQ(first_->Count(), 3);
+        EXPECT_EQ(pairs_.Count(), 3);
+        Type(d, 1, 3, "0.5");
+        Click(d, ControlName(CDialogMM::kIdOk));
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(Notifications(), 0u);
+    EXPECT_EQ(Positions(pairs_), (std::vector<std::pair<float, float>>{{0.5f, 30}, {1, 0}, {1, 0}}));
+    EXPECT_EQ(Positions(*first_)[2], (std::pair<float, float>{120, 200}));
+}
+
+TEST_F(MagnetsDialog, OptionsAreWrittenWhateverClosesTheDialog)
+{
+    record_.scale_angle_mode = 1;
+    RegKeyHandle key(kMagnetOptionsKey);
+    key.WriteDword("NewLayer", 1);
+    const int result = Run([&](CDialogMM& d) {
+        auto* newLayer = d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdNewLayer));
+        EXPECT_TRUE(newLayer->isChecked());
+        Click(d, ControlName(CDialogMM::kIdDeleteSource));
+        Click(d, ControlName(CDialogMM::kIdNewLayer));
+        Click(d, ControlName(CDialogMM::kIdCancel));
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(key.ReadDword("DeleteSrc", 7), 1u);
+    EXPECT_EQ(key.ReadDword("NewLayer", 7), 0u);
+    EXPECT_EQ(key.ReadDword("RelativeCoord", 7), 0u);
+}
+
+TEST_F(MagnetsDialog, DroppedMagnetsAreGoneBeforeTheDialogAndNullRecordsOpenNothing)
+{
+    first_->SetFlags(OV_MAG_DROPPED, true);
+    record_.current_magnet = first_->Handle();
+    Run([&](CDialogMM& d) {
+        EXPECT_EQ(d.MagnetList().count(), 1);
+        EXPECT_EQ(d.Current(), second_);
+    });
+    EXPECT_EQ(record_.magnets.count, 1);
+    EXPECT_EQ(ov_list_last(&record_.magnets), second_->Handle());
+    EXPECT_EQ(record_.current_magnet, nullptr);
+    first_ = nullptr;
+
+    EXPECT_EQ(
+        RunModal([&] { return DispatchGMagnet(window_.get(), nullptr, registry_, [] { return true; }); },
+                 Accept, 200),
+        0);
+    EXPECT_FALSE(LastRunSawDialog());
+    EXPECT_EQ(RunMagnetsDialog(nullptr, nullptr, nullptr), 0);
+}
+
+TEST_F(MagnetsDialog, FormulaWithoutAColumnShowsTheSharedMessage)
+{
+    std::vector<QString> messages;
+    ScopedMessagePresenter boxes([&](const MessageRequest& r) {
+        messages.push_back(r.text);
+        return kMessageOk;
+    });
+    Run([&](CDialogMM& d) {
+        d.RunCommand(CDialogMM::kFormula);
+        d.Table().SelectCells({2, 1, 2, 2});
+        d.RunTableMenuItem(CDialogMM::kTableDeleteRows);
+        EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{100, 200}}));
+        d.RunTableMenuItem(CDialogMM::kTableClear);
+        EXPECT_EQ(first_->Count(), 1);  // clearing applies nothing
+        EXPECT_EQ(d.Table().GetItemText(1, 1), "");
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].startsWith("Select a data series"));
+}
+
+}  // namespace
