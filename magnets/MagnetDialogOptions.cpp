@@ -1,23 +1,27 @@
 // MagnetDialogOptions: read when the dialog opens, written when it goes.
 #include "magnets/MagnetDialogOptions.h"
 
-#include "framework/settings/RegKeyHandle.h"
+#include "framework/settings/RememberedSettings.h"
 
 namespace ov {
+namespace {
+
+constexpr RememberedValue<MagnetDialogOptions> kOptionValues[] = {
+    {"DeleteSrc", &MagnetDialogOptions::deleteSource},
+    {"NewLayer", &MagnetDialogOptions::newLayer},
+    {"RelativeCoord", &MagnetDialogOptions::relativeCoord},
+};
+
+}  // namespace
 
 MagnetDialogOptions LoadMagnetDialogOptions()
 {
-    const RegKeyHandle key(kMagnetOptionsKey);
-    return {key.ReadFlag("DeleteSrc", false), key.ReadFlag("NewLayer", false),
-            key.ReadFlag("RelativeCoord", false)};
+    return ReadRemembered(kMagnetOptionsKey, kOptionValues);
 }
 
 void SaveMagnetDialogOptions(const MagnetDialogOptions& options)
 {
-    RegKeyHandle key(kMagnetOptionsKey);
-    key.WriteDword("DeleteSrc", options.deleteSource ? 1 : 0);
-    key.WriteDword("NewLayer", options.newLayer ? 1 : 0);
-    key.WriteDword("RelativeCoord", options.relativeCoord ? 1 : 0);
+    WriteRemembered(kMagnetOptionsKey, kOptionValues, options);
 }
 
 }  // namespace ov

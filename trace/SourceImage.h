@@ -14,14 +14,6 @@
 
 namespace ov {
 
-enum class SourceImageFailure {
-    None,
-    Unreadable,  // missing, not readable, or not a regular file (a folder, a FIFO)
-    NotAnImage,  // no decoder recognises the content
-    Damaged,     // recognised but the data are broken or cut short
-    TooLarge,    // the decoded pixels would not fit in the memory available
-};
-
 struct SourceImage {
     cv::Mat bgr;
     QImage display;
