@@ -12,8 +12,8 @@
 #include "data/formula/ColumnReferences.h"
 #include "data/formula/EvenlySpaced.h"
 #include "data/formula/NumericExpression.h"
-#include "framework/text/Utf16Conversion.h"
 #include "framework/settings/RegKeyHandle.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 namespace {
