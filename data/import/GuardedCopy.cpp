@@ -16,7 +16,7 @@ thread_local sigjmp_buf* t_guard = nullptr;
 // Written only under g_mutex while no guarded read runs; read by the handler while one does.
 std::mutex g_mutex;
 int g_holders = 0;
-bool g_installed = false;
+bool g_installed = false;  // set by the first holder
 struct sigaction g_previous {};
 
 void SetDisposition(int signal, void (*handler)(int))
@@ -108,9 +108,7 @@ BusErrorGuardScope::BusErrorGuardScope()
 BusErrorGuardScope::~BusErrorGuardScope()
 {
     const std::lock_guard lock(g_mutex);
-    if (--g_holders != 0 || !g_installed) return;
-    RestorePrevious();
-    g_installed = false;
+    if (--g_holders == 0 && g_installed) RestorePrevious();
 }
 
 bool GuardedCopy(void* target, const void* source, std::size_t size)

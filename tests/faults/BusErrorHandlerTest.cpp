@@ -146,6 +146,29 @@ TEST_F(BusErrorHandler, WhileAReadIsGuardedASigbusOutsideItGoesToTheHostsDisposi
         ::testing::KilledBySignal(SIGBUS), "");
 }
 
+TEST_F(BusErrorHandler, AFaultOutsideAGuardedReadEndsTheProcessAsWithoutTheLibrary)
+{
+    // A real access to lost pages while another read holds the guard: an ignored SIGBUS cannot stop
+    // the kernel's fault, so the process ends by SIGBUS, not in an endless loop of handler calls.
+    const std::string bytes(2 * 4096, '7');
+    const ovtest::ScratchFile file("bus_error_outside.txt", bytes);
+    ov::COvFileMapReadBlock map;
+    ASSERT_TRUE(map.Open(file.Path()));
+    const std::string_view view = map.MapView(0, nullptr);
+    ASSERT_EQ(truncate(file.Path().c_str(), 4096), 0);
+    for (Disposition d : {Disposition::Ignore, Disposition::Default}) {
+        Install(d);
+        EXPECT_EXIT(
+            {
+                alarm(10);  // a loop ends by SIGALRM, which the test tells apart
+                const ov::BusErrorGuardScope guard;
+                const volatile char lost = view[4096];
+                (void)lost;
+            },
+            ::testing::KilledBySignal(SIGBUS), "");
+    }
+}
+
 TEST_F(BusErrorHandler, NestedHoldersInstallOnceAndAHandlerTheHostSetsMeanwhileStays)
 {
     Install(Disposition::PlainHandler);
