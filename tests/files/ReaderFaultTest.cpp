@@ -224,6 +224,20 @@ TEST(BoundedFileRead, ReadsAFileUpToItsCapAndNoFurther)
     ASSERT_TRUE(status);
     EXPECT_NE(status.bytes.find("Name:"), std::string::npos);
     EXPECT_EQ(ReadFileBounded("/proc/self/status", 16).failure, FileReadFailure::kTooLarge);
+    // Longer than one read: every part lands in its place.
+    const FileReadResult maps = ReadFileBounded("/proc/self/smaps", 16 << 20);
+    ASSERT_TRUE(maps);
+    ASSERT_GT(maps.bytes.size(), 8192u);
+    EXPECT_EQ(maps.bytes.find('\0'), std::string::npos);
+    EXPECT_EQ(maps.bytes.back(), '\n');
+
+    FileReadFailure failure = FileReadFailure::kTooLarge;
+    int error = -1;
+    const int fd = OpenRegularFile(path, failure, error);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(failure, FileReadFailure::kNone);
+    EXPECT_EQ(error, 0);
+    close(fd);
 }
 
 }  // namespace

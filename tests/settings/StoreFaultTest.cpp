@@ -10,7 +10,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "SettingsTestSupport.h"
 #include "framework/settings/RegKeyHandle.h"
@@ -283,6 +285,7 @@ TEST_F(StoreFaultTest, WithoutAListenerEachKindIsOneLineOnStandardError)
     }
     const std::string said = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("settings are not saved"), std::string::npos) << said;
     EXPECT_NE(said.find(store_path_.string()), std::string::npos) << said;
     ExpectRecovered();
 }
@@ -300,6 +303,32 @@ TEST_F(StoreFaultTest, AListenerThatFailsDoesNotFailTheCall)
     EXPECT_NO_THROW(read = RegKeyHandle(kDialogKey).ReadDword("UI_ERBKColor", 0xF0F0F0));
     EXPECT_EQ(read, 0xF0F0F0u);
     EXPECT_EQ(heard, 1);
+}
+
+// Once a call succeeds after a lock outlasted the timeout, calls wait for locks again: a lock that is
+// released while a write waits no longer fails the write.
+TEST_F(StoreFaultTest, AfterTheLockIsGoneWritesWaitForLocksAgain)
+{
+    FillStore();
+    RegistryStore::SetBusyTimeoutForTesting(100);
+    {
+        LockHolder holder(store_path_);
+        ASSERT_TRUE(holder.Locked());
+        EXPECT_FALSE(Store().WriteValue(kKept, {"v0", kRegDword, RawDword(1)}));
+        ASSERT_TRUE(holder.Release());
+    }
+    ASSERT_TRUE(Store().WriteValue(kDialogKey, {"after", kRegDword, RawDword(1)}));
+    RegistryStore::SetBusyTimeoutForTesting(60000);
+    LockHolder holder(store_path_);
+    ASSERT_TRUE(holder.Locked());
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        holder.Release();
+    });
+    EXPECT_TRUE(Store().WriteValue(kDialogKey, {"waited", kRegDword, RawDword(2)}));
+    release.join();
+    ExpectOneProblem(StoreProblemKind::kBusy);
+    ExpectRecovered();
 }
 
 }  // namespace
