@@ -159,7 +159,8 @@ void CDialogMM::BuildControls()
         optionBoxes_[i] = Named(new QCheckBox(QString::fromUtf8(optionTexts[i])), kIdDeleteSource + i);
         optionBoxes_[i]->setChecked(*optionValues[i]);
         bool* value = optionValues[i];
-        connect(optionBoxes_[i], &QCheckBox::toggled, this, Guarded(this, [value](bool on) { *value = on; }));
+        connect(optionBoxes_[i], &QCheckBox::toggled, this,
+                [this, value](bool on) { RunGuarded(this, [value, on] { *value = on; }); });
         optionRow->addWidget(optionBoxes_[i]);
     }
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -190,17 +191,18 @@ void CDialogMM::BuildControls()
     buttons_->setVisible(copyMode_);
     resize(copyMode_ ? 600 : 720, 480);
 
-    const auto run = [this](int command, const ToolbarButton*) { RunCommand(command); };
-    connect(listToolbar_, &CDlgToolbar::commandPosted, this, Guarded(this, run));
-    connect(tableToolbar_, &CDlgToolbar::commandPosted, this, Guarded(this, run));
+    // Slots with arguments call the guard themselves: Guarded() wraps argument-free slots.
+    const auto run = [this](int command) { RunGuarded(this, [this, command] { RunCommand(command); }); };
+    connect(listToolbar_, &CDlgToolbar::commandPosted, this, run);
+    connect(tableToolbar_, &CDlgToolbar::commandPosted, this, run);
     connect(list_, &QListWidget::currentRowChanged, this,
-            Guarded(this, [this](int row) { OnCurrentRowChanged(row); }));
+            [this](int row) { RunGuarded(this, [this, row] { OnCurrentRowChanged(row); }); });
     connect(list_, &QListWidget::itemChanged, this,
-            Guarded(this, [this](QListWidgetItem* item) { OnItemChanged(item); }));
+            [this](QListWidgetItem* item) { RunGuarded(this, [this, item] { OnItemChanged(item); }); });
     connect(list_, &QListWidget::itemSelectionChanged, this, Guarded(this, [this] { OnSelectionChanged(); }));
     connect(table_, &CGridCtrl::CellsEdited, this, Guarded(this, [this] { OnCellsEdited(); }));
     connect(table_, &CGridCtrl::RightButtonDown, this,
-            Guarded(this, [this](const QPoint& at) { ShowTableMenu(at); }));
+            [this](const QPoint& at) { RunGuarded(this, [this, at] { ShowTableMenu(at); }); });
 }
 
 void CDialogMM::ApplyTexts()

@@ -83,6 +83,7 @@ int32_t ParseInteger(std::u16string_view text)
 std::vector<std::u16string> PatternFieldTexts(const std::vector<PatternField>& fields)
 {
     std::vector<std::u16string> texts;
+    texts.reserve(fields.size());
     for (const PatternField& f : fields) texts.push_back(f.count ? CountText(*f.count) : FloatText(*f.real));
     return texts;
 }
