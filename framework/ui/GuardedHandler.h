@@ -30,7 +30,8 @@ constexpr bool TakesLeading(std::index_sequence<I...>)
 template <typename F, typename Args, std::size_t... I>
 void CallLeading(F& slot, Args& args, std::index_sequence<I...>)
 {
-    std::invoke(slot, std::get<I>(std::move(args))...);
+    // Each element is forwarded as it came: the tuple holds references, so nothing is moved twice.
+    std::invoke(slot, std::forward<std::tuple_element_t<I, Args>>(std::get<I>(args))...);
 }
 
 // Calls `slot` with the longest leading run of the signal's arguments it takes, as Qt does.
