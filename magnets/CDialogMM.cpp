@@ -34,6 +34,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 
 namespace ov {
 namespace {
@@ -171,14 +172,15 @@ void CDialogMM::BuildControls()
     optionRow->addStretch(1);
     optionRow->addWidget(buttons_);
 
-    auto* listSide = new QVBoxLayout;
+    // In copy mode the list side stays out of the dialog's layout, so it is owned here.
+    auto listSide = std::make_unique<QVBoxLayout>();
     listSide->addWidget(listToolbar_);
     listSide->addWidget(list_, 1);
     auto* tableSide = new QVBoxLayout;
     tableSide->addWidget(tableToolbar_);
     tableSide->addWidget(table_, 1);
     auto* panes = new QHBoxLayout;
-    if (!copyMode_) panes->addLayout(listSide, 1);
+    if (!copyMode_) panes->addLayout(listSide.release(), 1);
     panes->addLayout(tableSide, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panes, 1);
