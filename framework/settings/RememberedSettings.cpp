@@ -2,6 +2,8 @@
 #include "framework/settings/RememberedSettings.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 
 namespace ov {
 namespace {
@@ -42,6 +44,13 @@ void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
 }
 
 void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
+                         const std::optional<ValueRange>& /*range*/, float& value)
+{
+    const float stored = std::bit_cast<float>(key.ReadDword(name, std::bit_cast<uint32_t>(value)));
+    if (std::isfinite(stored)) value = stored;
+}
+
+void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
                          const std::optional<ValueRange>& /*range*/, std::u16string& value)
 {
     value = key.ReadString(name, value);
@@ -60,6 +69,11 @@ void WriteRememberedValue(RegKeyHandle& key, std::string_view name, uint32_t val
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, bool value)
 {
     key.WriteDword(name, value ? 1 : 0);
+}
+
+void WriteRememberedValue(RegKeyHandle& key, std::string_view name, float value)
+{
+    key.WriteDword(name, std::bit_cast<uint32_t>(value));
 }
 
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, const std::u16string& value)

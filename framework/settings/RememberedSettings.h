@@ -28,6 +28,8 @@
 //   uint32_t        REG_DWORD; read as an unsigned number, clamped likewise.
 //   bool            REG_DWORD 0 or 1; read true when the number is not 0. With a range the signed
 //                   number is clamped first: ValueRange{0, 1} reads only positive numbers as true.
+//   float           REG_DWORD holding the float's bits; a stored NaN or infinity keeps the default
+//                   (no range applies).
 //   std::u16string  REG_SZ, with the key handle's length rules (RegKeyHandle::ReadString).
 // A value that is missing or of another type or size keeps the default; the range applies to stored
 // numbers only. Writes store every member as it is, without clamping.
@@ -53,7 +55,8 @@ struct ValueRange {
 template <class Settings>
 struct RememberedValue {
     std::string_view name;
-    std::variant<int32_t Settings::*, uint32_t Settings::*, bool Settings::*, std::u16string Settings::*>
+    std::variant<int32_t Settings::*, uint32_t Settings::*, bool Settings::*, float Settings::*,
+                 std::u16string Settings::*>
         field;
     std::optional<ValueRange> range = std::nullopt;
 };
@@ -66,10 +69,13 @@ void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
 void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
                          const std::optional<ValueRange>& range, bool& value);
 void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
+                         const std::optional<ValueRange>& range, float& value);
+void ReadRememberedValue(const RegKeyHandle& key, std::string_view name,
                          const std::optional<ValueRange>& range, std::u16string& value);
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, int32_t value);
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, uint32_t value);
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, bool value);
+void WriteRememberedValue(RegKeyHandle& key, std::string_view name, float value);
 void WriteRememberedValue(RegKeyHandle& key, std::string_view name, const std::u16string& value);
 
 // The settings under `keyPath`: each member of the table from its stored value, the others (and
