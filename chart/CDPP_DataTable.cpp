@@ -10,14 +10,12 @@
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
-#include "framework/settings/RememberedFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/text/Utf16Conversion.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/ui/FileDialogs.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
@@ -229,17 +227,9 @@ void CDPP_DataTable::Open()
 
 void CDPP_DataTable::Save()
 {
-    OpenFileRequest request;
-    request.parent = this;
-    request.folder = QString::fromStdString(ReadRememberedFolder(kDataFileSlotDataTable));
-    request.filters = NameFiltersFromPairs(QStringLiteral("Text File (*.txt)|*.txt|"));
-    request.fileName = QStringLiteral("Untitled.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = ShowSaveFileDialog(request);
-    if (path.isEmpty()) return;
-    RememberFolderOf(kDataFileSlotDataTable, path.toStdString());
-    if (!grid_->Save(path))
-        ShowSharedMessage("gMSG_FILE", 3, path, MessageButtons::Ok, MessageIcon::Warning, this);
+    const std::optional<QString> path = PickTextFileToSave(kDataFileSlotDataTable, this);
+    if (path && !grid_->Save(*path))
+        ShowSharedMessage("gMSG_FILE", 3, *path, MessageButtons::Ok, MessageIcon::Warning, this);
 }
 
 void CDPP_DataTable::Formula()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -192,7 +193,7 @@ void CGridCtrl::Paste()
 
 bool CGridCtrl::Save(const QString& path) const
 {
-    return SaveGridText(model_->Cells(), path.toStdString());
+    return SaveGridText(model_->Cells(), QFile::encodeName(path).toStdString());
 }
 
 bool CGridCtrl::GetModified() const

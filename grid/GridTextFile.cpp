@@ -50,10 +50,10 @@ bool WriteGridText(const GridCells& cells, std::ostream& out, const GridTextOpti
     return static_cast<bool>(out);
 }
 
-bool SaveGridText(const GridCells& cells, const std::string& path)
+bool SaveGridText(const GridCells& cells, const std::string& path, const GridTextOptions& options)
 {
     std::ostringstream text;
-    return WriteGridText(cells, text) && WriteFileAtomically(path, text.view());
+    return WriteGridText(cells, text, options) && WriteFileAtomically(path, text.view());
 }
 
 }  // namespace ov

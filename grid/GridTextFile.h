@@ -24,7 +24,8 @@ struct GridTextOptions {
 
 bool WriteGridText(const GridCells& cells, std::ostream& out, const GridTextOptions& options = {});
 
-// Writes the cells to a file, replacing it; false when it cannot be written.
-bool SaveGridText(const GridCells& cells, const std::string& path);
+// Writes the cells to a file, replacing it whole (a failed write leaves the old file); false when it
+// cannot be written.
+bool SaveGridText(const GridCells& cells, const std::string& path, const GridTextOptions& options = {});
 
 }  // namespace ov

@@ -7,17 +7,16 @@
 #include "data/import/DataFilePicker.h"
 #include "framework/prompt/SetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
-#include "framework/settings/RememberedFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/text/Utf16Conversion.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/ui/FileDialogs.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
+#include "grid/GridTextFile.h"
 #include "magnets/MagnetList.h"
 #include "magnets/MagnetMirror.h"
 #include "magnets/MagnetTable.h"
@@ -25,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
@@ -33,7 +33,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 
 namespace ov {
@@ -474,18 +473,11 @@ void CDialogMM::Import()
 void CDialogMM::Export()
 {
     if (!Current()) return;
-    OpenFileRequest request;
-    request.parent = this;
-    request.folder = QString::fromStdString(ReadRememberedFolder(kDataFileSlotMagnets));
-    request.filters = NameFiltersFromPairs(QStringLiteral("Text File (*.txt)|*.txt|"));
-    request.fileName = QStringLiteral("Untitled.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = ShowSaveFileDialog(request);
-    if (path.isEmpty()) return;
-    RememberFolderOf(kDataFileSlotMagnets, path.toStdString());
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-    if (!out.is_open() || !WritePositionsText(table_->Cells(), out))
-        ShowSharedMessage("gMSG_FILE", 3, path, MessageButtons::Ok, MessageIcon::Warning, this);
+    const std::optional<QString> path = PickTextFileToSave(kDataFileSlotMagnets, this);
+    if (!path) return;
+    const GridCells& cells = table_->Cells();
+    if (!SaveGridText(cells, QFile::encodeName(*path).toStdString(), PositionsTextOptions(cells)))
+        ShowSharedMessage("gMSG_FILE", 3, *path, MessageButtons::Ok, MessageIcon::Warning, this);
 }
 
 void CDialogMM::Formula()

@@ -158,14 +158,19 @@ std::vector<double> FormulaSource(const std::vector<TableRow>& rows, bool copyMo
     return source;
 }
 
-bool WritePositionsText(const GridCells& cells, std::ostream& out)
+GridTextOptions PositionsTextOptions(const GridCells& cells)
 {
     GridTextOptions options;
     options.separator = ',';
     options.nameLine = false;
     options.exactValues = false;
     options.dataRows = std::max(cells.RowCount() - 2, 0);
-    return WriteGridText(cells, out, options);
+    return options;
+}
+
+bool WritePositionsText(const GridCells& cells, std::ostream& out)
+{
+    return WriteGridText(cells, out, PositionsTextOptions(cells));
 }
 
 }  // namespace ov

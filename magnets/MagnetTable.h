@@ -4,6 +4,7 @@
 #pragma once
 
 #include "grid/GridCells.h"
+#include "grid/GridTextFile.h"
 #include "magnets/COvMag.h"
 #include "magnets/MagnetUnits.h"
 
@@ -66,5 +67,7 @@ std::vector<double> FormulaSource(const std::vector<TableRow>& rows, bool copyMo
 // The export text: the cells of the position rows (header and " * " row left out) as shown, joined by
 // "," with a line end after each row. False when the stream fails.
 bool WritePositionsText(const GridCells& cells, std::ostream& out);
+// The text layout of an exported table, for writing it to a file with SaveGridText.
+GridTextOptions PositionsTextOptions(const GridCells& cells);
 
 }  // namespace ov

@@ -27,6 +27,20 @@ std::optional<QString> PickDataFile(int slot, const QString& filter, QWidget* pa
     return chosen.front();
 }
 
+std::optional<QString> PickTextFileToSave(int slot, QWidget* parent)
+{
+    OpenFileRequest request;
+    request.parent = parent;
+    request.folder = QFile::decodeName(ReadRememberedFolder(slot).c_str());
+    request.filters = NameFiltersFromPairs(QStringLiteral("Text File (*.txt)|*.txt|"));
+    request.fileName = QStringLiteral("Untitled.txt");
+    request.defaultSuffix = QStringLiteral("txt");
+    const QString path = ShowSaveFileDialog(request);
+    if (path.isEmpty()) return std::nullopt;
+    RememberFolderOf(slot, QFile::encodeName(path).toStdString());
+    return path;
+}
+
 QStringList PickDataFiles(QWidget* parent)
 {
     OpenFileRequest request;

@@ -25,6 +25,10 @@ QString DataFileFilter();
 std::optional<QString> PickDataFile(int slot, const QString& filter = DataFileFilter(),
                                     QWidget* parent = nullptr);
 
+// The Save dialog of a table's text export: "Text File (*.txt)", proposing "Untitled.txt" in the
+// slot's remembered folder; on OK remembers the chosen file's folder. Nothing when cancelled.
+std::optional<QString> PickTextFileToSave(int slot, QWidget* parent = nullptr);
+
 // The series list's own dialog: several files, no remembered folder.
 QStringList PickDataFiles(QWidget* parent = nullptr);
 
