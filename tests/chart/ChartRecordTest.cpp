@@ -88,29 +88,6 @@ TEST(ChartRecordAccess, FieldAccessIsBoundsChecked)
     EXPECT_EQ(AxisAt(r, 2), &r.axes[2]);
 }
 
-TEST(DataSeriesObject, NewSeriesHasTheStatedDefaults)
-{
-    SeriesPtr s(CreateDataSeries());
-    ASSERT_TRUE(s);
-    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(s->name)), u"DatSer_1");
-    EXPECT_EQ(s->type_and_system, 0);
-    EXPECT_EQ(s->smooth, 1u);
-    EXPECT_EQ(s->curve_style.line_style, 1);
-    EXPECT_EQ(s->curve_style.fill_style, 1);
-    EXPECT_EQ(s->curve_style.colour[3], 0xff00ddddu);
-    EXPECT_EQ(s->marker_type, 1);
-    EXPECT_EQ(s->marker_size, 6.0f);
-    EXPECT_EQ(s->marker_style.line_style, 0);
-    EXPECT_EQ(s->marker_style.line_width, 3.0f);
-    EXPECT_EQ(s->marker_style.colour[1], 0xffff0000u);
-    EXPECT_EQ(s->marker_style.colour[2], 0xffffffffu);
-    EXPECT_EQ(s->bar_size, 4.0f);
-    EXPECT_EQ(s->bubble_max, 8.0f);
-    EXPECT_EQ(s->reserved_0f0, 360u);
-    EXPECT_EQ(s->reserved_110, 1.0f);
-    EXPECT_EQ(s->values, nullptr);
-}
-
 TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
 {
     SeriesPtr s(CreateDataSeries());

@@ -147,16 +147,6 @@ TEST_F(ColourPicker, QuickCommandsSetTheColourAndNotifyOnce)
     }
 }
 
-TEST_F(ColourPicker, RandomColourKeepsEveryByteBelow255)
-{
-    uint32_t colour = 0xFFFFFFFFu;
-    auto picker = MakePicker(&colour);
-    for (int i = 0; i < 20; ++i) {
-        picker->ExecuteCommand(kPickRandom);
-        for (int shift : {0, 8, 16, 24}) ASSERT_LT((colour >> shift) & 0xFFu, 255u);
-    }
-}
-
 TEST_F(ColourPicker, ToolbarButtonsReachTheCommands)
 {
     uint32_t colour = 0x00000000u;
@@ -188,15 +178,6 @@ TEST_F(ColourPicker, HidingRecordsTheLastPickOnceAndClosingStoresTheList)
     RecentColourList stored{};
     LoadRecentColours(stored);
     EXPECT_EQ(stored[0], 0xFFFFFFFFu);
-}
-
-TEST_F(ColourPicker, PaletteNumberingStopsAtTheFirstMissingFile)
-{
-    WritePalettes({4});
-    uint32_t colour = 0;
-    auto picker = MakePicker(&colour);
-    EXPECT_EQ(picker->Palettes().builtInCount, 2);
-    EXPECT_FALSE(picker->PaletteImage().isNull());
 }
 
 TEST_F(ColourPicker, StoredPaletteIndexBeyondTheCountSelectsTheLastAndIsStoredBack)

@@ -46,17 +46,16 @@ TEST(RecentColourStore, SavedListReadsBackInOrder)
     EXPECT_EQ(loaded, saved);
 }
 
-TEST(RecentColourStore, ChoosingTheSameColourTwiceKeepsOneEntryAtTheFront)
+TEST(RecentColourStore, NewOrKnownColourGoesFirstKeepingTheOthersInOrder)
 {
-    RecentColourList list{};
-    list.fill(kEmptyRecentColour);
-    AddRecentColour(list, 0x40ABCDEFu);
-    AddRecentColour(list, 0xFF00FF00u);
-    AddRecentColour(list, 0x40ABCDEFu);
-    AddRecentColour(list, 0x40ABCDEFu);
-    EXPECT_EQ(list[0], 0x40ABCDEFu);
-    EXPECT_EQ(list[1], 0xFF00FF00u);
-    EXPECT_EQ(std::count(list.begin(), list.end(), 0x40ABCDEFu), 1);
+    RecentColourList list;
+    for (uint32_t i = 0; i < 16; ++i) list[i] = i;
+    AddRecentColour(list, 0xFFABCDEFu);
+    EXPECT_EQ(list, (RecentColourList{0xFFABCDEFu, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+    AddRecentColour(list, 9);
+    EXPECT_EQ(list, (RecentColourList{9, 0xFFABCDEFu, 0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14}));
+    AddRecentColour(list, 9);
+    EXPECT_EQ(list[1], 0xFFABCDEFu) << "adding the first colour again changes nothing";
 }
 
 TEST(CustomColours, MissingOrMalformedValuesGiveThePresetsThenBlack)

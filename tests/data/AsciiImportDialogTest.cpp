@@ -21,6 +21,7 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
 #include "framework/ui/MessageBox.h"
+#include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
 #include "tests/data/DataTestFiles.h"
 
@@ -30,12 +31,6 @@ using namespace ovtest;
 namespace {
 
 using Dlg = CDlgOpenASCPreView;
-
-template <typename T>
-T* Control(QWidget& d, int id)
-{
-    return qobject_cast<T*>(FindControl(&d, id));
-}
 
 class AsciiImportUi : public ::testing::Test {
 protected:

@@ -5,8 +5,6 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 
-#include <QDialog>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,14 +16,6 @@ using namespace ov;
 using namespace ovtest;
 
 namespace {
-
-int RunBareDialog(QWidget* parent)
-{
-    QDialog dialog(parent);
-    return dialog.exec() == QDialog::Accepted ? kDialogOk : kDialogCancel;
-}
-
-const UiPreparer kReady = [] { return true; };
 
 // What a host keeps of its value list: the list block, every node and every string's text.
 struct ListSnapshot {
@@ -67,11 +57,11 @@ TEST_F(DispatchOutOfMemory, SetStringsKeepsTheHostsValueListUntilTheNewOneIsComp
     for (int nth = 1; nth <= 6; ++nth) {
         const ListSnapshot before(*values);
         FailHostAllocationForTesting(nth);
-        EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 0) << nth;
+        EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, UiAlwaysReady); }, Accept), 0) << nth;
         EXPECT_TRUE(ListSnapshot(*values) == before) << "allocation " << nth;
     }
     FailHostAllocationForTesting(7);
-    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, UiAlwaysReady); }, Accept), 1);
     EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
 }
 
@@ -93,8 +83,9 @@ TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCanno
             float x = 0.5f, y = 0.25f;
             OvPathData data = held;
             FailHostAllocationForTesting(nth);
-            EXPECT_EQ(
-                RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 0);
+            EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); },
+                               Accept),
+                      0);
             EXPECT_EQ(x, 0.5f);
             EXPECT_EQ(y, 0.25f);
             EXPECT_EQ(std::memcmp(&data, &held, sizeof data), 0) << "allocation " << nth;
@@ -104,7 +95,8 @@ TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCanno
     FailHostAllocationForTesting(0);
     float x = 0.5f, y = 0.25f;
     OvPathData data{0, nullptr, nullptr};
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Accept),
+              1);
     EXPECT_EQ(x, 50.0f);
     EXPECT_EQ(data.count, 3);
     std::free(data.points);
@@ -152,6 +144,7 @@ TEST_F(DispatchOutOfMemory, ChartSheetThatFailsAfterOkLeavesTheHostsRecord)
     HostList list = HostList::Pointers({&element, &element});
     const GEEdtParams p{&host, list.get(), nullptr, 1, nullptr};
     // The entry point turns the exception into result 0; the dispatcher must not have written.
-    EXPECT_THROW(RunModal([&] { return DispatchGEEdt(&p, registry, kReady); }, Accept), std::bad_alloc);
+    EXPECT_THROW(RunModal([&] { return DispatchGEEdt(&p, registry, UiAlwaysReady); }, Accept),
+                 std::bad_alloc);
     EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
 }

@@ -42,7 +42,6 @@ using namespace ovtest;
 namespace {
 
 const QString kOutOfMemory = "There is not enough memory to finish this command. Nothing was changed.";
-const UiPreparer kReady = [] { return true; };
 
 class HandlerFault : public ::testing::Test {
 protected:
@@ -90,7 +89,7 @@ TEST_F(HandlerFault, ChartSheetAndItsColourPicker)
     HostList list = HostList::Pointers({series.get(), &context});
     const GEEdtParams p{&record, list.get(), window.get(), 1, nullptr};
     const int result =
-        RunModal([&] { return DispatchGEEdt(&p, registry, kReady); },
+        RunModal([&] { return DispatchGEEdt(&p, registry, UiAlwaysReady); },
                  [&](QDialog& d) {
                      auto& sheet = dynamic_cast<CDlgXYPP&>(d);
                      // Apply fails: one message, nothing reaches the host.
@@ -186,17 +185,18 @@ TEST_F(HandlerFault, FloodFillTool)
     StoreFloodFillSettings({0, 0, 0, 50, kPathPolygon});
     float x = 0.5f, y = 0.25f;
     OvPathData data{0, nullptr, nullptr};
-    const int result = RunModal([&] { return DispatchDFF(bitmap.c_str(), &x, &y, &data, registry, kReady); },
-                                [&](QDialog& d) {
-                                    auto& dlg = dynamic_cast<CDialogFFF&>(d);
-                                    FailNextSlot();
-                                    Click(d, ControlName(CDialogFFF::kIdClosedCurve));
-                                    EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
-                                    EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
-                                    Click(d, ControlName(CDialogFFF::kIdBlending));
-                                    EXPECT_EQ(dlg.Settings().pathStyle, kPathBlending);
-                                    Cancel(d);
-                                });
+    const int result =
+        RunModal([&] { return DispatchDFF(bitmap.c_str(), &x, &y, &data, registry, UiAlwaysReady); },
+                 [&](QDialog& d) {
+                     auto& dlg = dynamic_cast<CDialogFFF&>(d);
+                     FailNextSlot();
+                     Click(d, ControlName(CDialogFFF::kIdClosedCurve));
+                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                     EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
+                     Click(d, ControlName(CDialogFFF::kIdBlending));
+                     EXPECT_EQ(dlg.Settings().pathStyle, kPathBlending);
+                     Cancel(d);
+                 });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(messages_.size(), 1u);
     EXPECT_EQ(x, 0.5f);

@@ -25,6 +25,7 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 #include "framework/ui/StoreProblemMessages.h"
+#include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
 
 using namespace ov;
@@ -69,12 +70,6 @@ std::string SerializedHistory()
     history.entries = {u"cos(a)"};
     const std::vector<uint8_t> bytes = SerializeFormulaHistory(history, FormulaKind::Column);
     return {bytes.begin(), bytes.end()};
-}
-
-template <typename T>
-T* Control(QDialog& d, int id)
-{
-    return qobject_cast<T*>(FindControl(&d, id));
 }
 
 TEST_F(FormulaDialog, ColumnKindFillsTheOutputAndRemembersTheFormula)

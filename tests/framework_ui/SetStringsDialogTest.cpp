@@ -5,6 +5,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
+#include "testhost/Controls.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 
@@ -33,12 +34,6 @@ protected:
     ScopedMessagePresenter presenter_{
         [this](const MessageRequest& r) { return messages_.push_back(r.text), kMessageOk; }};
 };
-
-template <typename T = QWidget>
-T* Control(QDialog& d, int id)
-{
-    return d.findChild<T*>(ControlName(id));
-}
 
 }  // namespace
 

@@ -1,5 +1,4 @@
-// The application object's arithmetic: display density, UI scale and the recent-colour list.
-#include "colour/RecentColours.h"
+// The application object's arithmetic: display density and UI scale.
 #include "host/DisplayMetrics.h"
 
 #include <gtest/gtest.h>
@@ -21,16 +20,4 @@ TEST(DisplayMetrics, UiScaleFollowsDensityClampedToOneAndTwo)
     }
     EXPECT_NEAR(ComputeDisplayMetrics(96, 352.60416666666666, 1000).physicalPixelRatio, 1.0f, 1e-6);
     EXPECT_EQ(ComputeDisplayMetrics(96, 300, 0).physicalPixelRatio, 0.0f);
-}
-
-TEST(RecentColours, NewOrKnownColourGoesFirstKeepingTheOthersInOrder)
-{
-    RecentColourList list;
-    for (uint32_t i = 0; i < 16; ++i) list[i] = i;
-    AddRecentColour(list, 0xFFABCDEFu);
-    EXPECT_EQ(list, (RecentColourList{0xFFABCDEFu, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
-    AddRecentColour(list, 9);
-    EXPECT_EQ(list, (RecentColourList{9, 0xFFABCDEFu, 0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14}));
-    AddRecentColour(list, 9);
-    EXPECT_EQ(list[1], 0xFFABCDEFu) << "adding the first colour again changes nothing";
 }

@@ -5,8 +5,6 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 
-#include <QDialog>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -15,14 +13,6 @@ using namespace ov;
 using namespace ovtest;
 
 namespace {
-
-int RunBareDialog(QWidget* parent)
-{
-    QDialog dialog(parent);
-    return dialog.exec() == QDialog::Accepted ? kDialogOk : kDialogCancel;
-}
-
-const UiPreparer kReady = [] { return true; };
 
 // Every slot filled with a dialog that edits whatever copy it is handed and records which slot ran.
 struct Recorder {
@@ -189,7 +179,7 @@ TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
     EXPECT_EQ(DispatchGEEdt(nullptr, rec.registry, rec.prepare), 0);
     GEEdtParams p{&kind1, nullptr, nullptr, 5, nullptr};
     DialogRegistry none;
-    EXPECT_EQ(DispatchGEEdt(&p, none, kReady), 0);                        // empty slot
+    EXPECT_EQ(DispatchGEEdt(&p, none, UiAlwaysReady), 0);                 // empty slot
     EXPECT_EQ(DispatchGEEdt(&p, rec.registry, [] { return false; }), 0);  // UI refused
     EXPECT_EQ(rec.ran, "");
     EXPECT_EQ(rec.prepared, 0);
@@ -221,7 +211,7 @@ TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValues
         return RunBareDialog(c.parent);
     };
     const auto nodesBefore = values.get()->head;
-    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"Size", &p, registry, kReady); }, Cancel), 0);
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"Size", &p, registry, UiAlwaysReady); }, Cancel), 0);
     EXPECT_EQ(seen.title, u"Size");
     EXPECT_EQ(seen.labels, (std::vector<std::u16string>{u"Width", u"Height"}));
     EXPECT_EQ(seen.values, (std::vector<std::u16string>{u"1", u"2"}));
@@ -232,19 +222,19 @@ TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValues
     EXPECT_EQ(seen.placement->mode, 3);
     EXPECT_EQ(seen.placement->x, 30);
     EXPECT_EQ(values.get()->head, nodesBefore) << "cancel must not even rebuild the list";
-    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, UiAlwaysReady); }, Accept), 1);
     EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
     for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `perRow`
 
     GSSParams noArrays{labels.get(), values.get(), nullptr, nullptr, 0};
-    RunModal([&] { return DispatchGSS(nullptr, &noArrays, registry, kReady); }, Cancel);
+    RunModal([&] { return DispatchGSS(nullptr, &noArrays, registry, UiAlwaysReady); }, Cancel);
     EXPECT_TRUE(seen.choiceLists.empty());
     EXPECT_FALSE(seen.placement.has_value());
     GSSParams noLabels{nullptr, values.get(), nullptr, nullptr, 0};
     GSSParams negative{labels.get(), values.get(), nullptr, placements, -1};
     seen.title = u"none";
     for (GSSParams* bad : {static_cast<GSSParams*>(nullptr), &noLabels, &negative})
-        EXPECT_EQ(DispatchGSS(u"t", bad, registry, kReady), 0);
+        EXPECT_EQ(DispatchGSS(u"t", bad, registry, UiAlwaysReady), 0);
     EXPECT_EQ(seen.title, u"none");
 }
 
@@ -291,10 +281,12 @@ TEST_F(Dispatch, FloodFillHandsBackSeedAndOutlineOnOkOnly)
     };
     float x = 0.5f, y = 0.25f;
     OvPathData data{0, nullptr, nullptr};
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Cancel), 0);
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Cancel),
+              0);
     EXPECT_EQ(x, 0.5f);
     EXPECT_EQ(data.count, 0);
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Accept),
+              1);
     EXPECT_EQ(x, 50.0f);
     EXPECT_EQ(data.count, 3);
     std::free(data.points);
@@ -313,8 +305,9 @@ TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)
         c.record->current_magnet = magnet;  // the dialog may set it while it runs
         return RunBareDialog(c.parent);
     };
-    EXPECT_EQ(RunModal([&] { return DispatchGMagnet(nullptr, &record, registry, kReady); }, Accept), 1);
+    EXPECT_EQ(RunModal([&] { return DispatchGMagnet(nullptr, &record, registry, UiAlwaysReady); }, Accept),
+              1);
     EXPECT_EQ(seenCurrent, nullptr);
     EXPECT_EQ(record.current_magnet, nullptr);
-    EXPECT_EQ(DispatchGMagnet(nullptr, nullptr, registry, kReady), 0);
+    EXPECT_EQ(DispatchGMagnet(nullptr, nullptr, registry, UiAlwaysReady), 0);
 }

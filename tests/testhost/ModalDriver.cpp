@@ -93,4 +93,10 @@ void Cancel(QDialog& dialog)
     dialog.reject();
 }
 
+int RunBareDialog(QWidget* parent)
+{
+    QDialog dialog(parent);
+    return dialog.exec() == QDialog::Accepted ? 1 : 2;
+}
+
 }  // namespace ovtest

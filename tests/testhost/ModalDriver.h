@@ -25,6 +25,15 @@ void PressKey(QDialog& dialog, Qt::Key key);
 void Accept(QDialog& dialog);
 void Cancel(QDialog& dialog);
 
+// An empty modal dialog for tests of the dispatch: 1 (OK) when accepted, else 2 (Cancel).
+int RunBareDialog(QWidget* parent);
+
+// A preparer of the library's resources that always succeeds.
+inline bool UiAlwaysReady()
+{
+    return true;
+}
+
 // A Qt application for tests (offscreen); created on first call.
 void EnsureTestApplication();
 

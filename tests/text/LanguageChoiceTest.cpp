@@ -1,12 +1,9 @@
 // The language choice ("LanSel" conversion, the stored value, the code kept for the process) and
-// the resource folders beside the host with the shipped language file and help document.
+// the resource folders beside the host.
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <limits>
-#include <pugixml.hpp>
 #include <string>
 
 #include "TextTestSupport.h"
@@ -108,24 +105,6 @@ TEST(AppDataFolder, FollowsTheBaseDirectoryRules)
     }
     test::ScopedEnv env("XDG_DATA_HOME", "/data/x");
     EXPECT_EQ(AppDataFolder(), std::filesystem::path("/data/x/Ornivex_DLG"));
-}
-
-TEST(ShippedResources, LanguageFileHasBothLanguagesAndHelpIsACompletePdf)
-{
-    pugi::xml_document document;
-    ASSERT_TRUE(document.load_file((HostFolder() / "Languages" / "ALL_MSG.xml").c_str()));
-    for (pugi::xml_node section : document.document_element().children()) {
-        for (pugi::xml_node entry : section.children()) {
-            EXPECT_STRNE(entry.attribute("en").value(), "") << section.name() << "/" << entry.name();
-            EXPECT_STRNE(entry.attribute("cn").value(), "") << section.name() << "/" << entry.name();
-        }
-    }
-    EXPECT_TRUE(document.document_element().child("gMSG_4").child("S01"));
-    std::ifstream file(HostFolder() / "Help" / "Help.pdf", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    ASSERT_GT(bytes.size(), 1000u);
-    EXPECT_EQ(bytes.compare(0, 5, "%PDF-"), 0);
-    EXPECT_NE(bytes.find("%%EOF", bytes.size() - 32), std::string::npos);
 }
 
 }  // namespace

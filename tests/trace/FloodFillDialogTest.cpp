@@ -18,6 +18,7 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/MessageBox.h"
 #include "host/Dispatch.h"
+#include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
 #include "trace/CDialogFFF.h"
 #include "trace/TraceEngine.h"
@@ -28,14 +29,7 @@ using namespace ovtest;
 namespace {
 
 using Dlg = CDialogFFF;
-const UiPreparer kReady = [] { return true; };
 constexpr const char* kKey = "Software\\Ornivex\\MP\\FFF";
-
-template <typename T>
-T* Control(QWidget& d, int id)
-{
-    return qobject_cast<T*>(FindControl(&d, id));
-}
 
 class FloodFillTool : public ::testing::Test {
 protected:
@@ -63,7 +57,8 @@ protected:
     }
     int Run(const std::u16string& path, const DialogAction& act)
     {
-        return RunModal([&] { return DispatchDFF(path.c_str(), &x, &y, &data, registry, kReady); }, act);
+        return RunModal([&] { return DispatchDFF(path.c_str(), &x, &y, &data, registry, UiAlwaysReady); },
+                        act);
     }
 
     DialogRegistry registry;
