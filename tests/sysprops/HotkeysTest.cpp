@@ -1,0 +1,172 @@
+// The hotkey table's bindings and their text, the hotkey list's geometry, and the ".hk2" file.
+#include "sysprops/HotkeyBindings.h"
+#include "sysprops/HotkeyFile.h"
+#include "sysprops/HotkeyListGeometry.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace ov;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A table whose every slot holds distinct words (group g, key k) and whose host bytes are patterned.
+std::unique_ptr<HotkeyTable> DistinctTable()
+{
+    auto table = std::make_unique<HotkeyTable>();
+    for (int i = 0; i < 8; ++i) table->host_reserved[i] = static_cast<uint8_t>(0xA0 + i);
+    for (int g = 0; g < OV_HOTKEY_GROUPS; ++g)
+        for (int k = 0; k < OV_HOTKEY_KEYS; ++k) {
+            HotkeySlot& slot = table->slots[g][k];
+            slot.command1 = 0x01000000u + static_cast<uint32_t>(g * 100 + k);
+            slot.command2 = 0x02000000u + static_cast<uint32_t>(g * 100 + k);
+            slot.command3 = static_cast<uint16_t>(0x3000 + g * 100 + k);
+        }
+    return table;
+}
+
+bool SameTable(const HotkeyTable& a, const HotkeyTable& b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+std::vector<std::u16string> KeyNames()
+{
+    std::vector<std::u16string> names;
+    for (int k = 1; k <= OV_HOTKEY_KEYS; ++k)
+        names.push_back(u"K" + std::u16string(1, static_cast<char16_t>(u'@' + k % 60)));
+    return names;
+}
+
+fs::path Scratch(const std::string& name)
+{
+    const fs::path dir = fs::temp_directory_path() / ("ov-hotkeys-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    return dir / name;
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace
+
+TEST(HotkeyBindings, TextNamesTheFirstKeyOfEachGroupJoinedByTwoSpaces)
+{
+    auto table = std::make_unique<HotkeyTable>();
+    const CommandWords command{7, 8, 9};
+    const HotkeySlot bound{7, 8, 9, {}};
+    table->slots[1][3] = bound;                     // Ctrl + key 3
+    table->slots[5][10] = bound;                    // Alt + key 10
+    table->slots[5][20] = bound;                    // a second Alt key is not shown
+    table->slots[2][4] = HotkeySlot{7, 8, 10, {}};  // one word differs
+    const std::vector<std::u16string> names = KeyNames();
+    EXPECT_EQ(KeyCombinationText(*table, command, names), u"Ctrl+" + names[3] + u"  Alt+" + names[10]);
+    EXPECT_EQ(KeyCombinationText(*table, CommandWords{}, names), u"") << "unbound slots are no binding";
+    table->slots[6][65] = bound;
+    EXPECT_EQ(KeyCombinationText(*table, command, {}), u"Ctrl+  Alt+  Alt+Shift+");
+    EXPECT_EQ(std::u16string(ModifierPrefix(7)), u"");
+}
+
+TEST(HotkeyBindings, ClearingOneCommandOrAllLeavesTheHostBytesAndOtherCommands)
+{
+    auto table = DistinctTable();
+    const HotkeySlot other = table->slots[0][1];
+    table->slots[3][7] = table->slots[0][0];
+    const CommandWords first{table->slots[0][0].command1, table->slots[0][0].command2,
+                             table->slots[0][0].command3};
+    ClearCommandKeys(*table, first);
+    EXPECT_EQ(table->slots[0][0].command1, 0u);
+    EXPECT_EQ(table->slots[3][7].command3, 0u);
+    EXPECT_EQ(table->slots[0][1].command2, other.command2);
+    ClearAllKeys(*table);
+    HotkeyTable cleared{};
+    std::memcpy(cleared.host_reserved, table->host_reserved, 8);
+    EXPECT_TRUE(SameTable(*table, cleared));
+    EXPECT_EQ(table->host_reserved[7], 0xA7);
+}
+
+TEST(HotkeyListGeometry, RowsAreHalfAnInchOrTheTallestIconStretchedToFill)
+{
+    HotkeyRows rows = LayOutHotkeyRows(96, {16, 20}, 500);  // 48 px: 10 rows of 50
+    EXPECT_EQ(rows.visibleRows, 10);
+    EXPECT_DOUBLE_EQ(rows.height, 50.0);
+    rows = LayOutHotkeyRows(96, {16, 60}, 500);  // the icon wins: 8 rows of 62.5
+    EXPECT_EQ(rows.visibleRows, 8);
+    EXPECT_DOUBLE_EQ(rows.height, 62.5);
+    EXPECT_EQ(LayOutHotkeyRows(96, {}, 40).visibleRows, 0);
+}
+
+TEST(HotkeyListGeometry, ClicksFindTheRowUnderThemAndScrollingStaysInRange)
+{
+    const HotkeyRows rows{50.0, 10};
+    EXPECT_EQ(RowAt(100, 100, 500, rows, 0, 30), 0);
+    EXPECT_EQ(RowAt(149, 100, 500, rows, 0, 30), 0);
+    EXPECT_EQ(RowAt(150, 100, 500, rows, 0, 30), 1);
+    EXPECT_EQ(RowAt(599, 100, 500, rows, 5, 30), 14);
+    EXPECT_EQ(RowAt(99, 100, 500, rows, 0, 30), std::nullopt);
+    EXPECT_EQ(RowAt(600, 100, 500, rows, 0, 30), std::nullopt);
+    EXPECT_EQ(RowAt(300, 100, 500, rows, 0, 4), std::nullopt) << "below the last command";
+    EXPECT_EQ(ClampFirstVisible(25, 30, 10), 20);
+    EXPECT_EQ(ClampFirstVisible(-3, 30, 10), 0);
+    EXPECT_EQ(ClampFirstVisible(3, 5, 10), 0);
+}
+
+TEST(HotkeyFile, WholeFileRoundTripsAndIsKeyMajor)
+{
+    auto table = DistinctTable();
+    const std::string bytes = HotkeyFileBytes(*table);
+    ASSERT_EQ(bytes.size(), kHotkeyFileBytes);
+    // The second record is key 0 of group 1: word 2 first, then word 1, then word 3.
+    const uint8_t expected[10] = {100, 0, 0, 2, 100, 0, 0, 1, 0x64, 0x30};
+    EXPECT_EQ(std::memcmp(bytes.data() + 10, expected, 10), 0);
+
+    const fs::path path = Scratch("all.hk2");
+    ASSERT_TRUE(SaveHotkeyFile(*table, path));
+    auto loaded = std::make_unique<HotkeyTable>();
+    std::memcpy(loaded->host_reserved, "hostdata", 8);
+    EXPECT_EQ(LoadHotkeyFile(path, *loaded), HotkeyFileRead::kComplete);
+    std::memcpy(loaded->host_reserved, table->host_reserved, 8);
+    EXPECT_TRUE(SameTable(*loaded, *table));
+}
+
+TEST(HotkeyFile, ShortFileKeepsTheUnreadSlotsAndLongFileStopsAtTheTable)
+{
+    const auto source = DistinctTable();
+    const std::string bytes = HotkeyFileBytes(*source);
+    const fs::path path = Scratch("short.hk2");
+    WriteBytes(path, bytes.substr(0, 105));  // ten whole records and half of one
+    auto table = std::make_unique<HotkeyTable>();
+    EXPECT_EQ(LoadHotkeyFile(path, *table), HotkeyFileRead::kShort);
+    for (int g = 0; g < OV_HOTKEY_GROUPS; ++g)
+        EXPECT_EQ(table->slots[g][0].command1, source->slots[g][0].command1);
+    for (int g = 0; g < 3; ++g) EXPECT_EQ(table->slots[g][1].command2, source->slots[g][1].command2);
+    EXPECT_EQ(table->slots[3][1].command1, 0u);
+    EXPECT_EQ(ShortHotkeyFileMessage(path), "failed to open file :" + path.string());
+
+    WriteBytes(path, bytes + std::string(5000, '\xFF'));
+    table = std::make_unique<HotkeyTable>();
+    EXPECT_EQ(LoadHotkeyFile(path, *table), HotkeyFileRead::kComplete);
+    EXPECT_EQ(table->slots[6][65].command3, source->slots[6][65].command3);
+}
+
+TEST(HotkeyFile, UnreadableFileUnbindsEverySlotAndAFailedSaveKeepsTheOldFile)
+{
+    auto table = DistinctTable();
+    for (const fs::path& path : {Scratch("missing.hk2"), Scratch("")}) {
+        auto copy = DistinctTable();
+        EXPECT_EQ(LoadHotkeyFile(path, *copy), HotkeyFileRead::kUnopenable) << path;
+        EXPECT_EQ(copy->slots[4][30].command1, 0u);
+        EXPECT_EQ(copy->host_reserved[0], 0xA0);
+    }
+    EXPECT_FALSE(SaveHotkeyFile(*table, Scratch("no-such-folder") / "keys.hk2"));
+}
