@@ -26,8 +26,8 @@ std::unique_ptr<HotkeyTable> DistinctTable()
     for (int g = 0; g < OV_HOTKEY_GROUPS; ++g)
         for (int k = 0; k < OV_HOTKEY_KEYS; ++k) {
             HotkeySlot& slot = table->slots[g][k];
-            slot.command1 = 0x01000000u + static_cast<uint32_t>(g * 100 + k);
-            slot.command2 = 0x02000000u + static_cast<uint32_t>(g * 100 + k);
+            slot.command1 = 0x01810000u + static_cast<uint32_t>(g * 100 + k);
+            slot.command2 = 0x02820000u + static_cast<uint32_t>(g * 100 + k);
             slot.command3 = static_cast<uint16_t>(0x3000 + g * 100 + k);
         }
     return table;
@@ -73,7 +73,12 @@ TEST(HotkeyBindings, TextNamesTheFirstKeyOfEachGroupJoinedByTwoSpaces)
     EXPECT_EQ(KeyCombinationText(*table, command, names), u"Ctrl+" + names[3] + u"  Alt+" + names[10]);
     EXPECT_EQ(KeyCombinationText(*table, CommandWords{}, names), u"") << "unbound slots are no binding";
     table->slots[6][65] = bound;
-    EXPECT_EQ(KeyCombinationText(*table, command, {}), u"Ctrl+  Alt+  Alt+Shift+");
+    table->slots[0][0] = bound;  // no modifier, first key
+    EXPECT_EQ(KeyCombinationText(*table, command, names),
+              names[0] + u"  Ctrl+" + names[3] + u"  Alt+" + names[10] + u"  Alt+Shift+" + names[65]);
+    // Keys past the names the language file gave have empty names.
+    const std::vector<std::u16string> three(names.begin(), names.begin() + 3);
+    EXPECT_EQ(KeyCombinationText(*table, command, three), names[0] + u"  Ctrl+  Alt+  Alt+Shift+");
     EXPECT_EQ(std::u16string(ModifierPrefix(7)), u"");
 }
 
@@ -103,7 +108,11 @@ TEST(HotkeyListGeometry, RowsAreHalfAnInchOrTheTallestIconStretchedToFill)
     rows = LayOutHotkeyRows(96, {16, 60}, 500);  // the icon wins: 8 rows of 62.5
     EXPECT_EQ(rows.visibleRows, 8);
     EXPECT_DOUBLE_EQ(rows.height, 62.5);
-    EXPECT_EQ(LayOutHotkeyRows(96, {}, 40).visibleRows, 0);
+    rows = LayOutHotkeyRows(96, {}, 40);  // not one whole row: the height stays
+    EXPECT_EQ(rows.visibleRows, 0);
+    EXPECT_DOUBLE_EQ(rows.height, 48.0);
+    rows = LayOutHotkeyRows(1, {}, 30);  // a screen without a usable DPI still gives rows
+    EXPECT_EQ(rows.visibleRows, 30);
 }
 
 TEST(HotkeyListGeometry, ClicksFindTheRowUnderThemAndScrollingStaysInRange)
@@ -116,6 +125,7 @@ TEST(HotkeyListGeometry, ClicksFindTheRowUnderThemAndScrollingStaysInRange)
     EXPECT_EQ(RowAt(99, 100, 500, rows, 0, 30), std::nullopt);
     EXPECT_EQ(RowAt(600, 100, 500, rows, 0, 30), std::nullopt);
     EXPECT_EQ(RowAt(300, 100, 500, rows, 0, 4), std::nullopt) << "below the last command";
+    EXPECT_EQ(RowAt(300, 100, 500, HotkeyRows{}, 0, 30), std::nullopt) << "no rows laid out";
     EXPECT_EQ(ClampFirstVisible(25, 30, 10), 20);
     EXPECT_EQ(ClampFirstVisible(-3, 30, 10), 0);
     EXPECT_EQ(ClampFirstVisible(3, 5, 10), 0);
@@ -127,7 +137,7 @@ TEST(HotkeyFile, WholeFileRoundTripsAndIsKeyMajor)
     const std::string bytes = HotkeyFileBytes(*table);
     ASSERT_EQ(bytes.size(), kHotkeyFileBytes);
     // The second record is key 0 of group 1: word 2 first, then word 1, then word 3.
-    const uint8_t expected[10] = {100, 0, 0, 2, 100, 0, 0, 1, 0x64, 0x30};
+    const uint8_t expected[10] = {100, 0, 0x82, 2, 100, 0, 0x81, 1, 0x64, 0x30};
     EXPECT_EQ(std::memcmp(bytes.data() + 10, expected, 10), 0);
 
     const fs::path path = Scratch("all.hk2");
