@@ -1,0 +1,140 @@
+// Axis ticks: round steps, whole-step ranges, labels that keep their distance and share their
+// decimals, scientific notation only at the extremes, decades on logarithmic axes.
+#include "chart/AxisTicks.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace ov;
+
+namespace {
+
+std::vector<std::string> Labels(const AxisTicks& t)
+{
+    std::vector<std::string> labels;
+    for (const AxisTick& tick : t.ticks) labels.push_back(tick.label);
+    return labels;
+}
+
+AxisTicks Ticks(double from, double to, double length = 400, bool log = false)
+{
+    AxisRequest r;
+    r.from = from;
+    r.to = to;
+    r.length = length;
+    r.logarithmic = log;
+    return ChooseAxisTicks(r);
+}
+
+// Digits after the decimal point, before any exponent.
+std::size_t Decimals(const std::string& label)
+{
+    const std::size_t dot = label.find('.');
+    if (dot == std::string::npos) return 0;
+    const std::size_t end = label.find('e');
+    return (end == std::string::npos ? label.size() : end) - dot - 1;
+}
+
+// What holds for every linear axis: a round step, ticks a step apart from low to high around the
+// data, labels that fit between their neighbours, are all different and carry the same decimals.
+void ExpectWellFormed(const AxisTicks& t, double from, double to, double length)
+{
+    SCOPED_TRACE(std::to_string(from) + " .. " + std::to_string(to));
+    ASSERT_GE(t.ticks.size(), 2u);
+    const double exponent = std::floor(std::log10(t.step));
+    const double mantissa = t.step / std::pow(10.0, exponent);
+    EXPECT_TRUE(std::fabs(mantissa - 1) < 1e-9 || std::fabs(mantissa - 2) < 1e-9 ||
+                std::fabs(mantissa - 2.5) < 1e-9 || std::fabs(mantissa - 5) < 1e-9)
+        << t.step;
+    EXPECT_LE(t.low, std::min(from, to));
+    EXPECT_GE(t.high, std::max(from, to));
+    EXPECT_LT(t.high - t.low, 4 * std::fabs(to - from) + 4 * t.step) << "the range stays near the data";
+    const double spacing = length / static_cast<double>(t.ticks.size() - 1);
+    for (std::size_t i = 0; i < t.ticks.size(); ++i) {
+        EXPECT_NEAR(t.ticks[i].value, t.low + t.step * static_cast<double>(i), t.step * 1e-6);
+        EXPECT_LE(std::max(7.0 * static_cast<double>(t.ticks[i].label.size()) + 12, 40.0), spacing)
+            << t.ticks[i].label;
+        if (i > 0) {
+            EXPECT_NE(t.ticks[i].label, t.ticks[i - 1].label);
+        }
+        if (t.ticks[i].value != 0 && t.ticks[0].value != 0) {
+            EXPECT_EQ(Decimals(t.ticks[i].label), Decimals(t.ticks[0].label)) << t.ticks[i].label;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(AxisTicks, AwkwardRangesGetRoundStepsThatCoverTheData)
+{
+    EXPECT_EQ(Labels(Ticks(0.447, 10.1)), (std::vector<std::string>{"0", "2", "4", "6", "8", "10", "12"}));
+    EXPECT_EQ(Labels(Ticks(-0.302, 6.3)),
+              (std::vector<std::string>{"-1", "0", "1", "2", "3", "4", "5", "6", "7"}));
+    EXPECT_EQ(Labels(Ticks(99.5, 100.5)),
+              (std::vector<std::string>{"99.4", "99.6", "99.8", "100.0", "100.2", "100.4", "100.6"}));
+    EXPECT_EQ(Labels(Ticks(1.49, 8.39, 200)), (std::vector<std::string>{"0", "2", "4", "6", "8", "10"}));
+    EXPECT_EQ(Labels(Ticks(0, 1, 400)).at(1), "0.1");
+    EXPECT_EQ(Labels(Ticks(0, 10, 100)), (std::vector<std::string>{"0", "5", "10"}));
+    EXPECT_EQ(Labels(Ticks(0, 0.5, 100)), (std::vector<std::string>{"0.00", "0.25", "0.50"}));
+    const std::pair<double, double> ranges[] = {{0.447, 10.1}, {-0.302, 6.3}, {99.5, 100.5}, {-1234.5, 98765},
+                                                {1e-3, 2e-3},  {-7, -6.9},    {0, 1},        {3.3e5, 3.31e5}};
+    for (const auto& [from, to] : ranges)
+        for (double length : {200.0, 400.0, 1500.0})
+            ExpectWellFormed(Ticks(from, to, length), from, to, length);
+}
+
+TEST(AxisTicks, ScientificNotationOnlyForTinyOrHugeNumbers)
+{
+    const AxisTicks tiny = Ticks(1e-9, 3e-9);
+    EXPECT_EQ(tiny.ticks.front().label, "1.0e-9");
+    EXPECT_EQ(tiny.ticks.back().label, "3.0e-9");
+    ExpectWellFormed(tiny, 1e-9, 3e-9, 400);
+    const AxisTicks huge = Ticks(0, 3e7);
+    EXPECT_EQ(huge.ticks.back().label.find('e') != std::string::npos, true) << huge.ticks.back().label;
+    EXPECT_EQ(Labels(Ticks(0, 5000, 400)).back(), "5000");
+    EXPECT_EQ(Ticks(-0.01, 0.01).ticks[2].label.find('e'), std::string::npos);
+}
+
+TEST(AxisTicks, OneValueReversedAndUnusableRanges)
+{
+    const AxisTicks one = Ticks(5, 5);
+    ASSERT_GE(one.ticks.size(), 2u);
+    EXPECT_LT(one.low, 5);
+    EXPECT_GT(one.high, 5);
+    EXPECT_GE(Ticks(0, 0).ticks.size(), 2u);
+    EXPECT_EQ(Labels(Ticks(10.1, 0.447)), Labels(Ticks(0.447, 10.1)));
+    EXPECT_TRUE(Ticks(0, std::numeric_limits<double>::infinity()).ticks.empty());
+    EXPECT_TRUE(Ticks(std::nan(""), 1).ticks.empty());
+    EXPECT_TRUE(Ticks(0, 1, 0).ticks.empty());
+    EXPECT_TRUE(Ticks(-1e308, 1e308).ticks.empty()) << "a span past the largest double";
+    const AxisTicks crowded = Ticks(0, 100, 20);  // no step fits: the fewest ticks around the data
+    EXPECT_EQ(Labels(crowded), (std::vector<std::string>{"0", "100"}));
+    const AxisTicks offZero = Ticks(-1234.5, 98765, 100);
+    EXPECT_EQ(offZero.low, -1e5);
+    EXPECT_EQ(offZero.high, 1e5);
+}
+
+TEST(AxisTicks, LogarithmicAxesTickWholeDecades)
+{
+    EXPECT_EQ(Labels(Ticks(1, 1e6, 400, true)),
+              (std::vector<std::string>{"1e0", "1e1", "1e2", "1e3", "1e4", "1e5", "1e6"}));
+    EXPECT_EQ(Labels(Ticks(0.02, 300, 400, true)),
+              (std::vector<std::string>{"0.01", "0.1", "1", "10", "100", "1000"}));
+    const AxisTicks sparse = Ticks(1, 1e20, 200, true);
+    EXPECT_GT(sparse.step, 1);
+    EXPECT_LE(sparse.ticks.front().value, 1);
+    EXPECT_GE(sparse.ticks.back().value, 1e20);
+    EXPECT_EQ(Labels(Ticks(3, 7, 400, true)), (std::vector<std::string>{"1", "10"}));
+    EXPECT_EQ(Labels(Ticks(-5, 100, 400, true)), Labels(Ticks(-5, 100, 400))) << "not positive: linear";
+}
+
+TEST(AxisTicks, FixedLabelsNeverShowMinusZero)
+{
+    EXPECT_EQ(FixedLabel(-0.0001, 2), "0.00");
+    EXPECT_EQ(FixedLabel(-0.5, 0), "0");
+    EXPECT_EQ(FixedLabel(-1.5, 1), "-1.5");
+}
