@@ -105,6 +105,8 @@ TEST(AxisTicks, OneValueReversedAndUnusableRanges)
     ASSERT_GE(one.ticks.size(), 2u);
     EXPECT_LT(one.low, 5);
     EXPECT_GT(one.high, 5);
+    EXPECT_LT(one.high - one.low, 1) << "a single value gets a narrow range around it";
+    EXPECT_LE(Ticks(0, 1.1, 3000).ticks.size(), 11u) << "however long the axis";
     EXPECT_GE(Ticks(0, 0).ticks.size(), 2u);
     EXPECT_EQ(Labels(Ticks(10.1, 0.447)), Labels(Ticks(0.447, 10.1)));
     EXPECT_TRUE(Ticks(0, std::numeric_limits<double>::infinity()).ticks.empty());
@@ -129,6 +131,15 @@ TEST(AxisTicks, LogarithmicAxesTickWholeDecades)
     EXPECT_LE(sparse.ticks.front().value, 1);
     EXPECT_GE(sparse.ticks.back().value, 1e20);
     EXPECT_EQ(Labels(Ticks(3, 7, 400, true)), (std::vector<std::string>{"1", "10"}));
+    EXPECT_EQ(Labels(Ticks(10, 10, 400, true)), (std::vector<std::string>{"10", "100"}));
+    EXPECT_EQ(Labels(Ticks(1e-4, 1, 400, true)).front(), "1e-4");
+    EXPECT_EQ(Labels(Ticks(1, 100, 30, true)), (std::vector<std::string>{"1", "100"}))
+        << "crowded: every other decade";
+    const AxisTicks wide = Ticks(1e-7, 1e20, 200, true);
+    EXPECT_LE(wide.ticks.front().value, 1e-7);
+    for (const AxisTick& tick : wide.ticks)
+        EXPECT_EQ(static_cast<int>(std::lround(std::log10(tick.value))) % static_cast<int>(wide.step), 0)
+            << tick.label;
     EXPECT_EQ(Labels(Ticks(-5, 100, 400, true)), Labels(Ticks(-5, 100, 400))) << "not positive: linear";
 }
 
