@@ -1,16 +1,18 @@
 // Caption, border, grid, axes and legend placement of the demo host's chart glyphs.
 #include "ChartDecorations.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace ovhost {
 namespace {
 
-constexpr int kMajorDivisions = 5;
-constexpr int kMinorPerMajor = 4;
 constexpr float kWidthToPixels = 0.375f;
 
 QColor TextColour(const ChartRecord& r)
@@ -43,6 +45,31 @@ QString LabelText(double v, int style)
     case 6: return {};
     default: return QString::number(v, 'g', 3);
     }
+}
+
+struct TickMark {
+    double fraction;  // 0 at the start of the axis, 1 at its end
+    bool major;
+    const std::string* label;  // major ticks only
+};
+
+// Major ticks at the chosen values and, when asked, minor ticks between them (halves of a 2 step,
+// fifths of the others).
+std::vector<TickMark> TickMarks(const ov::AxisTicks& t, bool minor)
+{
+    std::vector<TickMark> marks;
+    const double span = t.high - t.low;
+    if (t.ticks.size() < 2 || !(span > 0)) return marks;
+    const double step = t.ticks[1].value - t.ticks[0].value;
+    const double mantissa = step / std::pow(10.0, std::floor(std::log10(step) + 1e-9));
+    const int parts = std::abs(mantissa - 2) < 1e-9 ? 4 : 5;
+    for (std::size_t i = 0; i < t.ticks.size(); ++i) {
+        marks.push_back({(t.ticks[i].value - t.low) / span, true, &t.ticks[i].label});
+        if (!minor || i + 1 == t.ticks.size()) continue;
+        for (int k = 1; k < parts; ++k)
+            marks.push_back({(t.ticks[i].value + step * k / parts - t.low) / span, false, nullptr});
+    }
+    return marks;
 }
 
 // Border style 1 frame, 2 frame with a shadow, 3 rounded frame, in the frame style.
@@ -117,7 +144,8 @@ void DrawChartFrame(QPainter& p, const ChartRecord& record, const QRectF& glyph,
     p.drawText(QRectF(glyph.left(), glyph.top(), glyph.width(), plot.top() - glyph.top()), Qt::AlignCenter,
                caption);
 }
-void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot)
+void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot, const ov::AxisTicks& x,
+                  const ov::AxisTicks& y)
 {
     p.setPen(StylePen(record.plot_style));
     p.setBrush(StyleBrush(record.plot_style));
@@ -125,18 +153,46 @@ void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot)
     const int grid = record.kind == 7 || record.kind == 8 ? 0 : record.grid_style;
     if (grid == 0) return;
     const bool vertical = grid != 3, horizontal = grid != 4;
-    const int steps = grid == 2 ? kMajorDivisions * kMinorPerMajor : kMajorDivisions;
-    for (int i = 1; i < steps; ++i) {
-        const bool major = grid != 2 || i % kMinorPerMajor == 0;
-        p.setPen(QPen(QColor(major ? 190 : 225, major ? 190 : 225, major ? 190 : 225), 1, Qt::DashLine));
-        const double fx = plot.left() + plot.width() * i / steps;
-        const double fy = plot.bottom() - plot.height() * i / steps;
-        if (vertical) p.drawLine(QPointF(fx, plot.top()), QPointF(fx, plot.bottom()));
-        if (horizontal) p.drawLine(QPointF(plot.left(), fy), QPointF(plot.right(), fy));
+    for (const TickMark& t : TickMarks(x, grid == 2)) {
+        if (!vertical || t.fraction <= 0 || t.fraction >= 1) continue;
+        const int shade = t.major ? 190 : 225;
+        p.setPen(QPen(QColor(shade, shade, shade), 1, Qt::DashLine));
+        const double fx = plot.left() + plot.width() * t.fraction;
+        p.drawLine(QPointF(fx, plot.top()), QPointF(fx, plot.bottom()));
+    }
+    for (const TickMark& t : TickMarks(y, grid == 2)) {
+        if (!horizontal || t.fraction <= 0 || t.fraction >= 1) continue;
+        const int shade = t.major ? 190 : 225;
+        p.setPen(QPen(QColor(shade, shade, shade), 1, Qt::DashLine));
+        const double fy = plot.bottom() - plot.height() * t.fraction;
+        p.drawLine(QPointF(plot.left(), fy), QPointF(plot.right(), fy));
     }
 }
 
-void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSpan x, AxisSpan y)
+ov::AxisTicks AxisTicksFor(const QPainter& p, const ChartRecord& record, AxisSpan data, double length,
+                           bool vertical, bool fixed)
+{
+    const QFontMetricsF metrics(ChartFont(record, false), p.device());
+    ov::AxisRequest request;
+    request.from = data.lo;
+    request.to = data.hi;
+    request.length = length;
+    request.labelWidth = [&](const std::string& label) {
+        return vertical ? metrics.height() : metrics.horizontalAdvance(QString::fromStdString(label));
+    };
+    ov::AxisTicks ticks = ov::ChooseAxisTicks(request);
+    if (!fixed || ticks.ticks.empty()) return ticks;
+    // A typed range is shown as typed: only the ticks inside it stay.
+    std::erase_if(ticks.ticks, [&](const ov::AxisTick& t) {
+        return t.value < std::min(data.lo, data.hi) - 1e-12 || t.value > std::max(data.lo, data.hi) + 1e-12;
+    });
+    ticks.low = std::min(data.lo, data.hi);
+    ticks.high = std::max(data.lo, data.hi);
+    return ticks;
+}
+
+void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, const ov::AxisTicks& x,
+              const ov::AxisTicks& y)
 {
     p.setFont(ChartFont(record, false));
     const double text = p.fontMetrics().height();
@@ -144,32 +200,32 @@ void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSp
     struct Axis {
         int index;
         QPointF from, to, inward;
-        AxisSpan span;
+        const ov::AxisTicks& ticks;
     } axes[] = {{OV_AXIS_X, plot.bottomLeft(), plot.bottomRight(), {0, -1}, x},
                 {OV_AXIS_Y, plot.bottomLeft(), plot.topLeft(), {1, 0}, y}};
+    double widestY = 0;
     for (const Axis& a : axes) {
         if (AxisHidden(record, a.index)) continue;
         const AxisRecord& rec = record.axes[a.index];
         p.setPen(QPen(QColor(40, 40, 40), 1.2));
         p.drawLine(a.from, a.to);
-        const int minorSteps = kMajorDivisions * kMinorPerMajor;
-        double labelsEnd = -INFINITY;
-        for (int i = 0; i <= minorSteps; ++i) {
-            const QPointF at = a.from + (a.to - a.from) * (double(i) / minorSteps);
-            const bool major = i % kMinorPerMajor == 0;
-            DrawTick(p, at, a.inward, major ? record.major_tick_style : record.minor_tick_style,
-                     major ? 6 : 3);
-            if (!major) continue;
+        for (const TickMark& t : TickMarks(a.ticks, true)) {
+            const QPointF at = a.from + (a.to - a.from) * t.fraction;
+            DrawTick(p, at, a.inward, t.major ? record.major_tick_style : record.minor_tick_style,
+                     t.major ? 6 : 3);
+            if (!t.major) continue;
+            const double value = a.ticks.low + (a.ticks.high - a.ticks.low) * t.fraction;
             const QString label =
-                LabelText(a.span.lo + (a.span.hi - a.span.lo) * i / minorSteps, rec.label_style);
-            const double half = p.fontMetrics().horizontalAdvance(label) / 2.0 + 2;
-            if (a.index == OV_AXIS_X && at.x() - half < labelsEnd) continue;  // no overlapping labels
-            if (a.index == OV_AXIS_X) labelsEnd = at.x() + half;
+                rec.label_style == 0 ? QString::fromStdString(*t.label) : LabelText(value, rec.label_style);
             p.setPen(TextColour(record));
-            const QRectF cell = a.index == OV_AXIS_X ? QRectF(at.x() - 30, at.y() + 7, 60, text)
-                                                     : QRectF(at.x() - 64, at.y() - text / 2, 60, text);
-            p.drawText(cell, (a.index == OV_AXIS_X ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignVCenter,
-                       label);
+            if (a.index == OV_AXIS_X) {
+                p.drawText(QRectF(at.x() - 60, at.y() + 7, 120, text), Qt::AlignHCenter | Qt::AlignVCenter,
+                           label);
+            } else {
+                widestY = std::max(widestY, double(p.fontMetrics().horizontalAdvance(label)));
+                p.drawText(QRectF(at.x() - 128, at.y() - text / 2, 120, text),
+                           Qt::AlignRight | Qt::AlignVCenter, label);
+            }
             p.setPen(QPen(QColor(40, 40, 40), 1.2));
         }
         const QString title = Text16(rec.title);
@@ -179,8 +235,9 @@ void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSp
             p.drawText(QRectF(plot.left(), plot.bottom() + text + 8, plot.width(), text), Qt::AlignCenter,
                        title);
         } else {
+            // Left of the widest tick label, so the title never runs into the numbers.
             p.save();
-            p.translate(plot.left() - 34 + text, plot.center().y());  // the glyph's left edge
+            p.translate(plot.left() - 12 - widestY - 4, plot.center().y());
             p.rotate(-90);
             p.drawText(QRectF(-plot.height() / 2, -text, plot.height(), text), Qt::AlignCenter, title);
             p.restore();

@@ -5,6 +5,8 @@
 
 #include <ornivex/chart.h>
 
+#include "chart/AxisTicks.h"
+
 #include <QFont>
 #include <QRectF>
 
@@ -29,8 +31,14 @@ bool FixedAxisRange(const ChartRecord& record, int axis, AxisSpan& span);
 bool AxisHidden(const ChartRecord& record, int axis);
 
 void DrawChartFrame(QPainter& p, const ChartRecord& record, const QRectF& glyph, const QRectF& plot);
-void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot);
-void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, AxisSpan x, AxisSpan y);
+// Round ticks for the data range along an axis of the given length in pixels, the range widened to
+// whole steps unless the record fixes it (then the ticks stay inside it).
+ov::AxisTicks AxisTicksFor(const QPainter& p, const ChartRecord& record, AxisSpan data, double length,
+                           bool vertical, bool fixed);
+void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot, const ov::AxisTicks& x,
+                  const ov::AxisTicks& y);
+void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, const ov::AxisTicks& x,
+              const ov::AxisTicks& y);
 // Where a legend of this size goes, by the layout index; empty when the layout hides it.
 QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size);
 

@@ -207,16 +207,23 @@ void DrawLegend(QPainter& p, const ChartRecord& record, const std::vector<const 
     }
 }
 
-// Typed axis ranges replace the data ranges of the coordinate systems that have data.
-void ApplyFixedRanges(const ChartRecord& record, std::array<Range, 3>& ranges)
+// Typed axis ranges replace the data ranges of the coordinate systems that have data; `fixed` says
+// which axes of the first system were typed.
+void ApplyFixedRanges(const ChartRecord& record, std::array<Range, 3>& ranges, bool fixed[2])
 {
+    fixed[0] = fixed[1] = false;
     for (int system = 0; system < 3; ++system) {
         Range& range = ranges[static_cast<size_t>(system)];
         if (!range.Valid()) continue;
         AxisSpan span;
-        if (FixedAxisRange(record, OV_AXIS_X, span)) range.x0 = span.lo, range.x1 = span.hi;
-        if (FixedAxisRange(record, system == 0 ? OV_AXIS_Y : system + 1, span))
+        if (FixedAxisRange(record, OV_AXIS_X, span)) {
+            range.x0 = span.lo, range.x1 = span.hi;
+            if (system == 0) fixed[0] = true;
+        }
+        if (FixedAxisRange(record, system == 0 ? OV_AXIS_Y : system + 1, span)) {
             range.y0 = span.lo, range.y1 = span.hi;
+            if (system == 0) fixed[1] = true;
+        }
     }
 }
 
@@ -247,11 +254,19 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
         p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
         p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
     }
+    ov::AxisTicks xTicks, yTicks;
     if (!polar) {
-        ApplyFixedRanges(record, ranges);
-        DrawPlotArea(p, record, plot);
+        bool fixed[2];
+        ApplyFixedRanges(record, ranges, fixed);
+        if (ranges[0].Valid()) {  // the first system's axes take round ticks and widen to them
+            xTicks = AxisTicksFor(p, record, {ranges[0].x0, ranges[0].x1}, plot.width(), false, fixed[0]);
+            yTicks = AxisTicksFor(p, record, {ranges[0].y0, ranges[0].y1}, plot.height(), true, fixed[1]);
+            if (!xTicks.ticks.empty()) ranges[0].x0 = xTicks.low, ranges[0].x1 = xTicks.high;
+            if (!yTicks.ticks.empty()) ranges[0].y0 = yTicks.low, ranges[0].y1 = yTicks.high;
+        }
+        DrawPlotArea(p, record, plot, xTicks, yTicks);
         p.save();
-        p.setClipRect(plot.adjusted(-1, -1, 1, 1));
+        p.setClipRect(plot.adjusted(-8, -8, 8, 8));  // markers on the edge stay whole
     }
     for (size_t i = 0; i < series.size(); ++i) {
         if (points[i].empty()) continue;
@@ -259,8 +274,7 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
         if (!range.Valid()) continue;
         range.Pad();
         const double d = std::min(plot.width(), plot.height());
-        const QRectF area = polar ? QRectF(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d)
-                                  : plot.adjusted(6, 6, -6, -6);
+        const QRectF area = polar ? QRectF(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d) : plot;
         auto map = [&](QPointF v) {
             return QPointF(area.left() + (v.x() - range.x0) / (range.x1 - range.x0) * area.width(),
                            area.bottom() - (v.y() - range.y0) / (range.y1 - range.y0) * area.height());
@@ -272,13 +286,7 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
     }
     if (!polar) {
         p.restore();
-        if (ranges[0].Valid()) {
-            Range r = ranges[0];
-            r.Pad();
-            const double ex = (r.x1 - r.x0) * 6 / std::max(plot.width() - 12, 1.0);
-            const double ey = (r.y1 - r.y0) * 6 / std::max(plot.height() - 12, 1.0);
-            DrawAxes(p, record, plot, {r.x0 - ex, r.x1 + ex}, {r.y0 - ey, r.y1 + ey});
-        }
+        if (ranges[0].Valid()) DrawAxes(p, record, plot, xTicks, yTicks);
     }
     if (ranges[1].Valid()) {  // the second Y axis on the right
         p.setPen(QPen(QColor::fromRgba(record.axes[OV_AXIS_Y2].colour | 0xff000000u), 1.5));
