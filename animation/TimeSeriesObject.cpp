@@ -102,11 +102,10 @@ bool AddTimeSeriesColumn(TimeSeries& series)
 
 void FillNewSeriesValues(TimeSeries& series)
 {
-    if (!series.values) return;
+    if (!series.values || series.columns < 1) return;
     const std::size_t rows = static_cast<std::size_t>(series.rows);
-    std::fill_n(series.values, static_cast<std::size_t>(series.columns) * rows, 0.0);
-    if (series.columns < 1) return;
     for (std::size_t r = 0; r < rows; ++r) series.values[r] = static_cast<double>(r);
+    std::fill(series.values + rows, series.values + static_cast<std::size_t>(series.columns) * rows, 0.0);
 }
 
 bool SetTimeSeriesName(TimeSeries& series, std::u16string_view name)

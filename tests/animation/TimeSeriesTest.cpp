@@ -80,6 +80,13 @@ TEST(TimeSeriesObject, NewObjectsAndNewSeriesValues)
         EXPECT_EQ(s->values[12 + r], 0.0);
     }
     EXPECT_EQ(NumberedSeriesName(12), u"TimeSer_12");
+
+    // Every value is written, whatever the block held before.
+    OwnedTimeSeries reused = Numbered(3, 4);
+    std::fill_n(reused->values, 12, 7.0);
+    FillNewSeriesValues(*reused);
+    EXPECT_EQ(ValuesOf(*reused), (std::vector<double>{0, 1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0}));
+    DestroyTimeSeries(nullptr);  // ignored
 }
 
 TEST(TimeSeriesObject, SizesAreClampedToTheirRanges)
@@ -188,6 +195,8 @@ TEST(MagnetSeries, PositionsInSeriesUnitsAndTheMenuSkipsTemporaryAndShortMagnets
     EXPECT_EQ(MagnetSeriesValues(*three, record), (std::vector<double>{2, 4, 6, 2, 4, -4}));
     record.scale = std::nan("");
     EXPECT_EQ(MagnetSeriesValues(*two, record), (std::vector<double>{0, 20, 20, 20}));
+    record.scale = 0.5;
+    EXPECT_EQ(MagnetSeriesValues(*two, record), (std::vector<double>{0, 40, 40, 40}));
 
     for (COvMag* m : MagnetsOf(record)) ov_mag_destroy(m->Handle());
     ov_list_remove_all(&record.magnets);
@@ -215,14 +224,18 @@ TEST(TimeSeriesList, IdsAppendDeleteAndMove)
     EXPECT_EQ(hosts.Ids(), (std::vector<int32_t>{5, 6, 7}));
     EXPECT_FALSE(MoveSeries(hosts.list, 2, 9));
     EXPECT_FALSE(MoveSeries(hosts.list, 3, 0));
+    hosts.Add(2);
+    EXPECT_TRUE(DeleteSeriesAt(hosts.list, 3));
     EXPECT_TRUE(DeleteSeriesAt(hosts.list, 1));
     EXPECT_FALSE(DeleteSeriesAt(hosts.list, 2));
     EXPECT_FALSE(DeleteSeriesAt(hosts.list, -1));
     EXPECT_EQ(hosts.Ids(), (std::vector<int32_t>{5, 7}));
+    EXPECT_TRUE(DeleteSeriesAt(hosts.list, 0));
+    EXPECT_EQ(hosts.Ids(), (std::vector<int32_t>{7}));
 
     OwnedTimeSeries none;
     EXPECT_EQ(AppendSeries(hosts.list, none), nullptr);
-    EXPECT_EQ(hosts.list.count, 2);
+    EXPECT_EQ(hosts.list.count, 1);
 }
 
 TEST(SeriesPick, OpeningSelectsByIdAndTheRecordRow)
@@ -343,6 +356,27 @@ TEST(TimeSeriesText, StoringAGridOfAnotherSizeResizesTheSeries)
     EXPECT_EQ(s->columns, 2);
     EXPECT_EQ(s->rows, 2);
     EXPECT_EQ(ValuesOf(*s), (std::vector<double>{100, 103, 200, 203}));
+
+    // Only rows, or only columns, of another size resize the series too.
+    GridCells fewerRows = CellsOf(*s);
+    fewerRows.DeleteRows(1, 1);
+    ASSERT_TRUE(StoreSeriesCells(*s, fewerRows));
+    EXPECT_EQ(ValuesOf(*s), (std::vector<double>{103, 203}));
+    OwnedTimeSeries wide = Numbered(3, 2);
+    GridCells fewerColumns = CellsOf(*wide);
+    fewerColumns.DeleteColumns(2, 1);
+    ASSERT_TRUE(StoreSeriesCells(*wide, fewerColumns));
+    EXPECT_EQ(wide->columns, 2);
+    EXPECT_EQ(ValuesOf(*wide), (std::vector<double>{0, 1, 200, 201}));
+
+    // A single cell is a series too; the corner cell stays empty.
+    const OwnedTimeSeries single = Numbered(1, 1);
+    const GridCells one = CellsOf(*single);
+    EXPECT_EQ(one.RowCount(), 2);
+    EXPECT_EQ(one.ColumnCount(), 2);
+    EXPECT_EQ(one.Text(1, 1), "0");
+    EXPECT_EQ(one.Text(0, 1), "1");
+    EXPECT_EQ(one.Text(0, 0), "");
 
     GridCells none;
     LoadSeriesCells(none, nullptr);
