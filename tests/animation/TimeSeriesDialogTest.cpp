@@ -6,6 +6,7 @@
 #include "animation/TimeSeriesList.h"
 #include "chart/SeriesPrompts.h"
 #include "data/DataTestFiles.h"
+#include "data/formula/CDlgGDByFunc.h"
 #include "data/import/DlgOpenASCPreView.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
@@ -22,6 +23,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QTest>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -168,8 +170,9 @@ TEST_F(TimeSeriesDialog, IdZeroSelectsTheFirstAndOkWithoutARowDoesNothing)
         relative->click();
         EXPECT_TRUE(incremental->isHidden());
 
+        EXPECT_TRUE(Control<QAbstractButton>(d, CDlgATS::kIdOk)->isEnabled());
         d.Grid().clearSelection();
-        d.RefreshOkState();
+        QTest::qWait(3 * CDlgATS::kSelectionTimerMs);  // the timer notices
         EXPECT_FALSE(Control<QAbstractButton>(d, CDlgATS::kIdOk)->isEnabled());
         d.accept();
         EXPECT_TRUE(d.isVisible());
@@ -396,6 +399,51 @@ TEST_F(TimeSeriesDialog, ImportMakesOneSeriesPerFileAndSaveWritesTheShownCells)
     EXPECT_TRUE(messages[0].startsWith("Cannot open the file"));
     EXPECT_TRUE(messages[1].contains("/nonexistent-folder/b.txt"));
     EXPECT_TRUE(messages[1].startsWith("Cannot write the file"));
+}
+
+TEST_F(TimeSeriesDialog, FormulaAndImportIntoTheCurrentSeriesKeepEveryDigit)
+{
+    const ScratchFile data("ball.txt", "Thrown ball\n#\nframe\tx\ty\n0\t0\t0\n1\t1\t0.95095\n2\t2\t1.8038\n");
+    ScopedOpenFilePresenter picker(
+        [&](const OpenFileRequest&) { return QStringList{QString::fromStdString(data.Path())}; });
+    Run(nullptr, [&](CDlgATS& d) {
+        d.Grid().SelectCells({1, 2, 12, 2});
+        RunModal(
+            [&] {
+                d.RunCommand(CDlgATS::kGridFormula);
+                return 0;
+            },
+            [](QDialog& formula) {
+                TypeInto(formula, ControlName(CDlgGDByFunc::kIdFormula), "a^2/3");
+                Accept(formula);
+            });
+        EXPECT_EQ(first_->values[0], 0) << "column 1 keeps its values";
+        EXPECT_EQ(first_->values[11], 11);
+        EXPECT_NEAR(first_->values[13], 1.0 / 363, 1e-17) << "not cut to the six digits the grid shows";
+        EXPECT_NEAR(first_->values[23], 1.0 / 3, 1e-15);
+        EXPECT_EQ(d.Grid().GetItemText(2, 2), "0.00275482");
+
+        RunModal(
+            [&] {
+                d.RunCommand(CDlgATS::kGridImport);
+                return 0;
+            },
+            [](QDialog& preview) {
+                TypeInto(preview, ControlName(CDlgOpenASCPreView::kIdStartLine), "4");
+                Accept(preview);
+            });
+        EXPECT_EQ(d.Current(), first_);
+        EXPECT_EQ(TimeSeriesName(*first_), u"Thrown ball");
+        EXPECT_EQ(first_->columns, 3);
+        EXPECT_EQ(first_->rows, 3);
+        EXPECT_EQ(first_->values[8], 1.8038);
+        EXPECT_EQ(ColumnTitles(*first_), (std::vector<std::u16string>{u"frame", u"x", u"y"}));
+        EXPECT_EQ(d.List().topLevelItem(0)->text(0), "Thrown ball");
+        EXPECT_EQ(d.List().topLevelItem(0)->text(1), "3");
+        EXPECT_EQ(d.Grid().GetItemText(0, 3), "y");
+        EXPECT_EQ(first_->id, 3) << "the series keeps its id";
+    });
+    EXPECT_EQ(nextId_, 40);
 }
 
 TEST_F(TimeSeriesDialog, CommandsWithoutASelectionShowTheSharedMessagesAndFaultsKeepItOpen)
