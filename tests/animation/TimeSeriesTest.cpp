@@ -340,6 +340,8 @@ TEST(TimeSeriesText, GridShowsPercentGAndTheFileHoldsTheShownCells)
     EXPECT_EQ(ParseGeneralCellNumber("-INF"), -std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(ParseGeneralCellNumber("\tNaN")));
     EXPECT_EQ(ParseGeneralCellNumber("in"), 0.0);
+    EXPECT_EQ(ParseGeneralCellNumber(std::string_view("-infinite", 3)), 0.0);  // "-in", not read past its end
+    EXPECT_EQ(ParseGeneralCellNumber("xnf"), 0.0);
     EXPECT_EQ(ParseGeneralCellNumber("  -2.5e1x"), -25.0);
     EXPECT_EQ(ParseGeneralCellNumber(""), 0.0);
     EXPECT_EQ(FormatGeneralCellNumber(1e-4), "0.0001");
