@@ -254,9 +254,9 @@ void CDPP_DSList::NewSeries()
 {
     if (sheet_.SeriesHostList() == nullptr) return;
     std::u16string name = Numbered("DatSer_%d", static_cast<int>(sheet_.SeriesList().size()) + 1);
-    TableSize size = ReadOfferedSize();
+    TableSize size = ReadOfferedSize(kChartSeriesSize);
     if (!PromptNewSeries(this, name, size, kNewSeriesMinimum, kNewSeriesMaximum)) return;
-    WriteOfferedSize(size);
+    WriteOfferedSize(kChartSeriesSize, size);
     AppendAndSelect(CreateNumberedSeries(name, size.columns, size.rows));
 }
 

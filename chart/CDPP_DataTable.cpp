@@ -142,7 +142,7 @@ void CDPP_DataTable::RunCommand(int command)
             TableSize size{series->columns, series->rows};
             if (!PromptTableSize(this, size, kResizeMinimum, kResizeMaximum)) break;
             ResizeKeepingValues(size.columns, size.rows);
-            WriteOfferedSize(size);
+            WriteOfferedSize(kChartSeriesSize, size);
         }
         break;
     case kTableClear: Clear(); break;

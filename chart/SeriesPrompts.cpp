@@ -16,8 +16,6 @@
 namespace ov {
 namespace {
 
-constexpr RememberedValue<TableSize> kOfferedSize[] = {{"c1", &TableSize::columns}, {"r1", &TableSize::rows}};
-
 class PromptTexts {
 public:
     PromptTexts() { table_.Open(CurrentLanguageCode(), "SSDlg.xml"); }
@@ -52,14 +50,18 @@ bool Run(QWidget* parent, SetStringsSetup& setup)
 
 }  // namespace
 
-TableSize ReadOfferedSize()
+TableSize ReadOfferedSize(const OfferedSizeNames& names)
 {
-    return ReadRemembered(kSeriesSizeKey, kOfferedSize);
+    const RememberedValue<TableSize> table[] = {{names.columns, &TableSize::columns},
+                                                {names.rows, &TableSize::rows}};
+    return ReadRemembered(kSeriesSizeKey, table);
 }
 
-void WriteOfferedSize(const TableSize& size)
+void WriteOfferedSize(const OfferedSizeNames& names, const TableSize& size)
 {
-    WriteRemembered(kSeriesSizeKey, kOfferedSize, size);
+    const RememberedValue<TableSize> table[] = {{names.columns, &TableSize::columns},
+                                                {names.rows, &TableSize::rows}};
+    WriteRemembered(kSeriesSizeKey, table, size);
 }
 
 bool PromptSeriesName(QWidget* parent, std::u16string& name)

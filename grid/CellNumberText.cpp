@@ -48,9 +48,35 @@ std::string FormatCellNumber(double value)
     return text;
 }
 
+std::string FormatGeneralCellNumber(double value)
+{
+    // std::to_chars with the general format and a precision is specified as printf's "%.*g".
+    std::array<char, 32> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 6);
+    return ec == std::errc{} ? std::string(buffer.data(), end) : std::string("0");
+}
+
 double ParseCellNumber(std::string_view text)
 {
     return AtofPrefixAfterSpace(text.data(), text.size());
+}
+
+double ParseGeneralCellNumber(std::string_view text)
+{
+    std::size_t i = text.find_first_not_of(" \t\n\v\f\r");
+    if (i == std::string_view::npos) return 0.0;
+    const bool negative = text[i] == '-';
+    if (negative || text[i] == '+') ++i;
+    const auto startsWith = [&](std::string_view word) {
+        if (text.size() - i < word.size()) return false;
+        for (std::size_t k = 0; k < word.size(); ++k)
+            if ((text[i + k] | 0x20) != word[k]) return false;
+        return true;
+    };
+    if (startsWith("inf")) return negative ? -HUGE_VAL : HUGE_VAL;
+    if (startsWith("nan")) return negative ? -std::nan("") : std::nan("");
+    return ParseCellNumber(text);
 }
 
 double RoundTripCellNumber(double value)

@@ -78,7 +78,11 @@ std::string GridCells::Text(int row, int col) const
     if (!IsInside(row, col)) return {};
     if (const auto it = texts_.find(Key(row, col)); it != texts_.end()) return it->second;
     if (col == 0 && row > 0) return std::to_string(row);
-    if (!IsFixed(row, col) && HasNumber(row, col)) return FormatCellNumber(Number(row, col));
+    if (!IsFixed(row, col) && HasNumber(row, col)) {
+        const double value = Number(row, col);
+        return numberStyle_ == CellNumberStyle::General ? FormatGeneralCellNumber(value)
+                                                        : FormatCellNumber(value);
+    }
     return {};
 }
 
@@ -94,16 +98,19 @@ std::vector<double> GridCells::Values() const
     const int dataRows = rows_ - 1;
     const int dataCols = cols_ - 1;
     std::vector<double> values(static_cast<std::size_t>(dataRows) * dataCols, 0.0);
+    const bool exact = numberStyle_ == CellNumberStyle::General;
     for (int c = 0; c < std::min(dataCols, numberCols_); ++c) {
         for (int r = 0; r < std::min(dataRows, numberRows_); ++r) {
-            values[static_cast<std::size_t>(c) * dataRows + r] = RoundTripCellNumber(Number(r + 1, c + 1));
+            const double value = Number(r + 1, c + 1);
+            values[static_cast<std::size_t>(c) * dataRows + r] = exact ? value : RoundTripCellNumber(value);
         }
     }
     for (const auto& [key, text] : texts_) {
         const int row = static_cast<int>(key >> 32);
         const int col = static_cast<int>(key & 0xFFFFFFFFu);
         if (row == 0 || col == 0) continue;
-        values[static_cast<std::size_t>(col - 1) * dataRows + (row - 1)] = ParseCellNumber(text);
+        values[static_cast<std::size_t>(col - 1) * dataRows + (row - 1)] =
+            exact ? ParseGeneralCellNumber(text) : ParseCellNumber(text);
     }
     return values;
 }

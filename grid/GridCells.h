@@ -25,6 +25,12 @@ struct CellRange {
     int ColumnCount() const { return IsValid() ? maxCol - minCol + 1 : 0; }
 };
 
+// How number-backed cells show their value. TenDecimals: FormatCellNumber, and a store reads each
+// value back through that text. General: FormatGeneralCellNumber ("%g"); six digits would cut the
+// values down, so a store keeps each number-backed value exactly and reads only cells given text, with
+// ParseGeneralCellNumber (the "inf" and "nan" it shows read back).
+enum class CellNumberStyle { TenDecimals, General };
+
 class GridCells {
 public:
     // Counts include the header row and column; both are at least 1.
@@ -42,6 +48,9 @@ public:
     void LoadNumbers(const double* values, int rows, int cols);
     // Every data cell empty, headers kept.
     void ClearData();
+
+    CellNumberStyle NumberStyle() const { return numberStyle_; }
+    void SetNumberStyle(CellNumberStyle style) { numberStyle_ = style; }
 
     // A row header without text of its own shows the row number.
     std::string Text(int row, int col) const;
@@ -79,6 +88,7 @@ private:
     int numberCols_ = 0;
     std::unordered_map<std::uint64_t, std::string> texts_;
     bool modified_ = false;
+    CellNumberStyle numberStyle_ = CellNumberStyle::TenDecimals;
 };
 
 }  // namespace ov

@@ -1,6 +1,7 @@
 // The composition root: the registry the entry points use, with every dialog the library ships
 // registered through its subsystem's one seam. The only file that knows them all; a slot left empty
 // makes its entry point return 0 without opening anything.
+#include "animation/TimeSeriesDialog.h"
 #include "chart/XYChartSheet.h"
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
@@ -18,6 +19,11 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     };
     registry.magnets = [](MagnetsCall& call) {
         return RunMagnetsDialog(call.parent, call.viewWindow, call.record);
+    };
+    registry.timeSeries = [](TimeSeriesCall& call) {
+        return RunTimeSeriesDialog(
+            call.parent, call.hostWindow, static_cast<SelectionRecord*>(call.selection), call.list,
+            static_cast<MagnetRecord*>(call.magnetRecord), static_cast<int32_t*>(call.nextId));
     };
 }
 

@@ -104,7 +104,8 @@ int32_t RunPaths(const GEEdtParams& p, const DialogFactory<PathsCall>& factory, 
 int32_t RunTimeSeries(const GEEdtParams& p, DialogRegistry& registry, const UiPreparer& prepare)
 {
     auto* list = static_cast<OvHostList*>(p.context);
-    if (!HasElements(list, 1) || !registry.timeSeries || !prepare()) return 0;
+    // Without the host's id counter no series could be made: the list keeps its magnet record.
+    if (!HasElements(list, 1) || !p.extra || !registry.timeSeries || !prepare()) return 0;
     TimeSeriesCall call{ParentOf(p.host_window), p.host_window, p.data};
     call.magnetRecord = ov_list_remove_last(list);
     call.list = list;

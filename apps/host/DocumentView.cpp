@@ -190,6 +190,30 @@ void DocumentView::paintEvent(QPaintEvent*)
     }
     DrawBitmap(p);
     DrawMagnets(p);
+    DrawAnimatedGlyph(p);
+}
+
+// The animated glyph at the picked row of its series: columns 0 and 1 are its position in the magnets'
+// units, y up, from the magnet record's origin (the way a series from a magnet holds positions).
+void DocumentView::DrawAnimatedGlyph(QPainter& p) const
+{
+    const SelectionRecord& pick = document_.AnimatedPosition();
+    const TimeSeries* series = nullptr;
+    for (const OvHostListNode* n = document_.TimeSeries().head; n; n = n->next) {
+        const auto* s = static_cast<const TimeSeries*>(n->data);
+        if (s && s->id == pick.series_id) series = s;
+    }
+    if (!series || !series->values || series->columns < 1 || pick.row < 0 || pick.row >= series->rows) return;
+    const double x = series->values[pick.row];
+    const double y = series->columns > 1 ? series->values[series->rows + pick.row] : 0.0;
+    const MagnetRecord& m = document_.Magnets();
+    const QPointF at = PageRect().topLeft() + QPointF(m.origin_x + x * m.scale, m.origin_y - y * m.scale);
+    const QPointF diamond[] = {at + QPointF(0, -8), at + QPointF(8, 0), at + QPointF(0, 8),
+                               at + QPointF(-8, 0)};
+    p.setPen(QPen(QColor(0xff, 0x7f, 0x0e), 1.5));
+    p.setBrush(QColor(0xff, 0x7f, 0x0e, 0x80));
+    p.drawPolygon(diamond, 4);
+    p.drawText(at + QPointF(10, -10), tr("row %1").arg(pick.row));
 }
 
 // Magnets as small markers (the current one, while the Magnets dialog has one, in the highlight

@@ -32,6 +32,7 @@ private:
     QRectF BitmapRect() const;  // where the bitmap glyph lies, fitted to its aspect ratio
     void DrawBitmap(QPainter& p) const;
     void DrawMagnets(QPainter& p) const;
+    void DrawAnimatedGlyph(QPainter& p) const;
     int GlyphAt(QPointF p) const;
     void DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF& r) const;
 

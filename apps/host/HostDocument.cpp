@@ -1,9 +1,12 @@
 // The demo host's document: records start zeroed with their kind set, lists start empty.
 #include "HostDocument.h"
 
+#include "animation/MagnetSeries.h"
+#include "animation/TimeSeriesList.h"
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesValues.h"
+#include "magnets/COvMag.h"
 
 #include <QtMath>
 
@@ -111,6 +114,7 @@ HostDocument::HostDocument()
     strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
     FillDrawingPaths();
     FillMagnets();
+    FillTimeSeries();
 }
 
 namespace {
@@ -158,6 +162,17 @@ void HostDocument::FillMagnets()
     for (float angle : {0.0f, 30.0f, 60.0f}) ov_mag_add_position(copies_.scale_angle, 1, angle);
 }
 
+// One series to start from: the "Ring" magnet's positions, which the animated glyph follows from row 0.
+void HostDocument::FillTimeSeries()
+{
+    const auto* ring = static_cast<const OvMagnet*>(ov_list_at(&magnets_.magnets, 0));
+    if (!ring) return;
+    ov::OwnedTimeSeries orbit =
+        ov::MakeMagnetSeries(*ov::COvMag::FromHandle(ring), magnets_, u"Orbit", nextSeriesId_);
+    if (!ov::AppendSeries(timeSeries_, orbit)) return;
+    animatedPosition_.series_id = nextSeriesId_++;
+}
+
 void HostDocument::FillDrawingPaths()
 {
     // Page coordinates; the chart's origin sits at (100, 400) with 40 page units per data unit.
@@ -193,6 +208,8 @@ HostDocument::~HostDocument()
     }
     DestroyMagnets(magnets_);
     DestroyMagnets(copies_);
+    // Series the library made for the host belong to it, like the ones it made itself.
+    for (::TimeSeries* series : ov::SeriesOf(&timeSeries_)) ov::DestroyTimeSeries(series);
     ov_list_remove_all(&timeSeries_);
     ov_list_remove_all(&paths_);
     ov_list_remove_all(&context_.paths);

@@ -62,6 +62,8 @@ public:
     BitmapGlyph& Bitmap() { return bitmap_; }
     DrawingContext& Context() { return context_; }
     int32_t& NextSeriesId() { return nextSeriesId_; }
+    // The glyph whose position follows a time series: the series and row picked for it.
+    SelectionRecord& AnimatedPosition() { return animatedPosition_; }
     QStringList& Strings() { return strings_; }
     uint32_t& CurveColour() { return curveColour_; }
 
@@ -85,7 +87,9 @@ private:
     std::vector<NamedPath> drawingPaths_;
     void FillDrawingPaths();
     void FillMagnets();
+    void FillTimeSeries();
     int32_t nextSeriesId_ = 1;
+    SelectionRecord animatedPosition_{};
     QStringList strings_;
     uint32_t curveColour_ = 0xFF1F77B4u;  // ARGB
 };

@@ -125,6 +125,18 @@ void HostWindow::BuildCommands()
                              if (ov_list_last(&series) == &document_.Magnets()) ov_list_remove_last(&series);
                              return r;
                          }});
+    commands_.push_back({"time-series-pick", tr("Animate position…"),
+                         [this] {
+                             // Pick mode: the glyph's selection record goes in word 0.
+                             OvHostList& series = document_.TimeSeries();
+                             ov_list_append(&series, &document_.Magnets());
+                             const int32_t r = CallGEEdt(&document_.AnimatedPosition(), &series,
+                                                         OV_CODE_TIME_SERIES, &document_.NextSeriesId());
+                             if (ov_list_last(&series) == &document_.Magnets()) ov_list_remove_last(&series);
+                             view_->update();
+                             return r;
+                         },
+                         true});
     commands_.push_back({"generate-animation", tr("Generate Animation…"),
                          [this] { return CallGEEdt(nullptr, nullptr, OV_CODE_GENERATE_ANIMATION); }});
     commands_.push_back({"system-properties", tr("System Properties…"),
@@ -140,7 +152,8 @@ void HostWindow::BuildMenus()
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     for (const HostCommand& c : commands_) {
         QMenu* menu = c.id.startsWith("chart-") || c.id == QLatin1String("import-data") ||
-                              c.id == QLatin1String("magnets-copy")
+                              c.id == QLatin1String("magnets-copy") ||
+                              c.id == QLatin1String("time-series-pick")
                           ? glyphs
                           : tools;
         QAction* a = menu->addAction(c.menuText);
@@ -329,6 +342,15 @@ intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr
         for (auto* n = reinterpret_cast<const OvHostList*>(wparam)->head; n; n = n->next)
             values << QString::fromUtf16(static_cast<const char16_t*>(n->data));
         Log(tr("Applied: %1").arg(values.join(QStringLiteral(" | "))));
+        break;
+    }
+    case OV_MSG_TIME_SERIES_PICKED: {  // the glyph's series or row changed: draw it there
+        const SelectionRecord& pick = document_.AnimatedPosition();
+        Log(tr("Animated position: series %1, row %2, flags %3")
+                .arg(pick.series_id)
+                .arg(pick.row)
+                .arg(pick.flags));
+        view_->update();
         break;
     }
     case OV_MSG_APPLY:            // a sheet applied its record: redraw

@@ -174,7 +174,8 @@ TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
         {nullptr, single.get(), nullptr, 1, nullptr},   {&kind1, nullptr, nullptr, 1, nullptr},
         {&kind1, empty.get(), nullptr, 1, nullptr},     {&kind6, single.get(), nullptr, 1, nullptr},
         {&kind1, empty.get(), nullptr, 4, nullptr},     {nullptr, nullptr, nullptr, 5, nullptr},
-        {nullptr, empty.get(), nullptr, 0xFF, nullptr}, {nullptr, nullptr, nullptr, 3, nullptr}};
+        {nullptr, empty.get(), nullptr, 0xFF, nullptr}, {nullptr, nullptr, nullptr, 3, nullptr},
+        {nullptr, single.get(), nullptr, 0xFF, nullptr}};
     for (const GEEdtParams& p : cases) EXPECT_EQ(DispatchGEEdt(&p, rec.registry, rec.prepare), 0) << p.code;
     EXPECT_EQ(DispatchGEEdt(nullptr, rec.registry, rec.prepare), 0);
     GEEdtParams p{&kind1, nullptr, nullptr, 5, nullptr};
