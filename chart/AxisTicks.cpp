@@ -47,6 +47,7 @@ std::vector<std::string> LinearLabels(const std::vector<double>& values, const C
     const int mantissaDecimals =
         std::max(0, exponent - stepExponent) + (c.decimals > std::max(0, -stepExponent) ? 1 : 0);
     std::vector<std::string> labels;
+    labels.reserve(values.size());
     for (double v : values)
         labels.push_back(scientific ? ScientificLabel(v, exponent, mantissaDecimals)
                                     : FixedLabel(v, c.decimals));
@@ -61,6 +62,7 @@ bool TryStep(const AxisRequest& r, double lo, double hi, const Candidate& c, Axi
     const int count = static_cast<int>(last - first) + 1;
     if (count > kMostTicks && !force) return false;
     std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
         const double v = (first + i) * c.step;
         values.push_back(std::fabs(v) < c.step * kSlack ? 0.0 : v);
@@ -75,6 +77,7 @@ bool TryStep(const AxisRequest& r, double lo, double hi, const Candidate& c, Axi
     out.high = values.back();
     out.step = c.step;
     out.ticks.clear();
+    out.ticks.reserve(values.size());
     for (int i = 0; i < count; ++i) out.ticks.push_back({values[i], labels[i]});
     return true;
 }
