@@ -71,6 +71,18 @@ TEST(IntersectLineBezier, LineAcrossTheArchCrossesTwice)
     }
 }
 
+TEST(IntersectLineBezier, ANearlyQuadraticPieceCrossesOnTheLine)
+{
+    // The arch's right part from a third on: its height polynomial has a leading coefficient that
+    // is rounding noise, which must not scatter the roots.
+    Cubic right;
+    SplitBezier(kArch, 0.2113, nullptr, &right);
+    for (Vec2& p : right) p = {double(float(p.x)), double(float(p.y))};
+    const auto hits = IntersectLineBezier({-20, 6}, {20, 6}, right);
+    ASSERT_EQ(hits.size(), 2u);
+    for (const auto& h : hits) EXPECT_NEAR(h.point.y, 6.0, 1e-6);
+}
+
 TEST(IntersectLineBezier, ShortLinesAndChordsAndMissesGiveNothing)
 {
     EXPECT_TRUE(IntersectLineBezier({0, 4}, {1.9, 4}, kArch).empty());  // line below 2.0
