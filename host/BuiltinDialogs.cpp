@@ -5,6 +5,7 @@
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
 #include "magnets/MagnetsDialog.h"
+#include "paths/PathDialogs.h"
 #include "trace/FloodFillTool.h"
 
 namespace ov {
@@ -19,6 +20,8 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     registry.magnets = [](MagnetsCall& call) {
         return RunMagnetsDialog(call.parent, call.viewWindow, call.record);
     };
+    registry.clipPath = [](PathsCall& call) { return RunClipPath(call); };
+    registry.pointsAlongPaths = [](PathsCall& call) { return RunPointsAlongPaths(call); };
 }
 
 DialogRegistry& Dialogs()

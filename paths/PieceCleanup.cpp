@@ -109,11 +109,13 @@ void RemoveSharedBorders(ChainList& pieces, ClosedPairs& closedPairs)
 
 void JoinClosedFigures(ChainList& pieces, const ClosedPairs& closedPairs)
 {
-    for (const auto& [first, last] : closedPairs) {
+    for (const auto& pair : closedPairs) {
+        const COvSeg* first = pair.first;
+        const COvSeg* last = pair.second;
         const auto ending =
-            std::find_if(pieces.begin(), pieces.end(), [&](const Chain& p) { return p->Last() == last; });
+            std::find_if(pieces.begin(), pieces.end(), [last](const Chain& p) { return p->Last() == last; });
         const auto starting =
-            std::find_if(pieces.begin(), pieces.end(), [&](const Chain& p) { return p.get() == first; });
+            std::find_if(pieces.begin(), pieces.end(), [first](const Chain& p) { return p.get() == first; });
         if (ending == pieces.end() || starting == pieces.end() || ending == starting) continue;
         if (!(Gap(EndOf(**ending), StartOf(**starting)) < kJoinGap)) continue;
         COvSeg* tail = (*ending)->Last();
