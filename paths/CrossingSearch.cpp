@@ -7,6 +7,7 @@
 #include "paths/LineIntersection.h"
 #include "paths/LinkBroadPhase.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -21,7 +22,6 @@ constexpr int64_t kCubicCost = 27;
 constexpr double kInnerLow = 0.001, kInnerHigh = 0.999;
 constexpr double kFarFromEnds = 1.0;
 constexpr double kRecordedNear = 1.0;
-constexpr int kClosestSamples = 1000;
 constexpr double kParameterTolerance = 1e-6;
 
 Vec2 ToVec(OvPointF p)
@@ -32,6 +32,37 @@ Vec2 ToVec(OvPointF p)
 OvPointF ToPoint(Vec2 v)
 {
     return {float(v.x), float(v.y)};
+}
+
+// The parameter of the cubic's point nearest to p: the best of 33 samples, then a golden-section
+// search in the bracket around it (kept inside [0, 1], so parameters near the ends stay exact).
+double NearestParameter(const Cubic& c, Vec2 p)
+{
+    constexpr int kSamples = 32;
+    constexpr double kGolden = 0.6180339887498949;
+    const auto dist = [&](double t) { return DistanceSquared(BezierPoint(c, t), p); };
+    int best = 0;
+    double bestDist = INFINITY;
+    for (int i = 0; i <= kSamples; ++i) {
+        const double d = dist(double(i) / kSamples);
+        if (d < bestDist) bestDist = d, best = i;
+    }
+    double lo = std::max(0.0, double(best - 1) / kSamples), hi = std::min(1.0, double(best + 1) / kSamples);
+    double a = hi - kGolden * (hi - lo), b = lo + kGolden * (hi - lo);
+    double da = dist(a), db = dist(b);
+    while (hi - lo > kParameterTolerance) {
+        if (da < db) {
+            hi = b, b = a, db = da;
+            a = hi - kGolden * (hi - lo);
+            da = dist(a);
+        } else {
+            lo = a, a = b, da = db;
+            b = lo + kGolden * (hi - lo);
+            db = dist(b);
+        }
+    }
+    const double t = (lo + hi) / 2;
+    return dist(lo) < dist(t) ? lo : dist(hi) < dist(t) ? hi : t;
 }
 
 // A link as the search sees it: two control points (straight) or four (cubic).
@@ -154,7 +185,7 @@ private:
     {
         std::optional<Hit> best;
         for (const Vec2 p : IntersectBeziers(shape.cps, other.cps)) {
-            const double t = ClosestParameter(shape.cps, p, 0.0, 1.0, kClosestSamples, kParameterTolerance);
+            const double t = NearestParameter(shape.cps, p);
             if (!best || std::fabs(t - 0.5) < std::fabs(best->t - 0.5)) best = Hit{p, t};
         }
         if (!best) return std::nullopt;

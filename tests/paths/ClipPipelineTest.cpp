@@ -5,6 +5,8 @@
 #include "paths/BezierIntersection.h"
 #include "paths/ClipPieces.h"
 #include "paths/ClipResults.h"
+#include "paths/CrossingSearch.h"
+#include "paths/PathChains.h"
 #include "paths/SegPathRecord.h"
 
 #include <gtest/gtest.h>
@@ -202,6 +204,19 @@ TEST(ClipPipeline, AFigureEightCubicIsCutInThreeAtItsCrossing)
     EXPECT_EQ(loops, 1);
     EXPECT_EQ(fromStart, 1);
     EXPECT_EQ(toEnd, 1);
+    // Every piece runs along the original curve.
+    for (const Chain& piece : view.Pieces()) {
+        const Pts cps = piece->ControlPoints();
+        ASSERT_EQ(cps.size(), 4u);
+        const Cubic part{Vec2{cps[0].x, cps[0].y}, Vec2{cps[1].x, cps[1].y}, Vec2{cps[2].x, cps[2].y},
+                         Vec2{cps[3].x, cps[3].y}};
+        for (const double t : {0.25, 0.5, 0.75}) {
+            const Vec2 p = BezierPoint(part, t);
+            const double on = ClosestParameter(c, p, 0.0, 1.0, 2000, 1e-9);
+            EXPECT_LT(Distance(BezierPoint(c, on), p), 0.05) << t;
+        }
+    }
+    EXPECT_EQ(view.Passes().size(), 2u);
 }
 
 TEST(ClipPipeline, ACrossedClosedFigureIsOnePieceFromTheCrossingRoundToIt)
@@ -299,9 +314,12 @@ TEST(PieceCleanup, ALoneShortStraightPieceGoesAndItsNeighboursMeetAtItsMiddle)
     pieces.push_back(Piece({{0, 0}, {0.2f, 0}, {0.4f, 0}, {0.6f, 0}}, 3));
     pieces.push_back(Piece({{0.6f, 0}, {5, 5}}, 3));
     pieces.push_back(Piece({{0, 0}, {3, 0.1f}, {6, 0.1f}, {9, 0}}, 4));  // straight, ends apart: stays
+    pieces.push_back(Piece({{50, 0}, {50.2f, 0}, {50.4f, 0}, {50.6f, 0}}, 5));
+    pieces.push_back(Piece({{53, 0}, {60, 0}}, 5));  // 2.4 from the short piece: stays where it is
     ClosedPairs pairs;
     RemoveSharedBorders(pieces, pairs);
-    ASSERT_EQ(pieces.size(), 3u);
+    ASSERT_EQ(pieces.size(), 4u);
+    EXPECT_TRUE(Near(StartOf(*pieces[3]), {53, 0}, 1e-5));
     EXPECT_TRUE(Near(EndOf(*pieces[0]), {0.3f, 0}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[1]), {0.3f, 0}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[2]), {0, 0}, 1e-5));
@@ -332,23 +350,109 @@ TEST(PieceCleanup, NodesAreThePieceEndsOnceEach)
     EXPECT_EQ(nodes[0]->x, 1.0f);  // nodes follow the pieces
 }
 
-// Random lines and cubics in a 100 × 100 square, from a seed.
+ChainList ChainsOf(const std::vector<PathObject>& paths)
+{
+    ChainSet set;
+    int32_t figure = 0;
+    for (const PathObject& p : paths)
+        AppendChains(p.Points().data(), p.Types().data(), p.PointCount(), figure, set);
+    ChainList chains;
+    for (auto& c : set.chains) chains.push_back(std::move(c));
+    return chains;
+}
+
+TEST(CrossingSearch, ACubicCrossingCloseToTheOtherCubicsStartCutsOnceAndIsRecorded)
+{
+    // The flat cubic crosses the arch 0.63 from the arch's start: near that end, yet no crossing of
+    // the arch's figure was taken there before.
+    std::vector<PathObject> paths;
+    paths.push_back(Beziers({{0, 0}, {10, 30}, {30, 30}, {40, 0}}));
+    paths.push_back(Beziers({{-20, 0.6f}, {-5, 0.6f}, {5, 0.6f}, {20, 0.6f}}));
+    ChainList chains = ChainsOf(paths);
+    std::vector<RecordedCrossing> recorded;
+    const PassStats stats = IntersectPass(chains, 0, recorded);
+    EXPECT_EQ(chains.size(), 4u);
+    EXPECT_EQ(stats.cuts, 2);
+    EXPECT_EQ(stats.visits, 6);  // every finished chain once, and once more per cut
+    EXPECT_EQ(stats.budget, 2 * 27);
+    ASSERT_EQ(recorded.size(), 2u);
+    for (const RecordedCrossing& c : recorded) {
+        EXPECT_NEAR(c.point.y, 0.6, 1e-3);
+        EXPECT_NEAR(c.point.x, 0.2, 0.01);
+    }
+    EXPECT_NE(recorded[0].figure, recorded[1].figure);
+    for (const Chain& c : chains) ExpectWellFormed(*c);
+    // A second pass finds the same crossings at the ends of the pieces and cuts nothing.
+    const PassStats again = IntersectPass(chains, 0, recorded);
+    EXPECT_EQ(again.cuts, 0);
+    EXPECT_EQ(chains.size(), 4u);
+    EXPECT_EQ(recorded.size(), 2u);
+}
+
+TEST(ClipResults, PiecesJoinAtEitherEndOfTheSequenceInTheirOrientation)
+{
+    ChainList pieces;
+    pieces.push_back(Piece({{10, 0}, {20, 0}}, 0));
+    pieces.push_back(Piece({{0, 0}, {9.9f, 0}}, 1));
+    pieces.push_back(Piece({{30, 0}, {20.2f, 0}}, 2));
+    pieces.push_back(Piece({{-10, 0}, {-0.3f, 0}}, 3));
+    std::vector<COvSeg*> picked;
+    for (Chain& p : pieces) picked.push_back(p.get());
+    const auto order = OrderPicked(picked);
+    ASSERT_EQ(order.size(), 4u);
+    EXPECT_EQ(order[0], pieces[2].get());
+    EXPECT_EQ(order[1], pieces[0].get());
+    EXPECT_EQ(order[2], pieces[1].get());
+    EXPECT_EQ(order[3], pieces[3].get());
+    EXPECT_EQ(pieces[2]->state, kPlacedForward);
+    EXPECT_EQ(pieces[0]->state, kPlacedReversed);
+    EXPECT_EQ(pieces[1]->state, kPlacedReversed);
+    EXPECT_EQ(pieces[3]->state, kPlacedReversed);
+}
+
+TEST(ClipResults, EndsAreComparedByTheirDistance)
+{
+    ChainList pieces;
+    pieces.push_back(Piece({{0, 5}, {10, 5}}, 0));
+    pieces.push_back(Piece({{11, 5}, {10, -5}}, 1));
+    const auto order = OrderPicked({pieces[0].get(), pieces[1].get()});
+    ASSERT_EQ(order.size(), 2u);
+    EXPECT_EQ(order[0], pieces[0].get());
+    EXPECT_EQ(pieces[0]->state, kPlacedForward);
+    EXPECT_EQ(pieces[1]->state, kPlacedForward);
+}
+
+TEST(ClipResults, TiesKeepTheEarlierPiece)
+{
+    ChainList pieces;
+    pieces.push_back(Piece({{0, 0}, {10, 0}}, 0));
+    pieces.push_back(Piece({{10, 0}, {20, 0}}, 1));
+    pieces.push_back(Piece({{21, 0}, {30, 0}}, 2));   // 1 from the tail
+    pieces.push_back(Piece({{20, 1}, {20, 11}}, 3));  // 1 from the tail as well
+    std::vector<COvSeg*> picked;
+    for (Chain& p : pieces) picked.push_back(p.get());
+    const auto order = OrderPicked(picked);
+    ASSERT_EQ(order.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(order[i], pieces[i].get()) << i;
+    for (const Chain& p : pieces) EXPECT_EQ(p->state, kPlacedForward);
+    EXPECT_TRUE(OrderPicked({}).empty());
+}
+
+// Random lines and cubics in a 100 × 100 square away from the origin, from a seed.
 std::vector<PathObject> RandomPaths(unsigned seed)
 {
     std::mt19937 rng(seed);
-    std::uniform_real_distribution<float> at(0, 100);
+    std::uniform_real_distribution<float> x(900, 1000), y(-700, -600);
     std::uniform_int_distribution<int> kind(0, 2);
     std::vector<PathObject> paths;
     for (int i = 0; i < 8; ++i) {
         switch (kind(rng)) {
-        case 0: paths.push_back(Lines({{at(rng), at(rng)}, {at(rng), at(rng)}, {at(rng), at(rng)}})); break;
+        case 0: paths.push_back(Lines({{x(rng), y(rng)}, {x(rng), y(rng)}, {x(rng), y(rng)}})); break;
         case 1:
             paths.push_back(
-                Beziers({{at(rng), at(rng)}, {at(rng), at(rng)}, {at(rng), at(rng)}, {at(rng), at(rng)}}));
+                Beziers({{x(rng), y(rng)}, {x(rng), y(rng)}, {x(rng), y(rng)}, {x(rng), y(rng)}}));
             break;
-        default:
-            paths.push_back(Polygon({{at(rng), at(rng)}, {at(rng), at(rng)}, {at(rng), at(rng)}}));
-            break;
+        default: paths.push_back(Polygon({{x(rng), y(rng)}, {x(rng), y(rng)}, {x(rng), y(rng)}})); break;
         }
     }
     return paths;

@@ -44,10 +44,10 @@ TEST(PointsAlongPaths, TheCornerOfAnLComesTwice)
 
 TEST(PointsAlongPaths, AStartWithinAHundredthOfTheLastPointIsDropped)
 {
-    const auto dropped = Along({{{0, 0}, {10, 0}}, {{10.005f, 0}, {10.005f, 10}}}, 1, 1.0);
+    const auto dropped = Along({{{0, 5}, {10, 5}}, {{10.005f, 5}, {10.005f, 15}}}, 1, 1.0);
     ASSERT_EQ(dropped.size(), 3u);
-    EXPECT_NEAR(dropped[2].y, 10, 1e-5);
-    const auto kept = Along({{{0, 0}, {10, 0}}, {{10.02f, 0}, {10.02f, 10}}}, 1, 1.0);
+    EXPECT_NEAR(dropped[2].y, 15, 1e-5);
+    const auto kept = Along({{{0, 5}, {10, 5}}, {{10.02f, 5}, {10.02f, 15}}}, 1, 1.0);
     EXPECT_EQ(kept.size(), 4u);
 }
 
