@@ -138,6 +138,16 @@ TEST(IntersectBeziers, OverlappingCurvesStayWithinTheHitBound)
     for (const Vec2 p : points) EXPECT_LT(Off(kArch, p), 1e-3);
 }
 
+TEST(IntersectBeziers, CurvesTooLargeToReachTheToleranceStopAtTheHitBound)
+{
+    // Halving a curve 1e37 across never gets a box below 0.0001; overlapping ones still end early.
+    Cubic huge = kArch;
+    for (Vec2& p : huge) p = p * 1e37;
+    const auto points = IntersectBeziers(huge, huge);
+    EXPECT_FALSE(points.empty());
+    EXPECT_LE(points.size(), kMaxRawHits + 1);
+}
+
 TEST(SelfIntersection, LoopCrossesItselfOnItsAxis)
 {
     const Cubic loop{{{0, 0}, {20, 20}, {-10, 20}, {10, 0}}};
