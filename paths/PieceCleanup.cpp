@@ -39,8 +39,9 @@ size_t PartnerOf(ChainList& pieces, size_t i)
 {
     for (size_t j = i + 1; j < pieces.size(); ++j) {
         if (pieces[j]->figureId == pieces[i]->figureId) continue;
-        if (pieces[j]->IsNearlyStraight(kStraightMaxLength, kStraightTolerance) &&
-            EndsCoincide(*pieces[i], *pieces[j]))
+        // The ends first: four distances are cheap, the straightness test walks the whole piece.
+        if (EndsCoincide(*pieces[i], *pieces[j]) &&
+            pieces[j]->IsNearlyStraight(kStraightMaxLength, kStraightTolerance))
             return j;
     }
     return pieces.size();
