@@ -6,6 +6,7 @@
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
 #include "magnets/MagnetsDialog.h"
+#include "paths/PathDialogs.h"
 #include "trace/FloodFillTool.h"
 
 namespace ov {
@@ -25,6 +26,8 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
             call.parent, call.hostWindow, static_cast<SelectionRecord*>(call.selection), call.list,
             static_cast<MagnetRecord*>(call.magnetRecord), static_cast<int32_t*>(call.nextId));
     };
+    registry.clipPath = [](PathsCall& call) { return RunClipPath(call); };
+    registry.pointsAlongPaths = [](PathsCall& call) { return RunPointsAlongPaths(call); };
 }
 
 DialogRegistry& Dialogs()

@@ -17,6 +17,22 @@ bool AllFinite(std::initializer_list<double> values)
     return true;
 }
 
+// A cubic whose leading coefficient is this small against the others is solved as the quadratic and
+// polished: Cardano's method loses every digit to cancellation there.
+constexpr double kNearlyQuadratic = 1e-4;
+constexpr int kPolishSteps = 4;
+
+double Polish(double a, double b, double c, double d, double x)
+{
+    for (int i = 0; i < kPolishSteps; ++i) {
+        const double f = ((a * x + b) * x + c) * x + d;
+        const double slope = (3 * a * x + 2 * b) * x + c;
+        if (slope == 0.0 || !std::isfinite(f / slope)) break;
+        x -= f / slope;
+    }
+    return x;
+}
+
 }  // namespace
 
 Roots SolveQuadratic(double a, double b, double c)
@@ -42,6 +58,12 @@ Roots SolveCubic(double a, double b, double c, double d)
 {
     if (!AllFinite({a, b, c, d})) return {};
     if (a == 0.0) return SolveQuadratic(b, c, d);
+    if (std::fabs(a) < kNearlyQuadratic * std::fmax(std::fabs(b), std::fmax(std::fabs(c), std::fabs(d)))) {
+        Roots r = SolveQuadratic(b, c, d);
+        for (int i = 0; i < r.count; ++i)
+            r.values[static_cast<std::size_t>(i)] = Polish(a, b, c, d, r.values[static_cast<std::size_t>(i)]);
+        return r;
+    }
     const double B = b / a, C = c / a, D = d / a;
     const double shift = B / 3;
     // Depressed cubic t³ + p·t + q = 0 with x = t - B/3.

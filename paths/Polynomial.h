@@ -16,7 +16,9 @@ struct Roots {
 
 // a·x² + b·x + c = 0. a = 0 gives the linear root; a zero discriminant gives one root.
 Roots SolveQuadratic(double a, double b, double c);
-// a·x³ + b·x² + c·x + d = 0 by Cardano's method; a = 0 falls back to the quadratic.
+// a·x³ + b·x² + c·x + d = 0 by Cardano's method; a = 0 falls back to the quadratic. When a is below
+// 1e-4 of the largest other coefficient, the quadratic's roots polished by Newton steps on the cubic
+// (the third root, far out near -b/a, is left out).
 Roots SolveCubic(double a, double b, double c, double d);
 // Roots t of the cubic with -0.0001 < t <= 1.0001; a root within 0.0001 of a kept one is averaged in.
 Roots CubicRootsInUnit(double a, double b, double c, double d);

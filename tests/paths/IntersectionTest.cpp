@@ -71,6 +71,18 @@ TEST(IntersectLineBezier, LineAcrossTheArchCrossesTwice)
     }
 }
 
+TEST(IntersectLineBezier, ANearlyQuadraticPieceCrossesOnTheLine)
+{
+    // The arch's right part from a third on: its height polynomial has a leading coefficient that
+    // is rounding noise, which must not scatter the roots.
+    Cubic right;
+    SplitBezier(kArch, 0.2113, nullptr, &right);
+    for (Vec2& p : right) p = {double(float(p.x)), double(float(p.y))};
+    const auto hits = IntersectLineBezier({-20, 6}, {20, 6}, right);
+    ASSERT_EQ(hits.size(), 2u);
+    for (const auto& h : hits) EXPECT_NEAR(h.point.y, 6.0, 1e-6);
+}
+
 TEST(IntersectLineBezier, ShortLinesAndChordsAndMissesGiveNothing)
 {
     EXPECT_TRUE(IntersectLineBezier({0, 4}, {1.9, 4}, kArch).empty());  // line below 2.0
@@ -124,6 +136,16 @@ TEST(IntersectBeziers, OverlappingCurvesStayWithinTheHitBound)
     const auto points = IntersectBeziers(kArch, kArch);
     EXPECT_LE(points.size(), kMaxRawHits + 1);
     for (const Vec2 p : points) EXPECT_LT(Off(kArch, p), 1e-3);
+}
+
+TEST(IntersectBeziers, CurvesTooLargeToReachTheToleranceStopAtTheHitBound)
+{
+    // Halving a curve 1e37 across never gets a box below 0.0001; overlapping ones still end early.
+    Cubic huge = kArch;
+    for (Vec2& p : huge) p = p * 1e37;
+    const auto points = IntersectBeziers(huge, huge);
+    EXPECT_FALSE(points.empty());
+    EXPECT_LE(points.size(), kMaxRawHits + 1);
 }
 
 TEST(SelfIntersection, LoopCrossesItselfOnItsAxis)
