@@ -1,6 +1,7 @@
 // The composition root: the registry the entry points use, with every dialog the library ships
 // registered through its subsystem's one seam. The only file that knows them all; a slot left empty
 // makes its entry point return 0 without opening anything.
+#include "chart/NumberAxisSheet.h"
 #include "chart/XYChartSheet.h"
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
@@ -13,6 +14,7 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
 {
     registry.setStrings = [](SetStringsCall& call) { return RunSetStrings(call.setup, call.parent); };
     registry.xyChart = [](ChartSheetCall& call) { return RunXYChartSheet(call); };
+    registry.numberAxis = [](ChartSheetCall& call) { return RunNumberAxisSheet(call); };
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
     };
