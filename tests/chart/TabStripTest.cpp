@@ -42,3 +42,14 @@ TEST(TabStrip, ClampAndWheelStayOnTheStrip)
     EXPECT_EQ(XYTabStrip(6).count, 7);
     EXPECT_EQ(XYTabStrip(3).count, 6);
 }
+
+TEST(TabStrip, AWholeFrameTabAndTheMonitorEdges)
+{
+    EXPECT_EQ(SheetTabRects({0, 0, 300, 100}, 20, TabStrip{1, 1, -1})[0].Width(), 300);
+    // A virtual screen left of and above the primary one: the origin is that screen's corner.
+    const ScreenRect work{-100, -50, 1820, 990};
+    EXPECT_EQ(KeepOnMonitor({-300, -200, 500, 400}, -100, -50, work), (ScreenRect{-100, -50, 700, 550}));
+    // Exactly half the window past the right or the bottom edge still stays where it is.
+    const ScreenRect halfOut{1420, 690, 2220, 1290};
+    EXPECT_EQ(KeepOnMonitor(halfOut, -100, -50, work), halfOut);
+}
