@@ -1,49 +1,37 @@
-// CDlgXYPP: the modal "Glyph Properties" sheet of X-Y-family charts. An owner-drawn tab strip above
-// a page area, pages created on first use, OK/Apply/Cancel/Help; it edits the record copy and the
-// host's series in place, remembers its start tab and placement under "GPPSet".
+// CDlgXYPP: the modal "Glyph Properties" sheet of X-Y-family charts on the common sheet frame: the
+// chart-level pages, the series list beside the data table or the chart-style page, and the 3-D tab of
+// kind 6; it edits the record copy and the host's series in place.
 #pragma once
 
-#include "chart/SheetLayout.h"
-#include "framework/dialogs/DialogCalls.h"
+#include "chart/SheetFrame.h"
 
-#include <QDialog>
-
-#include <array>
 #include <vector>
-
-class QPushButton;
 
 namespace ov {
 
-class SheetPage;
 class CDPP_DSList;
 
 // Control ids (objectNames "ctl_<id>").
 enum XYSheetControl : int {
-    kXYOk = 1,
-    kXYCancel = 2,
-    kXYApply = 3,
-    kXYHelp = 2413,
-    kXYFrame = 1259,
+    kXYOk = kSheetOk,
+    kXYCancel = kSheetCancel,
+    kXYApply = kSheetApply,
+    kXYHelp = kSheetHelp,
+    kXYFrame = kSheetFrame,
     kXYListWidth = 1260
 };
 
-constexpr uint32_t kChartApplyMessage = 0x1980;
-inline constexpr std::string_view kSheetSettingsKey = "Software\\Ornivex\\MP\\GPPSet";
-
-class CDlgXYPP : public QDialog {
+class CDlgXYPP : public SheetFrame {
     Q_OBJECT
 public:
     explicit CDlgXYPP(const ChartSheetCall& call);
 
-    ChartRecord& Record() { return *call_.record; }
-    int Kind() const { return call_.record->kind; }
     std::vector<DataSeries*> SeriesList() const;
     std::vector<DataSeries*> SelectedSeries() const;
     DataSeries* CurrentSeries() const { return current_; }
     // The host's list of series (edited in place) and the drawing context of the call.
-    OvHostList* SeriesHostList() const { return call_.seriesList; }
-    DrawingContext* Context() const { return static_cast<DrawingContext*>(call_.element); }
+    OvHostList* SeriesHostList() const { return Call().seriesList; }
+    DrawingContext* Context() const { return static_cast<DrawingContext*>(Call().element); }
     // A series is about to be destroyed; it stops being the current one without being stored.
     void SeriesRemoved(DataSeries* series);
     // Names changed: the series list shows them again.
@@ -56,47 +44,20 @@ public:
     // "Enable" of axis 2 or 3 changed on the axis page.
     void OnAxisEnabled(int axis, bool enabled);
 
-    void SelectTab(int tab);
-    int CurrentTab() const { return currentTab_; }
-    // The page of a slot, or null before its tab was first chosen.
-    SheetPage* Page(int slot) const { return pages_[static_cast<std::size_t>(slot)]; }
-    const std::array<ScreenRect, kSheetTabs>& TabRects() const { return tabs_; }
-
-    void Collect();
-    void Apply();
-
-    void done(int result) override;
+    // The pages store; the data table also stores its grid into the current series.
+    void Collect() override;
 
 protected:
-    void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(class QMouseEvent*) override;
-    void wheelEvent(class QWheelEvent*) override;
+    SheetPage* CreatePage(int slot) override;
+    bool SlotOnTab(int slot, int tab) const override { return ov::SlotOnTab(slot, tab); }
+    ScreenRect PageRect(int slot) const override;
 
 private:
-    void BuildControls();
-    void Layout();
-    void LoadTexts();
-    SheetPage* EnsurePage(int slot);
-    ScreenRect PageRect(int slot) const;
+    void SetKindTitle();
     CDPP_DSList* SeriesPage() const;
-    void Place();
-    void SaveSettings();
-    int TabAt(QPoint pos) const;
 
-    ChartSheetCall call_;
     DataSeries* current_ = nullptr;
-    std::array<SheetPage*, kSheetPageSlots> pages_{};
     SheetAreas areas_;
-    std::array<ScreenRect, kSheetTabs> tabs_{};
-    std::array<QString, kSheetTabs> tabLabels_;
-    int currentTab_ = -1;
-    QWidget* frame_ = nullptr;
-    QWidget* listWidth_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    QPushButton* apply_ = nullptr;
-    QPushButton* help_ = nullptr;
-    bool settingsSaved_ = false;
 };
 
 }  // namespace ov

@@ -5,16 +5,42 @@
 
 namespace ov {
 
+std::vector<ScreenRect> SheetTabRects(const ScreenRect& frame, int tabHeight, const TabStrip& strip)
+{
+    std::vector<ScreenRect> tabs;
+    const int width = strip.widthDivisor > 0 ? frame.Width() / strip.widthDivisor : 0;
+    int left = frame.left;
+    for (int i = 0; i < strip.count; ++i) {
+        const int w = i == strip.zeroWidthTab ? 0 : width;
+        tabs.push_back({left, frame.top, left + w, frame.top + tabHeight});
+        left += w;
+    }
+    return tabs;
+}
+
+int ClampTab(int tab, const TabStrip& strip)
+{
+    return std::clamp(tab, 0, std::max(strip.count - 1, 0));
+}
+
+int TabAfterWheel(int current, int delta, const TabStrip& strip)
+{
+    const int step = delta < 0 ? 1 : -1;
+    int next = current + step;
+    if (next == strip.zeroWidthTab) next += step;
+    return ClampTab(next, strip);
+}
+
+TabStrip XYTabStrip(int kind)
+{
+    return {LastSheetTab(kind) + 1, 8, kind == 1 ? kTabAxis : -1};
+}
+
 std::array<ScreenRect, kSheetTabs> SheetTabRects(const ScreenRect& frame, int tabHeight, int kind)
 {
     std::array<ScreenRect, kSheetTabs> tabs{};
-    const int width = frame.Width() / 8;
-    int left = frame.left;
-    for (int i = 0; i <= LastSheetTab(kind); ++i) {
-        const int w = kind == 1 && i == kTabAxis ? 0 : width;
-        tabs[static_cast<std::size_t>(i)] = {left, frame.top, left + w, frame.top + tabHeight};
-        left += w;
-    }
+    const std::vector<ScreenRect> strip = SheetTabRects(frame, tabHeight, XYTabStrip(kind));
+    std::copy(strip.begin(), strip.end(), tabs.begin());
     return tabs;
 }
 
@@ -39,7 +65,7 @@ int LastSheetTab(int kind)
 
 int ClampSheetTab(int tab, int kind)
 {
-    return std::clamp(tab, 0, LastSheetTab(kind));
+    return ClampTab(tab, XYTabStrip(kind));
 }
 
 int SlotOfTab(int tab)
@@ -62,9 +88,7 @@ std::string_view StartTabValueName(int kind)
 
 int TabAfterWheel(int current, int delta, int kind)
 {
-    int next = delta < 0 ? current + 1 : current - 1;
-    if (kind == 1 && next == kTabAxis) next += delta < 0 ? 1 : -1;  // the hidden axis tab is skipped
-    return ClampSheetTab(next, kind);
+    return TabAfterWheel(current, delta, XYTabStrip(kind));
 }
 
 ScreenRect KeepOnMonitor(ScreenRect w, int virtualLeft, int virtualTop, const ScreenRect& work)

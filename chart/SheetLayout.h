@@ -1,14 +1,33 @@
-// Geometry and paging rules of the X-Y property sheet, free of widgets: tab rectangles per chart
-// kind, page areas, which page slots a tab shows, the start-tab value name, and the placement that
-// keeps the sheet on its monitor.
+// Geometry and paging rules of the property sheets, free of widgets: tab strips of any count and
+// width, the X-Y sheet's tabs per chart kind, page areas, which page slots a tab shows, the start-tab
+// value name, and the placement that keeps a sheet on its monitor.
 #pragma once
 
 #include "framework/prompt/WindowPlacement.h"
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace ov {
+
+// A sheet's tab strip: `count` tabs, each a `widthDivisor`-th of the frame width; `zeroWidthTab`
+// (-1: none) is drawn with no width, the tabs after it close up and the wheel passes over it.
+struct TabStrip {
+    int count = 0;
+    int widthDivisor = 8;
+    int zeroWidthTab = -1;
+};
+
+// Tab rectangles along the top of the frame, `tabHeight` high, one per tab of the strip.
+std::vector<ScreenRect> SheetTabRects(const ScreenRect& frame, int tabHeight, const TabStrip& strip);
+// The tab clamped to 0 ... count - 1.
+int ClampTab(int tab, const TabStrip& strip);
+// The tab that a wheel step selects: negative delta (towards the user) the next, else the previous;
+// the zero-width tab is passed over.
+int TabAfterWheel(int current, int delta, const TabStrip& strip);
+// The X-Y sheet's strip: six tabs (seven for kind 6), an eighth wide; kind 1 hides the axis tab.
+TabStrip XYTabStrip(int kind);
 
 constexpr int kSheetTabs = 7;
 // Tabs: the four chart-level pages, the data tab (series list and data table), the chart-style tab

@@ -2,6 +2,8 @@
 // registered through its subsystem's one seam. The only file that knows them all; a slot left empty
 // makes its entry point return 0 without opening anything.
 #include "animation/TimeSeriesDialog.h"
+#include "chart/NumberAxisSheet.h"
+#include "chart/PieChartSheet.h"
 #include "chart/XYChartSheet.h"
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
@@ -15,6 +17,8 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
 {
     registry.setStrings = [](SetStringsCall& call) { return RunSetStrings(call.setup, call.parent); };
     registry.xyChart = [](ChartSheetCall& call) { return RunXYChartSheet(call); };
+    registry.pieChart = [](ChartSheetCall& call) { return RunPieChartSheet(call); };
+    registry.numberAxis = [](ChartSheetCall& call) { return RunNumberAxisSheet(call); };
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
     };

@@ -143,7 +143,18 @@ typedef struct DrawingContext {
 /* Bits of PieSlice.flags. */
 enum { OV_SLICE_EJECT = 0x01, OV_SLICE_EXCLUDED = 0x02 };
 
-/* One slice of a pie chart: a host object edited in place like a series (144 bytes on 32-bit). */
+/* One slice of a pie chart: a host object edited in place like a series (144 bytes on 32-bit).
+ *
+ * Ownership. The slices are the elements of the host's list (word 1 of the pie chart call); the
+ * list and its slices belong to the host before, during and after the call. While the sheet is open
+ * the library may, inside that list:
+ *   - append new slices: the block is malloc'ed with this layout, the name is a host string and the
+ *     path a new empty OvPath (ov_path_create); from then on the host owns all three;
+ *   - remove slices from the end and free them: the name with free(), the path with
+ *     ov_path_destroy(), the block with free(). A host that frees slices itself does the same.
+ *   - replace a name: the old host string is freed, the new one malloc'ed.
+ * Slices stay edited when the sheet is cancelled (only the chart record is copied). A null name reads
+ * as "" and a null path is ignored; a null element shows as an empty row and is never touched. */
 typedef struct PieSlice {
     ov_char16* name; /* host string */
     float value;
@@ -152,7 +163,7 @@ typedef struct PieSlice {
     uint8_t selected; /* 1 when a cell of the slice's table row is selected */
     uint8_t reserved_69[31];
     OvPath* path;        /* owned by the slice, created empty */
-    int32_t path_status; /* result of creating that path */
+    int32_t path_status; /* 0 when that path was created, 1 when it could not be */
 } PieSlice;
 
 /* Pure data: the same size on every target. */
