@@ -14,7 +14,7 @@
 namespace ov {
 
 inline constexpr std::size_t kHotkeyRecordBytes = 10;
-inline constexpr std::size_t kHotkeyRecords = OV_HOTKEY_GROUPS * OV_HOTKEY_KEYS;
+inline constexpr std::size_t kHotkeyRecords = std::size_t{OV_HOTKEY_GROUPS} * OV_HOTKEY_KEYS;
 inline constexpr std::size_t kHotkeyFileBytes = kHotkeyRecords * kHotkeyRecordBytes;
 
 // Reads whole records in file order into the table's slots and returns how many were read; slots
