@@ -1,6 +1,7 @@
 // The composition root: the registry the entry points use, with every dialog the library ships
 // registered through its subsystem's one seam. The only file that knows them all; a slot left empty
 // makes its entry point return 0 without opening anything.
+#include "animation/generate/GenerateAnimation.h"
 #include "chart/XYChartSheet.h"
 #include "framework/prompt/SetStrings.h"
 #include "host/DialogRegistry.h"
@@ -18,6 +19,10 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     };
     registry.magnets = [](MagnetsCall& call) {
         return RunMagnetsDialog(call.parent, call.viewWindow, call.record);
+    };
+    registry.generateAnimation = [](AnimationCall& call) {
+        RunGenerateAnimationDialog(call.parent, call.hostWindow);
+        return 0;
     };
 }
 
