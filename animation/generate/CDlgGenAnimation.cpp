@@ -105,9 +105,11 @@ CDlgGenAnimation::CDlgGenAnimation(QWidget* parent, OvHostWindow* hostWindow)
 
 CDlgGenAnimation::~CDlgGenAnimation()
 {
+    // Nothing may leave a destructor: a failure here costs the frame folder or the remembered values.
     timer_->stop();
-    DiscardFrames();
-    WriteRemembered(kAnimationLengthKey, kAnimationLengthValues, length_);
+    RunGuarded(parentWidget(), [this] { DiscardFrames(); });
+    RunGuarded(parentWidget(),
+               [this] { WriteRemembered(kAnimationLengthKey, kAnimationLengthValues, length_); });
 }
 
 QString CDlgGenAnimation::Text(int entry, const char* builtIn) const

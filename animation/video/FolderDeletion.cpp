@@ -73,16 +73,17 @@ bool EmptyFolder(int folderFd, const std::string& path, dev_t device)
     std::vector<std::string> folders;
     for (const std::string& name : names) {
         struct stat info {};
-        if (fstatat(folderFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
-            complete = false;
-        } else if (S_ISDIR(info.st_mode)) {
+        const bool known = fstatat(folderFd, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+        if (known && S_ISDIR(info.st_mode)) {
             folders.push_back(name);
-        } else if (unlinkat(folderFd, name.c_str(), 0) != 0) {
-            complete = false;  // a link is removed as a link: its target is never reached
+            continue;
         }
+        // A link is removed as a link: its target is never reached.
+        if (!known || unlinkat(folderFd, name.c_str(), 0) != 0) complete = false;
     }
     for (const std::string& name : folders) {
-        const std::string child = path + "/" + name;
+        std::string child = path;
+        child.append("/").append(name);
         if (Hook()) Hook()(child);
         const Fd childFd(openat(folderFd, name.c_str(), kFolderFlags));
         if (childFd.get() < 0) {

@@ -196,7 +196,8 @@ void VideoEncoder::Impl::PadRows(const uint8_t* bottomUp)
         const uint8_t* from = bottomUp + (height - 1 - std::min(y, height - 1)) * rowBytes;
         uint8_t* to = padded.data() + y * codedRow;
         std::memcpy(to, from, static_cast<std::size_t>(rowBytes));
-        for (int x = width; x < codedWidth; ++x) std::memcpy(to + x * 3, from + (width - 1) * 3, 3);
+        const uint8_t* edge = from + rowBytes - 3;
+        for (std::ptrdiff_t x = width; x < codedWidth; ++x) std::memcpy(to + x * 3, edge, 3);
     }
 }
 
