@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -59,14 +60,26 @@ bool ListNames(int folderFd, std::vector<std::string>& names)
     }
     rewinddir(dir);
     while (const dirent* entry = readdir(dir))
-        if (!IsDotName(entry->d_name)) names.emplace_back(entry->d_name);
+        if (!IsDotName(entry->d_name) && std::strchr(entry->d_name, '/') == nullptr)
+            names.emplace_back(entry->d_name);
     closedir(dir);
     return true;
+}
+
+// Whether the folder open as `childFd` (identity `child`) lies directly inside the folder `parent`:
+// its ".." is that folder and it is not the folder itself.
+bool IsChildOf(int childFd, const struct stat& child, const struct stat& parent)
+{
+    struct stat up {};
+    return !SameFile(child, parent) && fstatat(childFd, "..", &up, AT_SYMLINK_NOFOLLOW) == 0 &&
+           SameFile(up, parent);
 }
 
 // Empties the folder open as `folderFd` (whose path is `path`), staying on device `device`.
 bool EmptyFolder(int folderFd, const std::string& path, dev_t device)
 {
+    struct stat self {};
+    if (fstat(folderFd, &self) != 0) return false;
     std::vector<std::string> names;
     if (!ListNames(folderFd, names)) return false;
     bool complete = true;
@@ -95,6 +108,10 @@ bool EmptyFolder(int folderFd, const std::string& path, dev_t device)
         struct stat info {};
         if (fstat(childFd.get(), &info) != 0 || info.st_dev != device) {
             complete = false;  // a mount point: another filesystem is never entered
+            continue;
+        }
+        if (!IsChildOf(childFd.get(), info, self)) {
+            complete = false;  // never this folder again, nor anything above it
             continue;
         }
         if (!EmptyFolder(childFd.get(), child, device)) complete = false;

@@ -38,6 +38,8 @@ TEST(AnimationTiming, TimerIsAFrameButAtLeast40Ms)
     EXPECT_EQ(PlaybackIntervalMs(30), 40);
     EXPECT_EQ(PlaybackIntervalMs(6), 166);
     EXPECT_EQ(PlaybackIntervalMs(20), 50);
+    EXPECT_EQ(PlaybackIntervalMs(7), 142);
+    EXPECT_EQ(PlaybackIntervalMs(11), 90);
 }
 
 TEST(AnimationTiming, StepsWrapAtBothEnds)
@@ -59,6 +61,8 @@ TEST(AnimationTiming, TimeTextShowsCounterAndTime)
     EXPECT_EQ(TimeDisplayText(30, 240, 10), "31 / 240 - 00:00:01.25");
     EXPECT_EQ(TimeDisplayText(1, 2, 7322), "2 / 2 - 01:01:01.00");
     EXPECT_EQ(TimeDisplayText(600, 1200, 150), "601 / 1200 - 00:01:15.00");
+    EXPECT_EQ(TimeDisplayText(1, 2, 7200), "2 / 2 - 01:00:00.00");
+    EXPECT_EQ(TimeDisplayText(0, 0, 10), "1 / 0 - 00:00:00.00");  // no frames yet: no division by 0
 }
 
 TEST(AnimationTiming, PicturesFitAndCentre)
@@ -78,6 +82,10 @@ TEST(AnimationTiming, PicturesFitAndCentre)
     EXPECT_EQ(same.width, 400);
     EXPECT_EQ(same.height, 300);
     EXPECT_EQ(FitPicture(0, 30, area).width, 0);
+    const FitRect dot = FitPicture(10, 10, FitRect{5, 5, 1, 1});
+    EXPECT_EQ(dot.width, 1);
+    EXPECT_EQ(dot.height, 1);
+    EXPECT_EQ(FitPicture(10, 10, FitRect{5, 5, 0, 1}).width, 0);
 }
 
 TEST(FrameList, RequestAnswerAndDiscard)
@@ -124,6 +132,21 @@ TEST(FrameList, FewerThanTwoEntriesStayFramePaths)
     frames.Discard({base.string()});  // no folder: nothing is deleted
     EXPECT_TRUE(fs::exists(base));
     EXPECT_EQ(frames.Count(), 0);
+}
+
+TEST(FrameList, TwoEntriesAreFolderAndTextWithoutFrames)
+{
+    const fs::path folder = ovtest::FreshFolder("frame-list-two");
+    FrameList frames;
+    ASSERT_TRUE(frames.PrepareRequest(2));
+    free(ov_list_remove_last(frames.get()));
+    ov_list_append(frames.get(), ov_str_from_ascii(folder.string().c_str()));
+    ov_list_append(frames.get(), ov_str_from_ascii("second"));
+    frames.TakeAnswer();
+    EXPECT_EQ(frames.Folder(), folder.string());
+    EXPECT_EQ(frames.Count(), 0);
+    frames.Discard({});
+    EXPECT_FALSE(fs::exists(folder));  // a folder without frames goes too
 }
 
 TEST(FrameList, KeptFoldersAreNeverDeleted)
