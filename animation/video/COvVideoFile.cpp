@@ -29,10 +29,20 @@ int32_t COvVideoFile::AddBitmap(const BgrPixels& pixels)
 {
     if (!pixels.top || pixels.width != width_ || pixels.height != height_ || frame_.empty())
         return kVideoFail;
+    if (pixels.pixelBytes != 3 && pixels.pixelBytes != 4) return kVideoFail;
     const auto rowBytes = static_cast<std::size_t>(stride_);
     for (int i = 0; i < height_; ++i) {
         const uint8_t* source = pixels.top + static_cast<std::ptrdiff_t>(height_ - 1 - i) * pixels.stride;
-        std::copy_n(source, rowBytes, frame_.data() + static_cast<std::size_t>(i) * rowBytes);
+        uint8_t* target = frame_.data() + static_cast<std::size_t>(i) * rowBytes;
+        if (pixels.pixelBytes == 3) {
+            std::copy_n(source, rowBytes, target);
+            continue;
+        }
+        for (int x = 0; x < width_; ++x, source += 4, target += 3) {
+            target[0] = source[0];
+            target[1] = source[1];
+            target[2] = source[2];
+        }
     }
     return WriteFrame();
 }

@@ -12,13 +12,15 @@
 
 namespace ov {
 
-// Pixels handed to a writer: 3 bytes per pixel (blue, green, red), `top` at the picture's top row,
-// row r at top + r × stride. A negative stride (rows stored bottom-up) is honoured.
+// Pixels handed to a writer: blue, green, red in the first 3 of every `pixelBytes` (3, or 4 for
+// 32-bit pixels whose fourth byte is ignored), `top` at the picture's top row, row r at
+// top + r × stride. A negative stride (rows stored bottom-up) is honoured.
 struct BgrPixels {
     const uint8_t* top = nullptr;
     int width = 0;
     int height = 0;
     std::ptrdiff_t stride = 0;
+    int pixelBytes = 3;
 };
 
 struct LockRect {

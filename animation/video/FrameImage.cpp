@@ -29,13 +29,18 @@ QImage LoadFrameImage(const QString& path)
     const QColorSpace space = decoded.colorSpace();
     if (space.isValid() && space != QColorSpace(QColorSpace::SRgb))
         decoded.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
-    return decoded.convertToFormat(QImage::Format_BGR888);
+    // 32-bit pixels are what the decoders give most pictures: the writers read them as they are.
+    return decoded.convertToFormat(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QImage::Format_RGB32
+                                                                                 : QImage::Format_BGR888);
 }
 
-BgrPixels PixelsOf(const QImage& bgr)
+BgrPixels PixelsOf(const QImage& image)
 {
-    if (bgr.isNull() || bgr.format() != QImage::Format_BGR888) return {};
-    return BgrPixels{bgr.constBits(), bgr.width(), bgr.height(), bgr.bytesPerLine()};
+    if (image.isNull()) return {};
+    const bool rgb32 =
+        image.format() == QImage::Format_RGB32 && QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    if (!rgb32 && image.format() != QImage::Format_BGR888) return {};
+    return BgrPixels{image.constBits(), image.width(), image.height(), image.bytesPerLine(), rgb32 ? 4 : 3};
 }
 
 int32_t AddImageFile(COvVideoFile& writer, const QString& path)

@@ -92,6 +92,12 @@ struct VideoEncoder::Impl {
     VideoStep OpenSteps();
     VideoStep ConfigureCodec(const AVCodec* encoder);
     void PadRows(const uint8_t* bottomUp);
+    // Uncompressed bitmaps at their own size: the frame buffer is the packet, written without a copy.
+    bool StoresRowsAsTheyAre() const
+    {
+        return settings.bottomUpRows && padded.empty() && codec->codec_id == AV_CODEC_ID_RAWVIDEO;
+    }
+    int WriteStoredRows(const uint8_t* bottomUp);
     bool Convert(const uint8_t* bottomUp);
     int SendAndWrite(const AVFrame* frame);
     void Release(bool removeFile);
@@ -228,6 +234,25 @@ bool VideoEncoder::Impl::Convert(const uint8_t* bottomUp)
            codedHeight;
 }
 
+int VideoEncoder::Impl::WriteStoredRows(const uint8_t* bottomUp)
+{
+    // A packet without a buffer of its own: av_write_frame writes its data and leaves it to us.
+    AVPacket* rows = av_packet_alloc();
+    if (!rows) return AVERROR(ENOMEM);
+    rows->data = const_cast<uint8_t*>(bottomUp);
+    rows->size = settings.width * 3 * settings.height;
+    rows->stream_index = stream->index;
+    rows->flags = AV_PKT_FLAG_KEY;
+    rows->pts = rows->dts = sent;
+    rows->duration = 1;
+    av_packet_rescale_ts(rows, codec->time_base, stream->time_base);
+    const int code = av_write_frame(format, rows);
+    rows->data = nullptr;
+    rows->size = 0;
+    av_packet_free(&rows);
+    return code;
+}
+
 int VideoEncoder::Impl::SendAndWrite(const AVFrame* frame)
 {
     int code = avcodec_send_frame(codec, frame);
@@ -332,6 +357,12 @@ VideoStep VideoEncoder::Encode(const uint8_t* bottomUpBgr)
 {
     Impl& m = *impl_;
     if (!m.headerWritten) return VideoStep::kWriteFrame;
+    if (m.StoresRowsAsTheyAre()) {
+        if (m.Fails(VideoStep::kWriteFrame, [&] { return m.WriteStoredRows(bottomUpBgr); }))
+            return VideoStep::kWriteFrame;
+        ++m.sent;
+        return VideoStep::kNone;
+    }
     if (m.Fails(VideoStep::kPictureWritable, [&] { return av_frame_make_writable(m.picture); }))
         return VideoStep::kPictureWritable;
     if (m.Fails(VideoStep::kConvert, [&] { return m.Convert(bottomUpBgr) ? 0 : AVERROR(EINVAL); }))

@@ -61,11 +61,34 @@ TEST(FrameImage, ConvertsOtherColourSpacesToSrgb)
     ASSERT_TRUE(image.save(path));
     const QImage loaded = LoadFrameImage(path);
     ASSERT_FALSE(loaded.isNull());
-    EXPECT_EQ(loaded.format(), QImage::Format_BGR888);
+    EXPECT_EQ(loaded.format(), QImage::Format_RGB32);
     QImage expected = image;
     expected.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
     EXPECT_EQ(loaded.pixel(0, 0), expected.pixel(0, 0));
     EXPECT_NE(loaded.pixel(0, 0), image.pixel(0, 0));  // the conversion changed something
+}
+
+// The two pixel layouts a view can have give the same frame buffer; any other is refused.
+TEST(FrameImage, BothPixelLayoutsGiveTheSameFrame)
+{
+    QImage image(5, 3, QImage::Format_RGB32);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) image.setPixelColor(x, y, QColor(x * 40, y * 70, 200 - x * 10 - y));
+    RecordingWriter writer;
+    writer.SetGeometry(5, 3);
+    ASSERT_EQ(PixelsOf(image).pixelBytes, 4);
+    ASSERT_EQ(writer.AddBitmap(PixelsOf(image)), kVideoOk);
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    ASSERT_EQ(PixelsOf(bgr).pixelBytes, 3);
+    ASSERT_EQ(writer.AddBitmap(PixelsOf(bgr)), kVideoOk);
+    ASSERT_EQ(writer.frames.size(), 2u);
+    EXPECT_EQ(writer.frames[0], writer.frames[1]);
+    EXPECT_EQ(writer.frames[0][0], 200 - 2);  // bottom-left pixel's blue
+    EXPECT_EQ(writer.frames[0][1], 2 * 70);   // green
+    EXPECT_EQ(PixelsOf(image.convertToFormat(QImage::Format_Grayscale8)).top, nullptr);
+    BgrPixels odd = PixelsOf(image);
+    odd.pixelBytes = 2;
+    EXPECT_EQ(writer.AddBitmap(odd), kVideoFail);
 }
 
 TEST(FrameImage, FilesThatDoNotDecodeAreRefused)
