@@ -8,6 +8,12 @@
 
 #include <filesystem>
 #include <fstream>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 using namespace ov;
@@ -149,6 +155,29 @@ TEST_F(FolderDeletionTest, AnUnremovableEntryLeavesTheRestDeleted)
     EXPECT_TRUE(fs::exists(tree_ / "a" / "b" / "c" / "f3.png"));
     EXPECT_FALSE(fs::exists(tree_ / "d"));
     EXPECT_FALSE(fs::exists(tree_ / "f0.png"));
+}
+
+// Another filesystem mounted inside the tree is not entered: what lies on it stays, the rest goes.
+TEST_F(FolderDeletionTest, AMountedFilesystemInsideIsNotEntered)
+{
+    if (geteuid() != 0) GTEST_SKIP() << "mounting needs the superuser";
+    const fs::path mountPoint = tree_ / "a" / "mounted";
+    fs::create_directories(mountPoint);
+    if (mount("ov-test", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
+    Touch(mountPoint / "kept");
+    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kIncomplete);
+    EXPECT_TRUE(fs::exists(mountPoint / "kept"));
+    EXPECT_FALSE(fs::exists(tree_ / "a" / "f1.png"));
+    EXPECT_FALSE(fs::exists(tree_ / "d"));
+    umount2(mountPoint.c_str(), MNT_DETACH);
+    ExpectOutsideIntact();
+}
+
+TEST_F(FolderDeletionTest, AFolderUnderAMissingParentIsMissing)
+{
+    EXPECT_EQ(DeleteFolderTree((base_ / "no-such" / "frames").string(), {}), FolderDeletion::kMissing);
+    ExpectOutsideIntact();
 }
 
 }  // namespace

@@ -70,12 +70,21 @@ TEST(VideoFile, GeometryAndTheBaseOperations)
     EXPECT_EQ(base.Stride(), 21);
     EXPECT_EQ(base.FrameBytes(), 105);
     EXPECT_EQ(base.FrameBuffer().size(), 105u);
+    EXPECT_EQ(base.Lock().x, 0);
+    EXPECT_EQ(base.Lock().y, 0);
     EXPECT_EQ(base.Lock().width, 7);
     EXPECT_EQ(base.Lock().height, 5);
+    EXPECT_EQ(std::count(base.FrameBuffer().begin(), base.FrameBuffer().end(), 0), 105);
     // The base writes nothing, so the right size still ends in the base's failure, after the copy.
     const std::vector<uint8_t> frame = ovtest::PatternFrame(7, 5, 3);
     EXPECT_EQ(base.AddBitmap(TopDown(frame, 7, 5)), kVideoFail);
     EXPECT_TRUE(std::equal(frame.end() - 21, frame.end(), base.FrameBuffer().begin()));
+    base.SetGeometry(-3, 5);  // a negative size is no size
+    EXPECT_EQ(base.Width(), 0);
+    EXPECT_EQ(base.FrameBytes(), 0);
+    base.SetGeometry(4, -1);
+    EXPECT_EQ(base.Height(), 0);
+    EXPECT_TRUE(base.FrameBuffer().empty());
 }
 
 TEST(VideoFile, RowsGoBottomUpFromEitherStride)
@@ -236,6 +245,7 @@ TEST(VideoWriters, WmvStatesPickTheFrameOperation)
     EXPECT_EQ(writer.WriteFrame(), kVideoFail);
     ASSERT_EQ(writer.Open((folder / "s.wmv").string(), 1, 30, 32, 32, 0, 0), kVideoOk);
     EXPECT_EQ(writer.State(), WmvState::kOpened);
+    EXPECT_EQ(writer.NextSampleTime(), 0);
     EXPECT_EQ(writer.WriteFrame(), kVideoOk);
     EXPECT_EQ(writer.State(), WmvState::kWriting);
     EXPECT_EQ(writer.WriteFrame(), kVideoOk);
@@ -306,8 +316,12 @@ TEST(WmvPresets, ThreeDifferentPresetsAndNoFourth)
     EXPECT_FALSE(FindWmvPreset(0xFFFFFFFFu));
     EXPECT_LT(FindWmvPreset(0)->quantiser, FindWmvPreset(1)->quantiser);
     EXPECT_NE(FindWmvPreset(1)->encoder, FindWmvPreset(2)->encoder);
-    const EncoderSettings at120 = WmvSettings(*FindWmvPreset(0), 120, 10, 10);
-    EXPECT_LE(at120.keyFrameEvery, 600);
+    // The encoders take a key frame at least every 600 frames, whatever the rate.
+    for (uint32_t p = 0; p < 3; ++p) {
+        EXPECT_LE(WmvSettings(*FindWmvPreset(p), 120, 10, 10).keyFrameEvery, 600);
+        EXPECT_EQ(WmvSettings(*FindWmvPreset(p), 1000, 10, 10).keyFrameEvery, 600);
+        EXPECT_GE(WmvSettings(*FindWmvPreset(p), 1, 10, 10).keyFrameEvery, 1);
+    }
     EXPECT_EQ(WmvSettings(*FindWmvPreset(0), 24, 10, 10).keyFrameEvery,
               24 * FindWmvPreset(0)->keyFrameSeconds);
 }
