@@ -10,6 +10,7 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
+#include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "host/DialogRegistry.h"
 #include "host/Dispatch.h"
@@ -201,6 +202,27 @@ TEST_F(GenerateAnimationDialog, OneRenderRequestPerGenerateWithProgressAndList)
         EXPECT_EQ(RenderRequests(), 2u);
     });
     EXPECT_EQ(window_.Messages().size(), 2u);
+}
+
+// A failing handler ends as one message; the dialog stays open and the next Generate works.
+TEST_F(GenerateAnimationDialog, AFailingHandlerLeavesTheDialogUsable)
+{
+    std::vector<MessageRequest> messages;
+    const ScopedMessagePresenter boxes([&](const MessageRequest& r) {
+        messages.push_back(r);
+        return kMessageOk;
+    });
+    Run([&](CDlgGenAnimation& d) {
+        InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+        EXPECT_EQ(messages.size(), 1u);
+        EXPECT_EQ(RenderRequests(), 0u);
+        EXPECT_TRUE(d.isVisible());
+        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+        EXPECT_EQ(RenderRequests(), 1u);
+        EXPECT_EQ(d.Frames().Count(), 3);
+    });
+    InjectHandlerFault(nullptr);
 }
 
 TEST_F(GenerateAnimationDialog, WithoutAnAnswerNoFolderIsTaken)
