@@ -2,6 +2,7 @@
 // registered through its subsystem's one seam. The only file that knows them all; a slot left empty
 // makes its entry point return 0 without opening anything.
 #include "animation/TimeSeriesDialog.h"
+#include "animation/generate/GenerateAnimation.h"
 #include "chart/NumberAxisSheet.h"
 #include "chart/PieChartSheet.h"
 #include "chart/XYChartSheet.h"
@@ -32,6 +33,10 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     };
     registry.clipPath = [](PathsCall& call) { return RunClipPath(call); };
     registry.pointsAlongPaths = [](PathsCall& call) { return RunPointsAlongPaths(call); };
+    registry.generateAnimation = [](AnimationCall& call) {
+        RunGenerateAnimationDialog(call.parent, call.hostWindow);
+        return 0;
+    };
 }
 
 DialogRegistry& Dialogs()

@@ -2,6 +2,7 @@
 // of every message the library sends.
 #include "HostWindow.h"
 
+#include "AnimationFrames.h"
 #include "DocumentView.h"
 #include "HostSettings.h"
 
@@ -15,8 +16,10 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/HelpFile.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -138,7 +141,13 @@ void HostWindow::BuildCommands()
                          },
                          true});
     commands_.push_back({"generate-animation", tr("Generate Animation…"),
-                         [this] { return CallGEEdt(nullptr, nullptr, OV_CODE_GENERATE_ANIMATION); }});
+                         [this] { return CallGEEdt(nullptr, nullptr, OV_CODE_GENERATE_ANIMATION); }, false,
+                         // The tour pictures the dialog with its frames: press "Generate" first.
+                         [](QDialog& dialog) {
+                             if (auto* generate =
+                                     dialog.findChild<QAbstractButton*>(QStringLiteral("ctl_1005")))
+                                 generate->click();
+                         }});
     commands_.push_back({"system-properties", tr("System Properties…"),
                          [this] { return CallGEEdt(&document_.Settings(), nullptr, 0); }});
 }
@@ -353,6 +362,13 @@ intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr
         view_->update();
         break;
     }
+    case OV_MSG_RENDER_FRAMES:  // Generate Animation: render every frame of the page into files
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the message protocol carries pointers.
+        if (!RenderAnimationFrames(*view_, reinterpret_cast<OvProgressControl*>(wparam),
+                                   // NOLINTNEXTLINE(performance-no-int-to-ptr)
+                                   reinterpret_cast<OvHostList*>(lparam)))
+            Log(tr("The frames could not be written."));
+        break;
     case OV_MSG_APPLY:            // a sheet applied its record: redraw
     case OV_MSG_MAGNETS_CHANGED:  // the magnets changed: redraw the page
     case OV_MSG_CLIP_RESULTS:     // clipped pieces were appended to the document

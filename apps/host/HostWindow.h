@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class QDialog;
 class QPlainTextEdit;
 
 namespace ovhost {
@@ -25,7 +26,8 @@ struct HostCommand {
     QString id;  // file-name friendly, used by the tour
     QString menuText;
     std::function<int32_t()> run;
-    bool acceptInTour = false;  // the tour confirms this dialog instead of cancelling it
+    bool acceptInTour = false;                  // the tour confirms this dialog instead of cancelling it
+    std::function<void(QDialog&)> tourPrepare;  // run on the dialog before the tour takes its picture
 };
 
 class HostWindow : public QMainWindow {

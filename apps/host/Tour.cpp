@@ -30,6 +30,7 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
 {
     bool saved = false;
     bool savedMessage = false;
+    bool prepared = false;
     int waited = 0;
     QTimer poll;
     poll.setInterval(20);
@@ -44,6 +45,11 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
             if (!saved) savedMessage = saved = dialog->grab().save(file);
             dialog->reject();
             return;
+        }
+        if (command.tourPrepare && !prepared) {
+            prepared = true;
+            command.tourPrepare(*dialog);
+            QApplication::processEvents();
         }
         if (!saved || savedMessage) saved = dialog->grab().save(file);
         savedMessage = false;

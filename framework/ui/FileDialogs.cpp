@@ -39,7 +39,11 @@ QStringList ShowQtOpenDialog(const OpenFileRequest& request)
         dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     }
     dialog.setNameFilters(request.filters);
+    if (request.selectedFilter > 0 && request.selectedFilter < request.filters.size())
+        dialog.selectNameFilter(request.filters[request.selectedFilter]);
     if (dialog.exec() != QDialog::Accepted) return {};
+    if (request.chosenFilter)
+        *request.chosenFilter = static_cast<int>(request.filters.indexOf(dialog.selectedNameFilter()));
     return dialog.selectedFiles();
 }
 
@@ -62,6 +66,7 @@ ScopedOpenFilePresenter::~ScopedOpenFilePresenter()
 
 QStringList ShowOpenFileDialog(const OpenFileRequest& request)
 {
+    if (request.chosenFilter) *request.chosenFilter = request.selectedFilter;
     const OpenFilePresenter presenter = Presenter().Get();
     return presenter ? presenter(request) : ShowQtOpenDialog(request);
 }

@@ -17,9 +17,11 @@ struct OpenFileRequest {
     QString folder;       // initial folder; empty leaves the choice to the system
     QStringList filters;  // Qt name filters in order, "Text File (*.txt)"
     bool multiple = false;
-    bool save = false;      // a Save dialog: one path, which need not exist
-    QString fileName;       // Save: the proposed file name
-    QString defaultSuffix;  // Save: appended when the typed name has none ("txt")
+    bool save = false;            // a Save dialog: one path, which need not exist
+    QString fileName;             // Save: the proposed file name
+    QString defaultSuffix;        // Save: appended when the typed name has none ("txt")
+    int selectedFilter = 0;       // the filter shown first (index into filters)
+    int* chosenFilter = nullptr;  // when set, receives the index of the filter the user ended on
 };
 
 // The chosen paths, empty when the user cancelled.

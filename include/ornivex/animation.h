@@ -1,5 +1,6 @@
-/* Animation records exchanged with the host: the time series that drive an animation and the
- * selection record through which the time-series dialog reports the picked series and row.
+/* Animation records exchanged with the host: the time series that drive an animation, the
+ * selection record through which the time-series dialog reports the picked series and row, and the
+ * progress control and frame list of the render request of Generate Animation.
  * Byte offsets are those of the 32-bit host; the asserts at the end prove them under -m32. */
 #ifndef ORNIVEX_ANIMATION_H
 #define ORNIVEX_ANIMATION_H
@@ -28,6 +29,27 @@ typedef struct SelectionRecord {
     uint32_t reserved_08;
     uint32_t flags; /* OV_SELECTION_* */
 } SelectionRecord;
+
+/* The progress control of the render request (OV_MSG_RENDER_FRAMES, 0x1982): wparam is an
+ * OvProgressControl*. On entry its range is 0 ... frame count, its step 1 and its position 0; the host
+ * may change the range and position and step it once per rendered frame. The functions are called on
+ * the UI thread during the message, with the control itself as first argument. */
+typedef struct OvProgressControl {
+    void* library; /* the library's own; the host leaves it alone */
+    void (*set_range)(struct OvProgressControl* control, int32_t low, int32_t high);
+    void (*set_position)(struct OvProgressControl* control, int32_t position);
+    /* Advances the position by the step; past the upper end it starts again at the lower end. */
+    void (*step)(struct OvProgressControl* control);
+    void* qt_progress_bar; /* the QProgressBar behind the control, for Qt hosts */
+} OvProgressControl;
+
+/* The frame list of the render request: lparam is an OvHostList* of host strings. On entry it holds
+ * one string, the frame count ("%d"). The host renders the frames and leaves in the list, in this
+ * order: the frame folder, a second text (kept by the library, not interpreted), then one image file
+ * path per frame in playing order. Every entry is a host string (malloc'ed UTF-16); from then on the
+ * library owns them and frees them when it discards the frames (before the next request and when the
+ * dialog closes); it then deletes the frame folder with everything in it, so the folder must be one the
+ * host created for the frames alone. A host that takes the count entry off the list frees it. */
 
 /* Pure data: the same size on every target. */
 OV_ASSERT_SIZE(SelectionRecord, 16);
