@@ -17,11 +17,13 @@
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "host/Dispatch.h"
+#include "testhost/Controls.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
 #include "trace/CDialogFFF.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -57,6 +59,9 @@ protected:
     }
     // The next guarded slot throws as if memory had run out.
     static void FailNextSlot() { InjectHandlerFault(std::make_exception_ptr(std::bad_alloc())); }
+    // A click delivered without running the event loop, so no pending paint (also guarded) takes
+    // the injected fault before the button's slot does.
+    static void ClickAtOnce(QDialog& d, int id) { Control<QAbstractButton>(d, id)->click(); }
 
     std::vector<QString> messages_;
     ScopedMessagePresenter presenter_{[this](const MessageRequest& r) {
@@ -94,7 +99,7 @@ TEST_F(HandlerFault, ChartSheetAndItsColourPicker)
                      auto& sheet = dynamic_cast<CDlgXYPP&>(d);
                      // Apply fails: one message, nothing reaches the host.
                      FailNextSlot();
-                     Click(d, ControlName(kXYApply));
+                     ClickAtOnce(d, kXYApply);
                      EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
                      EXPECT_TRUE(window.Messages().empty());
                      EXPECT_TRUE(d.isVisible());
@@ -135,7 +140,7 @@ TEST_F(HandlerFault, FormulaDialog)
     const int result = RunModal([&] { return dlg.DoModal(); },
                                 [&](QDialog& d) {
                                     FailNextSlot();
-                                    Click(d, ControlName(CDlgGDByFunc::kIdOk));
+                                    ClickAtOnce(d, CDlgGDByFunc::kIdOk);
                                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
                                     EXPECT_TRUE(d.isVisible());
                                     auto* tabs =
@@ -159,7 +164,7 @@ TEST_F(HandlerFault, ImportPreview)
         RunModal([&] { return dlg.DoModal(); },
                  [&](QDialog& d) {
                      FailNextSlot();
-                     Click(d, ControlName(CDlgOpenASCPreView::kIdOk));
+                     ClickAtOnce(d, CDlgOpenASCPreView::kIdOk);
                      EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
                      EXPECT_TRUE(d.isVisible());
                      auto* columns = d.findChild<QLineEdit*>(ControlName(CDlgOpenASCPreView::kIdColumns));
@@ -190,7 +195,7 @@ TEST_F(HandlerFault, FloodFillTool)
                  [&](QDialog& d) {
                      auto& dlg = dynamic_cast<CDialogFFF&>(d);
                      FailNextSlot();
-                     Click(d, ControlName(CDialogFFF::kIdClosedCurve));
+                     ClickAtOnce(d, CDialogFFF::kIdClosedCurve);
                      EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
                      EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
                      Click(d, ControlName(CDialogFFF::kIdBlending));
