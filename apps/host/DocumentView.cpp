@@ -1,6 +1,8 @@
 // Drawing and picking on the demo host's page.
 #include "DocumentView.h"
 
+#include "PieAndAxisRenderer.h"
+
 #include "ChartDecorations.h"
 #include "ChartRenderer.h"
 #include "paths/PathPainter.h"
@@ -119,30 +121,8 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(Qt::NoBrush);
     switch (glyph.kind) {
-    case GlyphKind::PieChart: {
-        const qreal d = std::min(plot.width(), plot.height());
-        const QRectF pie(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d);
-        const QColor colours[] = {QColor(66, 133, 244), QColor(219, 68, 55), QColor(244, 180, 0),
-                                  QColor(15, 157, 88)};
-        const int spans[] = {120, 90, 80, 70};
-        int start = 90;
-        for (int i = 0; i < 4; ++i) {
-            p.setBrush(colours[i]);
-            p.drawPie(pie, start * 16, spans[i] * 16);
-            start += spans[i];
-        }
-        break;
-    }
-    case GlyphKind::NumberAxis: {
-        const qreal y = plot.center().y();
-        p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        for (int i = 0; i <= 10; ++i) {
-            const qreal x = plot.left() + plot.width() * i / 10;
-            p.drawLine(QPointF(x, y - (i % 5 ? 4 : 8)), QPointF(x, y));
-            if (i % 5 == 0) p.drawText(QRectF(x - 20, y + 4, 40, 16), Qt::AlignHCenter, QString::number(i));
-        }
-        break;
-    }
+    case GlyphKind::PieChart: DrawPieChart(p, glyph.record, glyph.series, plot); break;
+    case GlyphKind::NumberAxis: DrawNumberAxis(p, glyph.record, plot); break;
     default: {
         if (glyph.series.count > 0) {
             DrawChartFrame(p, glyph.record, r, plot);

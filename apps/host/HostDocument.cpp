@@ -5,6 +5,7 @@
 #include "animation/TimeSeriesList.h"
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
+#include "chart/PieSlices.h"
 #include "chart/SeriesValues.h"
 #include "magnets/COvMag.h"
 
@@ -15,6 +16,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace ovhost {
 
@@ -59,6 +61,42 @@ void AddSeries(ChartGlyph& glyph, DataSeries* s)
 
 // The X-Y chart: markers on a damped wave, a smooth envelope and stems; a polar rose; a chart with
 // a second Y axis.
+// The pie's slices, made as the library makes them (the host frees them the same way).
+void FillPie(ChartGlyph& pie)
+{
+    struct Slice {
+        const char16_t* name;
+        float value;
+        ov_argb colour;
+        uint32_t flags;
+    } const slices[] = {{u"Oxygen", 46.1f, 0xff4285f4u, 0},
+                        {u"Silicon", 28.2f, 0xffdb4437u, OV_SLICE_EJECT},
+                        {u"Aluminium", 8.2f, 0xfff4b400u, 0},
+                        {u"Iron", 5.6f, 0xff0f9d58u, 0},
+                        {u"Other", 11.9f, 0xff9e9e9eu, 0}};
+    ov::SliceRandom random(7);
+    for (const Slice& s : slices) {
+        PieSlice* slice = ov::AppendPieSlice(pie.series, random);
+        if (!slice) return;
+        const std::size_t bytes = (std::char_traits<char16_t>::length(s.name) + 1) * sizeof(char16_t);
+        if (auto* name = static_cast<ov_char16*>(std::malloc(bytes))) {
+            std::memcpy(name, s.name, bytes);
+            std::free(slice->name);
+            slice->name = name;
+        }
+        slice->value = s.value;
+        slice->flags = s.flags;
+        slice->style.line_style = 1;
+        slice->style.line_width = 2;
+        slice->style.colour[0] = 0xff404040u;
+        slice->style.colour[1] = s.colour;
+    }
+    pie.record.pie_label_content = 3;  // percent
+    pie.record.pie_label_format = 1;   // no decimals
+    pie.record.legend_flags =
+        (pie.record.legend_flags & ~OV_LEGEND_LAYOUT_MASK) | 7;  // the labels say it all
+}
+
 void FillCharts(std::vector<std::unique_ptr<ChartGlyph>>& glyphs)
 {
     ChartGlyph& xy = *glyphs[0];
@@ -101,13 +139,16 @@ HostDocument::HostDocument()
 {
     glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 1, QStringLiteral("X-Y chart")));
     glyphs_.push_back(MakeGlyph(GlyphKind::PieChart, 2, QStringLiteral("Pie chart")));
+    glyphs_.back()->id = QStringLiteral("chart-pie");
     glyphs_.push_back(MakeGlyph(GlyphKind::Surface, 4, QStringLiteral("3-D surface")));
     glyphs_.push_back(MakeGlyph(GlyphKind::NumberAxis, 5, QStringLiteral("Number axis")));
+    glyphs_.back()->id = QStringLiteral("chart-axis");
     glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 2, QStringLiteral("X-Y#2 chart")));
     glyphs_.back()->id = QStringLiteral("chart-xy2");
     glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 4, QStringLiteral("Polar chart")));
     glyphs_.back()->id = QStringLiteral("chart-polar");
     FillCharts(glyphs_);
+    FillPie(*glyphs_[1]);
     settings_.hotkey_table = &hotkeyTable_;
     ov_list_init(&timeSeries_);
     ov_list_init(&paths_);
@@ -204,6 +245,8 @@ HostDocument::~HostDocument()
         if (g->kind == GlyphKind::XYChart)
             while (ov_list_count(&g->series) > 0)
                 ov::DestroyDataSeries(static_cast<DataSeries*>(ov_list_remove_last(&g->series)));
+        if (g->kind == GlyphKind::PieChart)
+            for (PieSlice* slice : ov::SliceList(&g->series)) ov::DestroyPieSlice(slice);
         ov_list_remove_all(&g->series);
     }
     DestroyMagnets(magnets_);

@@ -196,9 +196,13 @@ int32_t HostWindow::EditChart(ChartGlyph& glyph)
 {
     static const uint32_t codes[] = {OV_CODE_XY_CHART, OV_CODE_PIE_CHART, OV_CODE_SURFACE,
                                      OV_CODE_NUMBER_AXIS};
-    // The drawing context travels last in the series list and comes back off it.
+    const uint32_t code = codes[static_cast<int>(glyph.kind)];
+    if (glyph.kind == GlyphKind::PieChart)
+        return CallGEEdt(&glyph.record, &glyph.series, code);  // the slices
+    if (glyph.kind == GlyphKind::NumberAxis) return CallGEEdt(&glyph.record, nullptr, code);
+    // An X-Y chart's drawing context travels last in the series list and comes back off it.
     ov_list_append(&glyph.series, &document_.Context());
-    const int32_t result = CallGEEdt(&glyph.record, &glyph.series, codes[static_cast<int>(glyph.kind)]);
+    const int32_t result = CallGEEdt(&glyph.record, &glyph.series, code);
     if (ov_list_last(&glyph.series) == &document_.Context()) ov_list_remove_last(&glyph.series);
     return result;
 }

@@ -85,6 +85,7 @@ int RunTour(HostWindow& window, const QString& folder)
     // Chart sheets open on their chart-style tab.
     ov::RegKeyHandle sheet("Software\\Ornivex\\MP\\GPPSet");
     for (const char* value : {"InitPage1", "InitPage5"}) sheet.WriteDword(value, 5);
+    sheet.WriteDword("InitPage2", 2);  // the pie sheet on its slice table
     // The bitmap is traced with the Flood Fill Tool's defaults, key points shown.
     ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));
     window.show();
