@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -110,6 +111,34 @@ TEST(GridCells, DeletedRowsAndColumnsCloseUpTextsAndNumbers)
     EXPECT_EQ(cells.RowCount(), 3);
 }
 
+// Every edit marks the store changed (what decides whether a table is stored back), and deleting past
+// the end removes only what is there.
+TEST(GridCells, EveryEditMarksTheStoreChangedAndDeletionsStopAtTheEnd)
+{
+    const std::vector<std::pair<const char*, std::function<void(GridCells&)>>> edits = {
+        {"rows", [](GridCells& c) { c.SetRowCount(5); }},
+        {"columns", [](GridCells& c) { c.SetColumnCount(5); }},
+        {"clear", [](GridCells& c) { c.ClearData(); }},
+        {"text", [](GridCells& c) { c.SetText(1, 1, "7"); }},
+        {"delete rows", [](GridCells& c) { c.DeleteRows(1, 1); }},
+        {"delete columns", [](GridCells& c) { c.DeleteColumns(1, 1); }},
+        {"paste", [](GridCells& c) { ov::PasteText(c, 1, 1, "8"); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        GridCells cells = Loaded({1, 2, 3, 4}, 2, 2);
+        cells.SetModified(false);
+        edit(cells);
+        EXPECT_TRUE(cells.IsModified()) << name;
+    }
+    GridCells cells = Loaded({1, 2, 3, 4, 5, 6}, 3, 2);
+    cells.DeleteRows(2, 10);
+    EXPECT_EQ(cells.RowCount(), 2);
+    EXPECT_EQ(cells.Values(), (std::vector<double>{1, 4}));
+    cells.DeleteColumns(2, 10);
+    EXPECT_EQ(cells.ColumnCount(), 2);
+    EXPECT_EQ(cells.Values(), (std::vector<double>{1}));
+}
+
 TEST(GridClipboard, CopyPasteRoundTripWithTabsCommasAndUnselectedCells)
 {
     GridCells cells = Loaded({1.5, 2, -3, 4}, 2, 2);
@@ -126,6 +155,11 @@ TEST(GridClipboard, CopyPasteRoundTripWithTabsCommasAndUnselectedCells)
     EXPECT_EQ(target.Text(2, 1), "1.5");
     EXPECT_EQ(target.Text(2, 2), "-3");
     EXPECT_EQ(target.Text(3, 2), "4");
+    const CellRange corner = ov::PasteText(target, 3, 3, "5\t6\n7\t8");  // only the last cell fits
+    EXPECT_EQ(corner.minRow, 3);
+    EXPECT_EQ(corner.maxRow, 3);
+    EXPECT_EQ(corner.maxCol, 3);
+    EXPECT_EQ(target.Text(3, 3), "5");
     EXPECT_FALSE(ov::PasteText(target, 0, 1, "5").IsValid());
     EXPECT_FALSE(ov::PasteText(target, 1, 0, "5").IsValid());
     EXPECT_EQ(target.Text(0, 1), "");
