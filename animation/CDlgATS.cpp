@@ -10,14 +10,12 @@
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
-#include "framework/settings/RememberedFolder.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/text/Utf16Conversion.h"
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/ui/FileDialogs.h"
 #include "framework/ui/GuardedHandler.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
@@ -347,14 +345,8 @@ void CDlgATS::RenameCurrent()
 // One series per file; a file that cannot be read gives none and is named in one message.
 void CDlgATS::ImportSeries()
 {
-    OpenFileRequest request;
-    request.parent = this;
-    request.folder = QFile::decodeName(ReadRememberedFolder(kDataFileSlotTimeSeries).c_str());
-    request.filters = NameFiltersFromPairs(DataFileFilter());
-    request.multiple = true;
-    const QStringList chosen = ShowOpenFileDialog(request);
+    const QStringList chosen = PickDataFiles(this, kDataFileSlotTimeSeries);
     if (chosen.isEmpty()) return;
-    RememberFolderOf(kDataFileSlotTimeSeries, QFile::encodeName(chosen.front()).toStdString());
     StoreGrid();
     QStringList readable;
     QStringList failed;
@@ -536,19 +528,13 @@ void CDlgATS::ImportIntoCurrent()
 void CDlgATS::Save()
 {
     if (!current_) return;
-    OpenFileRequest request;
-    request.parent = this;
-    request.folder = QFile::decodeName(ReadRememberedFolder(kDataFileSlotTimeSeries).c_str());
-    request.filters = NameFiltersFromPairs(QStringLiteral("Text File (*.txt)|*.txt|"));
-    request.fileName = QStringLiteral("Untitled.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    const QString path = ShowSaveFileDialog(request);
-    if (path.isEmpty()) return;
-    RememberFolderOf(kDataFileSlotTimeSeries, QFile::encodeName(path).toStdString());
-    const FileWriteResult written = SaveTimeSeriesText(grid_->Cells(), QFile::encodeName(path).toStdString());
+    const std::optional<QString> path = PickTextFileToSave(kDataFileSlotTimeSeries, this);
+    if (!path) return;
+    const FileWriteResult written =
+        SaveTimeSeriesText(grid_->Cells(), QFile::encodeName(*path).toStdString());
     if (!written)
         ShowSharedMessage("gMSG_FILE", 3,
-                          path + QStringLiteral("\n") + QString::fromStdString(written.Message()),
+                          *path + QStringLiteral("\n") + QString::fromStdString(written.Message()),
                           MessageButtons::Ok, MessageIcon::Warning, this);
 }
 

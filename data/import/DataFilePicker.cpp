@@ -41,13 +41,17 @@ std::optional<QString> PickTextFileToSave(int slot, QWidget* parent)
     return path;
 }
 
-QStringList PickDataFiles(QWidget* parent)
+QStringList PickDataFiles(QWidget* parent, int slot)
 {
     OpenFileRequest request;
     request.parent = parent;
+    if (slot >= 0) request.folder = QFile::decodeName(ReadRememberedFolder(slot).c_str());
     request.filters = NameFiltersFromPairs(DataFileFilter());
     request.multiple = true;
-    return ShowOpenFileDialog(request);
+    const QStringList chosen = ShowOpenFileDialog(request);
+    if (slot >= 0 && !chosen.isEmpty())
+        RememberFolderOf(slot, QFile::encodeName(chosen.front()).toStdString());
+    return chosen;
 }
 
 }  // namespace ov

@@ -29,7 +29,8 @@ std::optional<QString> PickDataFile(int slot, const QString& filter = DataFileFi
 // slot's remembered folder; on OK remembers the chosen file's folder. Nothing when cancelled.
 std::optional<QString> PickTextFileToSave(int slot, QWidget* parent = nullptr);
 
-// The series list's own dialog: several files, no remembered folder.
-QStringList PickDataFiles(QWidget* parent = nullptr);
+// Several files at once. With a slot (>= 0) the dialog opens in its remembered folder and remembers
+// the first chosen file's folder; the chart series list passes none.
+QStringList PickDataFiles(QWidget* parent = nullptr, int slot = -1);
 
 }  // namespace ov
