@@ -26,8 +26,8 @@ QString SliceLabel(const ChartRecord& record, const PieSlice& s, double total)
     auto number = [&](double v) {
         return decimals < 0 ? QString::number(v, 'g', 6) : QString::number(v, 'f', decimals);
     };
-    const QString value = number(s.value);
-    const QString percent = number(total > 0 ? 100.0 * s.value / total : 0) + QLatin1Char('%');
+    QString value = number(s.value);
+    QString percent = number(total > 0 ? 100.0 * s.value / total : 0) + QLatin1Char('%');
     switch (record.pie_label_content) {
     case 1: return SliceName(s);
     case 2: return value;

@@ -48,7 +48,7 @@ QStringList PickDataFiles(QWidget* parent, int slot)
     if (slot >= 0) request.folder = QFile::decodeName(ReadRememberedFolder(slot).c_str());
     request.filters = NameFiltersFromPairs(DataFileFilter());
     request.multiple = true;
-    const QStringList chosen = ShowOpenFileDialog(request);
+    QStringList chosen = ShowOpenFileDialog(request);
     if (slot >= 0 && !chosen.isEmpty())
         RememberFolderOf(slot, QFile::encodeName(chosen.front()).toStdString());
     return chosen;
