@@ -20,6 +20,7 @@
 #include "magnets/MagnetList.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
+#include "testhost/PromptAnswers.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -76,19 +77,6 @@ protected:
     {
         QAbstractItemModel* model = d.Grid().model();
         ASSERT_TRUE(model->setData(model->index(row - 1, col - 1), text, Qt::EditRole));
-    }
-    static void AnswerPrompt(const std::function<void()>& command, const std::vector<QString>& values = {})
-    {
-        RunModal(
-            [&] {
-                command();
-                return 0;
-            },
-            [&](QDialog& prompt) {
-                for (size_t i = 0; i < values.size(); ++i)
-                    TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
-                Click(prompt, ControlName(kSsOk));
-            });
     }
     template <typename W>
     static W* Control(CDlgATS& d, int id)

@@ -22,6 +22,7 @@
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
+#include "testhost/PromptAnswers.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -67,19 +68,6 @@ protected:
                         });
     }
     // Runs a command that opens the Set Strings prompt and types the values into its rows.
-    static void AnswerPrompt(const std::function<void()>& command, const std::vector<QString>& values)
-    {
-        RunModal(
-            [&] {
-                command();
-                return 0;
-            },
-            [&](QDialog& prompt) {
-                for (size_t i = 0; i < values.size(); ++i)
-                    TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
-                Click(prompt, ControlName(kSsOk));
-            });
-    }
     static std::vector<double> Values(const DataSeries& s)
     {
         return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};

@@ -16,6 +16,7 @@
 #include "magnets/MagnetsDialog.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
+#include "testhost/PromptAnswers.h"
 
 #include <QAbstractButton>
 #include <QListWidget>
@@ -62,21 +63,6 @@ protected:
     {
         QAbstractItemModel* model = dialog.Table().model();
         ASSERT_TRUE(model->setData(model->index(row - 1, col - 1), text, Qt::EditRole));
-    }
-    // Runs a command that opens the Set Strings prompt; types the values into its first rows and
-    // confirms.
-    static void AnswerPrompt(const std::function<void()>& command, const std::vector<QString>& values = {})
-    {
-        RunModal(
-            [&] {
-                command();
-                return 0;
-            },
-            [&](QDialog& prompt) {
-                for (size_t i = 0; i < values.size(); ++i)
-                    TypeInto(prompt, ControlName(kSsEdit + static_cast<int>(i)), values[i]);
-                Click(prompt, ControlName(kSsOk));
-            });
     }
     size_t Notifications() const
     {
