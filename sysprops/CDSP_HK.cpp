@@ -36,6 +36,7 @@ std::vector<std::u16string> KeyNames()
     LangTable texts;
     texts.Open(CurrentLanguageCode(), "ML_LANG_05.xml");
     std::vector<std::u16string> names;
+    names.reserve(OV_HOTKEY_KEYS);
     for (int k = 0; k < OV_HOTKEY_KEYS; ++k) names.push_back(texts.GetLocalizedText("gKP_1", k + 1));
     return names;
 }
