@@ -24,7 +24,7 @@ SheetShape NumberAxisShape()
 
 }  // namespace
 
-CDlgNumAxisPP::CDlgNumAxisPP(const ChartSheetCall& call) : SheetFrame(call, NumberAxisShape())
+CDlgNumAxisPP::CDlgNumAxisPP(const ChartSheetCall& call) : ChartSheet(call, NumberAxisShape())
 {
     SelectStartTab();
     Place();

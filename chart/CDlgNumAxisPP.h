@@ -2,14 +2,14 @@
 // sheet frame: General, Tick/Grid and Axis pages over the record copy; no series.
 #pragma once
 
-#include "chart/SheetFrame.h"
+#include "chart/ChartSheet.h"
 
 namespace ov {
 
 // Page slots, one per tab.
 enum NumberAxisSlot : int { kAxisSlotGeneral, kAxisSlotTickGrid, kAxisSlotAxis, kAxisSlots };
 
-class CDlgNumAxisPP : public SheetFrame {
+class CDlgNumAxisPP : public ChartSheet {
     Q_OBJECT
 public:
     explicit CDlgNumAxisPP(const ChartSheetCall& call);

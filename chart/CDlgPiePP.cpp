@@ -25,7 +25,7 @@ SheetShape PieShape()
 
 }  // namespace
 
-CDlgPiePP::CDlgPiePP(const ChartSheetCall& call) : SheetFrame(call, PieShape())
+CDlgPiePP::CDlgPiePP(const ChartSheetCall& call) : ChartSheet(call, PieShape())
 {
     SelectStartTab();
     Place();

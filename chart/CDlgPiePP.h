@@ -2,7 +2,7 @@
 // beside Label, and the slice table, over the record copy and the host's slices (edited in place).
 #pragma once
 
-#include "chart/SheetFrame.h"
+#include "chart/ChartSheet.h"
 
 namespace ov {
 
@@ -10,7 +10,7 @@ namespace ov {
 enum PieSheetSlot : int { kPieSlotGeneral, kPieSlotLegend, kPieSlotLabel, kPieSlotTable, kPieSlots };
 enum PieSheetTab : int { kPieTabGeneral, kPieTabLegend, kPieTabTable, kPieTabs };
 
-class CDlgPiePP : public SheetFrame {
+class CDlgPiePP : public ChartSheet {
     Q_OBJECT
 public:
     explicit CDlgPiePP(const ChartSheetCall& call);

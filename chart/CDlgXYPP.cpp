@@ -33,7 +33,7 @@ SheetShape XYShape(int kind)
 
 }  // namespace
 
-CDlgXYPP::CDlgXYPP(const ChartSheetCall& call) : SheetFrame(call, XYShape(call.record->kind))
+CDlgXYPP::CDlgXYPP(const ChartSheetCall& call) : ChartSheet(call, XYShape(call.record->kind))
 {
     auto* listWidth = new QWidget(this);
     listWidth->setObjectName(ControlName(kXYListWidth));
@@ -150,7 +150,7 @@ void CDlgXYPP::OnAxisEnabled(int axis, bool enabled)
 
 void CDlgXYPP::Collect()
 {
-    SheetFrame::Collect();
+    ChartSheet::Collect();
     if (SheetPage* table = Page(kSlotDataTable)) table->StoreSeries(current_);
 }
 

@@ -3,7 +3,7 @@
 // kind 6; it edits the record copy and the host's series in place.
 #pragma once
 
-#include "chart/SheetFrame.h"
+#include "chart/ChartSheet.h"
 
 #include <vector>
 
@@ -21,7 +21,7 @@ enum XYSheetControl : int {
     kXYListWidth = 1260
 };
 
-class CDlgXYPP : public SheetFrame {
+class CDlgXYPP : public ChartSheet {
     Q_OBJECT
 public:
     explicit CDlgXYPP(const ChartSheetCall& call);

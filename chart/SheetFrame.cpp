@@ -19,7 +19,6 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <cstring>
 
 namespace ov {
 namespace {
@@ -46,9 +45,9 @@ QColor InactiveTabColour(const QColor& face)
 
 }  // namespace
 
-SheetFrame::SheetFrame(const ChartSheetCall& call, SheetShape shape)
-    : QDialog(call.parent),
-      call_(call),
+SheetFrame::SheetFrame(SheetHost host, SheetShape shape)
+    : QDialog(host.parent),
+      host_(host),
       shape_(std::move(shape)),
       pages_(static_cast<std::size_t>(shape_.pageSlots), nullptr)
 {
@@ -64,10 +63,12 @@ SheetFrame::SheetFrame(const ChartSheetCall& call, SheetShape shape)
 void SheetFrame::BuildControls()
 {
     const DialogUnits du(font());
-    setFixedSize(du.X(460), du.Y(334));
+    const int w = shape_.widthDu;
+    const int h = shape_.heightDu;
+    setFixedSize(du.X(w), du.Y(h));
     frame_ = new QWidget(this);
     frame_->setObjectName(ControlName(kSheetFrame));
-    frame_->setGeometry(du.Rect(6, 6, 448, 300));
+    frame_->setGeometry(du.Rect(6, 6, w - 12, h - 34));
     frame_->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* help = new QPushButton(tr("Help"), this);
     auto* apply = new QPushButton(tr("Apply"), this);
@@ -75,10 +76,10 @@ void SheetFrame::BuildControls()
     auto* cancel = new QPushButton(tr("Cancel"), this);
     const std::pair<QPushButton*, int> buttons[] = {
         {help, kSheetHelp}, {apply, kSheetApply}, {ok_, kSheetOk}, {cancel, kSheetCancel}};
-    const int lefts[] = {6, 266, 330, 398};
+    const int lefts[] = {6, w - 194, w - 130, w - 62};  // Help left, the others right-aligned
     for (int i = 0; i < 4; ++i) {
         buttons[i].first->setObjectName(ControlName(buttons[i].second));
-        buttons[i].first->setGeometry(du.Rect(lefts[i], 312, i == 0 ? 50 : 56, 15));
+        buttons[i].first->setGeometry(du.Rect(lefts[i], h - 22, i == 0 ? 50 : 56, 15));
         buttons[i].first->setAutoDefault(false);
     }
     ok_->setDefault(true);  // Enter anywhere in the sheet collects and closes with OK
@@ -115,9 +116,9 @@ void SheetFrame::LoadTexts()
         const char* builtIn = index < shape_.builtInLabels.size() ? shape_.builtInLabels[index] : "";
         tabLabels_.push_back(text.empty() ? tr(builtIn) : QString::fromStdU16String(text));
     }
-    static const int32_t kButtons[] = {kSheetOk, 1, kSheetCancel, 2, kSheetApply, 3, kSheetHelp, 4,
-                                       0,        5, -1,           -1};
-    ApplyLocalizedTexts(texts, "gDD", kButtons, this);
+    std::vector<int32_t> buttons = shape_.buttonTexts;
+    buttons.insert(buttons.end(), {-1, -1});  // the table's end, whatever the shape gave
+    ApplyLocalizedTexts(texts, "gDD", buttons.data(), this);
 }
 
 ScreenRect SheetFrame::PageRect(int slot) const
@@ -170,11 +171,13 @@ void SheetFrame::Collect()
 
 void SheetFrame::Apply()
 {
+    if (!shape_.remembersPlacement) SaveStartTab();
     Collect();
-    if (call_.hostRecord && call_.hostRecord != call_.record)
-        std::memcpy(call_.hostRecord, call_.record, sizeof(ChartRecord));
-    OvHostWindow* host = call_.hostWindow;
-    if (host && host->send_message) host->send_message(host, kChartApplyMessage, 0, 0);
+    CommitApply();
+    OvHostWindow* host = host_.window;
+    const auto param = shape_.applyParam;
+    if (host && host->send_message)
+        host->send_message(host, kChartApplyMessage, param, static_cast<intptr_t>(param));
 }
 
 void SheetFrame::done(int result)
@@ -182,13 +185,16 @@ void SheetFrame::done(int result)
     // A sheet that cannot collect its pages stays open with the message; remembering the placement
     // never keeps it from closing.
     if (result == QDialog::Accepted && !RunGuarded(this, [this] { Collect(); })) return;
-    RunGuarded(this, [this] { SaveSettings(); });
+    if (shape_.remembersPlacement)
+        RunGuarded(this, [this] { SaveSettings(); });
+    else if (result == QDialog::Accepted)
+        RunGuarded(this, [this] { SaveStartTab(); });
     QDialog::done(result);
 }
 
 void SheetFrame::Place()
 {
-    QWidget* host = call_.hostWindow ? static_cast<QWidget*>(call_.hostWindow->widget) : nullptr;
+    QWidget* host = host_.window ? static_cast<QWidget*>(host_.window->widget) : nullptr;
     QScreen* primary = QGuiApplication::primaryScreen();
     const QRect hostRect = host ? QRect(host->mapToGlobal(QPoint(0, 0)), host->size())
                                 : (primary ? primary->availableGeometry() : QRect(0, 0, 1280, 1024));
@@ -212,13 +218,19 @@ void SheetFrame::SaveSettings()
 {
     if (settingsSaved_) return;
     settingsSaved_ = true;
-    QWidget* host = call_.hostWindow ? static_cast<QWidget*>(call_.hostWindow->widget) : nullptr;
+    QWidget* host = host_.window ? static_cast<QWidget*>(host_.window->widget) : nullptr;
     const QPoint hostPos = host ? host->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
     RegKeyHandle key(kSheetSettingsKey);
     key.WriteDword("X", static_cast<uint32_t>(x() - hostPos.x()));
     key.WriteDword("Y", static_cast<uint32_t>(y() - hostPos.y()));
     key.WriteDword("W", static_cast<uint32_t>(width()));
     key.WriteDword("H", static_cast<uint32_t>(height()));
+    SaveStartTab();
+}
+
+void SheetFrame::SaveStartTab()
+{
+    RegKeyHandle key(kSheetSettingsKey);
     key.WriteDword(shape_.startTabValue, static_cast<uint32_t>(std::max(currentTab_, 0)));
 }
 

@@ -1,11 +1,12 @@
-// SheetFrame: what every chart property sheet shares: the owner-drawn tab strip (click, wheel,
-// Ctrl+PageUp/PageDown), the page area whose pages are built the first time their tab is chosen,
-// OK/Cancel/Apply/Help with Enter and Escape, the start tab and the placement remembered under
-// "GPPSet", and Apply copying the record copy back and telling the host window.
+// SheetFrame: what every property sheet shares (the chart sheets and the system properties): the
+// owner-drawn tab strip (click, wheel, Ctrl+PageUp/PageDown), the page area whose pages are built the
+// first time their tab is chosen, OK/Cancel/Apply/Help with Enter and Escape, the start tab (and for
+// the chart sheets the placement) remembered under "GPPSet", and Apply collecting the pages and
+// telling the host window.
 #pragma once
 
+#include <ornivex/ornivex.h>
 #include "chart/SheetLayout.h"
-#include "framework/dialogs/DialogCalls.h"
 
 #include <QDialog>
 
@@ -38,15 +39,27 @@ struct SheetShape {
     std::string textFile;                    // language file of the tab labels and buttons
     std::vector<int> tabTexts;               // entry of section "gPGT" per tab
     std::vector<const char*> builtInLabels;  // per tab, when the language file has no text
+    int widthDu = 460;                       // the sheet's size in dialog units
+    int heightDu = 334;
+    // Button ids and their entries of section "gDD" in pairs (id 0: the title), ended by -1.
+    std::vector<int32_t> buttonTexts = {kSheetOk, 1, kSheetCancel, 2, kSheetApply, 3, kSheetHelp, 4, 0,
+                                        5,        -1};
+    uintptr_t applyParam = 0;  // both parameters of the Apply message
+    // true: placement and start tab are written whenever the sheet closes; false: only the start tab,
+    // on OK and Apply.
+    bool remembersPlacement = true;
+};
+
+// The window the sheet belongs to: the Qt parent and the host window that receives its messages.
+struct SheetHost {
+    QWidget* parent = nullptr;
+    OvHostWindow* window = nullptr;
 };
 
 class SheetFrame : public QDialog {
     Q_OBJECT
 public:
-    SheetFrame(const ChartSheetCall& call, SheetShape shape);
-
-    ChartRecord& Record() { return *call_.record; }
-    int Kind() const { return call_.record->kind; }
+    SheetFrame(SheetHost host, SheetShape shape);
 
     void SelectTab(int tab);
     int CurrentTab() const { return currentTab_; }
@@ -56,7 +69,7 @@ public:
 
     // Every page built so far stores its controls.
     virtual void Collect();
-    // Collect, copy the record copy over the host's record and send 0x1980 (0, 0) to the host window.
+    // Collect, commit and send 0x1980 with the shape's Apply parameters to the host window.
     void Apply();
 
     void done(int result) override;
@@ -70,8 +83,10 @@ protected:
     virtual ScreenRect PageRect(int slot) const;
     // The Help button; by default the help file.
     virtual void Help();
+    // Apply after the pages stored: what the sheet hands over before the host is told.
+    virtual void CommitApply() {}
 
-    const ChartSheetCall& Call() const { return call_; }
+    OvHostWindow* HostWindow() const { return host_.window; }
     const ScreenRect& PageArea() const { return pageArea_; }
     ScreenRect FrameRect() const;
     int TabHeight() const;
@@ -88,9 +103,10 @@ private:
     void BuildControls();
     void LoadTexts();
     void SaveSettings();
+    void SaveStartTab();
     int TabAt(QPoint pos) const;
 
-    ChartSheetCall call_;
+    SheetHost host_;
     SheetShape shape_;
     std::vector<SheetPage*> pages_;
     std::vector<ScreenRect> tabs_;

@@ -10,6 +10,7 @@
 #include "host/DialogRegistry.h"
 #include "magnets/MagnetsDialog.h"
 #include "paths/PathDialogs.h"
+#include "sysprops/SystemProperties.h"
 #include "trace/FloodFillTool.h"
 
 namespace ov {
@@ -37,6 +38,7 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
         RunGenerateAnimationDialog(call.parent, call.hostWindow);
         return 0;
     };
+    registry.systemProps = [](SystemPropsCall& call) { return RunSystemProperties(call); };
 }
 
 DialogRegistry& Dialogs()

@@ -158,7 +158,7 @@ void DocumentView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(rect(), palette().color(QPalette::Mid));
-    p.fillRect(PageRect(), Qt::white);
+    DrawPageSettings(p);
     for (int i = 0; i < static_cast<int>(document_.Glyphs().size()); ++i) {
         const QRectF r = GlyphRect(i);
         DrawGlyph(p, *document_.Glyphs()[static_cast<size_t>(i)], r);
@@ -171,6 +171,32 @@ void DocumentView::paintEvent(QPaintEvent*)
     DrawBitmap(p);
     DrawMagnets(p);
     DrawAnimatedGlyph(p);
+}
+
+// The page as the system properties set it: background colour, the grid in the second colour every
+// "number" millimetres (shown at 4 px per mm), and the centre cross unless it is switched off.
+void DocumentView::DrawPageSettings(QPainter& p) const
+{
+    const SystemSettings& s = document_.Settings();
+    auto colour = [](uint32_t colorRef) {
+        return QColor(colorRef & 0xFF, (colorRef >> 8) & 0xFF, (colorRef >> 16) & 0xFF);
+    };
+    const QRectF page = PageRect();
+    p.fillRect(page, colour(s.background_colour));
+    if ((s.option_flags & OV_OPTION_GRID) != 0 && s.second_value >= 1 && s.second_value <= 200) {
+        p.setPen(QPen(colour(s.second_colour), 0));
+        const double step = 4.0 * static_cast<double>(s.second_value);
+        for (double x = page.left(); x <= page.right(); x += step)
+            p.drawLine(QPointF(x, page.top()), QPointF(x, page.bottom()));
+        for (double y = page.top(); y <= page.bottom(); y += step)
+            p.drawLine(QPointF(page.left(), y), QPointF(page.right(), y));
+    }
+    if ((s.option_flags & OV_OPTION_NO_CENTER_CROSS) == 0) {
+        p.setPen(QPen(QColor(0xd6, 0x27, 0x28), 1));
+        const QPointF c = page.center();
+        p.drawLine(c - QPointF(10, 0), c + QPointF(10, 0));
+        p.drawLine(c - QPointF(0, 10), c + QPointF(0, 10));
+    }
 }
 
 // The animated glyph at the picked row of its series: columns 0 and 1 are its position in the magnets'

@@ -33,6 +33,7 @@ private:
     void DrawBitmap(QPainter& p) const;
     void DrawMagnets(QPainter& p) const;
     void DrawAnimatedGlyph(QPainter& p) const;
+    void DrawPageSettings(QPainter& p) const;
     int GlyphAt(QPointF p) const;
     void DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF& r) const;
 

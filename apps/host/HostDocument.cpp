@@ -9,6 +9,7 @@
 #include "chart/SeriesValues.h"
 #include "magnets/COvMag.h"
 
+#include <QPainter>
 #include <QtMath>
 
 #include <cmath>
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace ovhost {
 
@@ -149,13 +151,66 @@ HostDocument::HostDocument()
     glyphs_.back()->id = QStringLiteral("chart-polar");
     FillCharts(glyphs_);
     FillPie(*glyphs_[1]);
-    settings_.hotkey_table = &hotkeyTable_;
+    FillSettings();
     ov_list_init(&timeSeries_);
     ov_list_init(&paths_);
     strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
     FillDrawingPaths();
     FillMagnets();
     FillTimeSeries();
+}
+
+// The page's settings: white background, centre cross, a light grid colour, and five commands with
+// a few keys bound (Ctrl+N, Ctrl+O, Ctrl+S and F12, Ctrl+C, Ctrl+V).
+void HostDocument::FillSettings()
+{
+    settings_.hotkey_table = &hotkeyTable_;
+    settings_.background_colour = 0xFFFFFF;
+    settings_.second_colour = 0xE0D0C0;
+    settings_.second_value = 10;
+    settings_.unit_index = 0;
+    settings_.outo_value1 = 300;
+    settings_.outo_value2 = 1;
+    settings_.ar_value1 = 60;
+    settings_.ar_value2 = 8;
+    settings_.fixed_style.line_style = 1;
+    settings_.fixed_style.line_width = 2;
+    settings_.fixed_style.fill_style = 1;
+    settings_.fixed_style.colour[0] = 0xFF1F77B4u;
+    settings_.fixed_style.colour[1] = 0xFFC6DBEFu;
+    const QColor colours[] = {0x2ca02c, 0x1f77b4, 0xd62728, 0x9467bd, 0xff7f0e};
+    const char* letters[] = {"N", "O", "S", "C", "V"};
+    constexpr int kIcon = 20;
+    hotkeyIcons_ = QImage(kIcon * 5, kIcon, QImage::Format_ARGB32_Premultiplied);
+    hotkeyIcons_.fill(Qt::transparent);
+    QPainter p(&hotkeyIcons_);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 0; i < 5; ++i) {
+        const QRect box(i * kIcon + 1, 1, kIcon - 2, kIcon - 2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colours[i]);
+        p.drawRoundedRect(box, 4, 4);
+        p.setPen(Qt::white);
+        p.drawText(box, Qt::AlignCenter, QString::fromLatin1(letters[i]));
+        HotkeyCommand command{};
+        command.command1 = 0x8000u + static_cast<uint32_t>(i);
+        command.command2 = 1;
+        command.icon_x = i * kIcon;
+        command.icon_size[0] = command.icon_size[1] = kIcon;
+        command.icon_image = &hotkeyIcons_;
+        hotkeyCommands_.push_back(command);
+    }
+    // Key k: A ... Z are 0 ... 25, F1 ... F12 are 36 ... 47; group 1 is Ctrl+.
+    const std::pair<int, int> bound[] = {
+        {1, 'N' - 'A'}, {1, 'O' - 'A'}, {1, 'S' - 'A'}, {1, 'C' - 'A'}, {1, 'V' - 'A'}};
+    for (int i = 0; i < 5; ++i) {
+        HotkeySlot& slot = hotkeyTable_.slots[bound[i].first][bound[i].second];
+        slot.command1 = hotkeyCommands_[static_cast<size_t>(i)].command1;
+        slot.command2 = 1;
+    }
+    HotkeySlot& saveAs = hotkeyTable_.slots[0][47];  // F12 also saves
+    saveAs.command1 = hotkeyCommands_[2].command1;
+    saveAs.command2 = 1;
 }
 
 namespace {

@@ -53,6 +53,8 @@ public:
 
     std::vector<std::unique_ptr<ChartGlyph>>& Glyphs() { return glyphs_; }
     SystemSettings& Settings() { return settings_; }
+    // The commands the hotkey page of the system properties lists, their icons in one strip.
+    std::vector<HotkeyCommand>& HotkeyCommands() { return hotkeyCommands_; }
     MagnetRecord& Magnets() { return magnets_; }
     // The arrangement of copies of a glyph edited in copy mode: one magnet and its (scale, angle) list.
     MagnetRecord& Copies() { return copies_; }
@@ -71,6 +73,8 @@ private:
     std::vector<std::unique_ptr<ChartGlyph>> glyphs_;
     SystemSettings settings_{};
     HotkeyTable hotkeyTable_{};
+    QImage hotkeyIcons_;
+    std::vector<HotkeyCommand> hotkeyCommands_;
     MagnetRecord magnets_{};
     MagnetRecord copies_{};
     OvHostList timeSeries_{};
@@ -85,6 +89,7 @@ private:
         DrawingPath path{};
     };
     std::vector<NamedPath> drawingPaths_;
+    void FillSettings();
     void FillDrawingPaths();
     void FillMagnets();
     void FillTimeSeries();

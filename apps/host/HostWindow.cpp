@@ -148,8 +148,12 @@ void HostWindow::BuildCommands()
                                      dialog.findChild<QAbstractButton*>(QStringLiteral("ctl_1005")))
                                  generate->click();
                          }});
-    commands_.push_back({"system-properties", tr("System Properties…"),
-                         [this] { return CallGEEdt(&document_.Settings(), nullptr, 0); }});
+    // The record's hotkey table changes at once; the page shows the record after OK.
+    commands_.push_back({"system-properties", tr("System Properties…"), [this] {
+                             const int32_t result = CallGEEdt(&document_.Settings(), nullptr, 0);
+                             view_->update();
+                             return result;
+                         }});
 }
 
 void HostWindow::BuildMenus()
@@ -372,6 +376,11 @@ intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr
                                    // NOLINTNEXTLINE(performance-no-int-to-ptr)
                                    reinterpret_cast<OvHostList*>(lparam)))
             Log(tr("The frames could not be written."));
+        break;
+    case OV_MSG_HOTKEY_COMMANDS:  // the hotkey page asks for the commands it lists
+        for (HotkeyCommand& command : document_.HotkeyCommands())
+            // NOLINTNEXTLINE(performance-no-int-to-ptr): wParam carries the page's list.
+            ov_list_append(reinterpret_cast<OvHostList*>(wparam), &command);
         break;
     case OV_MSG_APPLY:            // a sheet applied its record: redraw
     case OV_MSG_MAGNETS_CHANGED:  // the magnets changed: redraw the page

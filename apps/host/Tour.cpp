@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace ovhost {
 namespace {
@@ -86,6 +87,7 @@ int RunTour(HostWindow& window, const QString& folder)
     ov::RegKeyHandle sheet("Software\\Ornivex\\MP\\GPPSet");
     for (const char* value : {"InitPage1", "InitPage5"}) sheet.WriteDword(value, 5);
     sheet.WriteDword("InitPage2", 2);  // the pie sheet on its slice table
+    sheet.WriteDword("InitPage0", 0);  // the system properties on their general page
     // The bitmap is traced with the Flood Fill Tool's defaults, key points shown.
     ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));
     window.show();
@@ -115,6 +117,18 @@ int RunTour(HostWindow& window, const QString& folder)
             out << (saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
         }
         sheet.WriteDword("InitPage1", 5);
+    }
+    // The system properties once more on the hotkey and advanced pages.
+    for (const HostCommand& command : window.Commands()) {
+        if (command.id != QLatin1String("system-properties")) continue;
+        const std::pair<uint32_t, const char*> pages[] = {{1, "system-properties-hotkeys"},
+                                                          {2, "system-properties-advanced"}};
+        for (const auto& [page, id] : pages) {
+            sheet.WriteDword("InitPage0", page);
+            const bool saved = CaptureCommand(window, command, dir.filePath(QLatin1String(id) + ".png"));
+            pictures += saved ? 1 : 0;
+            out << (saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
+        }
     }
     // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
     if (QWidget* picker = window.OpenCurvePicker()) {

@@ -105,9 +105,9 @@ TEST(HotkeyListGeometry, RowsAreHalfAnInchOrTheTallestIconStretchedToFill)
     HotkeyRows rows = LayOutHotkeyRows(96, {16, 20}, 500);  // 48 px: 10 rows of 50
     EXPECT_EQ(rows.visibleRows, 10);
     EXPECT_DOUBLE_EQ(rows.height, 50.0);
-    rows = LayOutHotkeyRows(96, {16, 60}, 500);  // the icon wins: 8 rows of 62.5
-    EXPECT_EQ(rows.visibleRows, 8);
-    EXPECT_DOUBLE_EQ(rows.height, 62.5);
+    rows = LayOutHotkeyRows(96, {16, 60}, 110);  // the icon wins: one row, stretched to 110
+    EXPECT_EQ(rows.visibleRows, 1);
+    EXPECT_DOUBLE_EQ(rows.height, 110.0);
     rows = LayOutHotkeyRows(96, {}, 40);  // not one whole row: the height stays
     EXPECT_EQ(rows.visibleRows, 0);
     EXPECT_DOUBLE_EQ(rows.height, 48.0);
