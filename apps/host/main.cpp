@@ -36,7 +36,10 @@ int main(int argc, char* argv[])
     }
     ovhost::ChooseLanguageOnFirstStart();
     ovhost::HostWindow window;
-    if (parser.isSet(tour)) return ovhost::RunTour(window, parser.value(tour)) > 0 ? 0 : 1;
+    if (parser.isSet(tour)) {
+        const ovhost::TourResult result = ovhost::RunTour(window, parser.value(tour));
+        return result.pictures > 0 && result.findings == 0 ? 0 : 1;
+    }
     window.show();
     return QApplication::exec();
 }
