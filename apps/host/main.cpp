@@ -4,9 +4,12 @@
 #include "HostWindow.h"
 #include "Tour.h"
 
+#include "framework/text/LanguageChoice.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -35,6 +38,10 @@ int main(int argc, char* argv[])
             ovhost::WriteLanguageNumber(parser.value(language) == QLatin1String("cn") ? 2 : 1);
     }
     ovhost::ChooseLanguageOnFirstStart();
+    // The host's own texts follow the language the dialogs use ("LanSel").
+    QTranslator translator;
+    if (ov::CurrentLanguageCode() == u"cn" && translator.load(QStringLiteral(":/i18n/ornivex-host_cn.qm")))
+        QApplication::installTranslator(&translator);
     ovhost::HostWindow window;
     if (parser.isSet(tour)) {
         const ovhost::TourResult result = ovhost::RunTour(window, parser.value(tour));
