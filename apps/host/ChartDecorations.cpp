@@ -250,19 +250,58 @@ void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, const 
     }
 }
 
-QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size)
+namespace {
+
+QRectF CornerRect(int corner, const QRectF& plot, QSizeF size)
 {
     const double m = 4;
-    switch (record.legend_flags & OV_LEGEND_LAYOUT_MASK) {
-    case 1: return {QPointF(plot.left() + m, plot.top() + m), size};
-    case 2: return {QPointF(plot.right() - size.width() - m, plot.bottom() - size.height() - m), size};
-    case 3: return {QPointF(plot.left() + m, plot.bottom() - size.height() - m), size};
-    case 4: return {QPointF(plot.right() + m, plot.center().y() - size.height() / 2), size};
-    case 5: return {QPointF(plot.center().x() - size.width() / 2, plot.top() + m), size};
-    case 6: return {QPointF(plot.center().x() - size.width() / 2, plot.bottom() - size.height() - m), size};
-    case 7: return {};
-    default: return {QPointF(plot.right() - size.width() - m, plot.top() + m), size};
+    const double left = corner == 1 || corner == 3 ? plot.left() + m : plot.right() - size.width() - m;
+    const double top = corner <= 1 ? plot.top() + m : plot.bottom() - size.height() - m;
+    return {QPointF(left, top), size};
+}
+
+// Points of the curves a box would hide: the points themselves and the lines between them, sampled
+// every few pixels.
+int CoveredPoints(const QRectF& box, const std::vector<std::vector<QPointF>>& curves)
+{
+    int covered = 0;
+    for (const std::vector<QPointF>& curve : curves) {
+        for (size_t i = 0; i < curve.size(); ++i) {
+            covered += box.contains(curve[i]) ? 1 : 0;
+            if (i == 0) continue;
+            const QPointF step = curve[i] - curve[i - 1];
+            const int samples = std::min(1000, static_cast<int>(std::hypot(step.x(), step.y()) / 3));
+            for (int k = 1; k < samples; ++k)
+                covered += box.contains(curve[i - 1] + step * k / samples) ? 1 : 0;
+        }
     }
+    return covered;
+}
+
+}  // namespace
+
+QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size,
+                  const std::vector<std::vector<QPointF>>& curves, bool mayGoBeside)
+{
+    const int layout = record.legend_flags & OV_LEGEND_LAYOUT_MASK;
+    switch (layout) {
+    case 4: return {QPointF(plot.right() + 4, plot.center().y() - size.height() / 2), size};
+    case 5: return {QPointF(plot.center().x() - size.width() / 2, plot.top() + 4), size};
+    case 6: return {QPointF(plot.center().x() - size.width() / 2, plot.bottom() - size.height() - 4), size};
+    case 7: return {};
+    default: break;
+    }
+    // A corner layout names the preferred corner; the legend moves to the corner hiding the fewest
+    // data, or beside the plot when every corner hides some and it may go there.
+    const int preferred = layout <= 3 ? layout : 0;
+    int best = preferred;
+    int fewest = CoveredPoints(CornerRect(preferred, plot, size), curves);
+    for (int corner = 0; corner < 4 && fewest > 0; ++corner) {
+        const int covered = CoveredPoints(CornerRect(corner, plot, size), curves);
+        if (covered < fewest) best = corner, fewest = covered;
+    }
+    if (fewest > 0 && mayGoBeside) return {QPointF(plot.right() + 4, plot.top()), size};
+    return CornerRect(best, plot, size);
 }
 
 }  // namespace ovhost

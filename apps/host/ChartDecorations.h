@@ -39,7 +39,10 @@ void DrawPlotArea(QPainter& p, const ChartRecord& record, const QRectF& plot, co
                   const ov::AxisTicks& y);
 void DrawAxes(QPainter& p, const ChartRecord& record, const QRectF& plot, const ov::AxisTicks& x,
               const ov::AxisTicks& y);
-// Where a legend of this size goes, by the layout index; empty when the layout hides it.
-QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size);
+// Where a legend of this size goes, by the layout index; empty when the layout hides it. A corner
+// layout is a preference: the legend takes the corner hiding the fewest of the curves' points (on the
+// page), or goes beside the plot when every corner hides some and `mayGoBeside`.
+QRectF LegendRect(const ChartRecord& record, const QRectF& plot, QSizeF size,
+                  const std::vector<std::vector<QPointF>>& curves, bool mayGoBeside = true);
 
 }  // namespace ovhost

@@ -7,6 +7,8 @@
 #include "chart/DataSeriesObject.h"
 #include "chart/MarkerShapes.h"
 
+#include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -171,38 +173,68 @@ void DrawSeries(QPainter& p, const DataSeries& s, const std::vector<QPointF>& pt
     }
 }
 
-void DrawLegend(QPainter& p, const ChartRecord& record, const std::vector<const DataSeries*>& series,
-                const QRectF& plot)
+std::vector<const DataSeries*> LegendEntries(const std::vector<const DataSeries*>& series)
 {
     std::vector<const DataSeries*> shown;
     for (const DataSeries* s : series)
         if (!s->hidden_from_legend && ov::SeriesType(*s) != 5) shown.push_back(s);
-    if (shown.empty()) return;
-    p.setFont(ChartFont(record, false));
-    const double gap = std::clamp(static_cast<double>(record.legend_spacing), 0.0, 40.0);
-    const double line = p.fontMetrics().height() + gap;
+    return shown;
+}
+
+QString NameOf(const DataSeries& s)
+{
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(s.name ? s.name : u""));
+}
+
+QString LegendTitle()
+{
+    return QCoreApplication::translate("ovhost::ChartRenderer", "Legend");
+}
+
+double LegendLine(const QFontMetricsF& metrics, const ChartRecord& record)
+{
+    return metrics.height() + std::clamp(static_cast<double>(record.legend_spacing), 0.0, 40.0);
+}
+
+// The legend box: a line sample and the name per series, under an optional title; empty when no
+// series is listed or the layout hides the legend.
+QSizeF LegendSize(const QPainter& p, const ChartRecord& record, const std::vector<const DataSeries*>& series)
+{
+    const std::vector<const DataSeries*> shown = LegendEntries(series);
+    if (shown.empty() || (record.legend_flags & OV_LEGEND_LAYOUT_MASK) == 7) return {};
+    const QFontMetricsF metrics(ChartFont(record, false), p.device());
     const bool title = (record.legend_flags & OV_LEGEND_SHOW_TITLE) != 0;
+    double widest = title ? metrics.horizontalAdvance(LegendTitle()) - 26 : 0;
+    for (const DataSeries* s : shown) widest = std::max(widest, metrics.horizontalAdvance(NameOf(*s)));
     const int rows = static_cast<int>(shown.size()) + (title ? 1 : 0);
-    const QRectF box = LegendRect(record, plot, QSizeF(96, line * rows + 6));
+    return {std::ceil(widest) + 32, LegendLine(metrics, record) * rows + 6};
+}
+
+void DrawLegend(QPainter& p, const ChartRecord& record, const std::vector<const DataSeries*>& series,
+                const QRectF& plot, const std::vector<std::vector<QPointF>>& curves, bool mayGoBeside)
+{
+    const QSizeF size = LegendSize(p, record, series);
+    if (size.isEmpty()) return;
+    const QRectF box = LegendRect(record, plot, size, curves, mayGoBeside);
     if (box.isEmpty()) return;
+    p.setFont(ChartFont(record, false));
+    const double line = LegendLine(QFontMetricsF(p.font(), p.device()), record);
     const LineFillStyle& style = record.legend_style;
     p.setPen(style.line_style ? StylePen(style) : QPen(QColor(120, 120, 120)));
     p.setBrush(style.fill_style ? StyleBrush(style) : QBrush(QColor(255, 255, 255, 220)));
     p.drawRect(box);
     double y = box.top() + 3 + line / 2;
-    if (title) {
+    if ((record.legend_flags & OV_LEGEND_SHOW_TITLE) != 0) {
         p.setPen(Qt::black);
-        p.drawText(QRectF(box.left(), y - line / 2, box.width(), line), Qt::AlignCenter,
-                   QStringLiteral("Legend"));
+        p.drawText(QRectF(box.left(), y - line / 2, box.width(), line), Qt::AlignCenter, LegendTitle());
         y += line;
     }
-    for (const DataSeries* s : shown) {
+    for (const DataSeries* s : LegendEntries(series)) {
         p.setPen(PenOf(s->curve_style));
         p.drawLine(QPointF(box.left() + 4, y), QPointF(box.left() + 22, y));
         p.setPen(Qt::black);
         p.drawText(QRectF(box.left() + 26, y - line / 2, box.width() - 28, line),
-                   Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromUtf16(reinterpret_cast<const char16_t*>(s->name ? s->name : u"")));
+                   Qt::AlignVCenter | Qt::AlignLeft, NameOf(*s));
         y += line;
     }
 }
@@ -227,72 +259,117 @@ void ApplyFixedRanges(const ChartRecord& record, std::array<Range, 3>& ranges, b
     }
 }
 
+// Where everything of an X-Y or polar chart lands inside one plot rectangle.
+struct ChartLayout {
+    QRectF plot;
+    std::array<Range, 3> ranges;  // one per coordinate system, widened to round ticks
+    ov::AxisTicks xTicks, yTicks;
+    std::vector<std::vector<QPointF>> curves;  // each series' points on the page; empty when not drawn
+};
+
+QRectF PolarSquare(const QRectF& plot)
+{
+    const double d = std::min(plot.width(), plot.height());
+    return {plot.center().x() - d / 2, plot.center().y() - d / 2, d, d};
+}
+
+ChartLayout LayOut(const QPainter& p, const ChartRecord& record, const std::vector<const DataSeries*>& series,
+                   const std::vector<std::vector<QPointF>>& points, const QRectF& plot)
+{
+    const bool polar = record.kind == 4;
+    ChartLayout layout;
+    layout.plot = plot;
+    auto& ranges = layout.ranges;
+    for (size_t i = 0; i < series.size(); ++i)
+        for (const QPointF& pt : points[i])
+            ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*series[i]), 2))].Add(pt);
+    if (polar) {  // one square range around the pole
+        double r = 0;
+        for (const auto& pts : points)
+            for (const QPointF& pt : pts) r = std::max({r, std::abs(pt.x()), std::abs(pt.y())});
+        ranges[0] = {-r, r, -r, r};
+    } else {
+        bool fixed[2];
+        ApplyFixedRanges(record, ranges, fixed);
+        if (ranges[0].Valid()) {  // the first system's axes take round ticks and widen to them
+            layout.xTicks =
+                AxisTicksFor(p, record, {ranges[0].x0, ranges[0].x1}, plot.width(), false, fixed[0]);
+            layout.yTicks =
+                AxisTicksFor(p, record, {ranges[0].y0, ranges[0].y1}, plot.height(), true, fixed[1]);
+            if (!layout.xTicks.ticks.empty())
+                ranges[0].x0 = layout.xTicks.low, ranges[0].x1 = layout.xTicks.high;
+            if (!layout.yTicks.ticks.empty())
+                ranges[0].y0 = layout.yTicks.low, ranges[0].y1 = layout.yTicks.high;
+        }
+    }
+    const QRectF area = polar ? PolarSquare(plot) : plot;
+    for (size_t i = 0; i < series.size(); ++i) {
+        layout.curves.emplace_back();
+        Range range = ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*series[i]), 2))];
+        if (points[i].empty() || !range.Valid()) continue;
+        range.Pad();
+        for (const QPointF& v : points[i])
+            layout.curves.back().emplace_back(
+                area.left() + (v.x() - range.x0) / (range.x1 - range.x0) * area.width(),
+                area.bottom() - (v.y() - range.y0) / (range.y1 - range.y0) * area.height());
+    }
+    return layout;
+}
+
+void DrawPolarGrid(QPainter& p, const QRectF& plot)
+{
+    const QRectF square = PolarSquare(plot);
+    const double d = square.width();
+    p.setPen(QPen(QColor(200, 200, 200), 1));
+    p.setBrush(Qt::NoBrush);
+    for (int ring = 1; ring <= 3; ++ring) p.drawEllipse(square.center(), d / 2 * ring / 3, d / 2 * ring / 3);
+    p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
+    p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
+}
+
 }  // namespace
 
 void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list, const QRectF& plot)
 {
     const std::vector<const DataSeries*> series = SeriesOf(list);
     const bool polar = record.kind == 4;
-    std::array<Range, 3> ranges;  // one per coordinate system
     std::vector<std::vector<QPointF>> points;
-    for (const DataSeries* s : series) {
-        points.push_back(PointsOf(*s, polar));
-        for (const QPointF& pt : points.back())
-            ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*s), 2))].Add(pt);
-    }
-    if (polar) {  // one square range around the pole
-        double r = 0;
-        for (const auto& pts : points)
-            for (const QPointF& pt : pts) r = std::max({r, std::abs(pt.x()), std::abs(pt.y())});
-        ranges[0] = {-r, r, -r, r};
-        const double d = std::min(plot.width(), plot.height());
-        const QRectF square(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d);
-        p.setPen(QPen(QColor(200, 200, 200), 1));
-        p.setBrush(Qt::NoBrush);
-        for (int ring = 1; ring <= 3; ++ring)
-            p.drawEllipse(square.center(), d / 2 * ring / 3, d / 2 * ring / 3);
-        p.drawLine(QPointF(square.left(), square.center().y()), QPointF(square.right(), square.center().y()));
-        p.drawLine(QPointF(square.center().x(), square.top()), QPointF(square.center().x(), square.bottom()));
-    }
-    ov::AxisTicks xTicks, yTicks;
+    for (const DataSeries* s : series) points.push_back(PointsOf(*s, polar));
+    ChartLayout layout = LayOut(p, record, series, points, plot);
+    // A legend that would hide data in every corner gets a strip of its own beside the plot, as long as
+    // the plot keeps most of its width; otherwise it stays in the corner hiding the fewest points.
+    const QSizeF legend = LegendSize(p, record, series);
+    const bool roomBeside = legend.width() + 8 < plot.width() / 3;
+    if (!legend.isEmpty() && LegendRect(record, plot, legend, layout.curves).left() > plot.right())
+        layout =
+            LayOut(p, record, series, points, plot.adjusted(0, 0, roomBeside ? -(legend.width() + 8) : 0, 0));
+    const QRectF& area = layout.plot;
+    const Range& first = layout.ranges[0];
+    if (polar) DrawPolarGrid(p, area);
     if (!polar) {
-        bool fixed[2];
-        ApplyFixedRanges(record, ranges, fixed);
-        if (ranges[0].Valid()) {  // the first system's axes take round ticks and widen to them
-            xTicks = AxisTicksFor(p, record, {ranges[0].x0, ranges[0].x1}, plot.width(), false, fixed[0]);
-            yTicks = AxisTicksFor(p, record, {ranges[0].y0, ranges[0].y1}, plot.height(), true, fixed[1]);
-            if (!xTicks.ticks.empty()) ranges[0].x0 = xTicks.low, ranges[0].x1 = xTicks.high;
-            if (!yTicks.ticks.empty()) ranges[0].y0 = yTicks.low, ranges[0].y1 = yTicks.high;
-        }
-        DrawPlotArea(p, record, plot, xTicks, yTicks);
+        DrawPlotArea(p, record, area, layout.xTicks, layout.yTicks);
         p.save();
-        p.setClipRect(plot.adjusted(-8, -8, 8, 8));  // markers on the edge stay whole
+        p.setClipRect(area.adjusted(-8, -8, 8, 8));  // markers on the edge stay whole
     }
     for (size_t i = 0; i < series.size(); ++i) {
-        if (points[i].empty()) continue;
-        Range range = ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*series[i]), 2))];
-        if (!range.Valid()) continue;
+        const std::vector<QPointF>& onPage = layout.curves[i];
+        if (onPage.empty()) continue;
+        Range range = layout.ranges[static_cast<size_t>(std::min(ov::SeriesSystem(*series[i]), 2))];
         range.Pad();
-        const double d = std::min(plot.width(), plot.height());
-        const QRectF area = polar ? QRectF(plot.center().x() - d / 2, plot.center().y() - d / 2, d, d) : plot;
-        auto map = [&](QPointF v) {
-            return QPointF(area.left() + (v.x() - range.x0) / (range.x1 - range.x0) * area.width(),
-                           area.bottom() - (v.y() - range.y0) / (range.y1 - range.y0) * area.height());
-        };
-        std::vector<QPointF> onPage;
-        for (const QPointF& v : points[i]) onPage.push_back(map(v));
-        const double baseline = map(QPointF(range.x0, std::clamp(0.0, range.y0, range.y1))).y();
+        const double zero = std::clamp(0.0, range.y0, range.y1);
+        const QRectF box = polar ? PolarSquare(area) : area;
+        const double baseline = box.bottom() - (zero - range.y0) / (range.y1 - range.y0) * box.height();
         DrawSeries(p, *series[i], onPage, baseline);
     }
     if (!polar) {
         p.restore();
-        if (ranges[0].Valid()) DrawAxes(p, record, plot, xTicks, yTicks);
+        if (first.Valid()) DrawAxes(p, record, area, layout.xTicks, layout.yTicks);
     }
-    if (ranges[1].Valid()) {  // the second Y axis on the right
+    if (layout.ranges[1].Valid()) {  // the second Y axis on the right
         p.setPen(QPen(QColor::fromRgba(record.axes[OV_AXIS_Y2].colour | 0xff000000u), 1.5));
-        p.drawLine(plot.topRight(), plot.bottomRight());
+        p.drawLine(area.topRight(), area.bottomRight());
     }
-    DrawLegend(p, record, series, plot);
+    DrawLegend(p, record, series, area, layout.curves, roomBeside);
 }
 
 }  // namespace ovhost

@@ -56,7 +56,7 @@ void DocumentView::DrawBitmap(QPainter& p) const
     const QRectF r = BitmapRect();
     p.drawImage(r, bitmap.image);
     p.setPen(Qt::black);
-    p.drawText(r.adjusted(0, -20, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Bitmap"));
+    p.drawText(r.adjusted(0, -20, 0, 0), Qt::AlignHCenter | Qt::AlignTop, tr("Bitmap"));
     const qreal scale = r.width() / bitmap.image.width();
     const QPointF seed(r.left() + bitmap.seedX * r.width(), r.top() + bitmap.seedY * r.height());
     p.setPen(QPen(Qt::red, 1.5));

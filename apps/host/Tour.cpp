@@ -1,6 +1,7 @@
 // The screenshot tour of the demo host.
 #include "Tour.h"
 
+#include "DialogLayoutCheck.h"
 #include "HostWindow.h"
 
 #include "data/import/AsciiImportSettings.h"
@@ -12,24 +13,66 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
+#include <map>
 #include <utility>
 
 namespace ovhost {
 namespace {
 
+// Times from the start of an entry-point call to the first paint of the dialog it opens (message
+// boxes do not count).
+class FirstPaintTimer : public QObject {
+public:
+    FirstPaintTimer() { qApp->installEventFilter(this); }
+    ~FirstPaintTimer() override { qApp->removeEventFilter(this); }
+    FirstPaintTimer(const FirstPaintTimer&) = delete;
+    FirstPaintTimer& operator=(const FirstPaintTimer&) = delete;
+    // Milliseconds to the first paint, or a negative number when nothing was painted.
+    double Milliseconds() const { return milliseconds_; }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if (milliseconds_ < 0 && event->type() == QEvent::Paint) {
+            const auto* widget = qobject_cast<QWidget*>(receiver);
+            const QWidget* window = widget ? widget->window() : nullptr;
+            if (qobject_cast<const QDialog*>(window) && !qobject_cast<const QMessageBox*>(window))
+                milliseconds_ = static_cast<double>(clock_.nsecsElapsed()) / 1e6;
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer clock_ = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    double milliseconds_ = -1;
+};
+
+struct Capture {
+    bool saved = false;
+    QStringList findings;  // layout findings on the command's dialog
+    double openMilliseconds = -1;
+};
+
 // Runs one command and closes every modal dialog it opens: the command's own dialog with OK or Cancel
 // as the command asks, message boxes (before or after it) with their default. The picture is of the
-// command's dialog, or of the first message box when no other dialog opened.
-bool CaptureCommand(HostWindow& window, const HostCommand& command, const QString& file)
+// command's dialog, or of the first message box when no other dialog opened. With no file the dialog
+// is only opened, timed and cancelled.
+Capture CaptureCommand(HostWindow& window, const HostCommand& command, const QString& file)
 {
-    bool saved = false;
+    Capture capture;
     bool savedMessage = false;
     bool prepared = false;
     int waited = 0;
@@ -38,12 +81,17 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (!dialog || !dialog->isVisible()) {
-            if (!saved && (waited += 20) > 5000) poll.stop();  // the command opened nothing
+            if (!capture.saved && (waited += 20) > 5000) poll.stop();  // the command opened nothing
             return;
         }
         QApplication::processEvents();
         if (qobject_cast<QMessageBox*>(dialog) != nullptr) {
-            if (!saved) savedMessage = saved = dialog->grab().save(file);
+            if (!capture.saved && !file.isEmpty()) savedMessage = capture.saved = dialog->grab().save(file);
+            dialog->reject();
+            return;
+        }
+        if (file.isEmpty()) {
+            capture.saved = true;
             dialog->reject();
             return;
         }
@@ -52,13 +100,18 @@ bool CaptureCommand(HostWindow& window, const HostCommand& command, const QStrin
             command.tourPrepare(*dialog);
             QApplication::processEvents();
         }
-        if (!saved || savedMessage) saved = dialog->grab().save(file);
+        if (!capture.saved || savedMessage) {
+            capture.findings = CheckDialogLayout(*dialog);
+            capture.saved = dialog->grab().save(file);
+        }
         savedMessage = false;
         command.acceptInTour ? dialog->accept() : dialog->reject();
     });
     poll.start();
+    FirstPaintTimer timer;
     window.RunCommand(command);
-    return saved;
+    capture.openMilliseconds = timer.Milliseconds();
+    return capture;
 }
 
 // Runs the event loop for `milliseconds`, so timers and animations keep going meanwhile.
@@ -69,11 +122,28 @@ void WaitWhileProcessingEvents(int milliseconds)
     loop.exec();
 }
 
+// Opens every dialog once more without a picture and writes how long each took to open, the first
+// call in the process beside this later one, as a Markdown table.
+void WriteOpenTimes(HostWindow& window, const std::map<QString, double>& firstOpen, const QString& file)
+{
+    QFile table(file);
+    if (!table.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return;
+    QTextStream out(&table);
+    out << "| dialog | first opening (ms) | later opening (ms) |\n|---|---:|---:|\n";
+    auto ms = [](double v) { return v < 0 ? QStringLiteral("-") : QString::number(v, 'f', 1); };
+    for (const HostCommand& command : window.Commands()) {
+        const auto first = firstOpen.find(command.id);
+        const Capture later = CaptureCommand(window, command, {});
+        out << "| " << command.id << " | " << ms(first == firstOpen.end() ? -1 : first->second) << " | "
+            << ms(later.openMilliseconds) << " |\n";
+    }
+}
+
 }  // namespace
 
-int RunTour(HostWindow& window, const QString& folder)
+TourResult RunTour(HostWindow& window, const QString& folder)
 {
-    if (!QDir().mkpath(folder)) return -1;
+    if (!QDir().mkpath(folder)) return {};
     QDir dir(folder);
     QTextStream out(stdout);
     // File pickers answer with the sample data that ships beside the host.
@@ -92,29 +162,27 @@ int RunTour(HostWindow& window, const QString& folder)
     ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));
     window.show();
     QApplication::processEvents();
-    int pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;
-    for (const HostCommand& command : window.Commands()) {
-        const QString file = dir.filePath(command.id + ".png");
-        const bool saved = CaptureCommand(window, command, file);
-        pictures += saved ? 1 : 0;
-        out << (saved ? "  saved   " : "  no dialog yet  ") << command.id << '\n';
-    }
+    TourResult result;
+    result.pictures = window.grab().save(dir.filePath("host.png")) ? 1 : 0;
+    std::map<QString, double> firstOpen;  // by command id, from the first call in the process
+    auto take = [&](const HostCommand& command, const QString& id) {
+        const Capture capture = CaptureCommand(window, command, dir.filePath(id + ".png"));
+        result.pictures += capture.saved ? 1 : 0;
+        out << (capture.saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
+        for (const QString& finding : capture.findings) out << "    layout: " << finding << '\n';
+        result.findings += static_cast<int>(capture.findings.size());
+        firstOpen.emplace(command.id, capture.openMilliseconds);
+    };
+    for (const HostCommand& command : window.Commands()) take(command, command.id);
     // The first X-Y chart again on its data tab: the series list beside the data table.
     sheet.WriteDword("InitPage1", 4);
-    if (!window.Commands().empty()) {
-        const bool saved = CaptureCommand(window, window.Commands().front(), dir.filePath("chart-data.png"));
-        pictures += saved ? 1 : 0;
-        out << (saved ? "  saved   " : "  no dialog yet  ") << "chart-data\n";
-    }
+    if (!window.Commands().empty()) take(window.Commands().front(), QStringLiteral("chart-data"));
     // The X-Y#2 chart's sheet once more on each of its chart-level pages.
     for (const HostCommand& command : window.Commands()) {
         if (command.id != QLatin1String("chart-xy2")) continue;
         for (int tab = 0; tab < 4; ++tab) {
             sheet.WriteDword("InitPage1", static_cast<uint32_t>(tab));
-            const QString id = QStringLiteral("chart-xy2-tab%1").arg(tab);
-            const bool saved = CaptureCommand(window, command, dir.filePath(id + ".png"));
-            pictures += saved ? 1 : 0;
-            out << (saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
+            take(command, QStringLiteral("chart-xy2-tab%1").arg(tab));
         }
         sheet.WriteDword("InitPage1", 5);
     }
@@ -125,23 +193,24 @@ int RunTour(HostWindow& window, const QString& folder)
                                                           {2, "system-properties-advanced"}};
         for (const auto& [page, id] : pages) {
             sheet.WriteDword("InitPage0", page);
-            const bool saved = CaptureCommand(window, command, dir.filePath(QLatin1String(id) + ".png"));
-            pictures += saved ? 1 : 0;
-            out << (saved ? "  saved   " : "  no dialog yet  ") << id << '\n';
+            take(command, QLatin1String(id));
         }
+        sheet.WriteDword("InitPage0", 0);
     }
     // The colour picker is a pop-up, not a modal dialog: open it from the status bar and picture it.
     if (QWidget* picker = window.OpenCurvePicker()) {
         WaitWhileProcessingEvents(200);  // let the fade finish
         const bool saved = picker->grab().save(dir.filePath("colour-picker.png"));
-        pictures += saved ? 1 : 0;
+        result.pictures += saved ? 1 : 0;
         out << (saved ? "  saved   " : "  no dialog yet  ") << "colour-picker\n";
         picker->hide();
     }
     // The host again, now showing the log of what each entry point returned.
-    pictures += window.grab().save(dir.filePath("host-log.png")) ? 1 : 0;
-    out << "tour: " << pictures << " picture(s) in " << dir.absolutePath() << '\n';
-    return pictures;
+    result.pictures += window.grab().save(dir.filePath("host-log.png")) ? 1 : 0;
+    WriteOpenTimes(window, firstOpen, dir.filePath("open-times.md"));
+    out << "tour: " << result.pictures << " picture(s), " << result.findings << " layout finding(s) in "
+        << dir.absolutePath() << '\n';
+    return result;
 }
 
 }  // namespace ovhost

@@ -7,8 +7,13 @@ namespace ovhost {
 
 class HostWindow;
 
-// Saves "host.png" and one "<command>.png" per dialog that opened into `folder`; returns the number of
-// pictures written, or -1 when the folder cannot be made.
-int RunTour(HostWindow& window, const QString& folder);
+struct TourResult {
+    int pictures = 0;  // pictures written; none when the folder cannot be made
+    int findings = 0;  // layout findings on the pictured dialogs (text cut off, controls outside, Tab)
+};
+
+// Saves "host.png" and one "<command>.png" per dialog that opened into `folder`, checks each pictured
+// dialog's layout and writes "open-times.md", the time each dialog took to open.
+TourResult RunTour(HostWindow& window, const QString& folder);
 
 }  // namespace ovhost

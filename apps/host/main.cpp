@@ -4,9 +4,12 @@
 #include "HostWindow.h"
 #include "Tour.h"
 
+#include "framework/text/LanguageChoice.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -35,8 +38,15 @@ int main(int argc, char* argv[])
             ovhost::WriteLanguageNumber(parser.value(language) == QLatin1String("cn") ? 2 : 1);
     }
     ovhost::ChooseLanguageOnFirstStart();
+    // The host's own texts follow the language the dialogs use ("LanSel").
+    QTranslator translator;
+    if (ov::CurrentLanguageCode() == u"cn" && translator.load(QStringLiteral(":/i18n/ornivex-host_cn.qm")))
+        QApplication::installTranslator(&translator);
     ovhost::HostWindow window;
-    if (parser.isSet(tour)) return ovhost::RunTour(window, parser.value(tour)) > 0 ? 0 : 1;
+    if (parser.isSet(tour)) {
+        const ovhost::TourResult result = ovhost::RunTour(window, parser.value(tour));
+        return result.pictures > 0 && result.findings == 0 ? 0 : 1;
+    }
     window.show();
     return QApplication::exec();
 }

@@ -9,9 +9,9 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "framework/settings/EditorBackground.h"
@@ -93,9 +93,9 @@ CDlgOpenASCPreView::~CDlgOpenASCPreView()
 void CDlgOpenASCPreView::BuildControls()
 {
     setWindowTitle(QStringLiteral("ASCII Data Preview"));
-    preview_ = Named(new QTextEdit, kIdPreview);
+    preview_ = Named(new QPlainTextEdit, kIdPreview);
     preview_->setReadOnly(true);
-    preview_->setLineWrapMode(QTextEdit::NoWrap);
+    preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     preview_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     preview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     preview_->setFont(PreviewFont());
@@ -164,12 +164,14 @@ void CDlgOpenASCPreView::FillPreview()
     preview_->setUpdatesEnabled(false);
     preview_->clear();
     QTextCursor cursor(preview_->document());
+    cursor.beginEditBlock();  // one layout pass for the whole preview
     for (std::size_t i = 0; i < previewLines.size(); ++i) {
         AppendRun(cursor, QString::asprintf("%03d: ", static_cast<int>(i + 1)), kPrefixText, background);
         AppendRun(cursor, QString::fromUtf8(previewLines[i]) + '\n', kLineText, Qt::white);
     }
     AppendRun(cursor, QStringLiteral("...  "), kPrefixText, background);
     AppendRun(cursor, QStringLiteral("......\n\n"), kLineText, Qt::white);
+    cursor.endEditBlock();
     preview_->moveCursor(QTextCursor::Start);  // the user reads from the first line
     preview_->setUpdatesEnabled(true);
 }

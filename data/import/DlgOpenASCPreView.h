@@ -14,7 +14,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QTextEdit;
+class QPlainTextEdit;
 
 namespace ov {
 
@@ -70,7 +70,7 @@ private:
     QLineEdit* TakeControlValues();
     void OnCheckBoxClicked();
 
-    QTextEdit* preview_ = nullptr;
+    QPlainTextEdit* preview_ = nullptr;
     QLineEdit* startLine_ = nullptr;
     QLineEdit* columns_ = nullptr;
     QCheckBox* autoCheck_ = nullptr;

@@ -7,9 +7,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextBlock>
-#include <QTextEdit>
 #include <QTimer>
 
 #include "data/import/AsciiSeriesImport.h"
@@ -180,7 +180,7 @@ TEST_F(AsciiImportUi, PreviewNumbersLinesAndColoursPrefixes)
     QColor line_colour;
     RunModal([&] { return dialog.DoModal(); },
              [&](QDialog& d) {
-                 auto* preview = Control<QTextEdit>(d, Dlg::kIdPreview);
+                 auto* preview = Control<QPlainTextEdit>(d, Dlg::kIdPreview);
                  text = preview->toPlainText();
                  const QTextBlock first = preview->document()->firstBlock();
                  for (auto it = first.begin(); !it.atEnd(); ++it) {
