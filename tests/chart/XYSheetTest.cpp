@@ -203,19 +203,6 @@ TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
     }
 }
 
-TEST_F(XYSheet, PagesOfEveryKindStoreTheRecordUnchangedWhenNothingWasTouched)
-{
-    for (uint8_t kind : {1, 3, 4, 7, 8}) {
-        record_.kind = kind;
-        const ChartRecord before = record_;
-        Run([](CDlgXYPP& sheet) {
-            for (int tab = 0; tab <= 3; ++tab) sheet.SelectTab(tab);
-            Accept(sheet);
-        });
-        EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0) << int(kind);
-    }
-}
-
 TEST_F(XYSheet, PageEditsReachTheRecordTheSettingsAndTheHost)
 {
     record_.axes[OV_AXIS_Y2].shown = 1;

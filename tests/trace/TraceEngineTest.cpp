@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "framework/settings/RegKeyHandle.h"
 #include "trace/COvCFA.h"
 #include "trace/FigureBuilder.h"
 #include "trace/FloodFillMask.h"
@@ -104,21 +105,20 @@ TEST(Outlines, ARegionWithHolesGivesOneOutlinePerHoleAndPixelZeroLiesAtOne)
     EXPECT_EQ(b.maxY, 20);
 }
 
-TEST(Debris, ThresholdKeepsEqualOutlinesAndAtOneHundredOnlyTheLargest)
+TEST(Debris, TheThresholdDropsOutlinesByAreaButNeverTheLargest)
 {
     const Outlines two = {{{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {{10, 0}, {14, 0}, {14, 4}, {10, 4}}};
-    for (int debris : {0, 50, 100}) EXPECT_EQ(ComputeDebrisThreshold(two, debris), 0.0);
+    EXPECT_EQ(ComputeDebrisThreshold(two, 100), 0.0) << "equal areas: nothing is debris";
     EXPECT_EQ(ComputeDebrisThreshold({}, 100), 0.0);
     const Outlines three = {{{0, 0}, {2, 0}, {2, 2}, {0, 2}},      // area 4
                             {{0, 0}, {10, 0}, {10, 10}, {0, 10}},  // 100
                             {{0, 0}, {10, 0}, {10, 9}, {0, 9}}};   // 90
-    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 100), 0.999 * 4 + 0.999 * 96);
-    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 30), 0.999 * 4 + 0.3 * 96);
-    EXPECT_EQ(ComputeDebrisThreshold(three, 0), 0.0);
     std::vector<OvPointF> keys;
-    FloodFillSettings s;
-    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 100), s, keys).size(), 1u);
-    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 50), s, keys).size(), 2u);
+    const FloodFillSettings s;
+    for (const auto& [debris, kept] :
+         {std::pair{0, 3u}, {1, 2u}, {50, 2u}, {89, 2u}, {91, 1u}, {100, 1u}, {300, 1u}})
+        EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, debris), s, keys).size(), kept)
+            << debris;
 }
 
 TEST(Approximation, ToleranceInTenthsOfAPixelKeepsOnlyDeviationsAboveIt)
@@ -205,6 +205,30 @@ TEST(Preview, FitCentresTheRegionWithFiftyPixelMargins)
     EXPECT_DOUBLE_EQ(v.dx, 30);
     EXPECT_DOUBLE_EQ(v.dy, 60);
     EXPECT_DOUBLE_EQ(FitPreview(Box{}, 300, 200).scale, 1.0);
+}
+
+TEST(FloodFillSettings, StoredValuesAreKeptInRange)
+{
+    RegKeyHandle key("Software\\Ornivex\\MP\\FFF");
+    for (const auto& [name, value] : {std::pair{"SV_Perm", 101u},
+                                      {"SV_Debris", 0xFFFFFFFFu},
+                                      {"SV_Approx", 40u},
+                                      {"SV_PSBR", 250u},
+                                      {"PathStyle", 0xFFFFFFFFu},
+                                      {"SV_ShowKP", 0xFFFFFFFFu}})
+        key.WriteDword(name, value);
+    FloodFillSettings s = LoadFloodFillSettings();
+    EXPECT_EQ(s.permeability, 100);
+    EXPECT_EQ(s.debris, 0);  // -1
+    EXPECT_EQ(s.approximability, 40);
+    EXPECT_EQ(s.blending, 100);
+    EXPECT_EQ(s.pathStyle, kPathPolygon);
+    EXPECT_FALSE(s.showKeyPoints);
+    key.WriteDword("SV_ShowKP", 2);
+    key.WriteDword("PathStyle", kPathClosedCurve);
+    s = LoadFloodFillSettings();
+    EXPECT_TRUE(s.showKeyPoints);
+    EXPECT_EQ(s.pathStyle, kPathClosedCurve);
 }
 
 }  // namespace
