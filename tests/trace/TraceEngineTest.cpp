@@ -1,5 +1,5 @@
 // The tracing engine on small drawn images: fill rules, seeds, outlines and holes, the debris
-// threshold, approximation, the three path styles and the staged reruns.
+// threshold, approximation, the three path styles, the staged reruns and the remembered settings.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -81,6 +81,8 @@ TEST(FloodFill, SeedsOutsideTheImageLeaveTheMaskEmpty)
                 {NAN, 1, 0}, {0, 0, 24}, {5.9f, 3.9f, 24}, {1e30f, 1, 0}};
     for (const Row& r : rows)
         EXPECT_EQ(cv::countNonZero(Fill(m, r.x, r.y, 0)), r.filled) << r.x << "," << r.y;
+    EXPECT_EQ(cv::countNonZero(Fill(m, 1, 1, -1)), 0) << "a negative permeability fills nothing";
+    EXPECT_EQ(cv::countNonZero(MakeMask(m)), 0);
     cv::Mat none;
     FloodFillMask(cv::Mat(), none, 0, 0, 0);
     EXPECT_TRUE(none.empty());
@@ -121,26 +123,38 @@ TEST(Debris, TheThresholdDropsOutlinesByAreaButNeverTheLargest)
             << debris;
 }
 
-TEST(Approximation, ToleranceInTenthsOfAPixelKeepsOnlyDeviationsAboveIt)
+std::vector<std::pair<float, float>> Pairs(const std::vector<OvPointF>& points)
 {
-    // A straight run with one bump; approximability 0 keeps every point.
-    auto run = [](float bump) {
-        return std::vector<OvPointF>{{0, 0}, {1, 0}, {2, 0}, {3, bump}, {4, 0}, {5, 0}, {6, 0}};
+    std::vector<std::pair<float, float>> pairs;
+    for (const OvPointF& p : points) pairs.emplace_back(p.x, p.y);
+    return pairs;
+}
+
+TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
+{
+    using P = std::vector<OvPointF>;
+    const auto run = [](float bump) { return P{{0, 0}, {1, 0}, {2, 0}, {3, bump}, {4, 0}, {5, 0}, {6, 0}}; };
+    const P fewer = {{3, 0.5f}, {4, 0}, {5, 0}, {6, 0}};
+    const struct {
+        P points;
+        int approximability;  // tolerance in tenths of a pixel
+        P keys;
+    } rows[] = {
+        {run(0.05f), 0, run(0.05f)},
+        {run(0.05f), 1, {{0, 0}, {6, 0}}},
+        {run(0.5f), 1, {{0, 0}, {3, 0.5f}, {6, 0}}},
+        {run(0.5f), 5, {{0, 0}, {6, 0}}},  // 0.5 is not above 0.5
+        {fewer, 9, fewer},                 // fewer than five points
+        // A straight line in uneven steps: the distance along it puts every point on the chord.
+        {{{1, 1}, {2, 3}, {4, 7}, {5, 9}, {11, 21}, {13, 25}}, 1, {{1, 1}, {13, 25}}},
+        {{{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}, 9, {{0, 0}, {1, 1}, {4, 0}}},  // equal bumps: the first
+        {{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 0}}, 9, {{0, 0}, {4, 1}, {5, 0}}},  // the last but one
     };
-    EXPECT_EQ(ApproximateOutline(run(0.05f), 0).size(), 7u);
-    EXPECT_EQ(ApproximateOutline(run(0.05f), 1).size(), 2u);  // 0.05 within 0.1 pixel
-    const auto kept = ApproximateOutline(run(0.5f), 1);
-    ASSERT_EQ(kept.size(), 3u);
-    EXPECT_EQ(kept[1].x, 3);
-    EXPECT_EQ(ApproximateOutline(run(0.5f), 5).size(), 2u);  // 0.5 is not above 0.5
-    const auto bumpy = run(0.5f);
-    EXPECT_EQ(ApproximateOutline(std::span(bumpy).subspan(3), 9).size(), 4u);  // fewer than five points
+    for (const auto& r : rows)
+        EXPECT_EQ(Pairs(ApproximateOutline(r.points, r.approximability)), Pairs(r.keys));
     // A closed square ring: the chord collapses to a point; splitting still finds the corners.
-    const std::vector<OvPointF> ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4},
-                                        {2, 4}, {0, 4}, {0, 2}, {0, 0}};
-    const auto corners = ApproximateOutline(ring, 10);
-    EXPECT_EQ(corners.size(), 5u);
-    EXPECT_EQ(corners.front().x, corners.back().x);
+    const P ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}, {0, 0}};
+    EXPECT_EQ(Pairs(ApproximateOutline(ring, 10)), Pairs({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}));
 }
 
 TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
@@ -172,6 +186,19 @@ TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
     EXPECT_EQ(f.Types().front(), OV_PATH_START);
     EXPECT_EQ(f.Points().front().x, 0);
     EXPECT_EQ(f.Types().back(), OV_PATH_BEZIER | OV_PATH_CLOSE);
+    EXPECT_EQ(Pairs({f.Points().back()}), Pairs({spike.back()})) << "the last curve runs back to the spike";
+    // Off the origin: corners of 90°, a straight point of 180°. Blending 0 turns the square into one
+    // closed curve whose first control point continues the last side; blending 100 keeps lines and
+    // starts at the first point although it is no corner.
+    const P shifted = {{3, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}, {3, 1}};
+    const std::vector<double> angles = CornerAngles(shifted);
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        EXPECT_NEAR(angles[i], i % 5 == 0 ? std::numbers::pi : std::numbers::pi / 2, 1e-9) << i;
+    EXPECT_NEAR(CornerAngles(triangle)[1], std::numbers::pi / 4, 1e-9);
+    EXPECT_TRUE(BuildFigure(shifted, kPathBlending, 100, f));
+    EXPECT_EQ(Pairs(f.Points()), Pairs(shifted));
+    EXPECT_TRUE(BuildFigure(P{{1, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}}, kPathBlending, 0, f));
+    EXPECT_LT(f.Points()[1].y, 1);
     EXPECT_NEAR(CornerThreshold(0), std::numbers::pi / 4, 1e-3);
     EXPECT_NEAR(CornerThreshold(100), std::numbers::pi, 1e-3);
     EXPECT_EQ(CornerAngles(P{{0, 0}, {0, 0}, {3, 3}, {0, 0}})[1], 0.0);  // coincident neighbour
