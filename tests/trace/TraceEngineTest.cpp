@@ -121,6 +121,8 @@ TEST(Debris, TheThresholdDropsOutlinesByAreaButNeverTheLargest)
          {std::pair{0, 3u}, {1, 2u}, {50, 2u}, {89, 2u}, {91, 1u}, {100, 1u}, {300, 1u}})
         EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, debris), s, keys).size(), kept)
             << debris;
+    const Outlines line = {{{0, 0}, {4, 0}, {8, 0}}};  // a region one pixel wide has no area
+    EXPECT_EQ(BuildContourPaths(line, ComputeDebrisThreshold(line, 0), s, keys).size(), 1u);
 }
 
 std::vector<std::pair<float, float>> Pairs(const std::vector<OvPointF>& points)
