@@ -178,19 +178,3 @@ TEST(SeriesProperties, EachCodeCopiesOnlyItsField)
     EXPECT_FALSE(CopySeriesProperty(t, source, 25));
     EXPECT_FALSE(CopySeriesProperty(t, source, 37));
 }
-
-TEST(SeriesProperties, VisibleGroupsFollowTypeAndKind)
-{
-    EXPECT_EQ(VisibleChartStyleGroups(false, 0, 2), ChartStyleGroups{});
-    const ChartStyleGroups scatter = VisibleChartStyleGroups(true, 0, 2);
-    EXPECT_TRUE(scatter.marker && scatter.smooth && scatter.legend && scatter.chartType);
-    EXPECT_FALSE(scatter.curveFill || scatter.bar || scatter.bubble || scatter.projection);
-    const ChartStyleGroups stem = VisibleChartStyleGroups(true, 5, 2);
-    EXPECT_TRUE(stem.bar);
-    EXPECT_FALSE(stem.legend || stem.smooth || stem.curveFill);
-    EXPECT_TRUE(VisibleChartStyleGroups(true, 4, 2).bubble);
-    EXPECT_FALSE(VisibleChartStyleGroups(true, 3, 2).smooth);
-    const ChartStyleGroups in3d = VisibleChartStyleGroups(true, 1, 6);
-    EXPECT_TRUE(in3d.projection);
-    EXPECT_FALSE(in3d.chartType);
-}

@@ -25,8 +25,6 @@
 #include "testhost/PromptAnswers.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -116,20 +114,6 @@ TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
               1);
     EXPECT_EQ(series_[0]->values[0], 0.0);
     EXPECT_EQ(series_[0]->values[2], -0.1);
-}
-
-TEST_F(DataPages, PastedAndTypedNumbersReadPastTheirLeadingWhiteSpace)
-{
-    ResizeSeries(*series_[0], 3, 2);
-    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
-        table.Grid().SetItemText(2, 1, " 2.5");
-        table.Grid().SetItemText(2, 2, "\t7");
-        table.Grid().SetItemText(2, 3, " x");
-        QApplication::clipboard()->setText("1, 2, 3");
-        table.Grid().SelectCells({1, 1, 1, 1});
-        table.RunCommand(kTablePaste);  // stores the whole grid
-    });
-    EXPECT_EQ(Values(*series_[0]), (std::vector<double>{1, 2.5, 2, 7, 3, 0}));
 }
 
 TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
@@ -295,7 +279,7 @@ TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
     EXPECT_EQ(std::u16string(series_[0]->name), u"S");  // the file's empty first line names nothing
 }
 
-TEST_F(DataPages, ListImportShowsTheColumnTitleGroupAndNumbersSeriesWithABlankNameLine)
+TEST_F(DataPages, ListImportNumbersSeriesWithABlankNameLine)
 {
     StoreAsciiImportSettings(AsciiImportSettings{});
     const ScratchFile blank("blank.txt", " \t\n1 2\n3 4\n");
@@ -303,21 +287,14 @@ TEST_F(DataPages, ListImportShowsTheColumnTitleGroupAndNumbersSeriesWithABlankNa
     ScopedOpenFilePresenter picker([&](const OpenFileRequest&) {
         return QStringList{QString::fromStdString(blank.Path()), QString::fromStdString(named.Path())};
     });
-    bool titlesShown = false;
     Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
         RunModal(
             [&] {
                 page.RunCommand(kListImport);
                 return 0;
             },
-            [&](QDialog& preview) {
-                titlesShown = FindControl(&preview, CDlgOpenASCPreView::kIdColumnTitleLine)->isVisible();
-                Click(preview, ControlName(CDlgOpenASCPreView::kIdDismissColumnTitles));
-                Accept(preview);
-            });
+            Accept);
     });
-    EXPECT_TRUE(titlesShown);
-    EXPECT_EQ(LoadAsciiImportSettings().dismissColumnTitles, 1);
     const std::vector<DataSeries*> order = Order();
     ASSERT_EQ(order.size(), 5u);
     EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");

@@ -21,31 +21,30 @@ void ExpectAt(const UserPoint& p, double x, double y)
     EXPECT_NEAR(p.y, y, 1e-9);
 }
 
+using Coords = std::vector<std::pair<double, double>>;
+
+Coords Of(const std::vector<UserPoint>& points)
+{
+    Coords coords;
+    for (const UserPoint& p : points) coords.emplace_back(p.x, p.y);
+    return coords;
+}
+
 TEST(MagnetPatterns, CrossHasTheCentreFirstThenFourArms)
 {
-    CrossParams p;
-    p.xc = 1;
-    p.yc = 2;
-    p.xd = 3;
-    p.yd = 2;
-    p.yg = 5;
-    const std::vector<UserPoint> points = CrossPoints(p);
-    ASSERT_EQ(points.size(), 11u);
-    ExpectAt(points[0], 1, 2);
-    ExpectAt(points[1], 21, 2);
-    ExpectAt(points[3], 61, 2);
-    ExpectAt(points[4], -19, 2);
-    ExpectAt(points[6], -59, 2);
-    ExpectAt(points[7], 1, -3);
-    ExpectAt(points[8], 1, -8);
-    ExpectAt(points[9], 1, 7);
-    ExpectAt(points[10], 1, 12);
-
-    CrossParams defaults;
-    EXPECT_EQ(CrossPoints(defaults).size(), 41u);
-    CrossParams limits;
-    limits.xd = 0;
-    limits.yd = 500;
+    CrossParams p{1, 2, 20, 5, 3, 2};
+    EXPECT_EQ(Of(CrossPoints(p)), (Coords{{1, 2},
+                                          {21, 2},
+                                          {41, 2},
+                                          {61, 2},
+                                          {-19, 2},
+                                          {-39, 2},
+                                          {-59, 2},
+                                          {1, -3},
+                                          {1, -8},
+                                          {1, 7},
+                                          {1, 12}}));
+    CrossParams limits{0, 0, 20, 20, 0, 500};
     EXPECT_EQ(CrossPoints(limits).size(), 2u * (1 + 100) + 1);
     EXPECT_EQ(limits.xd, 1);
     EXPECT_EQ(limits.yd, 100);
@@ -56,16 +55,10 @@ TEST(MagnetPatterns, LineHasAtLeastTwoIntervalsAndBothEnds)
     for (int32_t nd : {0, 1, 2, -7}) {
         LineParams p;
         p.nd = nd;
-        const std::vector<UserPoint> points = LinePoints(p);
-        ASSERT_EQ(points.size(), 3u) << nd;
+        EXPECT_EQ(Of(LinePoints(p)), (Coords{{0, 0}, {50, 50}, {100, 100}})) << nd;
         EXPECT_EQ(p.nd, 2);
-        ExpectAt(points[1], 50, 50);
-        ExpectAt(points[2], 100, 100);
     }
-    LineParams p;
-    p.x0 = -10;
-    p.y1 = 30;
-    p.nd = 3;
+    LineParams p{-10, 0, 100, 30, 3};
     const std::vector<UserPoint> points = LinePoints(p);
     ASSERT_EQ(points.size(), 4u);
     ExpectAt(points[0], -10, 0);
