@@ -220,6 +220,10 @@ TEST(MagnetTable, ExportedTextReadsBackEqualAtTwoDecimals)
     std::ostringstream copy;
     ASSERT_TRUE(WritePositionsText(cells, copy));
     EXPECT_EQ(copy.str(), "1.00,2.00,3.00,4.00\n");
+    FillTable(cells, {}, false);
+    std::ostringstream empty;
+    ASSERT_TRUE(WritePositionsText(cells, empty));
+    EXPECT_EQ(empty.str(), "") << "an empty magnet writes no row";
 }
 
 TEST(MagnetTable, ImportedMatricesFillMissingColumns)
