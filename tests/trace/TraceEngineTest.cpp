@@ -151,6 +151,13 @@ TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
         {{{1, 1}, {2, 3}, {4, 7}, {5, 9}, {11, 21}, {13, 25}}, 1, {{1, 1}, {13, 25}}},
         {{{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}, 9, {{0, 0}, {1, 1}, {4, 0}}},  // equal bumps: the first
         {{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 0}}, 9, {{0, 0}, {4, 1}, {5, 0}}},  // the last but one
+        // The first part runs up to and with the split point, and splits again on its own.
+        {{{0, 3}, {1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 1}, {6, 3}},
+         9,
+         {{0, 3}, {1, 0}, {3, 2}, {5, 1}, {6, 3}}},
+        {{{0, 0}, {0.1f, 0}, {0.2f, 0.3f}, {0.3f, 0}, {0.4f, 0}},
+         1,
+         {{0, 0}, {0.2f, 0.3f}, {0.4f, 0}}},  // short
     };
     for (const auto& r : rows)
         EXPECT_EQ(Pairs(ApproximateOutline(r.points, r.approximability)), Pairs(r.keys));
