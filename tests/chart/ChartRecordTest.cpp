@@ -48,6 +48,10 @@ TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
     EXPECT_EQ(r.font_face[5], 0);
     EXPECT_EQ(r.reserved_001, 0);  // the neighbours stay untouched
     EXPECT_EQ(r.title_flags, 0);
+    SetCaption(r, u"");
+    EXPECT_EQ(Caption(r), u"");
+    std::memset(&r, 0x41, sizeof r);  // a host slot filled to its end reads to its end, not beyond
+    EXPECT_EQ(Caption(r), std::u16string(std::size(r.caption), u'\x4141'));
 }
 
 TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
@@ -83,9 +87,14 @@ TEST(ChartRecordAccess, FieldAccessIsBoundsChecked)
     EXPECT_EQ(ReadField<float>(r, 0x32c + 0x150 + 0x104), r.axes[1].range_max);
     EXPECT_FALSE(ReadField<uint32_t>(r, kChartRecordSize - 3).has_value());
     EXPECT_FALSE(WriteField<uint8_t>(r, kChartRecordSize, 1));
-    EXPECT_EQ(AxisAt(r, 4), nullptr);
-    EXPECT_EQ(AxisAt(r, -1), nullptr);
-    EXPECT_EQ(AxisAt(r, 2), &r.axes[2]);
+    const ChartRecord& shown = r;
+    for (const auto& [index, axis] : {std::pair{-1, static_cast<AxisRecord*>(nullptr)},
+                                      {0, &r.axes[0]},
+                                      {3, &r.axes[3]},
+                                      {4, static_cast<AxisRecord*>(nullptr)}}) {
+        EXPECT_EQ(AxisAt(r, index), axis) << index;
+        EXPECT_EQ(AxisAt(shown, index), axis) << index;
+    }
 }
 
 TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)

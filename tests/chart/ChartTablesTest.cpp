@@ -36,20 +36,25 @@ TEST(ColourMap, EdgesOfTheRange)
     EXPECT_EQ(ToArgb(map.ColourOf(21)), 0xff00ff00u);
     EXPECT_EQ(ToArgb(map.ColourOf(-1)), 0xffff00ffu);
     EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // the maximum itself is inside
+    EXPECT_EQ(ToArgb(map.ColourOf(10)), 0xff000099u);  // and so is the minimum
 }
 
 TEST(ColourMap, IndexTenAndUnknownIndexesAreTheDefaultScale)
 {
     for (int index : {10, 11, -1}) EXPECT_EQ(ColourMapTable(index), ColourMapTable(0)) << index;
-    EXPECT_NE(ColourMapTable(9), ColourMapTable(0));
+    for (int index = 1; index <= 9; ++index) EXPECT_NE(ColourMapTable(index), ColourMapTable(0)) << index;
     ColourMap a, b;
     a.ChooseControlColours(10);
     for (int i = 0; i < kColourMapControls; ++i) EXPECT_EQ(a.Control(i), b.Control(i));
 }
 
-TEST(ColourMap, LevelTestAndEqualLimits)
+TEST(ColourMap, ANewMapSpansZeroToOneLevelsMayRoundEitherWayAndEqualLimits)
 {
-    ColourMap map;  // range 0 ... 1, 16 levels
+    ColourMap map, ranged;  // range 0 ... 1, 16 levels
+    ranged.SetRange(0, 1);
+    for (double v : {0.25, 0.5, 0.75}) EXPECT_EQ(map.ColourOf(v), ranged.ColourOf(v)) << v;
+    ranged.SetRange(0, 0.7);  // level lines that land a rounding below or above a whole number
+    for (int k = 1; k < 16; ++k) EXPECT_TRUE(ranged.OnLevel(0.7 * k / 16)) << k;
     EXPECT_TRUE(map.OnLevel(0.5));
     EXPECT_FALSE(map.OnLevel(0.51));
     EXPECT_TRUE(map.OnLevel(0.0625));
