@@ -50,6 +50,12 @@ TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
     EXPECT_EQ(r.title_flags, 0);
     SetCaption(r, u"");
     EXPECT_EQ(Caption(r), u"");
+    char16_t slot[8] = {u'z', u'z', u'z', u'z',
+                        u'z', u'z', u'z', u'z'};  // a slot of 4 inside a larger buffer
+    StoreTextSlot(reinterpret_cast<ov_char16*>(slot), 4, 10, u"abcdef");
+    EXPECT_EQ(std::u16string(slot, 8), std::u16string(u"abc\0zzzz", 8));
+    StoreTextSlot(reinterpret_cast<ov_char16*>(slot), 1, 10, u"abcdef");
+    EXPECT_EQ(slot[0], 0);
     std::memset(&r, 0x41, sizeof r);  // a host slot filled to its end reads to its end, not beyond
     EXPECT_EQ(Caption(r), std::u16string(std::size(r.caption), u'\x4141'));
 }
@@ -61,6 +67,8 @@ TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
     AxisRecord axis{};
     StoreScaleParameter(axis, -3);
     EXPECT_EQ(axis.scale_param, 0);
+    StoreScaleParameter(axis, 0.5f);
+    EXPECT_EQ(axis.scale_param, 0.5f);
     StoreScaleParameter(axis, 2.5f);
     EXPECT_EQ(axis.scale_param, 2.5f);
 }
@@ -70,7 +78,12 @@ TEST(ChartRecordAccess, RangesAreOrderedAndWidenedInSinglePrecision)
     struct Case {
         double a, b;
         float min, max;
-    } cases[] = {{0, 0, -1e-16f, 1e-16f}, {5, 5, 5, 5}, {7, -2, -2, 7}, {1, 1 + 1e-20, 1, 1}};
+    } cases[] = {{0, 0, -1e-16f, 1e-16f},
+                 {5, 5, 5, 5},
+                 {7, -2, -2, 7},
+                 {1, 1 + 1e-20, 1, 1},
+                 {0, 1e-16f, 0, 1e-16f},  // exactly the widening apart: kept
+                 {-1e-10, 1e-12, static_cast<float>(-1e-10), static_cast<float>(1e-12)}};
     for (const Case& c : cases) {
         AxisRecord axis{};
         StoreAxisRange(axis, c.a, c.b);

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <random>
 #include <sstream>
 #include <tuple>
 
@@ -141,32 +143,33 @@ TEST(MagnetTable, CopyModeContentFillsTheSecondListOnlyInCopyMode)
     EXPECT_EQ(magnet.Count(), 1);
 }
 
-TEST(MagnetMirror, ImagesNearAPositionOrAnEarlierImageAreLeftOut)
+TEST(MagnetMirror, ImagesTakeTheDefaultScaleAndAngleAndNearIsUnderAHundredth)
 {
     const std::vector<TableRow> rows = MirrorRows({{0, 0, 2, 9}, {5, 5, 3, 8}}, MirrorAxis::Vertical);
-    ASSERT_EQ(rows.size(), 3u);  // the image of (0, 0) is (0, 0) itself
-    EXPECT_EQ(rows[1].scale, 3);
-    EXPECT_EQ(rows[2].x, -5);
-    EXPECT_EQ(rows[2].y, 5);
-    EXPECT_EQ(rows[2].scale, 1);
-    EXPECT_EQ(rows[2].angle, 0);
-    const MirrorAxis v = MirrorAxis::Vertical, h = MirrorAxis::Horizontal;
-    const struct {
+    EXPECT_EQ(Fields(rows), (std::vector<std::array<double, 4>>{{0, 0, 2, 9}, {5, 5, 3, 8}, {-5, 5, 1, 0}}));
+    EXPECT_EQ(MirrorRows({{0.005, 1}}, MirrorAxis::Vertical).size(), 2u);  // exactly 0.01 apart: not near
+    EXPECT_EQ(MirrorRows({{1, 0.005}}, MirrorAxis::Horizontal).size(), 2u);
+    EXPECT_EQ(MirrorRows({{1e300, -1e300}}, MirrorAxis::Vertical).size(), 2u);
+}
+
+TEST(MagnetMirror, AgreesWithEveryImageComparedToEveryPositionOnADenseRandomTable)
+{
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> cell(-60, 60);
+    for (MirrorAxis axis : {MirrorAxis::Vertical, MirrorAxis::Horizontal}) {
         std::vector<TableRow> rows;
-        MirrorAxis axis;
-        std::size_t count;
-    } cases[] = {
-        {{{0.0049, 1}}, v, 1},
-        {{{-0.0049, 1}}, v, 1},
-        {{{1, 0.0049}}, h, 1},
-        {{{1, -0.0049}}, h, 1},
-        {{{0.005, 1}}, v, 2},  // exactly 0.01 apart: not near
-        {{{1, 0.005}}, h, 2},
-        {{{3, 1}, {3.001, 1}}, v, 3},      // the second image is near the first
-        {{{0.004, 1}, {0.006, 5}}, v, 3},  // two positions in one cell
-        {{{1e300, -1e300}}, v, 2},
-    };
-    for (const auto& c : cases) EXPECT_EQ(MirrorRows(c.rows, c.axis).size(), c.count) << c.rows[0].x;
+        for (int i = 0; i < 600; ++i) rows.push_back({cell(random) * 0.004, cell(random) * 0.004});
+        std::vector<TableRow> plain = rows;
+        for (const TableRow& row : rows) {
+            const bool vertical = axis == MirrorAxis::Vertical;
+            const TableRow image{vertical ? -row.x : row.x, vertical ? row.y : -row.y, 1, 0};
+            const auto near = [&](const TableRow& r) {
+                return std::fabs(r.x - image.x) < 0.01 && std::fabs(r.y - image.y) < 0.01;
+            };
+            if (std::none_of(plain.begin(), plain.end(), near)) plain.push_back(image);
+        }
+        EXPECT_EQ(Fields(MirrorRows(rows, axis)), Fields(plain));
+    }
 }
 
 TEST(MagnetTable, ExportedTextReadsBackEqualAtTwoDecimals)

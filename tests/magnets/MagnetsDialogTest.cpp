@@ -89,7 +89,6 @@ protected:
 TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
 {
     Run([&](CDialogMM& d) {
-        EXPECT_FALSE(d.IsCopyMode());
         EXPECT_EQ(d.Current(), first_);
         EXPECT_FALSE(d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdOk))->isVisible());
         EXPECT_EQ(d.Table().GetItemText(2, 1), "5.00");
