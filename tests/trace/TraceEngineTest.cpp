@@ -164,6 +164,12 @@ TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
     // A closed square ring: the chord collapses to a point; splitting still finds the corners.
     const P ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}, {0, 0}};
     EXPECT_EQ(Pairs(ApproximateOutline(ring, 10)), Pairs({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}));
+    // A run of one point is its own first and last point; an empty run has none.
+    const OvPointF single[] = {{2, 3}};
+    std::vector<OvPointF> ends;
+    COvCFA(single, 1.0).CollectKeyPoints(ends);
+    COvCFA(std::span<const OvPointF>(), 1.0).CollectKeyPoints(ends);
+    EXPECT_EQ(Pairs(ends), Pairs({{2, 3}, {2, 3}}));
 }
 
 TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
