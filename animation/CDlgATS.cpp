@@ -17,6 +17,7 @@
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/GuardedHandler.h"
+#include "framework/ui/ListMenuClick.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 #include "magnets/COvMag.h"
@@ -26,7 +27,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -627,13 +627,9 @@ void CDlgATS::reject()
 
 bool CDlgATS::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            const QPoint at = mouse->globalPosition().toPoint();
-            RunGuarded(this, [this, at] { ShowListMenu(at); });
-            return true;
-        }
+    if (const std::optional<QPoint> at = ListMenuClickAt(watched, list_->viewport(), event)) {
+        RunGuarded(this, [this, at] { ShowListMenu(*at); });
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@
 #include "framework/toolbar/COvMenu.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/GuardedHandler.h"
+#include "framework/ui/ListMenuClick.h"
 #include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 #include "grid/GridTextFile.h"
@@ -28,7 +29,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -624,13 +624,9 @@ void CDialogMM::accept()
 
 bool CDialogMM::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::RightButton) {
-            const QPoint at = mouse->globalPosition().toPoint();
-            RunGuarded(this, [this, at] { ShowListMenu(at); });
-            return true;
-        }
+    if (const std::optional<QPoint> at = ListMenuClickAt(watched, list_->viewport(), event)) {
+        RunGuarded(this, [this, at] { ShowListMenu(*at); });
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

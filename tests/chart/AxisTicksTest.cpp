@@ -149,3 +149,15 @@ TEST(AxisTicks, FixedLabelsNeverShowMinusZero)
     EXPECT_EQ(FixedLabel(-0.5, 0), "0");
     EXPECT_EQ(FixedLabel(-1.5, 1), "-1.5");
 }
+TEST(AxisTicks, PowerOfTenStepsCrowdedAxesAndDecadesThatJustFit)
+{
+    // A step of a whole power of ten needs one decimal past the largest label's exponent.
+    EXPECT_EQ(Labels(Ticks(0, 1e7, 1000)).at(1), "0.1e7");
+    EXPECT_EQ(Labels(Ticks(0, 1e-4, 1000)).at(1), "0.1e-4");
+    // No step fits: the smallest step with the fewest ticks, counted from the data's own ends.
+    EXPECT_EQ(Labels(Ticks(250, 350, 20)), (std::vector<std::string>{"200", "400"}));
+    // "10000" takes 35 + 12 units: five decades fit on 188 (four gaps of 47), not on 180.
+    EXPECT_EQ(Labels(Ticks(1, 1e4, 188, true)),
+              (std::vector<std::string>{"1", "10", "100", "1000", "10000"}));
+    EXPECT_EQ(Labels(Ticks(1, 1e4, 180, true)), (std::vector<std::string>{"1", "100", "10000"}));
+}

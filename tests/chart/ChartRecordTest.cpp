@@ -48,6 +48,16 @@ TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
     EXPECT_EQ(r.font_face[5], 0);
     EXPECT_EQ(r.reserved_001, 0);  // the neighbours stay untouched
     EXPECT_EQ(r.title_flags, 0);
+    SetCaption(r, u"");
+    EXPECT_EQ(Caption(r), u"");
+    char16_t slot[8] = {u'z', u'z', u'z', u'z',
+                        u'z', u'z', u'z', u'z'};  // a slot of 4 inside a larger buffer
+    StoreTextSlot(reinterpret_cast<ov_char16*>(slot), 4, 10, u"abcdef");
+    EXPECT_EQ(std::u16string(slot, 8), std::u16string(u"abc\0zzzz", 8));
+    StoreTextSlot(reinterpret_cast<ov_char16*>(slot), 1, 10, u"abcdef");
+    EXPECT_EQ(slot[0], 0);
+    std::memset(&r, 0x41, sizeof r);  // a host slot filled to its end reads to its end, not beyond
+    EXPECT_EQ(Caption(r), std::u16string(std::size(r.caption), u'\x4141'));
 }
 
 TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
@@ -57,6 +67,8 @@ TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
     AxisRecord axis{};
     StoreScaleParameter(axis, -3);
     EXPECT_EQ(axis.scale_param, 0);
+    StoreScaleParameter(axis, 0.5f);
+    EXPECT_EQ(axis.scale_param, 0.5f);
     StoreScaleParameter(axis, 2.5f);
     EXPECT_EQ(axis.scale_param, 2.5f);
 }
@@ -66,7 +78,12 @@ TEST(ChartRecordAccess, RangesAreOrderedAndWidenedInSinglePrecision)
     struct Case {
         double a, b;
         float min, max;
-    } cases[] = {{0, 0, -1e-16f, 1e-16f}, {5, 5, 5, 5}, {7, -2, -2, 7}, {1, 1 + 1e-20, 1, 1}};
+    } cases[] = {{0, 0, -1e-16f, 1e-16f},
+                 {5, 5, 5, 5},
+                 {7, -2, -2, 7},
+                 {1, 1 + 1e-20, 1, 1},
+                 {0, 1e-16f, 0, 1e-16f},  // exactly the widening apart: kept
+                 {-1e-10, 1e-12, static_cast<float>(-1e-10), static_cast<float>(1e-12)}};
     for (const Case& c : cases) {
         AxisRecord axis{};
         StoreAxisRange(axis, c.a, c.b);
@@ -83,9 +100,14 @@ TEST(ChartRecordAccess, FieldAccessIsBoundsChecked)
     EXPECT_EQ(ReadField<float>(r, 0x32c + 0x150 + 0x104), r.axes[1].range_max);
     EXPECT_FALSE(ReadField<uint32_t>(r, kChartRecordSize - 3).has_value());
     EXPECT_FALSE(WriteField<uint8_t>(r, kChartRecordSize, 1));
-    EXPECT_EQ(AxisAt(r, 4), nullptr);
-    EXPECT_EQ(AxisAt(r, -1), nullptr);
-    EXPECT_EQ(AxisAt(r, 2), &r.axes[2]);
+    const ChartRecord& shown = r;
+    for (const auto& [index, axis] : {std::pair{-1, static_cast<AxisRecord*>(nullptr)},
+                                      {0, &r.axes[0]},
+                                      {3, &r.axes[3]},
+                                      {4, static_cast<AxisRecord*>(nullptr)}}) {
+        EXPECT_EQ(AxisAt(r, index), axis) << index;
+        EXPECT_EQ(AxisAt(shown, index), axis) << index;
+    }
 }
 
 TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
@@ -177,20 +199,4 @@ TEST(SeriesProperties, EachCodeCopiesOnlyItsField)
     SetSeriesDefaults(t);
     EXPECT_FALSE(CopySeriesProperty(t, source, 25));
     EXPECT_FALSE(CopySeriesProperty(t, source, 37));
-}
-
-TEST(SeriesProperties, VisibleGroupsFollowTypeAndKind)
-{
-    EXPECT_EQ(VisibleChartStyleGroups(false, 0, 2), ChartStyleGroups{});
-    const ChartStyleGroups scatter = VisibleChartStyleGroups(true, 0, 2);
-    EXPECT_TRUE(scatter.marker && scatter.smooth && scatter.legend && scatter.chartType);
-    EXPECT_FALSE(scatter.curveFill || scatter.bar || scatter.bubble || scatter.projection);
-    const ChartStyleGroups stem = VisibleChartStyleGroups(true, 5, 2);
-    EXPECT_TRUE(stem.bar);
-    EXPECT_FALSE(stem.legend || stem.smooth || stem.curveFill);
-    EXPECT_TRUE(VisibleChartStyleGroups(true, 4, 2).bubble);
-    EXPECT_FALSE(VisibleChartStyleGroups(true, 3, 2).smooth);
-    const ChartStyleGroups in3d = VisibleChartStyleGroups(true, 1, 6);
-    EXPECT_TRUE(in3d.projection);
-    EXPECT_FALSE(in3d.chartType);
 }

@@ -1,7 +1,6 @@
-// Colour maps, hatch patterns, marker shapes and the sheet's layout and placement rules.
+// Colour maps, hatch patterns and the sheet's layout and placement rules.
 #include "chart/ColourMap.h"
 #include "chart/HatchPatterns.h"
-#include "chart/MarkerShapes.h"
 #include "chart/SheetLayout.h"
 
 #include <gtest/gtest.h>
@@ -37,20 +36,25 @@ TEST(ColourMap, EdgesOfTheRange)
     EXPECT_EQ(ToArgb(map.ColourOf(21)), 0xff00ff00u);
     EXPECT_EQ(ToArgb(map.ColourOf(-1)), 0xffff00ffu);
     EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // the maximum itself is inside
+    EXPECT_EQ(ToArgb(map.ColourOf(10)), 0xff000099u);  // and so is the minimum
 }
 
 TEST(ColourMap, IndexTenAndUnknownIndexesAreTheDefaultScale)
 {
     for (int index : {10, 11, -1}) EXPECT_EQ(ColourMapTable(index), ColourMapTable(0)) << index;
-    EXPECT_NE(ColourMapTable(9), ColourMapTable(0));
+    for (int index = 1; index <= 9; ++index) EXPECT_NE(ColourMapTable(index), ColourMapTable(0)) << index;
     ColourMap a, b;
     a.ChooseControlColours(10);
     for (int i = 0; i < kColourMapControls; ++i) EXPECT_EQ(a.Control(i), b.Control(i));
 }
 
-TEST(ColourMap, LevelTestAndEqualLimits)
+TEST(ColourMap, ANewMapSpansZeroToOneLevelsMayRoundEitherWayAndEqualLimits)
 {
-    ColourMap map;  // range 0 ... 1, 16 levels
+    ColourMap map, ranged;  // range 0 ... 1, 16 levels
+    ranged.SetRange(0, 1);
+    for (double v : {0.25, 0.5, 0.75}) EXPECT_EQ(map.ColourOf(v), ranged.ColourOf(v)) << v;
+    ranged.SetRange(0, 0.7);  // level lines that land a rounding below or above a whole number
+    for (int k = 1; k < 16; ++k) EXPECT_TRUE(ranged.OnLevel(0.7 * k / 16)) << k;
     EXPECT_TRUE(map.OnLevel(0.5));
     EXPECT_FALSE(map.OnLevel(0.51));
     EXPECT_TRUE(map.OnLevel(0.0625));
@@ -59,7 +63,7 @@ TEST(ColourMap, LevelTestAndEqualLimits)
     EXPECT_EQ(map.ColourOf(3), map.Control(0));
 }
 
-TEST(HatchPatterns, SpotChecksAgainstThePublishedStyles)
+TEST(HatchPatterns, LinesCrossesDensitiesAndTheCheckerBoards)
 {
     EXPECT_EQ(BitCount(kHatchHorizontal), 8);
     for (int y = 0; y < 8; ++y) EXPECT_EQ(HatchBit(kHatchHorizontal, 3, y), y == 0);
@@ -74,32 +78,9 @@ TEST(HatchPatterns, SpotChecksAgainstThePublishedStyles)
     // The percentage styles grow denser in order; 50 % is the one-pixel checkerboard.
     for (int s = kHatch05Percent; s < kHatch90Percent; ++s) EXPECT_LT(BitCount(s), BitCount(s + 1)) << s;
     for (int i = 0; i < 8; ++i) EXPECT_NE(HatchBit(kHatch50Percent, i, 0), HatchBit(kHatch50Percent, i, 1));
-    EXPECT_EQ(BitCount(kHatch25Percent), 16);
-    EXPECT_EQ(BitCount(kHatch75Percent), 48);
-    EXPECT_EQ(BitCount(kHatchDarkDownwardDiagonal), 2 * BitCount(kHatchLightDownwardDiagonal));
     EXPECT_TRUE(HatchBit(kHatchLargeCheckerBoard, 3, 3) && !HatchBit(kHatchLargeCheckerBoard, 4, 3));
     EXPECT_TRUE(HatchBit(kHatchLargeCheckerBoard, 4, 4) && HatchBit(kHatchLargeCheckerBoard, 8, 8));
-    EXPECT_EQ(BitCount(kHatchSolidDiamond), 1 + 3 + 5 + 7 + 5 + 3 + 1);
     EXPECT_EQ(BitCount(kHatchStyleCount), 0);
-    EXPECT_EQ(kFirstHatchFill + kHatchStyleCount, kFirstGradientFill);
-}
-
-TEST(MarkerShapes, KindsAndExtents)
-{
-    EXPECT_EQ(MarkerGeometry(0).kind, MarkerKind::None);
-    EXPECT_EQ(MarkerGeometry(11).kind, MarkerKind::None);
-    EXPECT_EQ(MarkerGeometry(1).size, 11);
-    EXPECT_EQ(MarkerGeometry(2).size, 12);
-    for (int i = 3; i <= 7; ++i) {
-        const MarkerShape s = MarkerGeometry(i);
-        ASSERT_EQ(s.kind, MarkerKind::Polygon);
-        float lo = 0, hi = 0;
-        for (auto p : s.polygon) lo = std::min(lo, p.y), hi = std::max(hi, p.y);
-        EXPECT_NEAR(hi - lo, 13, 2.5) << i;
-    }
-    EXPECT_EQ(MarkerGeometry(8).strokes.size(), 2u);
-    EXPECT_EQ(MarkerGeometry(10).strokes.size(), 4u);
-    EXPECT_FLOAT_EQ(MarkerGeometry(9).strokes[0].second.x - MarkerGeometry(9).strokes[0].first.x, 10);
 }
 
 TEST(SheetLayout, TabsPerKind)

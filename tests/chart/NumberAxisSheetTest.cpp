@@ -72,17 +72,6 @@ TEST_F(NumberAxisSheet, AStoredStartTabPastTheLastOpensTheAxisTab)
     EXPECT_EQ(RegKeyHandle(kSheetSettingsKey).ReadDword("InitPage4", 77), 1u);
 }
 
-TEST_F(NumberAxisSheet, TabsAreAnEighthOfTheFrame)
-{
-    Run([](CDlgNumAxisPP& sheet) {
-        const int frameWidth = sheet.findChild<QWidget*>(ControlName(kSheetFrame))->width();
-        ASSERT_EQ(sheet.TabRects().size(), 3u);
-        EXPECT_EQ(sheet.TabRects()[2].left - sheet.TabRects()[0].left, 2 * (frameWidth / 8));
-        for (const ScreenRect& tab : sheet.TabRects()) EXPECT_EQ(tab.Width(), frameWidth / 8);
-        Cancel(sheet);
-    });
-}
-
 TEST_F(NumberAxisSheet, OkStoresTheAxisAndCancelLeavesTheRecordAsAtApply)
 {
     SetStartTab(2);

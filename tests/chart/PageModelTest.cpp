@@ -118,57 +118,6 @@ TEST(PageModels, TickGridLeavesWhatItsKindDoesNotOwn)
     EXPECT_EQ(r.grid_style, 3);
 }
 
-TEST(PageModels, VisibilityByKind)
-{
-    // kind: caption, border, frame, title boxes, first border
-    const std::array<std::array<bool, 5>, 8> general = {{{0, 1, 0, 0, 1},
-                                                         {1, 1, 1, 1, 0},
-                                                         {0, 0, 0, 0, 0},
-                                                         {0, 1, 1, 0, 0},
-                                                         {0, 1, 1, 0, 0},
-                                                         {0, 1, 1, 0, 0},
-                                                         {0, 0, 0, 0, 0},
-                                                         {0, 0, 0, 0, 0}}};
-    // kind: reset/hide boxes, second minor, grid list, grid enabled, text alignment
-    const std::array<std::array<bool, 5>, 8> tick = {{{1, 0, 1, 1, 0},
-                                                      {0, 0, 1, 1, 0},
-                                                      {0, 0, 1, 0, 0},
-                                                      {0, 0, 1, 1, 0},
-                                                      {0, 0, 1, 0, 0},
-                                                      {0, 0, 1, 0, 0},
-                                                      {0, 0, 0, 0, 1},
-                                                      {0, 1, 0, 0, 1}}};
-    for (int kind = 1; kind <= 8; ++kind) {
-        SCOPED_TRACE(kind);
-        const GeneralVisibility g = GeneralVisibilityFor(kind);
-        EXPECT_EQ((std::array<bool, 5>{g.caption, g.border, g.frame, g.titleBoxes, g.firstBorder}),
-                  general[static_cast<std::size_t>(kind - 1)]);
-        const TickGridVisibility t = TickGridVisibilityFor(kind);
-        EXPECT_EQ(
-            (std::array<bool, 5>{t.resetScale, t.secondMinor, t.gridList, t.gridEnabled, t.textAlignment}),
-            tick[static_cast<std::size_t>(kind - 1)]);
-    }
-    EXPECT_EQ(BorderListSection(1), "gCB021");
-    EXPECT_EQ(BorderListSection(4), "gCB022");
-    EXPECT_EQ(BorderListSection(6), "gCB023");
-    EXPECT_EQ(BorderListSection(2), "gCB020");
-
-    // Axis groups as strings of group/title/range/check/labels/scale/colour per axis.
-    auto row = [](const AxisPageVisibility& v) {
-        std::string s;
-        for (const AxisGroupVisibility& g : v.groups)
-            for (bool b : {g.group, g.title, g.range, g.check, g.labels, g.scale, g.colour})
-                s += b ? '1' : '0';
-        return s + (v.thirdAutoRange ? "+" : "-") + (v.zAxisTitle ? "Z" : "-");
-    };
-    EXPECT_EQ(row(AxisVisibilityFor(2)), "1111110111111011111111111111--");
-    EXPECT_EQ(row(AxisVisibilityFor(7)), "1110110011111001111110111111--");
-    EXPECT_EQ(row(AxisVisibilityFor(4)), "1000100101111001111110111111--");
-    EXPECT_EQ(row(AxisVisibilityFor(6)), "1011110101111010101100010110+Z");
-    EXPECT_TRUE(ScaleParameterShown(5));
-    EXPECT_FALSE(ScaleParameterShown(4));
-}
-
 TEST(LineFillEditing, SwatchesOfferedByFillStyle)
 {
     // fill style: colours 2 and 3 offered

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <set>
@@ -171,8 +172,11 @@ TEST_F(SliceList, StyleTakesOnlyTheMarkedFieldsAndTheFlagsAlways)
                                    (field % 3 == 0 ? uint32_t{OV_SLICE_EXCLUDED} : 0u));
         slice.style = before;
     }
-    ApplySliceStyle(At(0), edited, 0x7f, false, false);
-    EXPECT_EQ(std::memcmp(&At(0).style, &edited, offsetof(LineFillStyle, reserved_1c)), 0);
+    LineFillStyle& style = At(0).style;
+    std::fill(std::begin(style.reserved_1c), std::end(style.reserved_1c), uint8_t{0x5a});
+    ApplySliceStyle(At(0), edited, 0xffffffffu, false, false);  // bits past the seven fields mean nothing
+    EXPECT_EQ(std::memcmp(&style, &edited, offsetof(LineFillStyle, reserved_1c)), 0);
+    EXPECT_EQ(style.reserved_1c[0], 0x5a);
     EXPECT_EQ(At(0).flags, 0u);
 }
 

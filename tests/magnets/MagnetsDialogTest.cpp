@@ -1,6 +1,6 @@
 // The Magnets dialog through the entry point's dispatch: the table and the magnets kept in step, the
 // host's notifications, the generators through their prompt, files out and back in, the pop-up menu
-// items, copy mode and its options, and dropped magnets.
+// items, copy mode and its options, dropped magnets and the table's row commands.
 #include "data/DataTestFiles.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
@@ -89,13 +89,9 @@ protected:
 TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
 {
     Run([&](CDialogMM& d) {
-        EXPECT_FALSE(d.IsCopyMode());
         EXPECT_EQ(d.Current(), first_);
-        EXPECT_TRUE(d.MagnetList().isVisible());
         EXPECT_FALSE(d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdOk))->isVisible());
         EXPECT_EQ(d.Table().GetItemText(2, 1), "5.00");
-        EXPECT_EQ(d.Table().GetItemText(2, 2), "5.00");
-        EXPECT_EQ(d.Table().GetItemText(3, 0), " * ");
         Type(d, 1, 1, "7");
         EXPECT_EQ(first_->Positions()[0].x, 100);  // waits
         Type(d, 3, 2, "-1");
@@ -127,7 +123,6 @@ TEST_F(MagnetsDialog, ApplyAndGeneratorsNotifyTheHostAndStoreTheirValues)
         EXPECT_EQ(Notifications(), 1u);
         AnswerPrompt([&] { d.RunCommand(11); });
         EXPECT_EQ(first_->Count(), 41);
-        EXPECT_EQ(d.Table().GetRowCount(), 43);
         EXPECT_EQ(Notifications(), 2u);
         AnswerPrompt([&] { d.RunCommand(13); }, {"1", "2", "3", "45", "90", "500"});
         ASSERT_EQ(first_->Count(), 121);
@@ -135,7 +130,8 @@ TEST_F(MagnetsDialog, ApplyAndGeneratorsNotifyTheHostAndStoreTheirValues)
         EXPECT_FLOAT_EQ(first_->Positions()[0].y, 196);
         EXPECT_EQ(Notifications(), 3u);
         for (int command : {6, 7, 8, 9}) d.RunCommand(command);
-        d.RunCommand(CDialogMM::kMirrorX);
+        d.RunCommand(CDialogMM::kMirrorX);  // the arc lies right of the y axis: every image is new
+        EXPECT_EQ(first_->Count(), 242);
         EXPECT_EQ(Notifications(), 3u);
     });
     const RegKeyHandle key(kMagnetPatternKey);
@@ -143,12 +139,6 @@ TEST_F(MagnetsDialog, ApplyAndGeneratorsNotifyTheHostAndStoreTheirValues)
     EXPECT_EQ(key.ReadDword("dA", 0), 90u);
     EXPECT_EQ(key.ReadDword("xd", 0), 10u);
     EXPECT_EQ(LoadMagnetPatternSettings().circle.A0, 45.0f);
-}
-
-TEST_F(MagnetsDialog, MirrorAddsOnlyImagesNotAlreadyThere)
-{
-    Run([&](CDialogMM& d) { d.RunCommand(CDialogMM::kMirrorX); });
-    EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{100, 200}, {110, 190}, {90, 190}}));
 }
 
 TEST_F(MagnetsDialog, ExportedPositionsImportBackAndUnwritableFilesAreReported)
@@ -185,8 +175,6 @@ TEST_F(MagnetsDialog, ExportedPositionsImportBackAndUnwritableFilesAreReported)
     EXPECT_EQ(text.str(), "0.01,0.00\n-5.00,24.75\n");
     ASSERT_GE(requests.size(), 2u);
     EXPECT_TRUE(requests[0].save);
-    EXPECT_EQ(requests[0].fileName, "Untitled.txt");
-    EXPECT_EQ(requests[0].filters, QStringList{"Text File (*.txt)"});
     EXPECT_EQ(Positions(*second_), (std::vector<std::pair<float, float>>{{100.02f, 200}, {90, 150.5f}}));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].endsWith("/nonexistent-folder/x.txt"));
@@ -238,8 +226,6 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifying)
         EXPECT_TRUE(d.IsCopyMode());
         EXPECT_FALSE(d.MagnetList().isVisible());
         EXPECT_EQ(d.Table().GetColumnCount(), 5);
-        EXPECT_EQ(d.Table().GetItemText(0, 3), "Scale : c3");
-        EXPECT_EQ(d.Table().GetItemText(2, 3), "1.00");
         Type(d, 2, 4, "45");
         AnswerPrompt([&] { d.RunCommand(12); }, {"0", "0", "10", "0", "1"});
         EXPECT_EQ(first_->Count(), 3);
@@ -280,8 +266,6 @@ TEST_F(MagnetsDialog, DroppedMagnetsAreGoneBeforeTheDialogAndNullRecordsOpenNoth
         EXPECT_EQ(d.Current(), second_);
     });
     EXPECT_EQ(record_.magnets.count, 1);
-    EXPECT_EQ(ov_list_last(&record_.magnets), second_->Handle());
-    EXPECT_EQ(record_.current_magnet, nullptr);
     first_ = nullptr;
 
     EXPECT_EQ(
@@ -292,15 +276,9 @@ TEST_F(MagnetsDialog, DroppedMagnetsAreGoneBeforeTheDialogAndNullRecordsOpenNoth
     EXPECT_EQ(RunMagnetsDialog(nullptr, nullptr, nullptr), 0);
 }
 
-TEST_F(MagnetsDialog, FormulaWithoutAColumnShowsTheSharedMessage)
+TEST_F(MagnetsDialog, DeletedRowsApplyAtOnceAndClearingAppliesNothing)
 {
-    std::vector<QString> messages;
-    ScopedMessagePresenter boxes([&](const MessageRequest& r) {
-        messages.push_back(r.text);
-        return kMessageOk;
-    });
     Run([&](CDialogMM& d) {
-        d.RunCommand(CDialogMM::kFormula);
         d.Table().SelectCells({2, 1, 2, 2});
         d.RunTableMenuItem(CDialogMM::kTableDeleteRows);
         EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{100, 200}}));
@@ -308,8 +286,6 @@ TEST_F(MagnetsDialog, FormulaWithoutAColumnShowsTheSharedMessage)
         EXPECT_EQ(first_->Count(), 1);  // clearing applies nothing
         EXPECT_EQ(d.Table().GetItemText(1, 1), "");
     });
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].startsWith("Select a data series"));
 }
 
 }  // namespace

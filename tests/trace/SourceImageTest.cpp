@@ -28,25 +28,10 @@ QString WriteBytes(const QString& name, const QByteArray& bytes)
     return file.fileName();
 }
 
-// A PNG promising width × height pixels in its header, with an empty data chunk.
-QByteArray PngHeader(uint32_t width, uint32_t height)
-{
-    QByteArray chunk("IHDR");
-    for (uint32_t v : {width, height}) {
-        for (int shift = 24; shift >= 0; shift -= 8) chunk.append(static_cast<char>((v >> shift) & 0xFF));
-    }
-    chunk.append("\x08\x02\x00\x00\x00", 5);
-    uint32_t crc = 0xFFFFFFFF;
-    for (const char c : chunk) {
-        crc ^= static_cast<uint8_t>(c);
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
-    }
-    crc = ~crc;
-    QByteArray png("\x89PNG\r\n\x1a\n\x00\x00\x00\x0d", 12);
-    png += chunk;
-    for (int shift = 24; shift >= 0; shift -= 8) png.append(static_cast<char>((crc >> shift) & 0xFF));
-    return png + QByteArray("\0\0\0\0IDAT\x35\xaf\x06\x1e\0\0\0\0IEND\xae\x42\x60\x82", 24);
-}
+// The header of a PNG promising 100000 × 100000 pixels, an empty data chunk and the end chunk.
+const QByteArray kHugePng = QByteArray::fromHex(
+    "89504e470d0a1a0a 0000000d 49484452 000186a0 000186a0 0802000000 27309c9f"
+    "00000000 49444154 35af061e 00000000 49454e44 ae426082");
 
 TEST(SourceImage, RowsTopDownInBgrWithAlphaOverWhiteAndPalettesExpanded)
 {
@@ -96,7 +81,7 @@ TEST(SourceImage, UnusableFilesGiveAnEmptyImageAndTheReason)
         {WriteBytes(QStringLiteral("notes.png"), "x y\n1 2\n"), 0, SourceImageFailure::NotAnImage},
         {WriteBytes(QStringLiteral("cut.png"), full.left(full.size() / 2)), 0, SourceImageFailure::Damaged},
         // The header alone promises 10^10 pixels: refused before any pixel is allocated.
-        {WriteBytes(QStringLiteral("huge.png"), PngHeader(100000, 100000)), 0, SourceImageFailure::TooLarge},
+        {WriteBytes(QStringLiteral("huge.png"), kHugePng), 0, SourceImageFailure::TooLarge},
         {okPath, 200 * 100 * 14 - 1, SourceImageFailure::TooLarge},
         {okPath, 200 * 100 * 14, SourceImageFailure::None},
     };

@@ -1,10 +1,11 @@
 // The tracing engine on small drawn images: fill rules, seeds, outlines and holes, the debris
-// threshold, approximation, the three path styles and the staged reruns.
+// threshold, approximation, the three path styles, the staged reruns and the remembered settings.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
+#include "framework/settings/RegKeyHandle.h"
 #include "trace/COvCFA.h"
 #include "trace/FigureBuilder.h"
 #include "trace/FloodFillMask.h"
@@ -80,6 +81,8 @@ TEST(FloodFill, SeedsOutsideTheImageLeaveTheMaskEmpty)
                 {NAN, 1, 0}, {0, 0, 24}, {5.9f, 3.9f, 24}, {1e30f, 1, 0}};
     for (const Row& r : rows)
         EXPECT_EQ(cv::countNonZero(Fill(m, r.x, r.y, 0)), r.filled) << r.x << "," << r.y;
+    EXPECT_EQ(cv::countNonZero(Fill(m, 1, 1, -1)), 0) << "a negative permeability fills nothing";
+    EXPECT_EQ(cv::countNonZero(MakeMask(m)), 0);
     cv::Mat none;
     FloodFillMask(cv::Mat(), none, 0, 0, 0);
     EXPECT_TRUE(none.empty());
@@ -104,43 +107,69 @@ TEST(Outlines, ARegionWithHolesGivesOneOutlinePerHoleAndPixelZeroLiesAtOne)
     EXPECT_EQ(b.maxY, 20);
 }
 
-TEST(Debris, ThresholdKeepsEqualOutlinesAndAtOneHundredOnlyTheLargest)
+TEST(Debris, TheThresholdDropsOutlinesByAreaButNeverTheLargest)
 {
     const Outlines two = {{{0, 0}, {4, 0}, {4, 4}, {0, 4}}, {{10, 0}, {14, 0}, {14, 4}, {10, 4}}};
-    for (int debris : {0, 50, 100}) EXPECT_EQ(ComputeDebrisThreshold(two, debris), 0.0);
+    EXPECT_EQ(ComputeDebrisThreshold(two, 100), 0.0) << "equal areas: nothing is debris";
     EXPECT_EQ(ComputeDebrisThreshold({}, 100), 0.0);
     const Outlines three = {{{0, 0}, {2, 0}, {2, 2}, {0, 2}},      // area 4
                             {{0, 0}, {10, 0}, {10, 10}, {0, 10}},  // 100
                             {{0, 0}, {10, 0}, {10, 9}, {0, 9}}};   // 90
-    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 100), 0.999 * 4 + 0.999 * 96);
-    EXPECT_DOUBLE_EQ(ComputeDebrisThreshold(three, 30), 0.999 * 4 + 0.3 * 96);
-    EXPECT_EQ(ComputeDebrisThreshold(three, 0), 0.0);
     std::vector<OvPointF> keys;
-    FloodFillSettings s;
-    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 100), s, keys).size(), 1u);
-    EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, 50), s, keys).size(), 2u);
+    const FloodFillSettings s;
+    for (const auto& [debris, kept] :
+         {std::pair{0, 3u}, {1, 2u}, {50, 2u}, {89, 2u}, {91, 1u}, {100, 1u}, {300, 1u}})
+        EXPECT_EQ(BuildContourPaths(three, ComputeDebrisThreshold(three, debris), s, keys).size(), kept)
+            << debris;
+    const Outlines line = {{{0, 0}, {4, 0}, {8, 0}}};  // a region one pixel wide has no area
+    EXPECT_EQ(BuildContourPaths(line, ComputeDebrisThreshold(line, 0), s, keys).size(), 1u);
 }
 
-TEST(Approximation, ToleranceInTenthsOfAPixelKeepsOnlyDeviationsAboveIt)
+std::vector<std::pair<float, float>> Pairs(const std::vector<OvPointF>& points)
 {
-    // A straight run with one bump; approximability 0 keeps every point.
-    auto run = [](float bump) {
-        return std::vector<OvPointF>{{0, 0}, {1, 0}, {2, 0}, {3, bump}, {4, 0}, {5, 0}, {6, 0}};
+    std::vector<std::pair<float, float>> pairs;
+    for (const OvPointF& p : points) pairs.emplace_back(p.x, p.y);
+    return pairs;
+}
+
+TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
+{
+    using P = std::vector<OvPointF>;
+    const auto run = [](float bump) { return P{{0, 0}, {1, 0}, {2, 0}, {3, bump}, {4, 0}, {5, 0}, {6, 0}}; };
+    const P fewer = {{3, 0.5f}, {4, 0}, {5, 0}, {6, 0}};
+    const struct {
+        P points;
+        int approximability;  // tolerance in tenths of a pixel
+        P keys;
+    } rows[] = {
+        {run(0.05f), 0, run(0.05f)},
+        {run(0.05f), 1, {{0, 0}, {6, 0}}},
+        {run(0.5f), 1, {{0, 0}, {3, 0.5f}, {6, 0}}},
+        {run(0.5f), 5, {{0, 0}, {6, 0}}},  // 0.5 is not above 0.5
+        {fewer, 9, fewer},                 // fewer than five points
+        // A straight line in uneven steps: the distance along it puts every point on the chord.
+        {{{1, 1}, {2, 3}, {4, 7}, {5, 9}, {11, 21}, {13, 25}}, 1, {{1, 1}, {13, 25}}},
+        {{{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}}, 9, {{0, 0}, {1, 1}, {4, 0}}},  // equal bumps: the first
+        {{{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 1}, {5, 0}}, 9, {{0, 0}, {4, 1}, {5, 0}}},  // the last but one
+        // The first part runs up to and with the split point, and splits again on its own.
+        {{{0, 3}, {1, 0}, {2, 0}, {3, 2}, {4, 2}, {5, 1}, {6, 3}},
+         9,
+         {{0, 3}, {1, 0}, {3, 2}, {5, 1}, {6, 3}}},
+        {{{0, 0}, {0.1f, 0}, {0.2f, 0.3f}, {0.3f, 0}, {0.4f, 0}},
+         1,
+         {{0, 0}, {0.2f, 0.3f}, {0.4f, 0}}},  // short
     };
-    EXPECT_EQ(ApproximateOutline(run(0.05f), 0).size(), 7u);
-    EXPECT_EQ(ApproximateOutline(run(0.05f), 1).size(), 2u);  // 0.05 within 0.1 pixel
-    const auto kept = ApproximateOutline(run(0.5f), 1);
-    ASSERT_EQ(kept.size(), 3u);
-    EXPECT_EQ(kept[1].x, 3);
-    EXPECT_EQ(ApproximateOutline(run(0.5f), 5).size(), 2u);  // 0.5 is not above 0.5
-    const auto bumpy = run(0.5f);
-    EXPECT_EQ(ApproximateOutline(std::span(bumpy).subspan(3), 9).size(), 4u);  // fewer than five points
+    for (const auto& r : rows)
+        EXPECT_EQ(Pairs(ApproximateOutline(r.points, r.approximability)), Pairs(r.keys));
     // A closed square ring: the chord collapses to a point; splitting still finds the corners.
-    const std::vector<OvPointF> ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4},
-                                        {2, 4}, {0, 4}, {0, 2}, {0, 0}};
-    const auto corners = ApproximateOutline(ring, 10);
-    EXPECT_EQ(corners.size(), 5u);
-    EXPECT_EQ(corners.front().x, corners.back().x);
+    const P ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}, {0, 0}};
+    EXPECT_EQ(Pairs(ApproximateOutline(ring, 10)), Pairs({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}));
+    // A run of one point is its own first and last point; an empty run has none.
+    const OvPointF single[] = {{2, 3}};
+    std::vector<OvPointF> ends;
+    COvCFA(single, 1.0).CollectKeyPoints(ends);
+    COvCFA(std::span<const OvPointF>(), 1.0).CollectKeyPoints(ends);
+    EXPECT_EQ(Pairs(ends), Pairs({{2, 3}, {2, 3}}));
 }
 
 TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
@@ -172,6 +201,19 @@ TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
     EXPECT_EQ(f.Types().front(), OV_PATH_START);
     EXPECT_EQ(f.Points().front().x, 0);
     EXPECT_EQ(f.Types().back(), OV_PATH_BEZIER | OV_PATH_CLOSE);
+    EXPECT_EQ(Pairs({f.Points().back()}), Pairs({spike.back()})) << "the last curve runs back to the spike";
+    // Off the origin: corners of 90°, a straight point of 180°. Blending 0 turns the square into one
+    // closed curve whose first control point continues the last side; blending 100 keeps lines and
+    // starts at the first point although it is no corner.
+    const P shifted = {{3, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}, {3, 1}};
+    const std::vector<double> angles = CornerAngles(shifted);
+    for (std::size_t i = 0; i < angles.size(); ++i)
+        EXPECT_NEAR(angles[i], i % 5 == 0 ? std::numbers::pi : std::numbers::pi / 2, 1e-9) << i;
+    EXPECT_NEAR(CornerAngles(triangle)[1], std::numbers::pi / 4, 1e-9);
+    EXPECT_TRUE(BuildFigure(shifted, kPathBlending, 100, f));
+    EXPECT_EQ(Pairs(f.Points()), Pairs(shifted));
+    EXPECT_TRUE(BuildFigure(P{{1, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}}, kPathBlending, 0, f));
+    EXPECT_LT(f.Points()[1].y, 1);
     EXPECT_NEAR(CornerThreshold(0), std::numbers::pi / 4, 1e-3);
     EXPECT_NEAR(CornerThreshold(100), std::numbers::pi, 1e-3);
     EXPECT_EQ(CornerAngles(P{{0, 0}, {0, 0}, {3, 3}, {0, 0}})[1], 0.0);  // coincident neighbour
@@ -205,6 +247,30 @@ TEST(Preview, FitCentresTheRegionWithFiftyPixelMargins)
     EXPECT_DOUBLE_EQ(v.dx, 30);
     EXPECT_DOUBLE_EQ(v.dy, 60);
     EXPECT_DOUBLE_EQ(FitPreview(Box{}, 300, 200).scale, 1.0);
+}
+
+TEST(FloodFillSettings, StoredValuesAreKeptInRange)
+{
+    RegKeyHandle key("Software\\Ornivex\\MP\\FFF");
+    for (const auto& [name, value] : {std::pair{"SV_Perm", 101u},
+                                      {"SV_Debris", 0xFFFFFFFFu},
+                                      {"SV_Approx", 40u},
+                                      {"SV_PSBR", 250u},
+                                      {"PathStyle", 0xFFFFFFFFu},
+                                      {"SV_ShowKP", 0xFFFFFFFFu}})
+        key.WriteDword(name, value);
+    FloodFillSettings s = LoadFloodFillSettings();
+    EXPECT_EQ(s.permeability, 100);
+    EXPECT_EQ(s.debris, 0);  // -1
+    EXPECT_EQ(s.approximability, 40);
+    EXPECT_EQ(s.blending, 100);
+    EXPECT_EQ(s.pathStyle, kPathPolygon);
+    EXPECT_FALSE(s.showKeyPoints);
+    key.WriteDword("SV_ShowKP", 2);
+    key.WriteDword("PathStyle", kPathClosedCurve);
+    s = LoadFloodFillSettings();
+    EXPECT_TRUE(s.showKeyPoints);
+    EXPECT_EQ(s.pathStyle, kPathClosedCurve);
 }
 
 }  // namespace
