@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -119,6 +120,14 @@ TEST_F(Model, RatiosAreNormalisedOnceAndStayStable)
     EXPECT_EQ(record_.axes[1].ratio_3d, 0.1f);
     EXPECT_EQ(record_.axes[2].ratio_3d, 1.0f);
 
+    record_.axes[0].ratio_3d = 0.5f;  // all below 1, the fourth axis larger: it takes no part
+    record_.axes[1].ratio_3d = 0.25f;
+    record_.axes[2].ratio_3d = 0.5f;
+    record_.axes[3].ratio_3d = 10;
+    NormaliseAxisRatios(record_);
+    EXPECT_EQ(record_.axes[0].ratio_3d, 1.0f);
+    EXPECT_EQ(record_.axes[1].ratio_3d, 0.5f);
+
     record_.axes[0].ratio_3d = record_.axes[1].ratio_3d = record_.axes[2].ratio_3d = 0;
     NormaliseAxisRatios(record_);
     EXPECT_EQ(record_.axes[1].ratio_3d, 0.1f);
@@ -191,7 +200,8 @@ TEST_F(Model, BarsStandOnTheFloorOrOnZeroAndReachTheirValue)
 
 TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
 {
-    Grid({0, 1, 2, 3, 4, 5}, 3, 2);
+    Grid({0, 1, 2, 3, 4, 5}, 3, 2, 0, 1, 5, 7);
+    record_.axes[1].ratio_3d = 0.5f;
     const auto alongX = Build(5);
     ASSERT_EQ(alongX.size(), 4u);
     for (const ModelItem* s : alongX) {
@@ -211,7 +221,8 @@ TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
         EXPECT_EQ(c.kind, OV_ITEM_QUAD);
         EXPECT_FLOAT_EQ(c.points[0].x, 0);
         EXPECT_FLOAT_EQ(c.points[1].x, 1);
-        EXPECT_FLOAT_EQ(c.points[2].y, 1);
+        EXPECT_FLOAT_EQ(c.points[2].y, 0.5f);
+        EXPECT_FLOAT_EQ(c.points[0].y, -0.5f);
         EXPECT_FLOAT_EQ(c.points[2].z, 1);      // value 5 is the top
         EXPECT_FLOAT_EQ(c.points[0].z, -0.6f);  // value 1 of 0 ... 5
         EXPECT_EQ(ov_list_count(&c.children), 0);
@@ -224,20 +235,20 @@ TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
 TEST_F(Model, ColoursComeFromTheChosenColourMap)
 {
     record_.colour_map_3d = 6;
-    Grid({0, 10, 20, 40}, 2, 2);
+    Grid({10, 20, 30, 40}, 2, 2);
     ColourMap map;
     map.ChooseControlColours(6);
-    map.SetRange(0, 40);
+    map.SetRange(10, 40);
     const auto bars = Build(0);
-    EXPECT_EQ(ColourOfItem(*ModelItemsOf(bars[1]->children)[0]), map.ColourOf(20));  // i outer, j inner
+    EXPECT_EQ(ColourOfItem(*ModelItemsOf(bars[1]->children)[0]), map.ColourOf(30));  // i outer, j inner
     const auto segments = Build(5);
-    EXPECT_EQ(ColourOfItem(*segments[0]), map.ColourOf(5));
+    EXPECT_EQ(ColourOfItem(*segments[0]), map.ColourOf(15));
     const auto cells = Build(4);
     map.SetRange(-1, 1);
-    EXPECT_EQ(ColourOfItem(*cells[0]), map.ColourOf((-1 - 0.5 + 0 + 1) / 4.0));
+    EXPECT_EQ(ColourOfItem(*cells[0]), map.ColourOf((-1 - 1 / 3.0 + 1 / 3.0 + 1) / 4));
     EXPECT_EQ(object_.colour_map, 6);
     EXPECT_EQ(object_.contour_levels, 16);
-    EXPECT_FLOAT_EQ(object_.z_tolerance, 40e-12f);
+    EXPECT_FLOAT_EQ(object_.z_tolerance, 30e-12f);
 }
 
 TEST_F(Model, ProjectionFlattensTheSurfaceOntoAFace)
@@ -262,44 +273,59 @@ TEST_F(Model, ProjectionFlattensTheSurfaceOntoAFace)
 
 TEST_F(Model, BandsTileEachCellBetweenNeighbouringLevels)
 {
-    Grid({0, 3, 1, 7, 2, 5, 9, 4, 6}, 3, 3);
-    const auto cells = Build(8);
-    ASSERT_EQ(cells.size(), 4u);
     ColourMap map;
     map.SetRange(-1, 1);
     map.SetLevels(16);
     const BandSettings bands{&map, 16, 1e-9, true};
-    for (const ModelItem* cell : cells) {
-        double area = 0;
-        for (const ModelItem* band : ModelItemsOf(cell->children)) {
-            ASSERT_EQ(band->kind, OV_ITEM_QUAD);
-            area += ShadowArea(*band);
-            float lo = band->points[0].z, hi = lo;
+    for (const double scale : {1.0, 1e11}) {  // a wide data range keeps the tolerance small in the box
+        std::vector<double> values{0, 3, 1, 7, 2, 5, 9, 4, 6};
+        for (double& v : values) v *= scale;
+        Grid(values, 3, 3);
+        const auto cells = Build(8);
+        ASSERT_EQ(cells.size(), 4u);
+        for (const ModelItem* cell : cells) {
+            float cellLo = cell->points[0].z, cellHi = cellLo;
             for (int k = 1; k < 4; ++k) {
-                lo = std::min(lo, band->points[k].z);
-                hi = std::max(hi, band->points[k].z);
+                cellLo = std::min(cellLo, cell->points[k].z);
+                cellHi = std::max(cellHi, cell->points[k].z);
             }
-            EXPECT_LE(LevelIndex(bands, hi + 1e-6) - LevelIndex(bands, lo + 1e-6), 1);
+            double area = 0;
+            for (const ModelItem* band : ModelItemsOf(cell->children)) {
+                ASSERT_EQ(band->kind, OV_ITEM_QUAD);
+                area += ShadowArea(*band);
+                float lo = band->points[0].z, hi = lo;
+                for (int k = 1; k < 4; ++k) {
+                    lo = std::min(lo, band->points[k].z);
+                    hi = std::max(hi, band->points[k].z);
+                }
+                EXPECT_GE(lo, cellLo - 1e-6f);
+                EXPECT_LE(hi, cellHi + 1e-6f);
+                EXPECT_LE(LevelIndex(bands, hi + 1e-6) - LevelIndex(bands, lo + 1e-6), 1);
+            }
+            EXPECT_NEAR(area, ShadowArea(*cell), 1e-5);
         }
-        EXPECT_NEAR(area, ShadowArea(*cell), 1e-5);
     }
 }
 
 TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
 {
-    record_.contour_levels = 8;
     Grid({0, 8, 0, 8}, 2, 2, 0, 1, 0, 3);  // z rises along x only
-    const auto cells = Build(9);
-    ASSERT_EQ(cells.size(), 1u);
-    std::map<int, double> lengthAtLevel;
-    for (const ModelItem* line : ModelItemsOf(cells[0]->children)) {
-        ASSERT_EQ(line->kind, OV_ITEM_LINES);
-        EXPECT_FLOAT_EQ(line->points[0].z, line->points[1].z);
-        lengthAtLevel[static_cast<int>(std::lround((line->points[0].z + 1) * 4))] += Length(*line);
+    for (const int levels : {8, 200}) {    // 200 is taken as 64
+        record_.contour_levels = static_cast<uint8_t>(levels);
+        const int used = std::min(levels, 64);
+        const auto cells = Build(9);
+        ASSERT_EQ(cells.size(), 1u);
+        std::map<long, double> lengthAtLevel;
+        for (const ModelItem* line : ModelItemsOf(cells[0]->children)) {
+            ASSERT_EQ(line->kind, OV_ITEM_LINES);
+            ASSERT_EQ(line->count, 2);
+            EXPECT_FLOAT_EQ(line->points[0].z, line->points[1].z);
+            lengthAtLevel[std::lround((line->points[0].z + 1) * used / 2)] += Length(*line);
+        }
+        // every level, the edges at x = 0 and x = 1 included, crosses the cell's y extent once
+        EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
+        for (const auto& [level, length] : lengthAtLevel) EXPECT_NEAR(length, 2, 1e-5) << level;
     }
-    // levels 0 ... 8 (the edges at x = 0 and x = 1 included) each cross the cell's y extent once
-    EXPECT_EQ(lengthAtLevel.size(), 9u);
-    for (int level = 0; level <= 8; ++level) EXPECT_NEAR(lengthAtLevel[level], 2, 1e-5) << level;
 }
 
 TEST_F(Model, LevelIndexesClampOutsideTheColourMap)
@@ -343,9 +369,14 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
 {
     AddSeries(3, {0, 1, 0, 1, 0, 1}, 1);
     AddSeries(3, {0, 2, 0, 2, 0, 2}, 0);
+    DataSeries& broken = series_.emplace_back();  // rows but no values
+    broken.rows = 4;
+    broken.columns = 2;
     LinkSeries();
     const auto items = Build(0);
-    ASSERT_EQ(items.size(), 2u);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[2]->count, 0);
+    EXPECT_EQ(items[2]->series, &broken);
     EXPECT_FLOAT_EQ(items[0]->points[0].z, 1);  // pressed to the top
     EXPECT_FLOAT_EQ(items[1]->points[0].z, -1);
 

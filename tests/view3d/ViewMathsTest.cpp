@@ -102,6 +102,19 @@ TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
     // the near corner of the box is nearer than the far one
     EXPECT_LT(Project(frame, {1, 1, 1}).z, Project(frame, {-1, -1, -1}).z);
 
+    // A point beside the origin, square to the line of sight in the plane of the up vector (1, 1, 1):
+    // its height on screen follows from the 15° field of view, the eye at (4, 6, 3) and zoom 0.6.
+    const Vec3 eye{4, 6, 3};
+    const double distance = std::sqrt(Dot(eye, eye));
+    const Vec3 f{-eye.x / distance, -eye.y / distance, -eye.z / distance};
+    const Vec3 up{1, 1, 1};
+    Vec3 side{up.x - Dot(up, f) * f.x, up.y - Dot(up, f) * f.y, up.z - Dot(up, f) * f.z};
+    const double n = std::sqrt(Dot(side, side));
+    side = {side.x / n, side.y / n, side.z / n};
+    const Vec3 above = Project(frame, side);
+    EXPECT_NEAR(above.x, 200, 1e-9);
+    EXPECT_NEAR(above.y, 150 + 150 * (0.6 / distance) / std::tan(7.5 * M_PI / 180), 1e-6);
+
     view.SetPan({10, 20});
     const Vec3 panned = Project(view.Frame(2), {0, 0, 0});
     EXPECT_NEAR(panned.x, 400 + 10, 1e-9);
@@ -188,7 +201,7 @@ TEST(ViewState, DragsTurnFromTheStartRotationAndOnlyWhileDragging)
     ViewState view = SizedView(0, 200, 100);
     EXPECT_FALSE(view.DragTo(10, 10));
     view.BeginDrag(100, 50);
-    view.DragTo(150, 50);
+    EXPECT_TRUE(view.DragTo(150, 50));
     const Mat3 once = view.Rotation();
     view.DragTo(150, 50);  // the same end again: the same rotation, not twice
     EXPECT_EQ(view.Rotation(), once);
@@ -211,6 +224,8 @@ TEST(ViewState, ResizingScalesThePanAndPansReportTouches)
     EXPECT_TRUE(view.Resize(200, 100));
     EXPECT_EQ(view.Pan().y, -20);
     EXPECT_EQ(view.Height(), 100);
+    EXPECT_TRUE(view.Resize(2, 1));
+    EXPECT_EQ(view.Width(), 2);
     EXPECT_TRUE(view.Resize(1, 1));
     EXPECT_EQ(view.Width(), 1);
 
@@ -275,6 +290,15 @@ TEST(DrawPasses, PresetsChooseFillAndLinePasses)
     EXPECT_FALSE(passes[0].filled);
     EXPECT_EQ(passes[0].colour, (std::array<float, 3>{0, 0, 1}));
 
+    record.view_preset_3d = 0;  // item colours in the fill pass
+    record.line_width_3d = 2;
+    passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[0].mode, 1);
+    EXPECT_EQ(passes[1].mode, 0);
+    record.view_preset_3d = 5;  // item colours in the line pass
+    EXPECT_EQ(DrawPassesOf(record)[0].mode, 1);
+
     record.colour_map_3d = 0;
     record.line_width_3d = 0;
     for (int preset = 0; preset <= 10; ++preset) {
@@ -315,7 +339,7 @@ TEST(DrawPasses, WalkingDrawsOwnGeometryOrOnlyTheChildren)
     band->colour[1] = 0.5f;
     ModelItem* group = AppendModelItem(items.object.items, OV_ITEM_GROUP, 0);
     items.Quad(group->children, 1);
-    ModelItem* line = AppendModelItem(group->children, OV_ITEM_LINES, 3);
+    ModelItem* line = AppendModelItem(group->children, OV_ITEM_LINES, 4);
     AppendModelItem(items.object.items, OV_ITEM_QUAD, 0);  // no points: nothing
 
     auto walk = [&](int mode) {
@@ -325,14 +349,14 @@ TEST(DrawPasses, WalkingDrawsOwnGeometryOrOnlyTheChildren)
         return out;
     };
     const auto own = walk(0);
-    ASSERT_EQ(own.size(), 4u);  // cell, group's quad, two segments of the line
+    ASSERT_EQ(own.size(), 5u);  // cell, group's quad, three segments of the four-point line
     EXPECT_TRUE(own[0].quad);
     EXPECT_EQ(own[0].colour[0], 0.1f);
-    EXPECT_FALSE(own[3].quad);
-    EXPECT_EQ(own[3].points[1].x, line->points[2].x);
+    EXPECT_FALSE(own[4].quad);
+    EXPECT_EQ(own[4].points[1].x, line->points[3].x);
     EXPECT_EQ(walk(1)[0].colour[0], 0.25f);
     const auto children = walk(3);
-    ASSERT_EQ(children.size(), 4u);  // the band, then the group's quad and two segments
+    ASSERT_EQ(children.size(), 5u);  // the band, then the group's quad and three segments
     EXPECT_EQ(children[0].colour[1], 0.5f);
 }
 
