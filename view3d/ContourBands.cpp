@@ -125,6 +125,21 @@ bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners
         centre.y += c.y / 4.0;
         centre.z += c.z / 4.0;
     }
+    // A cell inside one band is that band's only piece, and has no level line unless a corner or the
+    // centre lies on a level: most cells of a fine grid are such cells.
+    const auto [low, high] = std::minmax_element(
+        corners.begin(), corners.end(), [](const OvPoint3F& a, const OvPoint3F& b) { return a.z < b.z; });
+    const int band = LevelIndex(bands, low->z);
+    if (band == LevelIndex(bands, high->z)) {
+        if (bands.filled)
+            return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
+                           bands.colours->ColourOf(LevelHeight(bands, band)));
+        const bool touchesLevel = bands.colours->OnLevel(centre.z) ||
+                                  std::any_of(corners.begin(), corners.end(), [&](const OvPoint3F& c) {
+                                      return bands.colours->OnLevel(c.z);
+                                  });
+        if (!touchesLevel) return true;
+    }
     for (std::size_t k = 0; k < 4; ++k)
         if (!Triangle(children, From(corners[k]), From(corners[(k + 1) % 4]), centre, bands)) return false;
     return true;

@@ -24,7 +24,8 @@ int LevelIndex(const BandSettings& bands, double z);
 double LevelHeight(const BandSettings& bands, int k);
 
 // Splits the cell with the given corners into four triangles about its centre and appends their bands
-// (quadrilaterals) or level lines (two-point lines) to `children`. False when memory ran out.
+// (quadrilaterals) or level lines (two-point lines) to `children`; a cell inside one band is a single
+// band. False when memory ran out.
 bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands);
 
 }  // namespace ov

@@ -302,6 +302,12 @@ TEST_F(Model, BandsTileEachCellBetweenNeighbouringLevels)
             EXPECT_NEAR(area, ShadowArea(*cell), 1e-5);
         }
     }
+    Grid({0, 0.1, 10, 0.05, 0.15, 10}, 3, 2);  // the first cell inside the lowest band
+    const auto cells = Build(8);
+    const auto pieces = ModelItemsOf(cells[0]->children);
+    ASSERT_EQ(pieces.size(), 1u);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(pieces[0]->points[k].x, cells[0]->points[k].x);
+    EXPECT_GT(ov_list_count(&cells[1]->children), 1);
 }
 
 TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
@@ -323,6 +329,16 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
         EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
         for (const auto& [level, length] : lengthAtLevel) EXPECT_NEAR(length, 2, 1e-5) << level;
     }
+    // A cell inside one band (levels at 0, 1, ..., 8) has a line only along an edge that lies on a level.
+    record_.contour_levels = 8;
+    Grid({1, 1, 0, 1.4, 1.3, 8}, 3, 2);
+    const auto edgeOnLevel = ModelItemsOf(Build(9)[0]->children);
+    ASSERT_EQ(edgeOnLevel.size(), 1u);
+    EXPECT_FLOAT_EQ(edgeOnLevel[0]->points[0].z, -0.75f);
+    Grid({1.1, 1.2, 0, 1.4, 1.3, 8}, 3, 2);
+    const auto cells = Build(9);
+    EXPECT_EQ(ov_list_count(&cells[0]->children), 0);
+    EXPECT_GT(ov_list_count(&cells[1]->children), 0);
 }
 
 TEST_F(Model, LevelIndexesClampOutsideTheColourMap)
