@@ -64,15 +64,15 @@ TEST(ViewMatrices, StandardMatricesProjectLikeTheFixedPipeline)
 {
     ViewFrame frame;
     frame.viewport = {0, 0, 100, 50};
-    frame.projection = Orthographic(-2, 2, -1, 1, 0.1, 100);
-    frame.modelView = LookAt({0, 0, 5}, {}, {0, 1, 0});
-    Vec3 w = Project(frame, {0, 0, 0});
+    frame.projection = Orthographic(-2, 2, 0, 2, 0.1, 100);
+    frame.modelView = LookAt({0, 1, 5}, {0, 1, 0}, {0, 1, 0});
+    Vec3 w = Project(frame, {0, 1, 0});
     EXPECT_DOUBLE_EQ(w.x, 50);
-    EXPECT_DOUBLE_EQ(w.y, 25);
+    EXPECT_DOUBLE_EQ(w.y, 0);  // eye height: the bottom of a 0 ... 2 volume
     EXPECT_NEAR(w.z, (5 - 0.1) / (100 - 0.1), 1e-12);
-    w = Project(frame, {1, -0.5, 0});
+    w = Project(frame, {1, 2, 0});
     EXPECT_DOUBLE_EQ(w.x, 75);
-    EXPECT_DOUBLE_EQ(w.y, 12.5);
+    EXPECT_DOUBLE_EQ(w.y, 25);
 
     frame.projection = Perspective(90, 2, 1, 10);
     frame.modelView = Identity();
@@ -229,15 +229,41 @@ TEST(ViewState, ResizingScalesThePanAndPansReportTouches)
     EXPECT_FALSE(view.EndPan());
 }
 
-TEST(ReferencePoints, TheBoxPointsScaleWithTheRatiosAndWallsMeetAtTheFarCorner)
+TEST(ReferencePoints, TheBoxPointsAreCornersEdgeAndFaceCentresScaledByTheRatios)
+{
+    const std::array<double, 3> unit{1, 1, 1};
+    auto p = [&](int k) { return ReferencePoint(k, unit); };
+    auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
+    auto mid = [](const Vec3& a, const Vec3& b) {
+        return Vec3{(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
+    };
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(p(k).z, -1);
+        EXPECT_TRUE(same(p(k + 4), {p(k).x, p(k).y, 1})) << k;                 // top corners over bottom ones
+        EXPECT_TRUE(same(p(8 + k), mid(p(k), p((k + 1) % 4)))) << k;           // bottom edge centres
+        EXPECT_TRUE(same(p(12 + k), mid(p(k), p(k + 4)))) << k;                // upright edge centres
+        EXPECT_TRUE(same(p(16 + k), mid(p(4 + k), p(4 + (k + 1) % 4)))) << k;  // top edge centres
+        EXPECT_TRUE(same(p(20 + k), mid(p(8 + k), p(16 + k)))) << k;           // side face centres
+    }
+    EXPECT_TRUE(same(p(1), {1, -1, -1}));
+    EXPECT_TRUE(same(p(2), {1, 1, -1}));
+    EXPECT_TRUE(same(p(3), {-1, 1, -1}));
+    EXPECT_TRUE(same(p(24), {0, 0, -1}));
+    EXPECT_TRUE(same(p(25), {0, 0, 1}));
+    EXPECT_TRUE(same(p(26), {0, 0, 0}));
+    const Vec3 top = ReferencePoint(6, {1, 0.5, 0.1});
+    EXPECT_TRUE(same(top, {1, 0.5, 0.1}));
+
+    ChartRecord record{};
+    record.axes[0].ratio_3d = 1;
+    record.axes[1].ratio_3d = 0.5f;
+    record.axes[2].ratio_3d = 0.25f;
+    EXPECT_EQ(AxisRatios(record), (std::array<double, 3>{1, 0.5, 0.25}));
+}
+
+TEST(ReferencePoints, ProjectedPointsAndTheWallsAtTheFarCorner)
 {
     const std::array<double, 3> ratios{1, 0.5, 0.1};
-    const Vec3 top = ReferencePoint(6, ratios);
-    EXPECT_EQ(top.x, 1);
-    EXPECT_EQ(top.y, 0.5);
-    EXPECT_EQ(top.z, 0.1);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(ReferencePoint(k, ratios).z, -0.1);
-
     Host3DObject object{};
     const ViewFrame frame = SizedView(0, 300, 200).Frame(1);
     ProjectReferencePoints(object, frame, ratios);
@@ -249,8 +275,15 @@ TEST(ReferencePoints, TheBoxPointsScaleWithTheRatiosAndWallsMeetAtTheFarCorner)
     for (int corner = 0; corner < 4; ++corner) {
         for (int k = 0; k < 4; ++k) object.reference_points[k].z = k == corner ? 0.9f : 0.5f;
         EXPECT_EQ(FarthestBottomCorner(object), corner);
-        for (const Wall& wall : WallsAtCorner(corner))
+        for (const Wall& wall : WallsAtCorner(corner)) {
             EXPECT_NE(std::find(wall.begin(), wall.end(), corner), wall.end());
+            // a face of the box: neighbouring vertices differ along one axis
+            for (int k = 0; k < 4; ++k) {
+                const Vec3 a = ReferencePoint(wall[k], {1, 1, 1}),
+                           b = ReferencePoint(wall[(k + 1) % 4], {1, 1, 1});
+                EXPECT_EQ((a.x != b.x) + (a.y != b.y) + (a.z != b.z), 1) << corner;
+            }
+        }
     }
     for (int k = 0; k < 4; ++k) object.reference_points[k].z = 0.5f;
     object.reference_points[3].z = 0.7f;
