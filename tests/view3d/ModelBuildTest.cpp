@@ -1,0 +1,405 @@
+// The model rebuild: ratios, axis maps, the builders of every view preset, contour bands and lines,
+// flattening, the series path of 3-D charts and the colours of the items.
+#include "chart/ColourMap.h"
+#include "view3d/AxisMaps.h"
+#include "view3d/ContourBands.h"
+#include "view3d/ModelItems.h"
+#include "view3d/ModelRebuild.h"
+#include "view3d/SeriesModel.h"
+#include "view3d/SurfaceData.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <map>
+#include <vector>
+
+using namespace ov;
+
+namespace {
+
+// A chart record with automatic ranges and equal ratios, a surface and its 3-D host object.
+class Model : public ::testing::Test {
+protected:
+    Model()
+    {
+        for (int a = 0; a < 3; ++a) {
+            record_.axes[a].shown = 1;
+            record_.axes[a].ratio_3d = 1;
+        }
+        record_.contour_levels = 16;
+        object_.surface = &grid_;
+        grid_.host3d = &object_;
+    }
+    ~Model() override
+    {
+        FreeModelItems(object_.items);
+        FreeSurfaceData(&grid_);
+        for (DataSeries& s : series_) std::free(s.values);
+        ov_list_remove_all(&seriesList_);
+    }
+    void Grid(const std::vector<double>& v, int nx, int ny, double x0 = 0, double x1 = 1, double y0 = 0,
+              double y1 = 1)
+    {
+        ASSERT_TRUE(SetSurfaceData(grid_, v.data(), nx, ny, x0, x1, y0, y1));
+    }
+    std::vector<ModelItem*> Build(int preset)
+    {
+        record_.view_preset_3d = static_cast<uint8_t>(preset);
+        EXPECT_TRUE(RebuildModel(record_, object_));
+        return ModelItemsOf(object_.items);
+    }
+    // A series of `columns` columns holding `values` column after column.
+    void AddSeries(int columns, const std::vector<double>& values, uint8_t projection = 0)
+    {
+        DataSeries& s = series_.emplace_back();
+        s.columns = columns;
+        s.rows = static_cast<int32_t>(values.size()) / columns;
+        s.values = static_cast<double*>(std::malloc(values.size() * sizeof(double)));
+        std::copy(values.begin(), values.end(), s.values);
+        s.colour_map = projection;
+        object_.surface = nullptr;
+        object_.series_list = &seriesList_;
+    }
+    void LinkSeries()
+    {
+        for (DataSeries& s : series_) ov_list_append(&seriesList_, &s);
+    }
+
+    ChartRecord record_{};
+    Host3DObject object_{};
+    SurfaceGrid grid_{};
+    std::vector<DataSeries> series_ = std::vector<DataSeries>();
+    OvHostList seriesList_{};
+};
+
+// Signed area of a quadrilateral's (x, y) shadow.
+double ShadowArea(const ModelItem& q)
+{
+    double a = 0;
+    for (int k = 0; k < 4; ++k) {
+        const OvPoint3F& p = q.points[k];
+        const OvPoint3F& n = q.points[(k + 1) % 4];
+        a += p.x * n.y - n.x * p.y;
+    }
+    return std::abs(a) / 2;
+}
+
+// Lowest and highest z of an item's points.
+std::pair<float, float> ZSpan(const ModelItem& item)
+{
+    const auto [lo, hi] =
+        std::minmax_element(item.points, item.points + item.count,
+                            [](const OvPoint3F& a, const OvPoint3F& b) { return a.z < b.z; });
+    return {lo->z, hi->z};
+}
+
+float Length(const ModelItem& line)
+{
+    return std::hypot(line.points[1].x - line.points[0].x, line.points[1].y - line.points[0].y);
+}
+
+Rgb ColourOfItem(const ModelItem& item)
+{
+    return {item.colour[0], item.colour[1], item.colour[2]};
+}
+
+}  // namespace
+
+TEST_F(Model, RatiosAreNormalisedOnceAndStayStable)
+{
+    record_.axes[0].ratio_3d = 2;
+    record_.axes[1].ratio_3d = 1;
+    record_.axes[2].ratio_3d = 0.05f;
+    for (int pass = 0; pass < 2; ++pass) {
+        RebuildModel(record_, object_);
+        EXPECT_EQ(record_.axes[0].ratio_3d, 1.0f);
+        EXPECT_EQ(record_.axes[1].ratio_3d, 0.5f);
+        EXPECT_EQ(record_.axes[2].ratio_3d, 0.1f);
+    }
+    EXPECT_EQ(record_.axes[3].ratio_3d, 0.0f);  // the fourth axis has no 3-D ratio
+
+    record_.axes[0].ratio_3d = std::numeric_limits<float>::quiet_NaN();
+    record_.axes[1].ratio_3d = -3;
+    record_.axes[2].ratio_3d = 4;
+    NormaliseAxisRatios(record_);
+    EXPECT_EQ(record_.axes[0].ratio_3d, 0.1f);
+    EXPECT_EQ(record_.axes[1].ratio_3d, 0.1f);
+    EXPECT_EQ(record_.axes[2].ratio_3d, 1.0f);
+
+    record_.axes[0].ratio_3d = 0.5f;  // all below 1, the fourth axis larger: it takes no part
+    record_.axes[1].ratio_3d = 0.25f;
+    record_.axes[2].ratio_3d = 0.5f;
+    record_.axes[3].ratio_3d = 10;
+    NormaliseAxisRatios(record_);
+    EXPECT_EQ(record_.axes[0].ratio_3d, 1.0f);
+    EXPECT_EQ(record_.axes[1].ratio_3d, 0.5f);
+}
+
+TEST_F(Model, AxisMapsTakeTheDataOrTheAxisRangeToMinusRatioPlusRatio)
+{
+    AxisRecord axis{};
+    axis.shown = 1;
+    axis.range_min = -100;
+    axis.range_max = 100;
+    AxisMap map{};
+    SetAxisMap(map, 2, 6, axis, 0.5);
+    EXPECT_DOUBLE_EQ(MapValue(map, 2), -0.5);
+    EXPECT_DOUBLE_EQ(MapValue(map, 6), 0.5);
+    EXPECT_DOUBLE_EQ(MapValue(map, 5), 0.25);
+    EXPECT_EQ(map.data_min, 2);
+    EXPECT_EQ(map.data_max, 6);
+
+    axis.shown = 0;  // the axis record's own range
+    SetAxisMap(map, 2, 6, axis, 1);
+    EXPECT_DOUBLE_EQ(MapValue(map, -100), -1);
+    EXPECT_DOUBLE_EQ(MapValue(map, 50), 0.5);
+    EXPECT_EQ(map.data_min, 2);
+
+    axis.shown = 1;  // an empty range widens to [min, min + 1]
+    SetAxisMap(map, 3, 3, axis, 0.25);
+    EXPECT_EQ(map.range_max, 4);
+    EXPECT_DOUBLE_EQ(MappedMin(map), -0.25);
+    EXPECT_DOUBLE_EQ(MappedMax(map), 0.25);
+}
+
+TEST_F(Model, SingleValueBuildsOneBarForPresetsZeroToThreeOnly)
+{
+    Grid({5}, 1, 1, 0, 2, 0, 4);
+    for (int preset = 0; preset <= 12; ++preset) {
+        const auto items = Build(preset);
+        if (preset > 3) {
+            EXPECT_TRUE(items.empty()) << preset;
+            continue;
+        }
+        ASSERT_EQ(items.size(), 1u) << preset;
+        EXPECT_EQ(items[0]->kind, OV_ITEM_GROUP);
+        const auto faces = ModelItemsOf(items[0]->children);
+        ASSERT_EQ(faces.size(), 6u);
+        for (const ModelItem* f : faces) EXPECT_EQ(f->kind, OV_ITEM_QUAD);
+    }
+}
+
+TEST_F(Model, BarsStandOnTheFloorOrOnZeroAndReachTheirValue)
+{
+    Grid({-1, 3}, 2, 1, 0, 4, 0, 1);  // z range −1 ... 3, zero maps to −0.5
+    for (int preset : {0, 2}) {
+        const auto items = Build(preset);
+        ASSERT_EQ(items.size(), 2u);
+        const auto faces = ModelItemsOf(items[1]->children);
+        const ModelItem& bottom = *faces[0];
+        const ModelItem& top = *faces[1];
+        EXPECT_FLOAT_EQ(bottom.points[2].z, preset == 0 ? -1.0f : -0.5f);
+        EXPECT_FLOAT_EQ(top.points[0].z, 1);
+        // second bar: x from 2 to 4 of 0 ... 4, one bar per value
+        EXPECT_FLOAT_EQ(top.points[0].x, 0);
+        EXPECT_FLOAT_EQ(top.points[1].x, 1);
+        EXPECT_FLOAT_EQ(faces[2]->points[3].z, 1.0f);
+        // side faces join bottom and top corners
+        EXPECT_FLOAT_EQ(faces[4]->points[0].x, 1);
+        EXPECT_FLOAT_EQ(faces[5]->points[2].z, 1);
+    }
+}
+
+TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
+{
+    Grid({0, 1, 2, 3, 4, 5}, 3, 2, 0, 1, 5, 7);
+    record_.axes[1].ratio_3d = 0.5f;
+    const auto alongX = Build(5);
+    ASSERT_EQ(alongX.size(), 4u);
+    for (const ModelItem* s : alongX) {
+        EXPECT_EQ(s->kind, OV_ITEM_LINES);
+        EXPECT_EQ(s->count, 2);
+        EXPECT_FLOAT_EQ(s->points[0].y, s->points[1].y);
+    }
+    const auto alongY = Build(6);
+    ASSERT_EQ(alongY.size(), 3u);
+    for (const ModelItem* s : alongY) EXPECT_FLOAT_EQ(s->points[0].x, s->points[1].x);
+    EXPECT_FLOAT_EQ(alongY[2]->points[0].x, 1);  // the extra segment on the last column
+
+    for (int preset : {4, 7}) {
+        const auto cells = Build(preset);
+        ASSERT_EQ(cells.size(), 2u);
+        const ModelItem& c = *cells[1];
+        EXPECT_EQ(c.kind, OV_ITEM_QUAD);
+        EXPECT_FLOAT_EQ(c.points[0].x, 0);
+        EXPECT_FLOAT_EQ(c.points[1].x, 1);
+        EXPECT_FLOAT_EQ(c.points[2].y, 0.5f);
+        EXPECT_FLOAT_EQ(c.points[0].y, -0.5f);
+        EXPECT_FLOAT_EQ(c.points[2].z, 1);      // value 5 is the top
+        EXPECT_FLOAT_EQ(c.points[0].z, -0.6f);  // value 1 of 0 ... 5
+        EXPECT_EQ(ov_list_count(&c.children), 0);
+    }
+    Grid({0, 1, 2}, 3, 1);
+    EXPECT_TRUE(Build(4).empty());
+    EXPECT_TRUE(Build(5).empty());
+}
+
+TEST_F(Model, ColoursComeFromTheChosenColourMap)
+{
+    record_.colour_map_3d = 6;
+    Grid({10, 20, 30, 40}, 2, 2);
+    ColourMap map;
+    map.ChooseControlColours(6);
+    map.SetRange(10, 40);
+    const auto bars = Build(0);
+    EXPECT_EQ(ColourOfItem(*ModelItemsOf(bars[1]->children)[0]), map.ColourOf(30));  // i outer, j inner
+    const auto segments = Build(5);
+    EXPECT_EQ(ColourOfItem(*segments[0]), map.ColourOf(15));
+    const auto cells = Build(4);
+    map.SetRange(-1, 1);
+    EXPECT_EQ(ColourOfItem(*cells[0]), map.ColourOf((-1 - 1 / 3.0 + 1 / 3.0 + 1) / 4));
+    EXPECT_EQ(object_.colour_map, 6);
+    EXPECT_EQ(object_.contour_levels, 16);
+    EXPECT_FLOAT_EQ(object_.z_tolerance, 30e-12f);
+}
+
+TEST_F(Model, ProjectionFlattensTheSurfaceOntoAFace)
+{
+    Grid({0, 1, 2, 3, 4, 5}, 3, 2);
+    record_.axes[1].ratio_3d = 0.5;
+    const float expected[7] = {0, 1, -1, -0.5f, 0.5f, 1, -1};
+    for (uint8_t p = 1; p <= 6; ++p) {
+        record_.projection_3d = p;
+        for (const ModelItem* item : Build(0))
+            for (const ModelItem* face : ModelItemsOf(item->children))
+                for (int k = 0; k < 4; ++k) {
+                    const OvPoint3F& q = face->points[k];
+                    const float value = p <= 2 ? q.z : p <= 4 ? q.y : q.x;
+                    ASSERT_FLOAT_EQ(value, expected[p]) << int(p);
+                }
+    }
+    record_.projection_3d = 7;  // no such face
+    const auto cells = Build(4);
+    EXPECT_FLOAT_EQ(cells[1]->points[2].z, 1);
+}
+
+TEST_F(Model, BandsTileEachCellBetweenNeighbouringLevels)
+{
+    ColourMap map;
+    map.SetRange(-1, 1);
+    map.SetLevels(16);
+    const BandSettings bands{&map, 16, 1e-9, true};
+    for (const double scale : {1.0, 1e11}) {  // a wide data range keeps the tolerance small in the box
+        std::vector<double> values{0, 3, 1, 7, 2, 5, 9, 4, 6};
+        for (double& v : values) v *= scale;
+        Grid(values, 3, 3);
+        const auto cells = Build(8);
+        ASSERT_EQ(cells.size(), 4u);
+        for (const ModelItem* cell : cells) {
+            const auto [cellLo, cellHi] = ZSpan(*cell);
+            double area = 0;
+            for (const ModelItem* band : ModelItemsOf(cell->children)) {
+                ASSERT_EQ(band->kind, OV_ITEM_QUAD);
+                area += ShadowArea(*band);
+                const auto [lo, hi] = ZSpan(*band);
+                EXPECT_GE(lo, cellLo - 1e-6f);
+                EXPECT_LE(hi, cellHi + 1e-6f);
+                EXPECT_LE(LevelIndex(bands, hi + 1e-6) - LevelIndex(bands, lo + 1e-6), 1);
+            }
+            EXPECT_NEAR(area, ShadowArea(*cell), 1e-5);
+        }
+    }
+    Grid({0, 0.1, 10, 0.05, 0.15, 10}, 3, 2);  // the first cell inside the lowest band
+    const auto cells = Build(8);
+    const auto pieces = ModelItemsOf(cells[0]->children);
+    ASSERT_EQ(pieces.size(), 1u);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(pieces[0]->points[k].x, cells[0]->points[k].x);
+    EXPECT_GT(ov_list_count(&cells[1]->children), 1);
+}
+
+TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
+{
+    Grid({0, 8, 0, 8}, 2, 2, 0, 1, 0, 3);  // z rises along x only
+    for (const int levels : {8, 200}) {    // 200 is taken as 64
+        record_.contour_levels = static_cast<uint8_t>(levels);
+        const int used = std::min(levels, 64);
+        const auto cells = Build(9);
+        ASSERT_EQ(cells.size(), 1u);
+        std::map<long, double> lengthAtLevel;
+        for (const ModelItem* line : ModelItemsOf(cells[0]->children)) {
+            ASSERT_EQ(line->kind, OV_ITEM_LINES);
+            ASSERT_EQ(line->count, 2);
+            EXPECT_FLOAT_EQ(line->points[0].z, line->points[1].z);
+            lengthAtLevel[std::lround((line->points[0].z + 1) * used / 2)] += Length(*line);
+        }
+        // every level, the edges at x = 0 and x = 1 included, crosses the cell's y extent once
+        EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
+        for (const auto& [level, length] : lengthAtLevel) EXPECT_NEAR(length, 2, 1e-5) << level;
+    }
+    // A cell inside one band (levels at 0, 1, ..., 8) has a line only along an edge that lies on a level.
+    record_.contour_levels = 8;
+    Grid({1, 1, 0, 1.4, 1.3, 8}, 3, 2);
+    const auto edgeOnLevel = ModelItemsOf(Build(9)[0]->children);
+    ASSERT_EQ(edgeOnLevel.size(), 1u);
+    EXPECT_FLOAT_EQ(edgeOnLevel[0]->points[0].z, -0.75f);
+    Grid({1.1, 1.2, 0, 1.4, 1.3, 8}, 3, 2);
+    const auto cells = Build(9);
+    EXPECT_EQ(ov_list_count(&cells[0]->children), 0);
+    EXPECT_GT(ov_list_count(&cells[1]->children), 0);
+}
+
+TEST_F(Model, LevelIndexesClampOutsideTheColourMap)
+{
+    ColourMap map;
+    map.SetRange(0, 1);
+    map.SetLevels(4);
+    const BandSettings bands{&map, 4, 0, true};
+    EXPECT_EQ(LevelIndex(bands, -0.1), -1);
+    EXPECT_EQ(LevelIndex(bands, std::numeric_limits<double>::quiet_NaN()), -1);
+    EXPECT_EQ(LevelIndex(bands, 0), 0);
+    EXPECT_EQ(LevelIndex(bands, 0.3), 1);
+    EXPECT_EQ(LevelIndex(bands, 1), 4);
+    EXPECT_EQ(LevelIndex(bands, 1.5), 4);
+    EXPECT_DOUBLE_EQ(LevelHeight(bands, -1), 0);
+    EXPECT_DOUBLE_EQ(LevelHeight(bands, 1), 0.5);
+}
+
+TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
+{
+    AddSeries(3, {0, 10, /*y*/ 5, 7, /*z*/ 1, 3});
+    AddSeries(2, {4, 6, /*y*/ -5, 5});
+    AddSeries(1, {20});
+    LinkSeries();
+    const auto items = Build(0);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[0]->series, &series_[0]);
+    EXPECT_EQ(items[0]->count, 2);
+    // x 0 ... 20, y −5 ... 7, z 0 ... 3 (the two-column series counts as 0 on z)
+    EXPECT_FLOAT_EQ(items[0]->points[1].x, 0);
+    EXPECT_FLOAT_EQ(items[0]->points[1].y, 1);
+    EXPECT_FLOAT_EQ(items[0]->points[1].z, 1);
+    EXPECT_FLOAT_EQ(items[0]->points[0].z, -1 + 2 / 3.0f);
+    EXPECT_FLOAT_EQ(items[1]->points[0].z, -1);  // z is the mapped zero
+    EXPECT_FLOAT_EQ(items[2]->points[0].x, 1);
+    EXPECT_FLOAT_EQ(items[2]->points[0].y, -1 + 2 * 5 / 12.0f);  // y and z of a one-column series: mapped 0
+    EXPECT_FLOAT_EQ(items[2]->points[0].z, -1);
+}
+
+TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
+{
+    AddSeries(3, {0, 1, 0, 1, 0, 1}, 1);
+    AddSeries(3, {0, 2, 0, 2, 0, 2}, 0);
+    DataSeries& broken = series_.emplace_back();  // rows but no values
+    broken.rows = 4;
+    broken.columns = 2;
+    LinkSeries();
+    const auto items = Build(0);
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[2]->count, 0);
+    EXPECT_EQ(items[2]->series, &broken);
+    EXPECT_FLOAT_EQ(items[0]->points[0].z, 1);  // pressed to the top
+    EXPECT_FLOAT_EQ(items[1]->points[0].z, -1);
+
+    DataRange ranges[3];
+    OvHostList empty{};
+    SeriesRanges(&empty, ranges);
+    EXPECT_EQ(ranges[2].min, 0);
+    EXPECT_EQ(ranges[2].max, 1);
+    object_.series_list = &empty;
+    EXPECT_TRUE(Build(0).empty());
+    object_.series_list = nullptr;
+    EXPECT_TRUE(Build(0).empty());
+}

@@ -1,0 +1,140 @@
+// Surface grid editing: the one-pass z range, bad input, headers, added and deleted positions,
+// reversing and transposing.
+#include "view3d/SurfaceData.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+using namespace ov;
+
+namespace {
+
+class Surface : public ::testing::Test {
+protected:
+    void TearDown() override { FreeSurfaceData(&grid_); }
+    void Set(const std::vector<double>& v, int nx, int ny)
+    {
+        ASSERT_TRUE(SetSurfaceData(grid_, v.data(), nx, ny, -1, 1, 10, 20));
+    }
+    std::vector<double> Values() const
+    {
+        return {grid_.values, grid_.values + static_cast<std::size_t>(grid_.nx) * grid_.ny};
+    }
+    SurfaceGrid grid_{};
+};
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+}  // namespace
+
+TEST_F(Surface, ZRangeIsFoundInOnePassAndTheFirstLargestWins)
+{
+    Set({3, 7, 7, 1}, 2, 2);
+    EXPECT_EQ(grid_.z_min, 1);
+    EXPECT_EQ(grid_.z_max, 7);
+    EXPECT_EQ(grid_.z_max_index, 1);
+
+    Set({kNaN, -2, kInf, 5, -kInf, 4}, 3, 2);
+    EXPECT_EQ(grid_.z_min, -2);
+    EXPECT_EQ(grid_.z_max, 5);
+    EXPECT_EQ(grid_.z_max_index, 3);
+
+    Set({kNaN, kInf}, 2, 1);
+    EXPECT_EQ(grid_.z_min, 0);
+    EXPECT_EQ(grid_.z_max, 0);
+    EXPECT_EQ(grid_.z_max_index, -1);
+}
+
+TEST_F(Surface, BadSizesOrMissingValuesLeaveAnEmptySurface)
+{
+    const std::vector<double> v(4, 1.0);
+    struct Case {
+        const double* values;
+        int nx, ny;
+    };
+    for (const Case c : {Case{v.data(), 0, 2}, Case{v.data(), 2, -1}, Case{nullptr, 2, 2},
+                         Case{v.data(), 1 << 16, 1 << 16}}) {
+        Set(v, 2, 2);
+        EXPECT_FALSE(SetSurfaceData(grid_, c.values, c.nx, c.ny, 0, 5, 1, 2));
+        EXPECT_EQ(grid_.values, nullptr);
+        EXPECT_EQ(grid_.nx, 0);
+        EXPECT_EQ(grid_.ny, 0);
+        EXPECT_EQ(grid_.z_max_index, -1);
+        EXPECT_EQ(grid_.x_max, 5);  // ranges are stored even so
+        EXPECT_FALSE(ResizeSurface(grid_, 0, 3));
+    }
+}
+
+TEST_F(Surface, HeadersSpreadThePositionsOverTheRanges)
+{
+    Set({0, 0, 0, 0, 0, 0}, 3, 2);
+    EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1", "0", "1"}));
+    EXPECT_EQ(YHeaders(grid_), (std::vector<std::string>{"10", "20"}));
+    Set({0, 0}, 1, 2);
+    EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1"}));
+    EXPECT_EQ(FormatG(3.14159265), "3.14159");
+    EXPECT_EQ(SurfaceValue(grid_, 1, 0), 0);  // outside the grid
+}
+
+TEST_F(Surface, AddedPositionsKeepTheOverlapAndFillWithZero)
+{
+    Set({1, 2, 3, 4}, 2, 2);
+    ASSERT_TRUE(AddXPosition(grid_));
+    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 0, 3, 4, 0}));
+    ASSERT_TRUE(AddYPosition(grid_));
+    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 0, 3, 4, 0, 0, 0, 0}));
+    EXPECT_EQ(grid_.z_max_index, 4);
+    ASSERT_TRUE(ResizeSurface(grid_, 1, 2));
+    EXPECT_EQ(Values(), (std::vector<double>{1, 3}));
+    EXPECT_EQ(grid_.x_min, -1);
+    EXPECT_EQ(grid_.y_max, 20);
+}
+
+TEST_F(Surface, DeletingKeepsOnePositionAndClearsTheLastOne)
+{
+    Set({1, 2, 3, 4, 5, 6}, 3, 2);
+    DeleteXPositions(grid_, {0, 2, 7, -1});
+    EXPECT_EQ(grid_.nx, 1);
+    EXPECT_EQ(Values(), (std::vector<double>{2, 5}));
+    DeleteXPositions(grid_, {0});
+    EXPECT_EQ(Values(), (std::vector<double>{0, 0}));
+
+    Set({1, 2, 3, 4, 5, 6}, 3, 2);
+    DeleteXPositions(grid_, {0, 1, 2});  // the highest go first, the first stays
+    EXPECT_EQ(Values(), (std::vector<double>{1, 4}));
+
+    Set({1, 2, 3, 4, 5, 6}, 2, 3);
+    DeleteYPositions(grid_, {1, 1});
+    EXPECT_EQ(grid_.ny, 2);
+    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 5, 6}));
+    DeleteYPositions(grid_, {0, 1});
+    EXPECT_EQ(Values(), (std::vector<double>{1, 2}));
+    DeleteYPositions(grid_, {0});
+    EXPECT_EQ(Values(), (std::vector<double>{0, 0}));
+    EXPECT_EQ(grid_.z_max, 0);
+}
+
+TEST_F(Surface, ReversingAndTransposingMoveValuesAndKeepRanges)
+{
+    Set({1, 2, 3, 4, 5, 6}, 3, 2);
+    ReverseX(grid_);
+    EXPECT_EQ(Values(), (std::vector<double>{3, 2, 1, 6, 5, 4}));
+    EXPECT_EQ(grid_.z_max_index, 3);
+    ReverseY(grid_);
+    EXPECT_EQ(Values(), (std::vector<double>{6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(grid_.z_max_index, 0);
+
+    Set({1, 2, 3, 4, 5, 6}, 3, 2);
+    TransposeSurface(grid_);
+    EXPECT_EQ(grid_.nx, 2);
+    EXPECT_EQ(grid_.ny, 3);
+    EXPECT_EQ(Values(), (std::vector<double>{1, 4, 2, 5, 3, 6}));
+    EXPECT_EQ(grid_.x_min, -1);
+    EXPECT_EQ(grid_.x_max, 1);
+    EXPECT_EQ(grid_.y_min, 10);
+    EXPECT_EQ(grid_.z_max_index, 5);
+}

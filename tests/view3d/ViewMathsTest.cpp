@@ -1,0 +1,422 @@
+// The view maths of the 3-D view: matrices and projection, camera modes and resets, arcball drags,
+// resizing with the pan, reference points and walls, the pass table and its walk, and the
+// back-to-front order of the projected model.
+#include "view3d/COvQuickSort.h"
+#include "view3d/DrawPasses.h"
+#include "view3d/ModelItems.h"
+#include "view3d/ModelProjection.h"
+#include "view3d/ReferencePoints.h"
+#include "view3d/ViewState.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+using namespace ov;
+
+namespace {
+
+constexpr float kIdentity9[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+
+Vec3 Project(const ViewFrame& frame, Vec3 p)
+{
+    Vec3 w{};
+    EXPECT_TRUE(ProjectPoint(p, frame, w));
+    return w;
+}
+
+double Dot(const Vec3& a, const Vec3& b)
+{
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+Vec3 Rotate(const Mat3& m, const Vec3& v)
+{
+    return {m[0] * v.x + m[3] * v.y + m[6] * v.z, m[1] * v.x + m[4] * v.y + m[7] * v.z,
+            m[2] * v.x + m[5] * v.y + m[8] * v.z};
+}
+
+ViewState SizedView(int mode, int w, int h)
+{
+    ViewState view(mode, kIdentity9);
+    view.Resize(w, h);
+    return view;
+}
+
+// A host object whose items the test frees.
+struct Items {
+    Host3DObject object{};
+    ~Items() { FreeModelItems(object.items); }
+    ModelItem* Quad(OvHostList& list, float z, float x = 0)
+    {
+        ModelItem* q = AppendModelItem(list, OV_ITEM_QUAD, 4);
+        for (int k = 0; k < 4; ++k)
+            q->points[k] = {x + (k == 1 || k == 2 ? 0.1f : 0.0f), k >= 2 ? 0.1f : 0.0f, z};
+        return q;
+    }
+};
+
+}  // namespace
+
+TEST(ViewMatrices, StandardMatricesProjectLikeTheFixedPipeline)
+{
+    ViewFrame frame;
+    frame.viewport = {0, 0, 100, 50};
+    frame.projection = Orthographic(-2, 2, 0, 2, 0.1, 100);
+    frame.modelView = LookAt({0, 1, 5}, {0, 1, 0}, {0, 1, 0});
+    Vec3 w = Project(frame, {0, 1, 0});
+    EXPECT_DOUBLE_EQ(w.x, 50);
+    EXPECT_DOUBLE_EQ(w.y, 0);  // eye height: the bottom of a 0 ... 2 volume
+    EXPECT_NEAR(w.z, (5 - 0.1) / (100 - 0.1), 1e-12);
+    w = Project(frame, {1, 2, 0});
+    EXPECT_DOUBLE_EQ(w.x, 75);
+    EXPECT_DOUBLE_EQ(w.y, 25);
+
+    frame.projection = Perspective(90, 2, 1, 10);
+    frame.modelView = Identity();
+    w = Project(frame, {2, 1, -1});  // on the near plane, at the corner of a 90° view
+    EXPECT_NEAR(w.x, 100, 1e-9);
+    EXPECT_NEAR(w.y, 50, 1e-9);
+    EXPECT_NEAR(w.z, 0, 1e-12);
+    EXPECT_NEAR(Project(frame, {0, 0, -10}).z, 1, 1e-12);
+    EXPECT_FALSE(ProjectPoint({0, 0, 0}, frame, w));  // w = 0
+}
+
+TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
+{
+    ViewState view = SizedView(0, 400, 300);
+    const ViewFrame frame = view.Frame(1);
+    EXPECT_EQ(frame.viewport, (std::array<int, 4>{0, 0, 400, 300}));
+    const Vec3 centre = Project(frame, {0, 0, 0});
+    EXPECT_NEAR(centre.x, 200, 1e-9);
+    EXPECT_NEAR(centre.y, 150, 1e-9);
+    // the near corner of the box is nearer than the far one
+    EXPECT_LT(Project(frame, {1, 1, 1}).z, Project(frame, {-1, -1, -1}).z);
+
+    // A point beside the origin, square to the line of sight in the plane of the up vector (1, 1, 1):
+    // its height on screen follows from the 15° field of view, the eye at (4, 6, 3) and zoom 0.6.
+    const Vec3 eye{4, 6, 3};
+    const double distance = std::sqrt(Dot(eye, eye));
+    const Vec3 f{-eye.x / distance, -eye.y / distance, -eye.z / distance};
+    const Vec3 up{1, 1, 1};
+    Vec3 side{up.x - Dot(up, f) * f.x, up.y - Dot(up, f) * f.y, up.z - Dot(up, f) * f.z};
+    const double n = std::sqrt(Dot(side, side));
+    side = {side.x / n, side.y / n, side.z / n};
+    const Vec3 above = Project(frame, side);
+    EXPECT_NEAR(above.x, 200, 1e-9);
+    EXPECT_NEAR(above.y, 150 + 150 * (0.6 / distance) / std::tan(7.5 * M_PI / 180), 1e-6);
+
+    view.SetPan({10, 20});
+    const Vec3 panned = Project(view.Frame(2), {0, 0, 0});
+    EXPECT_NEAR(panned.x, 400 + 10, 1e-9);
+    EXPECT_NEAR(panned.y, 300 - 20, 1e-9);
+    EXPECT_EQ(view.Frame(2).viewport[3], 600);
+}
+
+TEST(ViewState, OrthographicPresetsLookAlongTheAxes)
+{
+    ViewState view = SizedView(0, 300, 150);  // r = 150 / 100
+    view.SetView(1);
+    EXPECT_NEAR(Project(view.Frame(1), {1, 0, 0}).x, 150 + 150 * 0.6 / 3, 1e-9);
+    view.SetView(2);  // from −y, z up
+    EXPECT_NEAR(Project(view.Frame(1), {0, 0, 1}).y, 75 + 75 * 0.6 / 1.5, 1e-9);
+    EXPECT_NEAR(Project(view.Frame(1), {0, 1, 0}).y, 75, 1e-9);
+    view.SetView(3);  // from +x, z up, y to the right
+    EXPECT_NEAR(Project(view.Frame(1), {0, 1, 0}).x, 150 + 75 * 0.6 / 1.5, 1e-9);
+    EXPECT_EQ(view.Up().z, 1);
+    view.SetView(0);  // perspective keeps the last camera
+    EXPECT_EQ(view.Eye().x, 5);
+}
+
+TEST(ViewState, ResetsAndModeChangesRestoreTheDefaultOrientation)
+{
+    const float stored[9] = {0, 1, 0, -1, 0, 0, 0, 0, 1};
+    ViewState view(2, stored);
+    EXPECT_EQ(view.Rotation(), (Mat3{0, 1, 0, -1, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(view.Transform()[1], 1);
+    EXPECT_EQ(view.Zoom(), 0.6);
+
+    view.SetPan({5, 5});
+    view.SetView(2);  // the same mode: nothing
+    EXPECT_EQ(view.Rotation()[1], 1);
+    EXPECT_EQ(view.Pan().x, 5);
+    view.SetView(-1);  // re-applied
+    EXPECT_EQ(view.Rotation(), kDefaultRotation);
+    EXPECT_EQ(view.Pan().x, 0);
+    EXPECT_EQ(view.Mode(), 2);
+    EXPECT_EQ(view.Eye().y, -5);
+
+    EXPECT_FALSE(view.ResetToDefaultByClick());  // orthographic: nothing
+    view.SetView(0);
+    view.Resize(200, 200);
+    view.BeginDrag(100, 100);
+    view.DragTo(150, 120);
+    EXPECT_NE(view.Rotation(), kDefaultRotation);
+    EXPECT_TRUE(view.ResetToDefaultByClick());
+    EXPECT_EQ(view.Rotation(), kDefaultRotation);
+}
+
+TEST(Arcball, PointsMapOntoTheSphereAndDragsTurnTowardsTheEnd)
+{
+    const Vec3 centre = MapToSphere(50, 25, 100, 50);
+    EXPECT_DOUBLE_EQ(centre.z, 1);
+    const Vec3 left = MapToSphere(0, 25, 100, 50);
+    EXPECT_DOUBLE_EQ(left.x, 1);
+    EXPECT_DOUBLE_EQ(left.z, 0);
+    const Vec3 corner = MapToSphere(100, 50, 100, 50);
+    EXPECT_NEAR(corner.x, -std::sqrt(0.5), 1e-12);
+    EXPECT_NEAR(corner.y, std::sqrt(0.5), 1e-12);
+    EXPECT_EQ(corner.z, 0);
+    const Vec3 inside = MapToSphere(25, 37.5, 100, 50);
+    EXPECT_NEAR(Dot(inside, inside), 1, 1e-12);
+
+    EXPECT_EQ(DragRotation(inside, inside), IdentityRotation());
+    const Mat3 r = DragRotation(centre, inside);
+    const Vec3 turned = Rotate(r, centre);
+    EXPECT_NEAR(Dot(turned, turned), 1, 1e-6);  // a rotation keeps lengths
+    EXPECT_GT(Dot(turned, inside), Dot(centre, inside));
+
+    Mat4 scaled = Scaling(2, 2, 2);
+    scaled[12] = 7;
+    const Mat4 t = TransformWithRotation(scaled, r);
+    EXPECT_NEAR(t[1], 2 * r[1], 1e-6);
+    EXPECT_NEAR(t[10], 2 * r[8], 1e-6);
+    EXPECT_EQ(t[12], 7);
+}
+
+TEST(ViewState, DragsTurnFromTheStartRotationAndOnlyWhileDragging)
+{
+    ViewState view = SizedView(0, 200, 100);
+    EXPECT_FALSE(view.DragTo(10, 10));
+    view.BeginDrag(100, 50);
+    EXPECT_TRUE(view.DragTo(150, 50));
+    const Mat3 once = view.Rotation();
+    view.DragTo(150, 50);  // the same end again: the same rotation, not twice
+    EXPECT_EQ(view.Rotation(), once);
+    EXPECT_EQ(view.Rotation(),
+              MultiplyRotations(DragRotation({0, 0, 1}, MapToSphere(150, 50, 200, 100)), IdentityRotation()));
+    view.EndDrag();
+    EXPECT_FALSE(view.DragTo(0, 0));
+    EXPECT_NEAR(view.Transform()[0], once[0], 1e-6);
+}
+
+TEST(ViewState, ResizingScalesThePanAndPansReportTouches)
+{
+    ViewState view = SizedView(0, 400, 300);
+    view.SetPan({101, -60});
+    EXPECT_TRUE(view.Resize(200, 300));  // half the width halves the horizontal pan
+    EXPECT_EQ(view.Pan().x, 50);
+    EXPECT_EQ(view.Pan().y, -60);
+    EXPECT_FALSE(view.Resize(200, 300));
+    EXPECT_FALSE(view.Resize(0, 300));
+    EXPECT_TRUE(view.Resize(200, 100));
+    EXPECT_EQ(view.Pan().y, -20);
+    EXPECT_EQ(view.Height(), 100);
+    EXPECT_TRUE(view.Resize(2, 2));  // sides of 2 stay 2, below 2 count as 1
+    EXPECT_EQ(view.Width(), 2);
+    EXPECT_EQ(view.Height(), 2);
+    EXPECT_TRUE(view.Resize(1, 1));
+    EXPECT_EQ(view.Width(), 1);
+
+    EXPECT_FALSE(view.EndPan());
+    view.BeginPan(10, 10);
+    view.PanTo(15, 3);
+    EXPECT_EQ(view.Pan().x, 5);
+    EXPECT_EQ(view.Pan().y, -7);
+    EXPECT_TRUE(view.EndPan());
+    EXPECT_FALSE(view.EndPan());
+}
+
+TEST(ReferencePoints, TheBoxPointsAreCornersEdgeAndFaceCentresScaledByTheRatios)
+{
+    const std::array<double, 3> unit{1, 1, 1};
+    auto p = [&](int k) { return ReferencePoint(k, unit); };
+    auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
+    auto mid = [](const Vec3& a, const Vec3& b) {
+        return Vec3{(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
+    };
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(p(k).z, -1);
+        EXPECT_TRUE(same(p(k + 4), {p(k).x, p(k).y, 1})) << k;                 // top corners over bottom ones
+        EXPECT_TRUE(same(p(8 + k), mid(p(k), p((k + 1) % 4)))) << k;           // bottom edge centres
+        EXPECT_TRUE(same(p(12 + k), mid(p(k), p(k + 4)))) << k;                // upright edge centres
+        EXPECT_TRUE(same(p(16 + k), mid(p(4 + k), p(4 + (k + 1) % 4)))) << k;  // top edge centres
+        EXPECT_TRUE(same(p(20 + k), mid(p(8 + k), p(16 + k)))) << k;           // side face centres
+    }
+    EXPECT_TRUE(same(p(1), {1, -1, -1}));
+    EXPECT_TRUE(same(p(2), {1, 1, -1}));
+    EXPECT_TRUE(same(p(3), {-1, 1, -1}));
+    EXPECT_TRUE(same(p(24), {0, 0, -1}));
+    EXPECT_TRUE(same(p(25), {0, 0, 1}));
+    EXPECT_TRUE(same(p(26), {0, 0, 0}));
+    const Vec3 top = ReferencePoint(6, {1, 0.5, 0.1});
+    EXPECT_TRUE(same(top, {1, 0.5, 0.1}));
+
+    ChartRecord record{};
+    record.axes[0].ratio_3d = 1;
+    record.axes[1].ratio_3d = 0.5f;
+    record.axes[2].ratio_3d = 0.25f;
+    EXPECT_EQ(AxisRatios(record), (std::array<double, 3>{1, 0.5, 0.25}));
+}
+
+TEST(ReferencePoints, ProjectedPointsAndTheWallsAtTheFarCorner)
+{
+    const std::array<double, 3> ratios{1, 0.5, 0.1};
+    Host3DObject object{};
+    const ViewFrame frame = SizedView(0, 300, 200).Frame(1);
+    ProjectReferencePoints(object, frame, ratios);
+    const Vec3 w = Project(frame, ReferencePoint(5, ratios));
+    EXPECT_FLOAT_EQ(object.reference_points[5].x, static_cast<float>(w.x));
+    EXPECT_FLOAT_EQ(object.reference_points[5].y, static_cast<float>(-w.y));
+    EXPECT_FLOAT_EQ(object.reference_points[26].x, 150);
+
+    for (int corner = 0; corner < 4; ++corner) {
+        for (int k = 0; k < 4; ++k) object.reference_points[k].z = k == corner ? 0.9f : 0.5f;
+        EXPECT_EQ(FarthestBottomCorner(object), corner);
+        for (const Wall& wall : WallsAtCorner(corner)) {
+            EXPECT_NE(std::find(wall.begin(), wall.end(), corner), wall.end());
+            // a face of the box: neighbouring vertices differ along one axis
+            for (int k = 0; k < 4; ++k) {
+                const Vec3 a = ReferencePoint(wall[k], {1, 1, 1}),
+                           b = ReferencePoint(wall[(k + 1) % 4], {1, 1, 1});
+                EXPECT_EQ((a.x != b.x) + (a.y != b.y) + (a.z != b.z), 1) << corner;
+            }
+        }
+    }
+    for (int k = 0; k < 4; ++k) object.reference_points[k].z = 0.5f;
+    object.reference_points[3].z = 0.7f;
+    object.reference_points[2].z = 0.7f;
+    EXPECT_EQ(FarthestBottomCorner(object), 2);
+}
+
+TEST(DrawPasses, PresetsChooseFillAndLinePasses)
+{
+    ChartRecord record{};
+    record.kind = kSurfaceChartKind;
+    record.fill_colour_3d = 0x80ff8000;
+    record.line_colour_3d = 0xff0000ff;
+    record.colour_map_3d = 3;
+    record.view_preset_3d = 8;
+    auto passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_TRUE(passes[0].filled);
+    EXPECT_EQ(passes[0].mode, 3);
+    EXPECT_EQ(passes[0].colour, (std::array<float, 3>{1, 128 / 255.0f, 0}));
+    record.view_preset_3d = 9;
+    passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_FALSE(passes[0].filled);
+    EXPECT_EQ(passes[0].colour, (std::array<float, 3>{0, 0, 1}));
+
+    record.view_preset_3d = 0;  // item colours in the fill pass
+    record.line_width_3d = 2;
+    passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[0].mode, 1);
+    EXPECT_EQ(passes[1].mode, 0);
+    record.view_preset_3d = 5;  // item colours in the line pass
+    EXPECT_EQ(DrawPassesOf(record)[0].mode, 1);
+
+    record.colour_map_3d = 0;
+    record.line_width_3d = 0;
+    for (int preset = 0; preset <= 10; ++preset) {
+        record.view_preset_3d = static_cast<uint8_t>(preset);
+        passes = DrawPassesOf(record);
+        const bool outlines =
+            std::any_of(passes.begin(), passes.end(), [](const DrawPass& p) { return !p.filled; });
+        const bool expected = preset == 1 || preset == 3 || (preset >= 5 && preset <= 7) || preset == 9;
+        EXPECT_EQ(outlines, expected) << preset;
+        for (const DrawPass& p : passes) EXPECT_EQ(p.lineWidth, 1);
+        if (preset == 9) {
+            EXPECT_EQ(passes[0].mode, 2);
+        }
+        if (preset == 7) {
+            EXPECT_EQ(passes.size(), 2u);
+        }
+    }
+    record.line_width_3d = 4;
+    record.view_preset_3d = 0;
+    passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes[1].lineWidth, 4);
+
+    record.kind = 6;  // a 3-D chart: one line pass, pass colour
+    record.view_preset_3d = 8;
+    passes = DrawPassesOf(record);
+    ASSERT_EQ(passes.size(), 1u);
+    EXPECT_FALSE(passes[0].filled);
+    EXPECT_EQ(passes[0].mode, 0);
+}
+
+TEST(DrawPasses, WalkingDrawsOwnGeometryOrOnlyTheChildren)
+{
+    Items items;
+    ModelItem* cell = items.Quad(items.object.items, 0);
+    cell->colour[0] = 0.25f;
+    ModelItem* band = items.Quad(cell->children, 0);
+    band->colour[1] = 0.5f;
+    ModelItem* group = AppendModelItem(items.object.items, OV_ITEM_GROUP, 0);
+    items.Quad(group->children, 1);
+    ModelItem* line = AppendModelItem(group->children, OV_ITEM_LINES, 4);
+    AppendModelItem(items.object.items, OV_ITEM_QUAD, 0);  // no points: nothing
+
+    auto walk = [&](int mode) {
+        std::vector<Primitive> out;
+        WalkPass(items.object.items, {true, mode, {0.1f, 0.2f, 0.3f}, 1},
+                 [&](const Primitive& p) { out.push_back(p); });
+        return out;
+    };
+    const auto own = walk(0);
+    ASSERT_EQ(own.size(), 5u);  // cell, group's quad, three segments of the four-point line
+    EXPECT_TRUE(own[0].quad);
+    EXPECT_EQ(own[0].colour[0], 0.1f);
+    EXPECT_FALSE(own[4].quad);
+    EXPECT_EQ(own[4].points[1].x, line->points[3].x);
+    EXPECT_EQ(walk(1)[0].colour[0], 0.25f);
+    const auto children = walk(3);
+    ASSERT_EQ(children.size(), 5u);  // the band, then the group's quad and three segments
+    EXPECT_EQ(children[0].colour[1], 0.5f);
+}
+
+TEST(COvQuickSort, OrdersFarthestFirstAndKeepsTiesInIndexOrder)
+{
+    EXPECT_EQ(COvQuickSort::Order({0.2f, 0.9f, 0.2f, 0.5f}), (std::vector<int>{1, 3, 0, 2}));
+    EXPECT_EQ(COvQuickSort::Order({0.3f, std::numeric_limits<float>::quiet_NaN()}), (std::vector<int>{1, 0}));
+    EXPECT_TRUE(COvQuickSort::Order({}).empty());
+    EXPECT_EQ(COvQuickSort::Order({1, 3, 3, 2, 3, 0, 1}), (std::vector<int>{1, 2, 4, 3, 0, 6, 5}));
+}
+
+TEST(ModelProjection, PointsGoToWindowCoordinatesAndItemsBackToFront)
+{
+    Items items;
+    items.Quad(items.object.items, 1);  // nearest to the camera at +z
+    ModelItem* group = AppendModelItem(items.object.items, OV_ITEM_GROUP, 0);
+    items.Quad(group->children, -1);
+    items.Quad(group->children, 0.5f);
+    items.Quad(group->children, -0.5f);
+    AppendModelItem(items.object.items, OV_ITEM_GROUP, 0);  // empty: depth 0, drawn last
+
+    ViewState view = SizedView(1, 300, 200);  // looking down −z
+    const ViewFrame frame = view.Frame(1);
+    ProjectModel(items.object, frame, false);
+    const auto unsorted = ModelItemsOf(items.object.items);
+    const Vec3 w = Project(frame, {0.1, 0.1, 1});
+    EXPECT_FLOAT_EQ(unsorted[0]->points[2].x, static_cast<float>(w.x));
+    EXPECT_FLOAT_EQ(unsorted[0]->points[2].y, static_cast<float>(-w.y));
+    EXPECT_FLOAT_EQ(unsorted[0]->mean_depth, static_cast<float>(w.z));
+    const auto kids = ModelItemsOf(group->children);
+    EXPECT_FLOAT_EQ(group->mean_depth, (kids[0]->mean_depth + kids[1]->mean_depth + kids[2]->mean_depth) / 3);
+
+    SortBackToFront(items.object.items);
+    const auto sorted = ModelItemsOf(items.object.items);
+    ASSERT_EQ(sorted.size(), 3u);
+    EXPECT_EQ(sorted[0], group);
+    EXPECT_EQ(sorted[1], unsorted[0]);
+    EXPECT_EQ(sorted[2]->mean_depth, 0);
+    const auto sortedKids = ModelItemsOf(group->children);
+    EXPECT_EQ(sortedKids[0], kids[0]);
+    EXPECT_EQ(sortedKids[1], kids[2]);
+    EXPECT_EQ(sortedKids[2], kids[1]);
+}

@@ -1,0 +1,148 @@
+// Banding of cell triangles between contour levels.
+#include "view3d/ContourBands.h"
+
+#include "view3d/ModelItems.h"
+#include "view3d/SurfaceBuilders.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ov {
+namespace {
+
+struct V {
+    double x = 0, y = 0, z = 0;
+};
+
+// A triangle with a level edge, seen as a quadrilateral: a lower edge (l1, l2) and an upper edge
+// (u1, u2), one of them a repeated vertex; its rising sides run l1 → u1 and l2 → u2.
+struct LevelTriangle {
+    V l1, l2, u1, u2;
+};
+
+V From(const OvPoint3F& p)
+{
+    return {p.x, p.y, p.z};
+}
+
+OvPoint3F To(const V& v)
+{
+    return {static_cast<float>(v.x), static_cast<float>(v.y), static_cast<float>(v.z)};
+}
+
+// The point at height h on the side from a to b (an end when h lies outside it).
+V AtHeight(const V& a, const V& b, double h)
+{
+    const double d = b.z - a.z;
+    const double t = d != 0 ? std::clamp((h - a.z) / d, 0.0, 1.0) : 0.0;
+    return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y), h};
+}
+
+bool Same(const V& a, const V& b)
+{
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
+bool AddQuad(OvHostList& out, const V& a, const V& b, const V& c, const V& d, const Rgb& colour)
+{
+    ModelItem* quad = AppendModelItem(out, OV_ITEM_QUAD, 4);
+    if (!quad) return false;
+    quad->points[0] = To(a);
+    quad->points[1] = To(b);
+    quad->points[2] = To(c);
+    quad->points[3] = To(d);
+    SetItemColour(*quad, colour);
+    return true;
+}
+
+// A level line along the edge when one of its ends lies on a level; a point is no line.
+bool AddLevelLine(OvHostList& out, const V& a, const V& b, const BandSettings& bands, double h)
+{
+    if (Same(a, b) || !(bands.colours->OnLevel(a.z) || bands.colours->OnLevel(b.z))) return true;
+    ModelItem* line = AppendModelItem(out, OV_ITEM_LINES, 2);
+    if (!line) return false;
+    line->points[0] = To(a);
+    line->points[1] = To(b);
+    SetItemColour(*line, bands.colours->ColourOf(h));
+    return true;
+}
+
+// Bands the triangle from its lower edge up. Level lines: every lower edge on a level, and the last cut
+// unless `lastCutShared` says the triangle above starts from it (the upper half of a split triangle).
+bool Band(OvHostList& out, const LevelTriangle& t, const BandSettings& bands, bool lastCutShared = false)
+{
+    const int top = LevelIndex(bands, std::max(t.u1.z, t.u2.z));
+    V a = t.l1, b = t.l2;
+    for (int k = LevelIndex(bands, std::min(t.l1.z, t.l2.z)); k < top; ++k) {
+        const double h = LevelHeight(bands, k);
+        const V ca = AtHeight(t.l1, t.u1, h), cb = AtHeight(t.l2, t.u2, h);
+        const bool ok = bands.filled ? AddQuad(out, a, b, cb, ca, bands.colours->ColourOf(h))
+                                     : AddLevelLine(out, a, b, bands, h);
+        if (!ok) return false;
+        a = ca;
+        b = cb;
+    }
+    const double h = LevelHeight(bands, top);
+    if (bands.filled) return AddQuad(out, a, b, t.u2, t.u1, bands.colours->ColourOf(h));
+    return lastCutShared || AddLevelLine(out, a, b, bands, h);
+}
+
+bool Triangle(OvHostList& out, V p, V q, V r, const BandSettings& bands)
+{
+    if (p.z < q.z) std::swap(p, q);
+    if (q.z < r.z) std::swap(q, r);
+    if (p.z < q.z) std::swap(p, q);
+    // p highest, q middle, r lowest
+    if (p.z - q.z <= bands.tolerance) return Band(out, {r, r, p, q}, bands);
+    if (q.z - r.z <= bands.tolerance) return Band(out, {q, r, p, p}, bands);
+    const V split = AtHeight(r, p, q.z);
+    return Band(out, {q, split, p, p}, bands) && Band(out, {r, r, q, split}, bands, true);
+}
+
+}  // namespace
+
+int LevelIndex(const BandSettings& bands, double z)
+{
+    const ColourMap& c = *bands.colours;
+    if (!(z >= c.Minimum())) return -1;
+    if (z > c.Maximum()) return bands.levels;
+    const double x = std::floor((z - c.Minimum()) * bands.levels * c.Scale());
+    if (!(x >= 0)) return 0;  // an infinite range gives NaN here
+    return static_cast<int>(std::min(x, static_cast<double>(bands.levels)));
+}
+
+double LevelHeight(const BandSettings& bands, int k)
+{
+    const ColourMap& c = *bands.colours;
+    return c.Minimum() + (k + 1) * (c.Maximum() - c.Minimum()) / bands.levels;
+}
+
+bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands)
+{
+    V centre;
+    for (const OvPoint3F& c : corners) {
+        centre.x += c.x / 4.0;
+        centre.y += c.y / 4.0;
+        centre.z += c.z / 4.0;
+    }
+    // A cell inside one band is that band's only piece, and has no level line unless a corner or the
+    // centre lies on a level: most cells of a fine grid are such cells.
+    const auto [low, high] = std::minmax_element(
+        corners.begin(), corners.end(), [](const OvPoint3F& a, const OvPoint3F& b) { return a.z < b.z; });
+    const int band = LevelIndex(bands, low->z);
+    if (band == LevelIndex(bands, high->z)) {
+        if (bands.filled)
+            return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
+                           bands.colours->ColourOf(LevelHeight(bands, band)));
+        const bool touchesLevel = bands.colours->OnLevel(centre.z) ||
+                                  std::any_of(corners.begin(), corners.end(), [&](const OvPoint3F& c) {
+                                      return bands.colours->OnLevel(c.z);
+                                  });
+        if (!touchesLevel) return true;
+    }
+    for (std::size_t k = 0; k < 4; ++k)
+        if (!Triangle(children, From(corners[k]), From(corners[(k + 1) % 4]), centre, bands)) return false;
+    return true;
+}
+
+}  // namespace ov

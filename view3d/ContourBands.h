@@ -1,0 +1,31 @@
+// ContourBands: the subdivision of a surface cell along the colour map's levels, either into filled
+// bands that tile the cell or into line pieces lying on the levels.
+#pragma once
+
+#include "chart/ColourMap.h"
+
+#include <ornivex/surface.h>
+
+#include <array>
+
+namespace ov {
+
+struct BandSettings {
+    const ColourMap* colours = nullptr;  // range = the mapped z range
+    int levels = 16;                     // 4 ... 64
+    double tolerance = 0;                // heights closer than this count as level (model units)
+    bool filled = true;                  // bands, else level lines
+};
+
+// Level index of a height: −1 below the colour map's minimum (and for NaN), `levels` above its
+// maximum, floor((z − minimum) × levels × scale) in between.
+int LevelIndex(const BandSettings& bands, double z);
+// Height of level k: minimum + (k + 1) × (maximum − minimum) ÷ levels.
+double LevelHeight(const BandSettings& bands, int k);
+
+// Splits the cell with the given corners into four triangles about its centre and appends their bands
+// (quadrilaterals) or level lines (two-point lines) to `children`; a cell inside one band is a single
+// band. False when memory ran out.
+bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands);
+
+}  // namespace ov
