@@ -4,12 +4,14 @@
 #include "paths/BezierCubic.h"
 #include "paths/BezierIntersection.h"
 #include "paths/CrossingSearch.h"
+#include "paths/LinkBroadPhase.h"
 #include "paths/PathChains.h"
 #include "paths/PathObject.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 namespace ov {
@@ -143,6 +145,33 @@ TEST(CrossingSearch, ADenseSceneStopsAtTheBudgetWithWellLinkedChains)
     EXPECT_EQ(chains.size(), 24u + size_t(stats.cuts));
     for (const Chain& c : chains)
         for (const COvSeg* s = c.get(); s->next; s = s->next.get()) EXPECT_EQ(s->next->prev, s);
+}
+
+// Small, thin, point-like and scene-wide boxes, queried inside, across and outside the scene: the
+// grid answers exactly the boxes that overlap, ascending, like the scan of every box.
+TEST(LinkBroadPhase, CandidatesAreExactlyTheOverlappingBoxesInOrder)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> at(-50, 150), size(0, 6);
+    for (const size_t count : {1u, 2u, 40u, 700u}) {
+        std::vector<Box> boxes;
+        for (size_t i = 0; i < count; ++i) {
+            const double x = at(rng), y = at(rng), w = i % 50 == 7 ? 180 : size(rng),
+                         h = i % 13 == 3 ? 0 : size(rng);
+            boxes.push_back({x, y, x + w, y + h});
+        }
+        LinkBroadPhase grid(boxes);
+        std::vector<size_t> got;
+        for (int q = 0; q < 300; ++q) {
+            const double x = at(rng) * 1.5, y = at(rng) * 1.5, w = q % 10 == 0 ? 400 : size(rng);
+            const Box query{x, y, x + w, y + size(rng)};
+            std::vector<size_t> want;
+            for (size_t i = 0; i < boxes.size(); ++i)
+                if (Overlaps(boxes[i], query)) want.push_back(i);
+            grid.Candidates(query, got);
+            ASSERT_EQ(got, want) << count << " boxes, query " << q;
+        }
+    }
 }
 
 }  // namespace
