@@ -7,7 +7,6 @@
 #include "paths/ChainCuts.h"
 
 #include <array>
-#include <compare>
 #include <cstdint>
 #include <set>
 #include <unordered_map>
@@ -21,7 +20,7 @@ public:
     struct Slot {
         size_t piece;  // index of the piece in the list the grid was built from
         int side;      // 0 start, 1 end
-        auto operator<=>(const Slot&) const = default;
+        bool operator<(const Slot& o) const { return piece < o.piece || (piece == o.piece && side < o.side); }
     };
     struct Spot {
         OvPointF at;
