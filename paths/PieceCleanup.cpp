@@ -1,9 +1,14 @@
 // Clean-up of the pieces after the crossing search.
 #include "paths/PieceCleanup.h"
 
+#include "paths/EndPointGrid.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
+#include <set>
+#include <utility>
 
 namespace ov {
 
@@ -12,7 +17,6 @@ namespace {
 constexpr double kStraightMaxLength = 10.0;
 constexpr double kStraightTolerance = 1.0;
 constexpr double kEndsMeet = 1.0;
-constexpr double kEndSearch = 10.0;
 constexpr double kJoinGap = 0.01;
 constexpr double kTinyLink = 0.001;
 constexpr double kNodeGap = 0.01;
@@ -34,41 +38,51 @@ bool EndsCoincide(COvSeg& a, COvSeg& b)
            (Gap(as, be) < kEndsMeet && Gap(ae, bs) < kEndsMeet);
 }
 
-// The first later piece of another figure that lies on piece i.
-size_t PartnerOf(ChainList& pieces, size_t i)
+// The first later piece of another figure that lies on piece i. Such a piece has an end within 1
+// of the start of piece i, so only the spots around it are looked at, their pieces in list order.
+size_t PartnerOf(ChainList& pieces, size_t i, const EndPointGrid& grid)
 {
-    for (size_t j = i + 1; j < pieces.size(); ++j) {
-        if (pieces[j]->figureId == pieces[i]->figureId) continue;
+    using It = std::set<EndPointGrid::Slot>::const_iterator;
+    std::vector<std::pair<It, It>> later;
+    for (const EndPointGrid::Spot* spot : grid.Around(StartOf(*pieces[i])))
+        if (spot->figure != pieces[i]->figureId)
+            later.emplace_back(spot->slots.upper_bound({i, 1}), spot->slots.end());
+    size_t tried = pieces.size();
+    while (true) {
+        auto next = later.end();
+        for (auto r = later.begin(); r != later.end(); ++r)
+            if (r->first != r->second && (next == later.end() || r->first->piece < next->first->piece))
+                next = r;
+        if (next == later.end()) return pieces.size();
+        const size_t j = (next->first++)->piece;
+        if (j == tried) continue;
+        tried = j;
         // The ends first: four distances are cheap, the straightness test walks the whole piece.
         if (EndsCoincide(*pieces[i], *pieces[j]) &&
             pieces[j]->IsNearlyStraight(kStraightMaxLength, kStraightTolerance))
             return j;
     }
-    return pieces.size();
 }
 
-// Moves the end of a piece of the figure nearest to `end` (searched within 10) onto target when it
-// lies within 1 of end.
-void MoveNearestEnd(ChainList& pieces, const End& end, OvPointF target)
+// Moves the end of a piece of the figure nearest to `end` onto target when it lies within 1 of end;
+// of equally near ends the one of the earlier piece, its start before its end.
+void MoveNearestEnd(EndPointGrid& grid, const End& end, OvPointF target)
 {
-    OvPointF* nearest = nullptr;
-    double best = kEndSearch;
-    for (Chain& piece : pieces) {
-        if (piece->figureId != end.figure) continue;
-        for (OvPointF* p : {&StartOf(*piece), &EndOf(*piece)}) {
-            const double d = Gap(*p, end.point);
-            if (d < best) best = d, nearest = p;
-        }
+    std::optional<EndPointGrid::Slot> nearest;
+    double best = kEndsMeet;
+    for (const EndPointGrid::Spot* spot : grid.Around(end.point)) {
+        if (spot->figure != end.figure) continue;
+        const double d = Gap(spot->at, end.point);
+        const EndPointGrid::Slot first = *spot->slots.begin();
+        if (d < best || (d == best && nearest && first < *nearest)) best = d, nearest = first;
     }
-    if (nearest && best < kEndsMeet) *nearest = target;
+    if (nearest) grid.Move(*nearest, target);
 }
 
-void Erase(ChainList& pieces, size_t i, ClosedPairs& closedPairs)
+void Forget(const COvSeg& piece, ClosedPairs& closedPairs)
 {
-    const COvSeg* head = pieces[i].get();
-    const COvSeg* last = head->Last();
-    std::erase_if(closedPairs, [&](const auto& pair) { return pair.first == head || pair.second == last; });
-    pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(i));
+    const COvSeg* last = piece.Last();
+    std::erase_if(closedPairs, [&](const auto& pair) { return pair.first == &piece || pair.second == last; });
 }
 
 std::array<End, 2> EndsOf(COvSeg& piece)
@@ -80,32 +94,37 @@ std::array<End, 2> EndsOf(COvSeg& piece)
 
 void RemoveSharedBorders(ChainList& pieces, ClosedPairs& closedPairs)
 {
-    size_t i = 0;
-    while (i < pieces.size()) {
+    // Deleted pieces stay in the list, marked, until the end, so that indices hold for the grid.
+    EndPointGrid grid(pieces, kEndsMeet);
+    std::vector<bool> deleted(pieces.size(), false);
+    const auto remove = [&](size_t k) {
+        Forget(*pieces[k], closedPairs);
+        grid.Remove(k);
+        deleted[k] = true;
+    };
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (deleted[i]) continue;
         const auto straight = pieces[i]->IsNearlyStraight(kStraightMaxLength, kStraightTolerance);
-        if (!straight) {
-            ++i;
-            continue;
-        }
-        const size_t j = PartnerOf(pieces, i);
+        if (!straight) continue;
+        const size_t j = PartnerOf(pieces, i, grid);
         if (j < pieces.size()) {
             const auto a = EndsOf(*pieces[i]), b = EndsOf(*pieces[j]);
             const OvPointF c{(a[0].point.x + a[1].point.x + b[0].point.x + b[1].point.x) / 4,
                              (a[0].point.y + a[1].point.y + b[0].point.y + b[1].point.y) / 4};
-            Erase(pieces, j, closedPairs);
-            Erase(pieces, i, closedPairs);
-            for (const End& e : {a[0], a[1], b[0], b[1]}) MoveNearestEnd(pieces, e, c);
-            continue;
-        }
-        if (Gap(straight->first, straight->second) < kEndsMeet) {
+            remove(j);
+            remove(i);
+            for (const End& e : {a[0], a[1], b[0], b[1]}) MoveNearestEnd(grid, e, c);
+        } else if (Gap(straight->first, straight->second) < kEndsMeet) {
             const auto a = EndsOf(*pieces[i]);
             const OvPointF m{(a[0].point.x + a[1].point.x) / 2, (a[0].point.y + a[1].point.y) / 2};
-            Erase(pieces, i, closedPairs);
-            for (const End& e : a) MoveNearestEnd(pieces, e, m);
-            continue;
+            remove(i);
+            for (const End& e : a) MoveNearestEnd(grid, e, m);
         }
-        ++i;
     }
+    ChainList kept;
+    for (size_t k = 0; k < pieces.size(); ++k)
+        if (!deleted[k]) kept.push_back(std::move(pieces[k]));
+    pieces = std::move(kept);
 }
 
 void JoinClosedFigures(ChainList& pieces, const ClosedPairs& closedPairs)

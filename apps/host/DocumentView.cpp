@@ -169,6 +169,7 @@ void DocumentView::paintEvent(QPaintEvent*)
         }
     }
     DrawBitmap(p);
+    DrawPaths(p);
     DrawMagnets(p);
     DrawAnimatedGlyph(p);
 }
@@ -224,6 +225,19 @@ void DocumentView::DrawAnimatedGlyph(QPainter& p) const
 
 // Magnets as small markers (the current one, while the Magnets dialog has one, in the highlight
 // colour) and the arranged copies as small squares turned by their angle and sized by their scale.
+// The crossing paths in grey under the pieces the host took back from Clipped Path.
+void DocumentView::DrawPaths(QPainter& p) const
+{
+    p.save();
+    p.translate(PageRect().topLeft());
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x90, 0x90, 0x90), 1));
+    for (const QPainterPath& figure : document_.Paths().Figures()) p.drawPath(figure);
+    p.setPen(QPen(QColor(0x2c, 0xa0, 0x2c), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    for (const QPainterPath& piece : document_.Paths().Pieces()) p.drawPath(piece);
+    p.restore();
+}
+
 void DocumentView::DrawMagnets(QPainter& p) const
 {
     const QPointF page = PageRect().topLeft();

@@ -31,6 +31,7 @@ private:
     QRectF GlyphRect(int index) const;
     QRectF BitmapRect() const;  // where the bitmap glyph lies, fitted to its aspect ratio
     void DrawBitmap(QPainter& p) const;
+    void DrawPaths(QPainter& p) const;
     void DrawMagnets(QPainter& p) const;
     void DrawAnimatedGlyph(QPainter& p) const;
     void DrawPageSettings(QPainter& p) const;

@@ -153,10 +153,10 @@ HostDocument::HostDocument()
     FillPie(*glyphs_[1]);
     FillSettings();
     ov_list_init(&timeSeries_);
-    ov_list_init(&paths_);
     strings_ = {QStringLiteral("Figure 1"), QStringLiteral("2*pi"), QStringLiteral("cm")};
     FillDrawingPaths();
     FillMagnets();
+    pathScene_ = std::make_unique<PathScene>(magnets_);
     FillTimeSeries();
 }
 
@@ -309,7 +309,6 @@ HostDocument::~HostDocument()
     // Series the library made for the host belong to it, like the ones it made itself.
     for (::TimeSeries* series : ov::SeriesOf(&timeSeries_)) ov::DestroyTimeSeries(series);
     ov_list_remove_all(&timeSeries_);
-    ov_list_remove_all(&paths_);
     ov_list_remove_all(&context_.paths);
     std::free(traced_.points);
     std::free(traced_.types);

@@ -2,6 +2,8 @@
 // series lists, the settings record and hotkey table, the magnet record, the time series.
 #pragma once
 
+#include "PathScene.h"
+
 #include <ornivex/ornivex.h>
 
 #include <QImage>
@@ -59,7 +61,8 @@ public:
     // The arrangement of copies of a glyph edited in copy mode: one magnet and its (scale, angle) list.
     MagnetRecord& Copies() { return copies_; }
     OvHostList& TimeSeries() { return timeSeries_; }
-    OvHostList& Paths() { return paths_; }
+    // The crossing paths of the path operations, over the magnet record's cells.
+    PathScene& Paths() { return *pathScene_; }
     OvPathData& TracedPath() { return traced_; }
     BitmapGlyph& Bitmap() { return bitmap_; }
     DrawingContext& Context() { return context_; }
@@ -78,7 +81,7 @@ private:
     MagnetRecord magnets_{};
     MagnetRecord copies_{};
     OvHostList timeSeries_{};
-    OvHostList paths_{};
+    std::unique_ptr<PathScene> pathScene_;
     OvPathData traced_{};
     BitmapGlyph bitmap_;
     DrawingContext context_{};

@@ -15,6 +15,7 @@
 #include "framework/text/HostFolder.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/HelpFile.h"
+#include "paths/COvCPSheet.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -104,11 +105,34 @@ void HostWindow::BuildCommands()
     commands_.push_back(
         {"formula-surface", tr("Surface from formula…"), [this] { return FillFromFormula(true); }});
     commands_.push_back({"clip-path", tr("Clipped Path…"),
-                         [this] { return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_CLIP_PATH); }});
-    commands_.push_back({"points-along-paths", tr("Points Along Paths…"), [this] {
-                             return CallGEEdt(&document_.Paths(), nullptr, OV_CODE_POINTS_ALONG_PATHS,
-                                              &document_.Magnets());
+                         [this] {
+                             PathScene& scene = document_.Paths();
+                             const int32_t r =
+                                 CallGEEdt(&scene.Inputs(), &scene.ViewList(), OV_CODE_CLIP_PATH);
+                             if (const int taken = scene.TakeResults())
+                                 Log(tr("%n piece(s) added", "", taken));
+                             view_->update();
+                             return r;
+                         },
+                         false,
+                         // The tour pictures the dialog with two pieces picked.
+                         [](QDialog& dialog) {
+                             auto* sheet = dialog.findChild<ov::COvCPSheet*>();
+                             if (!sheet || sheet->Pieces().Pieces().size() < 2) return;
+                             sheet->SetAllPicked(false);
+                             for (const size_t i : {size_t{0}, size_t{4}})
+                                 sheet->Pieces().Pieces()[i]->state = 1;
+                             sheet->Redraw();
                          }});
+    commands_.push_back({"points-along-paths", tr("Points Along Paths…"),
+                         [this] {
+                             PathScene& scene = document_.Paths();
+                             const int32_t r = CallGEEdt(&scene.Inputs(), &scene.Grid(),
+                                                         OV_CODE_POINTS_ALONG_PATHS, &document_.Magnets());
+                             view_->update();
+                             return r;
+                         },
+                         true});
     commands_.push_back({"trace-bitmap", tr("Trace bitmap region…"), [this] { return TraceBitmap(); }, true});
     commands_.push_back(
         {"magnets", tr("Magnets…"), [this] { return __exp_GMagnet(&hostWindow_, &document_.Magnets()); }});
@@ -384,7 +408,10 @@ intptr_t HostWindow::OnLibraryMessage(uint32_t message, uintptr_t wparam, intptr
         break;
     case OV_MSG_APPLY:            // a sheet applied its record: redraw
     case OV_MSG_MAGNETS_CHANGED:  // the magnets changed: redraw the page
-    case OV_MSG_CLIP_RESULTS:     // clipped pieces were appended to the document
+        view_->update();
+        break;
+    case OV_MSG_CLIP_RESULTS:  // "Apply Next": the picked pieces are behind the view record now
+        Log(tr("%n piece(s) added", "", document_.Paths().TakeResults()));
         view_->update();
         break;
     default: break;

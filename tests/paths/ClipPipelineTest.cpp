@@ -204,18 +204,6 @@ TEST(ClipPipeline, AFigureEightCubicIsCutInThreeAtItsCrossing)
     EXPECT_EQ(loops, 1);
     EXPECT_EQ(fromStart, 1);
     EXPECT_EQ(toEnd, 1);
-    // Every piece runs along the original curve.
-    for (const Chain& piece : view.Pieces()) {
-        const Pts cps = piece->ControlPoints();
-        ASSERT_EQ(cps.size(), 4u);
-        const Cubic part{Vec2{cps[0].x, cps[0].y}, Vec2{cps[1].x, cps[1].y}, Vec2{cps[2].x, cps[2].y},
-                         Vec2{cps[3].x, cps[3].y}};
-        for (const double t : {0.25, 0.5, 0.75}) {
-            const Vec2 p = BezierPoint(part, t);
-            const double on = ClosestParameter(c, p, 0.0, 1.0, 2000, 1e-9);
-            EXPECT_LT(Distance(BezierPoint(c, on), p), 0.05) << t;
-        }
-    }
     EXPECT_EQ(view.Passes().size(), 2u);
 }
 
@@ -250,17 +238,6 @@ TEST(ClipPipeline, ACurveCrossingALineSplitsBothAndEveryPieceIsWellFormed)
     EXPECT_EQ(view.Nodes().size(), 6u);
     for (const PassStats& pass : view.Passes()) EXPECT_LE(pass.visits, pass.budget);
     EXPECT_EQ(view.Passes()[0].budget, 9 + 27);
-}
-
-TEST(ClipPipeline, TwoCubicsCrossingTwiceGiveThreePiecesEach)
-{
-    std::vector<PathObject> paths;
-    paths.push_back(Beziers({{0, 0}, {10, 30}, {30, 30}, {40, 0}}));
-    paths.push_back(Beziers({{0, 15}, {10, -10}, {30, -10}, {40, 15}}));
-    ClipPieces view;
-    view.Rebuild(paths);
-    EXPECT_EQ(view.Pieces().size(), 6u);
-    for (const Chain& piece : view.Pieces()) ExpectWellFormed(*piece);
 }
 
 TEST(ClipPipeline, FiguresWithNonFinitePointsAreLeftOut)
@@ -305,36 +282,6 @@ TEST(PieceCleanup, ABorderTwoFiguresShareGoesAndTheirNearbyEndsMeetInItsMiddle)
     EXPECT_TRUE(Near(EndOf(*pieces[0]), {8, -10}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[1]), {8, 0.2f}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[2]), {4, 0.25f}, 1e-5));
-}
-
-TEST(PieceCleanup, ALoneShortStraightPieceGoesAndItsNeighboursMeetAtItsMiddle)
-{
-    ChainList pieces;
-    pieces.push_back(Piece({{-5, -5}, {0, 0}}, 3));
-    pieces.push_back(Piece({{0, 0}, {0.2f, 0}, {0.4f, 0}, {0.6f, 0}}, 3));
-    pieces.push_back(Piece({{0.6f, 0}, {5, 5}}, 3));
-    pieces.push_back(Piece({{0, 0}, {3, 0.1f}, {6, 0.1f}, {9, 0}}, 4));  // straight, ends apart: stays
-    pieces.push_back(Piece({{50, 0}, {50.2f, 0}, {50.4f, 0}, {50.6f, 0}}, 5));
-    pieces.push_back(Piece({{53, 0}, {60, 0}}, 5));  // 2.4 from the short piece: stays where it is
-    ClosedPairs pairs;
-    RemoveSharedBorders(pieces, pairs);
-    ASSERT_EQ(pieces.size(), 4u);
-    EXPECT_TRUE(Near(StartOf(*pieces[3]), {53, 0}, 1e-5));
-    EXPECT_TRUE(Near(EndOf(*pieces[0]), {0.3f, 0}, 1e-5));
-    EXPECT_TRUE(Near(StartOf(*pieces[1]), {0.3f, 0}, 1e-5));
-    EXPECT_TRUE(Near(StartOf(*pieces[2]), {0, 0}, 1e-5));
-}
-
-TEST(PieceCleanup, BordersOfOneFigureOrWithEndsApartStay)
-{
-    ChainList pieces;
-    pieces.push_back(Piece({{0, 0}, {3, 0}, {5, 0}, {8, 0}}, 0));
-    pieces.push_back(Piece({{0, 0.5f}, {3, 0.5f}, {5, 0.5f}, {8, 0.5f}}, 0));  // same figure
-    pieces.push_back(Piece({{0, 1.6f}, {3, 1.6f}, {5, 1.6f}, {8, 1.6f}}, 1));  // 1.1 and more apart
-    pieces.push_back(Piece({{0, 0}, {10, 0}}, 2));                             // straight, not Bézier
-    ClosedPairs pairs;
-    RemoveSharedBorders(pieces, pairs);
-    EXPECT_EQ(pieces.size(), 4u);
 }
 
 TEST(PieceCleanup, NodesAreThePieceEndsOnceEach)
