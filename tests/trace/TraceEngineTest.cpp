@@ -80,6 +80,7 @@ TEST(FloodFill, SeedsOutsideTheImageLeaveTheMaskEmpty)
                 {NAN, 1, 0}, {0, 0, 24}, {5.9f, 3.9f, 24}, {1e30f, 1, 0}};
     for (const Row& r : rows)
         EXPECT_EQ(cv::countNonZero(Fill(m, r.x, r.y, 0)), r.filled) << r.x << "," << r.y;
+    EXPECT_EQ(cv::countNonZero(Fill(m, 1, 1, -1)), 0) << "a negative permeability fills nothing";
     cv::Mat none;
     FloodFillMask(cv::Mat(), none, 0, 0, 0);
     EXPECT_TRUE(none.empty());
