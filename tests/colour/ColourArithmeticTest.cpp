@@ -63,11 +63,13 @@ TEST(ColourBytes, ScreenAndColorRefOrderSwapRedAndBlue)
     EXPECT_EQ(ArgbToColorRef(ColorRefToArgb(0x2222B2u)), 0x2222B2u);
 }
 
+// Every draw is at least 255, so a wrong modulus shows in each byte, and no byte is 0, so a wrong
+// shift shows too.
 TEST(RandomColour, TakesRedGreenBlueAlphaInOrderEachBelow255)
 {
-    std::vector<uint32_t> draws = {255, 254, 256 + 7, 1000};
+    std::vector<uint32_t> draws = {300, 400, 263, 1000};
     std::size_t next = 0;
     const uint32_t argb = RandomArgb([&] { return draws[next++]; });
     EXPECT_EQ(next, 4u);
-    EXPECT_EQ(argb, (1000u % 255) << 24 | 0u << 16 | 254u << 8 | 8u);
+    EXPECT_EQ(argb, 235u << 24 | 45u << 16 | 145u << 8 | 8u);
 }

@@ -271,6 +271,25 @@ TEST(PathHandOver, AllocatesReusesAndReleases)
     for (OvPathData* d : {&empty, &small}) std::free(d->points), std::free(d->types);
 }
 
+// Cancel hands back nothing: the seed and the host's path data stay as they were.
+TEST_F(Dispatch, FloodFillCancelHandsBackNothing)
+{
+    DialogRegistry registry;
+    registry.floodFill = [](FloodFillCall& c) {
+        c.seedX *= 100;
+        const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
+        ov_path_add_polygon(c.outline, tri, 3);
+        return RunBareDialog(c.parent);
+    };
+    float x = 0.5f, y = 0.25f;
+    OvPathData data{0, nullptr, nullptr};
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Cancel),
+              0);
+    EXPECT_EQ(x, 0.5f);
+    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(data.points, nullptr);
+}
+
 TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)
 {
     MagnetRecord record{};
