@@ -19,6 +19,8 @@ TEST(TransparencySlider, EndsGiveOpaqueAndFullyTransparentAtEveryScale)
         EXPECT_EQ(TransparencyPercent(far, scale), 100);
         EXPECT_EQ(ClampSliderPosition(far + 40, scale), far);
         EXPECT_EQ(ClampSliderPosition(-3, scale), 0);
+        EXPECT_EQ(AlphaFromSlider(-3, scale), 255) << "positions outside the slider give its end values";
+        EXPECT_EQ(TransparencyPercent(far + 40, scale), 100);
     }
 }
 
@@ -61,11 +63,13 @@ TEST(ColourBytes, ScreenAndColorRefOrderSwapRedAndBlue)
     EXPECT_EQ(ArgbToColorRef(ColorRefToArgb(0x2222B2u)), 0x2222B2u);
 }
 
+// Every draw is at least 255, so a wrong modulus shows in each byte, and no byte is 0, so a wrong
+// shift shows too.
 TEST(RandomColour, TakesRedGreenBlueAlphaInOrderEachBelow255)
 {
-    std::vector<uint32_t> draws = {254, 255, 256 + 7, 1000};
+    std::vector<uint32_t> draws = {300, 400, 263, 1000};
     std::size_t next = 0;
     const uint32_t argb = RandomArgb([&] { return draws[next++]; });
     EXPECT_EQ(next, 4u);
-    EXPECT_EQ(argb, (1000u % 255) << 24 | 254u << 16 | 0u << 8 | 8u);
+    EXPECT_EQ(argb, 235u << 24 | 45u << 16 | 145u << 8 | 8u);
 }

@@ -1,5 +1,4 @@
-// The colour picker pop-up, the screen grab and the swatch, driven through their widgets.
-#include "colour/CDlgCPSnag.h"
+// The colour picker pop-up and the swatch, driven through their widgets.
 #include "colour/COvColorPicker.h"
 #include "colour/ColourArithmetic.h"
 #include "colour/ColourSwatch.h"
@@ -8,7 +7,6 @@
 #include "colour/RecentColours.h"
 #include "framework/files/AtomicFile.h"
 #include "framework/settings/RegKeyHandle.h"
-#include "framework/toolbar/CDlgToolbar.h"
 #include "framework/ui/FileDialogs.h"
 #include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
@@ -89,34 +87,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ColourPicker, SliderEndsGiveOpaqueAndFullyTransparentAndNotifyTheOwner)
-{
-    uint32_t colour = 0x80112233u;
-    auto picker = MakePicker(&colour);
-    QSignalSpy changes(picker.get(), &COvColorPicker::colourChanged);
-    const QRect slider = picker->Layout().slider;
-    Press(*picker, {slider.left(), slider.center().y()});
-    EXPECT_EQ(colour, 0xFF112233u);
-    EXPECT_EQ(picker->InfoText(), "RGB-T: 112233-0%");
-    Press(*picker, {slider.left() + SliderMax(picker->UiScale()), slider.center().y()});
-    EXPECT_EQ(colour, 0x00112233u);
-    EXPECT_EQ(picker->InfoText(), "RGB-T: 112233-100%");
-    ASSERT_EQ(changes.count(), 2);
-    EXPECT_EQ(changes[0][0].toInt(), 1);
-    EXPECT_EQ(changes[0][1].toInt(), 3);
-}
-
-TEST_F(ColourPicker, PalettePickTakesThePixelAndKeepsHalfTransparency)
-{
-    uint32_t colour = 0x80000000u;
-    auto picker = MakePicker(&colour);
-    const QRect palette = picker->Layout().palette;
-    Press(*picker, palette.topLeft() + QPoint(2, 2));
-    EXPECT_EQ(colour, 0x80000000u | (PaletteLeft(1) & 0xFFFFFFu));
-    Press(*picker, palette.bottomRight() - QPoint(2, 2));
-    EXPECT_EQ(colour, 0x80000000u | (~PaletteLeft(1) & 0xFFFFFFu));
-}
-
 TEST_F(ColourPicker, RecentCellGivesAllFourBytesAndMovesTheSlider)
 {
     SaveRecentColours({0xFF000000u, 0xFF000000u, 0xFF000000u, 0x40ABCDEFu});
@@ -125,39 +95,6 @@ TEST_F(ColourPicker, RecentCellGivesAllFourBytesAndMovesTheSlider)
     Press(*picker, picker->Layout().recentCells[3].center());
     EXPECT_EQ(colour, 0x40ABCDEFu);
     EXPECT_EQ(AlphaFromSlider(picker->SliderPosition(), picker->UiScale()), 0x40);
-}
-
-TEST_F(ColourPicker, QuickCommandsSetTheColourAndNotifyOnce)
-{
-    struct Case {
-        int command;
-        uint32_t start;
-        uint32_t expected;
-    };
-    const std::vector<Case> cases = {{kPickBlack, 0x12345678u, 0xFF000000u},
-                                     {kPickWhite, 0x00000000u, 0xFFFFFFFFu}};
-    for (const auto& c : cases) {
-        uint32_t colour = c.start;
-        auto picker = MakePicker(&colour);
-        QSignalSpy changes(picker.get(), &COvColorPicker::colourChanged);
-        picker->ExecuteCommand(c.command);
-        EXPECT_EQ(colour, c.expected) << c.command;
-        EXPECT_EQ(changes.count(), 1) << c.command;
-        EXPECT_EQ(picker->SliderPosition(), 0) << c.command;
-    }
-}
-
-TEST_F(ColourPicker, ToolbarButtonsReachTheCommands)
-{
-    uint32_t colour = 0x00000000u;
-    auto picker = MakePicker(&colour);
-    ToolbarButton white;
-    white.command = kPickWhite;
-    white.kind = 2;
-    picker->Toolbar()->SetButtons({white});
-    picker->show();
-    QTest::mouseClick(picker->Toolbar(), Qt::LeftButton, {}, picker->Toolbar()->ButtonRect(0).center());
-    QTRY_COMPARE(colour, 0xFFFFFFFFu);
 }
 
 TEST_F(ColourPicker, HidingRecordsTheLastPickOnceAndClosingStoresTheList)
@@ -269,43 +206,6 @@ TEST_F(ColourPicker, AFailedUserPaletteCopyIsReportedAndKeepsTheOldPalette)
         << messages[0].toStdString();
     EXPECT_EQ(ReadAll(userPalette), oldBytes);
     EXPECT_TRUE(picker->Palettes().HasUserPalette());
-}
-
-TEST_F(ColourPicker, ScreenGrabWithoutADesktopPictureSaysSoAndPicksNothing)
-{
-    if (!TakeDesktopPicture().isNull()) GTEST_SKIP() << "this display gives a desktop picture";
-    int messages = 0;
-    ScopedMessagePresenter boxes([&](const MessageRequest& request) {
-        ++messages;
-        EXPECT_FALSE(request.text.isEmpty());
-        return kMessageOk;
-    });
-    uint32_t colour = 0x80123456u;
-    auto picker = MakePicker(&colour);
-    picker->ExecuteCommand(kPickFromScreen);
-    EXPECT_EQ(messages, 1);
-    EXPECT_EQ(colour, 0x80123456u);
-}
-
-TEST_F(ColourPicker, ScreenGrabLeftClickPicksTheOpaquePixelAndRightClickCancels)
-{
-    QImage desktop(40, 30, QImage::Format_RGB32);
-    desktop.fill(qRgb(1, 2, 3));
-    desktop.setPixel(7, 5, qRgb(0xAA, 0xBB, 0xCC));
-    struct Case {
-        Qt::MouseButton button;
-        int result;
-        std::optional<uint32_t> picked;
-    };
-    const std::vector<Case> cases = {{Qt::LeftButton, QDialog::Accepted, 0xFFAABBCCu},
-                                     {Qt::RightButton, QDialog::Rejected, std::nullopt}};
-    for (const auto& c : cases) {
-        CDlgCPSnag grab(QPixmap::fromImage(desktop), nullptr);
-        grab.show();
-        QTest::mouseClick(&grab, c.button, {}, QPoint(7, 5));
-        EXPECT_EQ(grab.result(), c.result);
-        EXPECT_EQ(grab.Picked(), c.picked);
-    }
 }
 
 TEST_F(ColourPicker, SwatchOpensThePickerWithoutFocusAndFollowsItsChanges)

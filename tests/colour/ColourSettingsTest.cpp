@@ -23,20 +23,7 @@ void ForgetCustomColours(int group)
 
 }  // namespace
 
-TEST(RecentColourStore, MissingAndMalformedValuesReadAsOpaqueBlack)
-{
-    {
-        RegKeyHandle key(kRecentColourKey);
-        key.WriteDword(RecentColourValueName(0), 0x80FF0000u);
-        key.WriteString(RecentColourValueName(1), u"red");
-    }
-    RecentColourList list{};
-    LoadRecentColours(list);
-    EXPECT_EQ(list[0], 0x80FF0000u);
-    for (std::size_t i = 1; i < list.size(); ++i) EXPECT_EQ(list[i], kEmptyRecentColour) << i;
-}
-
-TEST(RecentColourStore, SavedListReadsBackInOrder)
+TEST(RecentColourStore, SavedListReadsBackInOrderAndMalformedValuesAsOpaqueBlack)
 {
     RecentColourList saved{};
     for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = 0x01000000u * static_cast<uint32_t>(i) + 0x123u;
@@ -44,6 +31,10 @@ TEST(RecentColourStore, SavedListReadsBackInOrder)
     RecentColourList loaded{};
     LoadRecentColours(loaded);
     EXPECT_EQ(loaded, saved);
+    RegKeyHandle(kRecentColourKey).WriteString(RecentColourValueName(1), u"red");
+    LoadRecentColours(loaded);
+    EXPECT_EQ(loaded[0], saved[0]);
+    EXPECT_EQ(loaded[1], kEmptyRecentColour);
 }
 
 TEST(RecentColourStore, NewOrKnownColourGoesFirstKeepingTheOthersInOrder)

@@ -1,6 +1,5 @@
 // Palettes: which files are offered, the stored index, decoding bitmap bytes, picking a pixel, the
-// palette menu, checkerboards and pop-up placement.
-#include "colour/Checkerboard.h"
+// palette menu and pop-up placement.
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteImage.h"
 #include "colour/PaletteMenu.h"
@@ -36,38 +35,26 @@ void Touch(const fs::path& path)
 
 }  // namespace
 
-TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFile)
+// Built-in palettes are numbered from 1 and end at the first number without a file (a folder under a
+// palette's name ends them too); the user palette comes last.
+TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFileAndTheUserPaletteComesLast)
 {
     QTemporaryDir dir;
     const fs::path host = dir.path().toStdString();
+    EXPECT_EQ(FindPaletteFiles(host, host / "appdata").Count(), 0);
     for (int n : {1, 2, 4}) Touch(BuiltInPalettePath(host, n));
     const auto list = FindPaletteFiles(host, host / "appdata");
     ASSERT_EQ(list.builtInCount, 2);
     EXPECT_FALSE(list.HasUserPalette());
     EXPECT_EQ(list.files[1].filename(), "CP_02.gxx");
-}
-
-TEST(PaletteFiles, AFolderUnderAPaletteNameEndsTheListAndTheUserPaletteComesLast)
-{
-    QTemporaryDir dir;
-    const fs::path host = dir.path().toStdString();
-    Touch(BuiltInPalettePath(host, 1));
+    fs::remove(BuiltInPalettePath(host, 2));
     fs::create_directories(BuiltInPalettePath(host, 2));
-    Touch(BuiltInPalettePath(host, 3));
     Touch(UserPalettePath(host / "appdata"));
-    const auto list = FindPaletteFiles(host, host / "appdata");
-    EXPECT_EQ(list.builtInCount, 1);
-    ASSERT_EQ(list.Count(), 2);
-    EXPECT_TRUE(list.HasUserPalette());
-    EXPECT_EQ(list.files.back().filename(), "User_CCard.bmp");
-}
-
-TEST(PaletteFiles, NothingShippedGivesAnEmptyList)
-{
-    QTemporaryDir dir;
-    const auto list = FindPaletteFiles(dir.path().toStdString(), dir.path().toStdString());
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(ClampPaletteIndex(3, list.Count()), 0);
+    const auto withUser = FindPaletteFiles(host, host / "appdata");
+    EXPECT_EQ(withUser.builtInCount, 1);
+    ASSERT_EQ(withUser.Count(), 2);
+    EXPECT_TRUE(withUser.HasUserPalette());
+    EXPECT_EQ(withUser.files.back().filename(), "User_CCard.bmp");
 }
 
 TEST(PaletteIndex, StoredIndexIsClampedIntoTheList)
@@ -125,33 +112,18 @@ TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
     EXPECT_FALSE(entries[0].ticked);
     EXPECT_EQ(entries[1].text, u"Palette 2");
     EXPECT_TRUE(entries[1].ticked);
-    EXPECT_TRUE(entries[2].separator);
+    EXPECT_TRUE(entries[2].separator && entries[4].separator);
     EXPECT_EQ(entries[3].text, u"User palette");
     EXPECT_EQ(PaletteIndexOfCommand(entries[3].command, 3), 2);
-    EXPECT_TRUE(entries[4].separator);
     EXPECT_EQ(entries[5].command, kLoadUserPaletteCommand);
-}
-
-TEST(PaletteMenu, WithoutUserPaletteOnlyTheLoadEntryFollows)
-{
-    const auto entries = BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"});
-    ASSERT_EQ(entries.size(), 5u);
-    EXPECT_TRUE(entries[2].ticked);
-    EXPECT_EQ(entries[2].text, u"P 3");
-    EXPECT_TRUE(entries[3].separator);
-    for (const auto& e : entries)
+    // Without a user palette only the load entry follows the separator.
+    const auto plain = BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"});
+    ASSERT_EQ(plain.size(), 5u);
+    EXPECT_TRUE(plain[2].ticked);
+    EXPECT_EQ(plain[2].text, u"P 3");
+    for (const auto& e : plain)
         EXPECT_EQ(PaletteIndexOfCommand(e.command, 3) >= 0,
                   !e.separator && e.command != kLoadUserPaletteCommand);
-}
-
-TEST(Checkerboard, SquaresAlternateStartingLight)
-{
-    const QImage board = MakeCheckerboard({8, 8}, 2);
-    EXPECT_EQ(board.pixel(0, 0), kCheckerLight);
-    EXPECT_EQ(board.pixel(1, 1), kCheckerLight);
-    EXPECT_EQ(board.pixel(2, 0), kCheckerDark);
-    EXPECT_EQ(board.pixel(0, 2), kCheckerDark);
-    EXPECT_EQ(board.pixel(2, 2), kCheckerLight);
 }
 
 TEST(PopupPlacement, OpensAtThePointerAndStaysInsideTheWorkArea)

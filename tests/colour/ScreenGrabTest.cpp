@@ -48,7 +48,13 @@ TEST(ScreenGrab, ComposesEveryScreenAtItsPlaceAndPicksOnTheSecond)
     grab.setGeometry(DesktopGeometry());
     grab.show();
     QTest::mouseClick(&grab, Qt::LeftButton, {}, QPoint(20, 120));
+    EXPECT_EQ(grab.result(), QDialog::Accepted);
     EXPECT_EQ(grab.Picked(), 0xFF000000u | kSecond);
+    CDlgCPSnag cancelled(desktop, nullptr);
+    cancelled.show();
+    QTest::mouseClick(&cancelled, Qt::RightButton, {}, QPoint(20, 120));  // a right click cancels
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+    EXPECT_FALSE(cancelled.Picked().has_value());
 
     // A platform without pictures gives none at all, so the user is told so.
     EXPECT_TRUE(TakeDesktopPicture([](QScreen&) { return QPixmap(); }).isNull());

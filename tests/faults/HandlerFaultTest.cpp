@@ -1,6 +1,6 @@
 // A slot that throws while a dialog runs: one message, the dialog still answers, and Cancel leaves
 // what the host handed in byte for byte. One running dialog each: the chart sheet (and the colour
-// picker of its text colour), the formula dialog, the import preview and the flood fill tool.
+// picker of its text colour) and the formula dialog.
 #include "chart/CDPP_General.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
@@ -10,7 +10,6 @@
 #include "colour/RecentColours.h"
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/formula/FormulaHelpTabs.h"
-#include "data/import/DlgOpenASCPreView.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
@@ -21,13 +20,9 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
-#include "trace/CDialogFFF.h"
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QImage>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -153,59 +148,4 @@ TEST_F(HandlerFault, FormulaDialog)
     EXPECT_EQ(messages_.size(), 1u);
     EXPECT_EQ(out, (std::vector<double>(3, -1)));
     EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
-}
-
-TEST_F(HandlerFault, ImportPreview)
-{
-    StoreAsciiImportSettings(AsciiImportSettings{});
-    CDlgOpenASCPreView dlg;
-    dlg.previewLines = {"1 2", "3 4"};
-    const int result =
-        RunModal([&] { return dlg.DoModal(); },
-                 [&](QDialog& d) {
-                     FailNextSlot();
-                     ClickAtOnce(d, CDlgOpenASCPreView::kIdOk);
-                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
-                     EXPECT_TRUE(d.isVisible());
-                     auto* columns = d.findChild<QLineEdit*>(ControlName(CDlgOpenASCPreView::kIdColumns));
-                     const bool enabled = columns->isEnabled();
-                     Click(d, ControlName(CDlgOpenASCPreView::kIdAutoCheck));
-                     EXPECT_NE(columns->isEnabled(), enabled) << "the enabling rule still runs";
-                     Cancel(d);
-                 });
-    EXPECT_EQ(result, CDlgOpenASCPreView::kIdCancel);
-    EXPECT_EQ(messages_.size(), 1u);
-}
-
-TEST_F(HandlerFault, FloodFillTool)
-{
-    DialogRegistry registry;
-    RegisterBuiltinDialogs(registry);
-    QImage image(60, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const QString dir = qEnvironmentVariable("OV_TEST_SCRATCH", QDir::tempPath());
-    QDir().mkpath(dir);
-    const std::u16string bitmap = (dir + QStringLiteral("/handler_fault.png")).toStdU16String();
-    ASSERT_TRUE(image.save(QString::fromStdU16String(bitmap)));
-    StoreFloodFillSettings({0, 0, 0, 50, kPathPolygon});
-    float x = 0.5f, y = 0.25f;
-    OvPathData data{0, nullptr, nullptr};
-    const int result =
-        RunModal([&] { return DispatchDFF(bitmap.c_str(), &x, &y, &data, registry, UiAlwaysReady); },
-                 [&](QDialog& d) {
-                     auto& dlg = dynamic_cast<CDialogFFF&>(d);
-                     FailNextSlot();
-                     ClickAtOnce(d, CDialogFFF::kIdClosedCurve);
-                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
-                     EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
-                     Click(d, ControlName(CDialogFFF::kIdBlending));
-                     EXPECT_EQ(dlg.Settings().pathStyle, kPathBlending);
-                     Cancel(d);
-                 });
-    EXPECT_EQ(result, 0);
-    EXPECT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(x, 0.5f);
-    EXPECT_EQ(y, 0.25f);
-    EXPECT_EQ(data.count, 0);
-    EXPECT_EQ(data.points, nullptr);
 }

@@ -93,7 +93,8 @@ TEST(FormulaEvaluator, ColumnKindEdgeCases)
 
 TEST(FormulaEvaluator, ParserErrorsAreShownOnceAndGiveZeros)
 {
-    for (const std::u16string formula : {u"C1", u"a+", u"foo(a)", u"sin(a,a)"}) {
+    // "c1=a+" fails on every row of the per-point path (an assignment), still with one message.
+    for (const std::u16string formula : {u"C1", u"a+", u"foo(a)", u"sin(a,a)", u"c1=a+"}) {
         const ColumnRun r = Column(formula, {1, 2, 3, 4}, {5, 6, 7, 8}, 1);
         EXPECT_TRUE(r.setUp);
         EXPECT_EQ(r.out, (std::vector<double>{0, 0, 0, 0}));
@@ -114,19 +115,26 @@ TEST(FormulaEvaluator, RejectsMismatchedCalls)
     EXPECT_FALSE(p.EvaluateRows(in, out, 2));
     EXPECT_FALSE(p.EvaluateRows(nullptr, out, 3));
     EXPECT_FALSE(p.EvaluateGrid(3, in, in, out));  // not set up for a grid
+    EXPECT_TRUE(p.SetColumnFormula(u"a", nullptr, 0, 0));
+    EXPECT_TRUE(p.EvaluateRows(in, out, 0)) << "an empty column is no error";
     ASSERT_TRUE(p.SetSurfaceFormula(u"x", 3));
     EXPECT_FALSE(p.EvaluateGrid(2, in, in, out));
+    EXPECT_FALSE(p.EvaluateGrid(3, in, nullptr, out));
+    EXPECT_FALSE(p.EvaluateGrid(3, nullptr, in, out));
 }
 
 TEST(FormulaEvaluator, SurfaceFillsXFastest)
 {
-    COvMathParserX p;
-    ASSERT_TRUE(p.SetSurfaceFormula(u"10*y + x", 3));
-    const double xs[] = {0, 1, 2};
-    const double ys[] = {0, 1};
+    // The bulk path and the per-point path an assignment takes fill the same grid.
+    const double xs[] = {1, 2, 3};
+    const double ys[] = {5, 7};
     std::vector<double> out(6, -1.0);
-    ASSERT_TRUE(p.EvaluateGrid(6, xs, ys, out.data()));
-    EXPECT_EQ(out, (std::vector<double>{0, 1, 2, 10, 11, 12}));
+    for (const std::u16string formula : {u"10*y + x", u"x = x + 10*y"}) {
+        COvMathParserX p;
+        ASSERT_TRUE(p.SetSurfaceFormula(formula, 3));
+        ASSERT_TRUE(p.EvaluateGrid(6, xs, ys, out.data()));
+        EXPECT_EQ(out, (std::vector<double>{51, 52, 53, 71, 72, 73})) << Utf16ToUtf8(formula);
+    }
 
     int shown = 0;
     COvMathParserX q([&shown](const std::string&) { ++shown; });

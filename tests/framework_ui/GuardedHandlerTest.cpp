@@ -51,10 +51,8 @@ TEST(GuardedHandler, EachKindOfFailureShowsOneMessageInTheUsersLanguage)
         {u"en", [] { throw std::runtime_error("parser: unexpected token"); },
          "The command could not be finished: parser: unexpected token"},
         {u"en", [] { throw 42; }, "The command could not be finished: unknown error"},
-        {u"cn", [] { throw std::runtime_error("x"); }, QString::fromUtf8("无法完成此命令：x")},
         {u"cn", [] { throw std::ios_base::failure("y"); },
          QString::fromUtf8("无法完成此命令：") + std::ios_base::failure("y").what()},
-        {u"cn", [] { throw 42; }, QString::fromUtf8("无法完成此命令：unknown error")},
     };
     for (const Case& c : cases) {
         SetCurrentLanguageCodeForTesting(c.language);

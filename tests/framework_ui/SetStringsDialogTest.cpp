@@ -109,14 +109,3 @@ TEST_F(SetStringsDialog, ABadExpressionShowsOneMessageAndYieldsZeroAndEscapeCanc
               2);
     EXPECT_EQ(setup.values, (Values{u"0.000000", u"4.000000"}));
 }
-
-TEST_F(SetStringsDialog, PlacementModeTwoPutsTheBottomRightCornerAtThePointInsideTheWorkArea)
-{
-    SetStringsSetup setup{u"t", {u"A"}, {u"1"}};
-    setup.placement = DialogPlacement{nullptr, 2, {}, 800, 600};
-    CDlgSetStrings dialog(setup);
-    EXPECT_EQ(QPoint(dialog.x() + dialog.width(), dialog.y() + dialog.height()), QPoint(800, 600));
-    setup.placement = DialogPlacement{nullptr, 2, {}, 10, 10};
-    CDlgSetStrings nearEdge(setup);
-    EXPECT_EQ(nearEdge.pos(), QPoint(0, 0)) << "pulled back onto the work area";
-}

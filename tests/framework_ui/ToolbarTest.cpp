@@ -4,8 +4,6 @@
 #include "framework/toolbar/ToolbarDescription.h"
 #include "testhost/ModalDriver.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -116,19 +114,12 @@ TEST_F(ToolbarWidget, NarrowToolbarMovesTheTailIntoTheOverflowMenu)
     EXPECT_EQ(COvMenu::CommandOf(menu.Menu().actions().back()), 105);
 }
 
-TEST(ApxIconFile, BrokenOrMissingIconsDrawNothingAndNamesIgnoreLetterCase)
+// The dialogs spell some icon names in other cases. (Broken and missing icon files are the reader
+// fault tests' part.)
+TEST(ApxIconFile, NamesIgnoreLetterCase)
 {
     ovtest::EnsureTestApplication();
-    const QString dir = QString::fromLocal8Bit(qgetenv("OV_TEST_SCRATCH"));
-    QDir().mkpath(dir);
-    QFile broken(dir + "/broken.apx");
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("<svg xmlns='http://www.w3.org/2000/svg'><rect");
-    broken.close();
     ApxIcon icon;
-    EXPECT_FALSE(icon.LoadFile(broken.fileName()));
-    EXPECT_FALSE(icon.LoadFile(dir + "/missing.apx"));
-    EXPECT_TRUE(icon.ToIcon(16).isNull());
-    EXPECT_TRUE(icon.Load("TB/cut")) << "the dialogs spell some icon names in other cases";
+    EXPECT_TRUE(icon.Load("TB/cut"));
     EXPECT_FALSE(icon.Load("tb/no_such_icon"));
 }

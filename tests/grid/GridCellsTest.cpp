@@ -83,15 +83,37 @@ TEST(GridCells, ResizeKeepsOverlapAndNewCellsAreEmpty)
 {
     GridCells cells = Loaded({1, 2, 3, 4, 5, 6}, 3, 2);  // columns {1,2,3} and {4,5,6}
     cells.SetText(2, 2, "x7");
+    cells.SetText(3, 2, "typed");
     cells.SetRowCount(3);  // drops data row 3
     cells.SetRowCount(5);
     cells.SetColumnCount(4);
     EXPECT_EQ(cells.Text(3, 1), "");
+    EXPECT_EQ(cells.Text(3, 2), "") << "a dropped row's text must not come back";
     EXPECT_EQ(cells.Text(4, 0), "4");
     EXPECT_EQ(cells.Values(), (std::vector<double>{1, 2, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0}));  // "x7" reads 0
     cells.SetColumnCount(2);
     cells.SetColumnCount(3);
     EXPECT_EQ(cells.Text(1, 2), "");
+}
+
+// Loading numbers or clearing the data keeps the column titles; what was there before is gone.
+TEST(GridCells, LoadingAndClearingKeepTheTitlesAndDropTheOldData)
+{
+    GridCells cells = Loaded({1, 2, 3, 4}, 2, 2);
+    cells.SetText(0, 1, "Time");
+    cells.SetText(1, 2, "typed");
+    cells.LoadNumbers(std::vector<double>{5, 6, 7}.data(), 3, 1);
+    EXPECT_EQ(cells.Text(0, 1), "Time");
+    EXPECT_EQ(cells.Text(1, 2), "");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{5, 6, 7}));
+    cells.ClearData();
+    EXPECT_EQ(cells.Text(0, 1), "Time");
+    EXPECT_EQ(cells.Text(1, 1), "");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{0, 0, 0}));
+    const std::vector<double> two = {8, 9};
+    cells.LoadNumbers(two.data(), 0, 2);  // no rows: only the header row stays
+    EXPECT_EQ(cells.RowCount(), 1);
+    EXPECT_TRUE(cells.Values().empty());
 }
 
 TEST(GridCells, DeletedRowsAndColumnsCloseUpTextsAndNumbers)
@@ -165,6 +187,20 @@ TEST(GridClipboard, CopyPasteRoundTripWithTabsCommasAndUnselectedCells)
     EXPECT_EQ(target.Text(0, 1), "");
     EXPECT_EQ(ov::SplitPasteText("a,b\tc\r\n\n"),
               (std::vector<std::vector<std::string>>{{"a", "b", "c"}, {""}}));
+}
+
+// Cut and delete clear the selected data cells of a range; the header row and column stay.
+TEST(GridClipboard, ClearingEmptiesOnlySelectedDataCells)
+{
+    GridCells cells = Loaded({1, 2, 3, 4}, 2, 2);
+    cells.SetText(0, 1, "Time");
+    const auto all = [](int, int) { return true; };
+    EXPECT_FALSE(ov::ClearRange(cells, {2, 2, 1, 1}, all)) << "an empty range";
+    EXPECT_FALSE(ov::ClearRange(cells, {1, 1, 2, 2}, [](int, int) { return false; }));
+    EXPECT_TRUE(ov::ClearRange(cells, {0, 0, 2, 2}, [](int r, int c) { return !(r == 1 && c == 1); }));
+    EXPECT_EQ(cells.Text(0, 1), "Time");
+    EXPECT_EQ(cells.Text(1, 0), "1");
+    EXPECT_EQ(cells.Values(), (std::vector<double>{1, 0, 0, 0}));
 }
 
 TEST(GridTextFile, EmptyNameLineThenTheStoredValuesOnePerRow)

@@ -76,7 +76,7 @@ TEST_F(RegFileFormatTest, ImportDeletesKeysAndValuesAndReadsContinuedHex)
         "REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\Old]\r\n"
         "[hkey_current_user\\Software\\Keep]\r\n\"gone\"=-\r\n"
         "  \"blob\" = hex:01,02,\\\r\n   03,\\\r\n  04\r\n"
-        "\"n\"=dword:A\r\n; a comment\r\n\"t\"=hex(2):25,00,00,00\r\n";
+        "\"n\"=dword:A \t\r\n; a comment\r\n\"t\"=hex(2):25,00,00,00\r\n";  // trailing blanks are fine
     const RegFileResult result = ImportRegFile(Store(), text);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_FALSE(Store().KeyExists("Software\\Old"));
@@ -101,6 +101,7 @@ TEST_F(RegFileFormatTest, MalformedDocumentsAreRefusedWithTheirLineAndChangeNoth
         {"name=dword:1\n", 6},
         {"\"a\"=\"line\\nbreak\"\n", 6},
         {"\"a\"=dword:123456789\n", 6},
+        {"\"a\"=dword:1g\n", 6},
         {"\"a\"=hex:01,,02\n", 6},
         {"\"a\"=hex:01,\\\n", 6},
         {"\"a\"=qword:1\n", 6},
@@ -125,6 +126,12 @@ TEST_F(RegFileFormatTest, MalformedDocumentsAreRefusedWithTheirLineAndChangeNoth
         }
         EXPECT_EQ(Store().DumpTree(""), before) << body;
     }
+    // Well formed, but the store refuses a value name that long: nothing is imported.
+    const std::string long_name = std::string(kHeader) +
+                                  "[HKEY_CURRENT_USER\\Software\\New]\n\"ok\"=dword:1\n\"" +
+                                  std::string(16384, 'n') + "\"=dword:1\n";
+    EXPECT_FALSE(ImportRegFile(Store(), long_name).ok);
+    EXPECT_EQ(Store().DumpTree(""), before);
 }
 
 }  // namespace

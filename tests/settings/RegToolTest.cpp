@@ -1,7 +1,6 @@
 // The ornivex-reg tool run as a separate process against a scratch store: output, exit codes,
 // the --file option and .reg export/import, under a comma-decimal locale.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <fstream>
 
@@ -106,33 +105,6 @@ TEST_F(RegToolTest, ReportsFailuresWithStatusAndMessage)
     EXPECT_EQ(result.exit_code, 1);
     EXPECT_NE(result.err.find("cannot use the settings store"), std::string::npos) << result.err;
     EXPECT_EQ(FileBytes(junk), "definitely not SQLite");
-}
-
-// Export replaces its file whole and refuses a folder; import refuses what is not a regular file
-// without waiting on it (a FIFO nobody writes to).
-TEST_F(RegToolTest, ExportAndImportFilesUnderFaults)
-{
-    ASSERT_EQ(Tool({"set", kKey, "UI_ERBKColor", "--dword", "1"}).exit_code, 0);
-    const std::filesystem::path exported = store_path_.string() + ".reg";
-    std::ofstream(exported, std::ios::binary) << std::string(100000, '~');
-    ASSERT_EQ(Tool({"export", kKey, exported.string()}).exit_code, 0);
-    const std::string text = FileBytes(exported);
-    EXPECT_EQ(text.find('~'), std::string::npos) << "old bytes left in the export";
-    EXPECT_NE(text.find("\"UI_ERBKColor\"=dword:00000001"), std::string::npos) << text;
-
-    const std::filesystem::path folder = store_path_.string() + ".folder";
-    std::filesystem::create_directories(folder / "inside");
-    const ProcessResult to_folder = Tool({"export", kKey, folder.string()});
-    EXPECT_EQ(to_folder.exit_code, 1);
-    EXPECT_NE(to_folder.err.find("cannot write"), std::string::npos) << to_folder.err;
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
-
-    const std::filesystem::path fifo = store_path_.string() + ".fifo";
-    std::filesystem::remove(fifo);
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_EQ(Tool({"import", fifo.string()}).exit_code, 1);
-    EXPECT_EQ(Tool({"import", folder.string()}).exit_code, 1);
-    EXPECT_EQ(RegKeyHandle(kKey).ReadDword("UI_ERBKColor", 0), 1u);
 }
 
 }  // namespace

@@ -58,13 +58,14 @@ TEST_F(RegistryStoreTest, KeyTreeDeletionStaysInsideTheTreeAndListingsKeepSpelli
     RegistryStore::ResetForTesting((ScratchFolder() / "nested-store" / "a" / "registry.sqlite3").string());
     for (const char* path : {"Root\\B", "Root\\B\\C\\D"})
         ASSERT_TRUE(Store().WriteValue(path, {"v", kRegBinary, {1}}));
-    for (const char* path : {"Root\\B!", "Root\\BC", "Root\\B[", "Root\\B]x", "root\\a"}) {
+    for (const char* path : {"Root\\B!", "Root\\BC", "Root\\B[", "Root\\B]x", "root\\a", "K"}) {
         ASSERT_TRUE(Store().WriteValue(path, {"v", kRegDword, RawDword(2)}));
     }
     ASSERT_TRUE(Store().DeleteKeyTree("root\\b"));
     EXPECT_FALSE(Store().KeyExists("Root\\B\\C"));
     EXPECT_EQ(Store().ListSubkeys("ROOT"), (std::vector<std::string>{"a", "B!", "B[", "B]x", "BC"}));
-    EXPECT_EQ(Store().ListSubkeys(""), std::vector<std::string>{"Root"});
+    EXPECT_EQ(Store().ListSubkeys(""), (std::vector<std::string>{"K", "Root"}));
+    EXPECT_FALSE(Store().KeyExists("Root\\\\B!")) << "an invalid path names no key";
     EXPECT_FALSE(Store().DeleteKeyTree("Root\\B"));
     EXPECT_FALSE(Store().DeleteKeyTree(""));
     EXPECT_FALSE(Store().ListSubkeys("Root\\Missing"));
@@ -103,7 +104,7 @@ TEST_F(RegistryStoreTest, AppliesEditsAllOrNothing)
     EXPECT_EQ(Store().ReadValue("new", "V")->data, RawDword(2));
 }
 
-TEST(KeyPathTest, AcceptsOnlyNonEmptyPrintableNames)
+TEST(KeyPathTest, AcceptsOnlyNonEmptyPrintableNamesAndValueNamesUpToTheLimit)
 {
     for (const std::string& path : {std::string(), std::string("A b\\[x]\\-y-"), std::string(255, 'k')}) {
         EXPECT_TRUE(RegistryStore::IsValidKeyPath(path)) << path;
@@ -112,6 +113,8 @@ TEST(KeyPathTest, AcceptsOnlyNonEmptyPrintableNames)
                                     std::string("a\\"), std::string("a\tb"), std::string("a\0b", 3)}) {
         EXPECT_FALSE(RegistryStore::IsValidKeyPath(path)) << path;
     }
+    EXPECT_TRUE(RegistryStore::IsValidValueName(std::string(16383, 'v')));
+    EXPECT_FALSE(RegistryStore::IsValidValueName(std::string(16384, 'v')));
 }
 
 }  // namespace

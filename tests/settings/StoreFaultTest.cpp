@@ -228,66 +228,80 @@ void BackUp(const std::filesystem::path& store, const std::filesystem::path& cop
 
 const std::string kJunk(3000, '\x5A');
 
-TEST_F(StoreFaultTest, FileRenamedOverByJunkGivesDefaultsOnceStaysJunkAndTheRestoredStoreWorks)
+// Junk renamed over the store (a new file) or written into it in place (the same file): reads give
+// defaults, the junk stays as it is, and the good copy the user puts back serves again.
+TEST_F(StoreFaultTest, FileReplacedByJunkGivesDefaultsOnceStaysJunkAndTheRestoredStoreWorks)
 {
-    FillStore();
-    const std::filesystem::path backup = store_path_.string() + ".backup";
-    BackUp(store_path_, backup);
-    const std::filesystem::path junk = store_path_.string() + ".junk";
-    std::ofstream(junk, std::ios::binary) << kJunk;
-    std::filesystem::rename(junk, store_path_);
+    for (const bool renamed : {true, false}) {
+        SCOPED_TRACE(renamed);
+        UseStore(FreshStorePath(renamed ? "renamed" : "in-place"));
+        problems_.clear();
+        FillStore();
+        const std::filesystem::path backup = store_path_.string() + ".backup";
+        BackUp(store_path_, backup);
+        if (renamed) {
+            const std::filesystem::path junk = store_path_.string() + ".junk";
+            std::ofstream(junk, std::ios::binary) << kJunk;
+            std::filesystem::rename(junk, store_path_);
+        } else {
+            std::ofstream in_place(store_path_, std::ios::binary | std::ios::in | std::ios::out);
+            in_place.write(kJunk.data(), static_cast<std::streamsize>(kJunk.size()));
+        }
+        const std::string junk_bytes = FileBytes(store_path_);
+        ASSERT_EQ(junk_bytes.substr(0, kJunk.size()), kJunk);
 
-    OpenDialogAndSave(false);
-    OpenDialogAndSave(false);
-    ExpectOneProblem(StoreProblemKind::kUnusable);
-    EXPECT_EQ(FileBytes(store_path_), kJunk);
-    EXPECT_NE(Store().IntegrityCheck(), "ok");
+        OpenDialogAndSave(false);
+        OpenDialogAndSave(false);
+        ExpectOneProblem(StoreProblemKind::kUnusable);
+        EXPECT_EQ(FileBytes(store_path_), junk_bytes);
 
-    std::filesystem::rename(backup, store_path_);
-    ExpectRecovered();
-    EXPECT_EQ(problems_.size(), 1u);
+        if (renamed) {
+            std::filesystem::rename(backup, store_path_);
+        } else {
+            std::filesystem::copy_file(backup, store_path_,
+                                       std::filesystem::copy_options::overwrite_existing);
+        }
+        ExpectRecovered();
+        EXPECT_EQ(problems_.size(), 1u);
+    }
 }
 
-TEST_F(StoreFaultTest, FileOverwrittenInPlaceByJunkIsLeftAsItIsAndAFreshStoreFollowsIt)
+// Asking about keys that do not exist is no fault: nothing is reported and writes go on.
+TEST_F(StoreFaultTest, MissingKeysReadAsMissingWithoutAProblem)
 {
     FillStore();
-    const std::filesystem::path backup = store_path_.string() + ".backup";
-    BackUp(store_path_, backup);
-    {
-        std::ofstream in_place(store_path_, std::ios::binary | std::ios::in | std::ios::out);
-        in_place.write(kJunk.data(), static_cast<std::streamsize>(kJunk.size()));
-    }
-    const std::string overwritten = FileBytes(store_path_);
-    ASSERT_EQ(overwritten.substr(0, kJunk.size()), kJunk);
-
-    OpenDialogAndSave(false);
-    OpenDialogAndSave(false);
-    ExpectOneProblem(StoreProblemKind::kUnusable);
-    EXPECT_EQ(FileBytes(store_path_), overwritten);
-
-    // The user puts the saved copy back in place (same file, new content).
-    std::filesystem::copy_file(backup, store_path_, std::filesystem::copy_options::overwrite_existing);
+    EXPECT_FALSE(Store().KeyExists("Software\\Missing"));
+    EXPECT_FALSE(Store().ListValues("Software\\Missing"));
+    EXPECT_FALSE(Store().ListSubkeys("Software\\Missing"));
+    EXPECT_FALSE(Store().ReadValue("Software\\Missing", "v"));
+    EXPECT_TRUE(Store().Apply({{RegEdit::Kind::kDeleteKey, "Software\\Missing", {}},
+                               {RegEdit::Kind::kDeleteValue, std::string(kKept), {"absent", kRegDword, {}}}}))
+        << "deleting what is not there is no failure";
+    EXPECT_TRUE(problems_.empty()) << problems_.front().detail;
     ExpectRecovered();
-    EXPECT_EQ(problems_.size(), 1u);
 }
 
-TEST_F(StoreFaultTest, WithoutAListenerEachKindIsOneLineOnStandardError)
+// Pages damaged behind an intact header (a failing disk): the store reads its defaults, refuses to
+// write into the damage, reports it once and leaves the file as it is.
+TEST_F(StoreFaultTest, DamagedPagesBehindAnIntactHeaderAreReportedOnceAndNeverWrittenInto)
 {
-    RegistryStore::SetProblemListener(nullptr);
     FillStore();
-    RegistryStore::SetBusyTimeoutForTesting(50);
-    ::testing::internal::CaptureStderr();
+    RegistryStore::ResetForTesting("");  // closed: every page is in the main file
+    const size_t size = FileBytes(store_path_).size();
+    ASSERT_GT(size, 4096u);
     {
-        LockHolder holder(store_path_);
-        ASSERT_TRUE(holder.Locked());
-        OpenDialogAndSave(true);
-        OpenDialogAndSave(true);
+        std::fstream file(store_path_, std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(4096);
+        const std::string junk(size - 4096, '\x5A');
+        file.write(junk.data(), static_cast<std::streamsize>(junk.size()));
     }
-    const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-    EXPECT_NE(said.find("settings are not saved"), std::string::npos) << said;
-    EXPECT_NE(said.find(store_path_.string()), std::string::npos) << said;
-    ExpectRecovered();
+    const std::string damaged = FileBytes(store_path_);
+    RegistryStore::ResetForTesting(store_path_.string());
+    EXPECT_FALSE(Store().CreateKey("Software\\Ornivex\\New"));
+    OpenDialogAndSave(false);
+    ExpectOneProblem(StoreProblemKind::kUnusable);
+    RegistryStore::ResetForTesting("");
+    EXPECT_EQ(FileBytes(store_path_), damaged);
 }
 
 TEST_F(StoreFaultTest, AListenerThatFailsDoesNotFailTheCall)

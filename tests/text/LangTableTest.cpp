@@ -128,17 +128,5 @@ TEST(LangTable, ReadsUtf8AndUtf16Files)
     }
 }
 
-TEST(LangTable, OpenReadsTheLanguagesFolderOfTheHostFolder)
-{
-    std::filesystem::path host = test::FreshFolder("lang-host");
-    test::WriteBytes(host / "Languages" / "GP1.xml", "<T><gPGT><S02 en='Axis'/></gPGT></T>");
-    test::ScopedEnv hostDir("ORNIVEX_HOST_DIR", host.string());
-    LangTable table;
-    table.Open(u"en", "GP1.xml");
-    EXPECT_EQ(table.GetLocalizedText("gPGT", 2), u"Axis");
-    table.Open(u"en", "SSDlg.xml");
-    EXPECT_FALSE(table.IsLoaded());
-}
-
 }  // namespace
 }  // namespace ov
