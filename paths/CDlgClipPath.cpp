@@ -145,12 +145,17 @@ void CDlgClipPath::RefreshTitle()
 
 void CDlgClipPath::LayoutControls()
 {
-    // The Tip button's natural size is the unit: h its height, w its width.
+    // The Tip button's natural size is the unit: h its height, w its width, widened so that every
+    // text of the column shows whole (the two pick buttons share one row).
     const QSize tip = tip_->sizeHint().expandedTo(QSize(120, 24));
-    const int h = tip.height(), w = tip.width();
-    const int column = w + int(0.9 * h);
+    const int h = tip.height();
     const int margin = int(0.45 * h);
-    columnLeft_ = std::max(0, width() - column);
+    int w = tip.width();
+    const QWidget* column[] = {deleteSource_, newLayer_, applyNext_, ok_, cancel_};
+    for (const QWidget* control : column) w = std::max(w, control->sizeHint().width());
+    w = std::max(w, 2 * std::max(pickAll_->sizeHint().width(), pickNone_->sizeHint().width()) + margin);
+    const int columnWidth = w + int(0.9 * h);
+    columnLeft_ = std::max(0, width() - columnWidth);
     const int x = columnLeft_ + margin;
     view_->setGeometry(0, 0, std::max(1, columnLeft_ - 4), height());
     int y = margin;
