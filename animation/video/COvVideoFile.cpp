@@ -2,8 +2,34 @@
 #include "animation/video/COvVideoFile.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace ov {
+namespace {
+
+// One row of 32-bit pixels (blue, green, red, unused) into 3-byte pixels. On little-endian machines
+// four pixels at a time as three words, which keeps the copy a small part of a frame's cost; the
+// bytes are the same as those of the pixel-by-pixel copy that handles the rest of the row.
+void PackRow32(const uint8_t* source, uint8_t* target, int width)
+{
+    int x = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; x + 4 <= width; x += 4, source += 16, target += 12) {
+            uint32_t in[4];
+            std::memcpy(in, source, sizeof in);
+            const uint32_t low = (in[0] & 0xFFFFFFU) | in[1] << 24U;
+            const uint32_t middle = (in[1] >> 8U & 0xFFFFU) | in[2] << 16U;
+            const uint32_t high = (in[2] >> 16U & 0xFFU) | in[3] << 8U;
+            std::memcpy(target, &low, 4);
+            std::memcpy(target + 4, &middle, 4);
+            std::memcpy(target + 8, &high, 4);
+        }
+    }
+    for (; x < width; ++x, source += 4, target += 3) std::memcpy(target, source, 3);
+}
+
+}  // namespace
 
 int32_t COvVideoFile::Open(const std::string&, uint32_t, int, int, int, int, int)
 {
@@ -34,15 +60,10 @@ int32_t COvVideoFile::AddBitmap(const BgrPixels& pixels)
     for (int i = 0; i < height_; ++i) {
         const uint8_t* source = pixels.top + static_cast<std::ptrdiff_t>(height_ - 1 - i) * pixels.stride;
         uint8_t* target = frame_.data() + static_cast<std::size_t>(i) * rowBytes;
-        if (pixels.pixelBytes == 3) {
+        if (pixels.pixelBytes == 3)
             std::copy_n(source, rowBytes, target);
-            continue;
-        }
-        for (int x = 0; x < width_; ++x, source += 4, target += 3) {
-            target[0] = source[0];
-            target[1] = source[1];
-            target[2] = source[2];
-        }
+        else
+            PackRow32(source, target, width_);
     }
     return WriteFrame();
 }

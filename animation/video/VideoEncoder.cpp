@@ -209,15 +209,9 @@ void VideoEncoder::Impl::PadRows(const uint8_t* bottomUp)
 
 bool VideoEncoder::Impl::Convert(const uint8_t* bottomUp)
 {
+    // Uncompressed bitmaps never come here: their rows go into the file as they are (WriteStoredRows).
     const int height = settings.height;
     const auto rowBytes = static_cast<std::ptrdiff_t>(settings.width) * 3;
-    if (settings.bottomUpRows && padded.empty()) {
-        // Stored as it is: uncompressed bitmaps keep their rows bottom-up in the file.
-        for (int row = 0; row < height; ++row)
-            std::memcpy(picture->data[0] + static_cast<std::ptrdiff_t>(row) * picture->linesize[0],
-                        bottomUp + row * rowBytes, static_cast<std::size_t>(rowBytes));
-        return true;
-    }
     const uint8_t* source = bottomUp + (height - 1) * rowBytes;  // the top row
     std::ptrdiff_t sourceStride = -rowBytes;
     if (!padded.empty()) {

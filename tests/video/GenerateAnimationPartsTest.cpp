@@ -149,19 +149,6 @@ TEST(FrameList, TwoEntriesAreFolderAndTextWithoutFrames)
     EXPECT_FALSE(fs::exists(folder));  // a folder without frames goes too
 }
 
-TEST(FrameList, KeptFoldersAreNeverDeleted)
-{
-    const fs::path home = ovtest::FreshFolder("frame-list-home");
-    std::ofstream(home / "sentinel") << "x";
-    FrameList frames;
-    ASSERT_TRUE(frames.PrepareRequest(2));
-    for (const std::string& s : {home.string(), std::string("second"), std::string("x.png")})
-        ov_list_append(frames.get(), ov_str_from_ascii(s.c_str()));
-    frames.TakeAnswer();
-    frames.Discard({home.string()});
-    EXPECT_TRUE(fs::exists(home / "sentinel"));
-}
-
 TEST(VideoExportTypes, TypesPickWriterAndCodec)
 {
     EXPECT_FALSE(VideoExportTypeAt(0).windowsMedia);

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 #include <sstream>
+#include <tuple>
 
 using namespace ov;
 namespace fs = std::filesystem;
@@ -176,6 +177,8 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountAndRate)
             EXPECT_EQ(errors, "");
         }
     }
+    // The same encoder at a finer quantiser keeps more of the picture: a larger file.
+    EXPECT_GT(fs::file_size(folder / "wmv-0-64.wmv"), fs::file_size(folder / "wmv-1-64.wmv"));
 }
 
 TEST(VideoWriters, AviStreamIsNamedAndCarriesItsFourcc)
@@ -214,6 +217,52 @@ TEST(VideoWriters, UncompressedAviDecodesToTheExactPixelsTopRowOnTop)
     }
 }
 
+// The lossy types (Video 1: 15-bit colour in 4 × 4 blocks of few colours; Windows Media: YUV 4:2:0)
+// decode close to a smooth picture, top row first, at a size taken as it is and at one padded to the
+// coded size, whose margin repeats the last column and row.
+TEST(VideoWriters, LossyTypesDecodeCloseToThePixelsWritten)
+{
+    const fs::path folder = ovtest::FreshFolder("lossy");
+    const std::tuple<int, int, int> cases[] = {{1, 66, 50}, {1, 64, 48}, {2, 64, 48}};
+    for (const auto& [typeIndex, width, height] : cases) {
+        const FileType& type = kTypes[typeIndex];
+        SCOPED_TRACE(std::string(type.name) + " " + std::to_string(width));
+        std::vector<uint8_t> frame(static_cast<size_t>(width) * height * 3);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) {
+                uint8_t* p = &frame[(static_cast<size_t>(y) * width + x) * 3];
+                p[0] = static_cast<uint8_t>(x * 3);
+                p[1] = static_cast<uint8_t>(y * 4 + 30);
+                p[2] = static_cast<uint8_t>(220 - x - y);
+            }
+        const fs::path path = folder / (std::string(type.name) + std::to_string(width));
+        {
+            auto writer = MakeWriter(type);
+            ASSERT_EQ(writer->Open(path.string(), type.codec, 24, width, height, 0, 0), kVideoOk);
+            ASSERT_EQ(writer->AddBitmap(TopDown(frame, width, height)), kVideoOk);
+        }
+        int status = -1;
+        const std::string decoded = ovtest::RunCommand(
+            "ffmpeg -v error -i '" + path.string() + "' -f rawvideo -pix_fmt bgr24 -", &status);
+        EXPECT_EQ(status, 0);
+        const int codedWidth = RoundUp(width, type.sizeMultiple);
+        const int codedHeight = RoundUp(height, type.sizeMultiple);
+        ASSERT_EQ(decoded.size(), static_cast<size_t>(codedWidth) * codedHeight * 3);
+        const auto worstInRow = [&](int y) {
+            int worst = 0;
+            for (int x = 0; x < codedWidth; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    const int written =
+                        frame[(std::min(y, height - 1) * width + std::min(x, width - 1)) * 3 + c];
+                    const int read = static_cast<uint8_t>(decoded[(y * codedWidth + x) * 3 + c]);
+                    worst = std::max(worst, std::abs(read - written));
+                }
+            return worst;
+        };
+        for (int y = 0; y < codedHeight; ++y) EXPECT_LE(worstInRow(y), 24) << "row " << y;
+    }
+}
+
 TEST(VideoWriters, WmvSampleTimesAreWholeMillisecondsOfTheFrameRate)
 {
     const fs::path folder = ovtest::FreshFolder("times");
@@ -235,6 +284,7 @@ TEST(VideoWriters, WmvSampleTimesAreWholeMillisecondsOfTheFrameRate)
               (std::vector<std::string>{"0", "41", "83", "125"}));
     EXPECT_EQ(MillisecondsOfFrame(3, 24), 125);
     EXPECT_EQ(MillisecondsOfFrame(7, 30), 233);
+    EXPECT_EQ(MillisecondsOfFrame(3, 1), 3000);
 }
 
 TEST(VideoWriters, WmvStatesPickTheFrameOperation)
