@@ -334,6 +334,7 @@ void DrawXYChart(QPainter& p, const ChartRecord& record, const OvHostList& list,
     const std::vector<const DataSeries*> series = SeriesOf(list);
     const bool polar = record.kind == 4;
     std::vector<std::vector<QPointF>> points;
+    points.reserve(series.size());
     for (const DataSeries* s : series) points.push_back(PointsOf(*s, polar));
     ChartLayout layout = LayOut(p, record, series, points, plot);
     // A legend that would hide data in every corner gets a strip of its own beside the plot, as long as
