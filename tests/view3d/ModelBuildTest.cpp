@@ -320,19 +320,6 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
     EXPECT_GT(ov_list_count(&cells[1]->children), 0);
 }
 
-TEST_F(Model, LevelIndexesClampOutsideTheColourMap)
-{
-    ColourMap map;
-    map.SetRange(0, 1);
-    map.SetLevels(4);
-    const BandSettings bands{&map, 4, 0, true};
-    const std::pair<double, int> cases[] = {
-        {-0.1, -1}, {std::numeric_limits<double>::quiet_NaN(), -1}, {0, 0}, {0.3, 1}, {1, 4}, {1.5, 4}};
-    for (const auto& [value, index] : cases) EXPECT_EQ(LevelIndex(bands, value), index) << value;
-    EXPECT_DOUBLE_EQ(LevelHeight(bands, -1), 0);
-    EXPECT_DOUBLE_EQ(LevelHeight(bands, 1), 0.5);
-}
-
 TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
 {
     AddSeries(3, {0, 10, /*y*/ 5, 7, /*z*/ 1, 3});

@@ -1,5 +1,5 @@
-// The view maths of the 3-D view: matrices and projection, camera modes and resets, arcball drags,
-// resizing with the pan, reference points and walls, the pass table and its walk, and the
+// The view maths of the 3-D view: projection through the view state, camera modes and resets, arcball
+// drags, resizing with the pan, reference points and walls, the pass table and its walk, and the
 // back-to-front order of the projected model.
 #include "view3d/COvQuickSort.h"
 #include "view3d/DrawPasses.h"
@@ -88,25 +88,6 @@ struct Items {
 };
 
 }  // namespace
-
-TEST(ViewMatrices, StandardMatricesProjectLikeTheFixedPipeline)
-{
-    ViewFrame frame;
-    frame.viewport = {0, 0, 100, 50};
-    frame.projection = Orthographic(-2, 2, 0, 2, 0.1, 100);
-    frame.modelView = LookAt({0, 1, 5}, {0, 1, 0}, {0, 1, 0});
-    ExpectXY(Project(frame, {0, 1, 0}), 50, 0);  // eye height: the bottom of a 0 ... 2 volume
-    EXPECT_NEAR(Project(frame, {1, 2, 0}).z, (5 - 0.1) / (100 - 0.1), 1e-12);
-    ExpectXY(Project(frame, {1, 2, 0}), 75, 25);
-
-    frame.projection = Perspective(90, 2, 1, 10);
-    frame.modelView = Identity();
-    ExpectXY(Project(frame, {2, 1, -1}), 100, 50);  // on the near plane, at the corner of a 90° view
-    EXPECT_NEAR(Project(frame, {2, 1, -1}).z, 0, 1e-12);
-    EXPECT_NEAR(Project(frame, {0, 0, -10}).z, 1, 1e-12);
-    Vec3 w{};
-    EXPECT_FALSE(ProjectPoint({0, 0, 0}, frame, w));  // w = 0
-}
 
 TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
 {
