@@ -37,6 +37,8 @@ TEST(LanSel, ParsesLikeTheHostRuntime)
                         {u"2abc", 2, u"cn"},
                         {u"+2", 2, u"cn"},
                         {u"-2", -2, u"en"},
+                        {u"02", 2, u"cn"},
+                        {u"-10", -10, u"en"},
                         {u"1", 1, u"en"},
                         {u"3", 3, u"en"},
                         {u"", 0, u"en"},
