@@ -100,7 +100,7 @@ TEST(HostFolder, ExecutableFolderHoldsTheResourcesWhenNotOverridden)
 TEST(AppDataFolder, FollowsTheBaseDirectoryRules)
 {
     test::ScopedEnv home("HOME", "/home/tester");
-    for (std::optional<std::string> dataHome :
+    for (const std::optional<std::string>& dataHome :
          {std::optional<std::string>(), std::optional<std::string>("rel")}) {
         test::ScopedEnv env("XDG_DATA_HOME", dataHome);
         EXPECT_EQ(AppDataFolder(), std::filesystem::path("/home/tester/.local/share/Ornivex_DLG"));

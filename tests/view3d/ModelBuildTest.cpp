@@ -183,12 +183,13 @@ TEST_F(Model, BarsStandOnTheFloorOrOnZeroAndReachTheirValue)
         ASSERT_EQ(items.size(), preset <= 3 ? 1u : 0u) << preset;
         for (const ModelItem* bar : items) EXPECT_EQ(ov_list_count(&bar->children), 6);
     }
-    Grid({-1, 3}, 2, 1, 0, 4, 0, 1);  // z −1 ... 3: zero maps to −0.5; the second bar spans x 0 ... 1
-    for (const auto& [preset, floor] : {std::pair<int, std::string>{0, "-1"}, {2, "-0.5"}}) {
+    // z −1 ... 3: the floor at −1, zero at −0.5; the second bar spans x 0 ... 1
+    Grid({-1, 3}, 2, 1, 0, 4, 0, 1);
+    for (const auto& [preset, bottom] : {std::pair<int, const char*>{0, "0 -1 -1, 1 -1 -1, 1 1 -1, 0 1 -1"},
+                                         {2, "0 -1 -0.5, 1 -1 -0.5, 1 1 -0.5, 0 1 -0.5"}}) {
         const auto faces = ModelItemsOf(Build(preset)[1]->children);
         ASSERT_EQ(faces.size(), 6u);
-        EXPECT_EQ(Points(*faces[0]),
-                  "0 -1 " + floor + ", 1 -1 " + floor + ", 1 1 " + floor + ", 0 1 " + floor);
+        EXPECT_EQ(Points(*faces[0]), bottom);
         EXPECT_EQ(Points(*faces[1]), "0 -1 1, 1 -1 1, 1 1 1, 0 1 1");
         std::map<std::string, int> corners;  // the faces close the box: three meet at each corner
         for (const ModelItem* face : faces)
