@@ -37,6 +37,8 @@ TEST(LanSel, ParsesLikeTheHostRuntime)
                         {u"2abc", 2, u"cn"},
                         {u"+2", 2, u"cn"},
                         {u"-2", -2, u"en"},
+                        {u"02", 2, u"cn"},
+                        {u"-10", -10, u"en"},
                         {u"1", 1, u"en"},
                         {u"3", 3, u"en"},
                         {u"", 0, u"en"},
@@ -98,7 +100,7 @@ TEST(HostFolder, ExecutableFolderHoldsTheResourcesWhenNotOverridden)
 TEST(AppDataFolder, FollowsTheBaseDirectoryRules)
 {
     test::ScopedEnv home("HOME", "/home/tester");
-    for (std::optional<std::string> dataHome :
+    for (const std::optional<std::string>& dataHome :
          {std::optional<std::string>(), std::optional<std::string>("rel")}) {
         test::ScopedEnv env("XDG_DATA_HOME", dataHome);
         EXPECT_EQ(AppDataFolder(), std::filesystem::path("/home/tester/.local/share/Ornivex_DLG"));

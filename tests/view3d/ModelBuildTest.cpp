@@ -11,9 +11,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <map>
+#include <string>
 #include <vector>
 
 using namespace ov;
@@ -63,6 +66,15 @@ protected:
         object_.surface = nullptr;
         object_.series_list = &seriesList_;
     }
+    std::array<float, 4> Ratios() const
+    {
+        return {record_.axes[0].ratio_3d, record_.axes[1].ratio_3d, record_.axes[2].ratio_3d,
+                record_.axes[3].ratio_3d};
+    }
+    void SetRatios(float x, float y, float z, float extra = 0)
+    {
+        for (int a = 0; a < 4; ++a) record_.axes[a].ratio_3d = std::array<float, 4>{x, y, z, extra}[a];
+    }
     void LinkSeries()
     {
         for (DataSeries& s : series_) ov_list_append(&seriesList_, &s);
@@ -101,6 +113,21 @@ float Length(const ModelItem& line)
     return std::hypot(line.points[1].x - line.points[0].x, line.points[1].y - line.points[0].y);
 }
 
+// A point as "x y z" and an item's points as "x y z, x y z, ...", six digits each.
+std::string Point(const OvPoint3F& p)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%g %g %g", p.x, p.y, p.z);
+    return buffer;
+}
+
+std::string Points(const ModelItem& item)
+{
+    std::string text;
+    for (int k = 0; k < item.count; ++k) text += (k > 0 ? ", " : "") + Point(item.points[k]);
+    return text;
+}
+
 Rgb ColourOfItem(const ModelItem& item)
 {
     return {item.colour[0], item.colour[1], item.colour[2]};
@@ -110,32 +137,17 @@ Rgb ColourOfItem(const ModelItem& item)
 
 TEST_F(Model, RatiosAreNormalisedOnceAndStayStable)
 {
-    record_.axes[0].ratio_3d = 2;
-    record_.axes[1].ratio_3d = 1;
-    record_.axes[2].ratio_3d = 0.05f;
+    SetRatios(2, 1, 0.05f);
     for (int pass = 0; pass < 2; ++pass) {
         RebuildModel(record_, object_);
-        EXPECT_EQ(record_.axes[0].ratio_3d, 1.0f);
-        EXPECT_EQ(record_.axes[1].ratio_3d, 0.5f);
-        EXPECT_EQ(record_.axes[2].ratio_3d, 0.1f);
+        EXPECT_EQ(Ratios(), (std::array<float, 4>{1, 0.5f, 0.1f, 0}));  // the fourth axis has no 3-D ratio
     }
-    EXPECT_EQ(record_.axes[3].ratio_3d, 0.0f);  // the fourth axis has no 3-D ratio
-
-    record_.axes[0].ratio_3d = std::numeric_limits<float>::quiet_NaN();
-    record_.axes[1].ratio_3d = -3;
-    record_.axes[2].ratio_3d = 4;
+    SetRatios(std::numeric_limits<float>::quiet_NaN(), -3, 4);
     NormaliseAxisRatios(record_);
-    EXPECT_EQ(record_.axes[0].ratio_3d, 0.1f);
-    EXPECT_EQ(record_.axes[1].ratio_3d, 0.1f);
-    EXPECT_EQ(record_.axes[2].ratio_3d, 1.0f);
-
-    record_.axes[0].ratio_3d = 0.5f;  // all below 1, the fourth axis larger: it takes no part
-    record_.axes[1].ratio_3d = 0.25f;
-    record_.axes[2].ratio_3d = 0.5f;
-    record_.axes[3].ratio_3d = 10;
+    EXPECT_EQ(Ratios(), (std::array<float, 4>{0.1f, 0.1f, 1, 0}));
+    SetRatios(0.5f, 0.25f, 0.5f, 10);  // all below 1, the fourth axis larger: it takes no part
     NormaliseAxisRatios(record_);
-    EXPECT_EQ(record_.axes[0].ratio_3d, 1.0f);
-    EXPECT_EQ(record_.axes[1].ratio_3d, 0.5f);
+    EXPECT_EQ(Ratios(), (std::array<float, 4>{1, 0.5f, 1, 10}));
 }
 
 TEST_F(Model, AxisMapsTakeTheDataOrTheAxisRangeToMinusRatioPlusRatio)
@@ -146,10 +158,8 @@ TEST_F(Model, AxisMapsTakeTheDataOrTheAxisRangeToMinusRatioPlusRatio)
     axis.range_max = 100;
     AxisMap map{};
     SetAxisMap(map, 2, 6, axis, 0.5);
-    EXPECT_DOUBLE_EQ(MapValue(map, 2), -0.5);
-    EXPECT_DOUBLE_EQ(MapValue(map, 6), 0.5);
-    EXPECT_DOUBLE_EQ(MapValue(map, 5), 0.25);
-    EXPECT_EQ(map.data_min, 2);
+    for (const auto& [value, mapped] : {std::pair{2.0, -0.5}, {6.0, 0.5}, {5.0, 0.25}})
+        EXPECT_DOUBLE_EQ(MapValue(map, value), mapped);
     EXPECT_EQ(map.data_max, 6);
 
     axis.shown = 0;  // the axis record's own range
@@ -165,72 +175,44 @@ TEST_F(Model, AxisMapsTakeTheDataOrTheAxisRangeToMinusRatioPlusRatio)
     EXPECT_DOUBLE_EQ(MappedMax(map), 0.25);
 }
 
-TEST_F(Model, SingleValueBuildsOneBarForPresetsZeroToThreeOnly)
-{
-    Grid({5}, 1, 1, 0, 2, 0, 4);
-    for (int preset = 0; preset <= 12; ++preset) {
-        const auto items = Build(preset);
-        if (preset > 3) {
-            EXPECT_TRUE(items.empty()) << preset;
-            continue;
-        }
-        ASSERT_EQ(items.size(), 1u) << preset;
-        EXPECT_EQ(items[0]->kind, OV_ITEM_GROUP);
-        const auto faces = ModelItemsOf(items[0]->children);
-        ASSERT_EQ(faces.size(), 6u);
-        for (const ModelItem* f : faces) EXPECT_EQ(f->kind, OV_ITEM_QUAD);
-    }
-}
-
 TEST_F(Model, BarsStandOnTheFloorOrOnZeroAndReachTheirValue)
 {
-    Grid({-1, 3}, 2, 1, 0, 4, 0, 1);  // z range −1 ... 3, zero maps to −0.5
-    for (int preset : {0, 2}) {
+    Grid({5}, 1, 1, 0, 2, 0, 4);  // one value: one bar of six faces for presets 0 ... 3 only
+    for (int preset = 0; preset <= 12; ++preset) {
         const auto items = Build(preset);
-        ASSERT_EQ(items.size(), 2u);
-        const auto faces = ModelItemsOf(items[1]->children);
-        const ModelItem& bottom = *faces[0];
-        const ModelItem& top = *faces[1];
-        EXPECT_FLOAT_EQ(bottom.points[2].z, preset == 0 ? -1.0f : -0.5f);
-        EXPECT_FLOAT_EQ(top.points[0].z, 1);
-        // second bar: x from 2 to 4 of 0 ... 4, one bar per value
-        EXPECT_FLOAT_EQ(top.points[0].x, 0);
-        EXPECT_FLOAT_EQ(top.points[1].x, 1);
-        EXPECT_FLOAT_EQ(faces[2]->points[3].z, 1.0f);
-        // side faces join bottom and top corners
-        EXPECT_FLOAT_EQ(faces[4]->points[0].x, 1);
-        EXPECT_FLOAT_EQ(faces[5]->points[2].z, 1);
+        ASSERT_EQ(items.size(), preset <= 3 ? 1u : 0u) << preset;
+        for (const ModelItem* bar : items) EXPECT_EQ(ov_list_count(&bar->children), 6);
+    }
+    // z −1 ... 3: the floor at −1, zero at −0.5; the second bar spans x 0 ... 1
+    Grid({-1, 3}, 2, 1, 0, 4, 0, 1);
+    for (const auto& [preset, bottom] : {std::pair<int, const char*>{0, "0 -1 -1, 1 -1 -1, 1 1 -1, 0 1 -1"},
+                                         {2, "0 -1 -0.5, 1 -1 -0.5, 1 1 -0.5, 0 1 -0.5"}}) {
+        const auto faces = ModelItemsOf(Build(preset)[1]->children);
+        ASSERT_EQ(faces.size(), 6u);
+        EXPECT_EQ(Points(*faces[0]), bottom);
+        EXPECT_EQ(Points(*faces[1]), "0 -1 1, 1 -1 1, 1 1 1, 0 1 1");
+        std::map<std::string, int> corners;  // the faces close the box: three meet at each corner
+        for (const ModelItem* face : faces)
+            for (int k = 0; k < 4; ++k) ++corners[Point(face->points[k])];
+        EXPECT_EQ(corners.size(), 8u);
+        for (const auto& [corner, n] : corners) EXPECT_EQ(n, 3) << corner;
     }
 }
 
 TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
 {
-    Grid({0, 1, 2, 3, 4, 5}, 3, 2, 0, 1, 5, 7);
+    Grid({0, 1, 2, 3, 4, 5}, 3, 2, 0, 1, 5, 7);  // z 0 ... 5 maps to −1 ... 1
     record_.axes[1].ratio_3d = 0.5f;
     const auto alongX = Build(5);
     ASSERT_EQ(alongX.size(), 4u);
-    for (const ModelItem* s : alongX) {
-        EXPECT_EQ(s->kind, OV_ITEM_LINES);
-        EXPECT_EQ(s->count, 2);
-        EXPECT_FLOAT_EQ(s->points[0].y, s->points[1].y);
-    }
+    for (const ModelItem* s : alongX) EXPECT_FLOAT_EQ(s->points[0].y, s->points[1].y);
     const auto alongY = Build(6);
     ASSERT_EQ(alongY.size(), 3u);
-    for (const ModelItem* s : alongY) EXPECT_FLOAT_EQ(s->points[0].x, s->points[1].x);
-    EXPECT_FLOAT_EQ(alongY[2]->points[0].x, 1);  // the extra segment on the last column
-
+    EXPECT_EQ(Points(*alongY[2]), "1 -0.5 -0.2, 1 0.5 1");  // the extra segment on the last column
     for (int preset : {4, 7}) {
         const auto cells = Build(preset);
         ASSERT_EQ(cells.size(), 2u);
-        const ModelItem& c = *cells[1];
-        EXPECT_EQ(c.kind, OV_ITEM_QUAD);
-        EXPECT_FLOAT_EQ(c.points[0].x, 0);
-        EXPECT_FLOAT_EQ(c.points[1].x, 1);
-        EXPECT_FLOAT_EQ(c.points[2].y, 0.5f);
-        EXPECT_FLOAT_EQ(c.points[0].y, -0.5f);
-        EXPECT_FLOAT_EQ(c.points[2].z, 1);      // value 5 is the top
-        EXPECT_FLOAT_EQ(c.points[0].z, -0.6f);  // value 1 of 0 ... 5
-        EXPECT_EQ(ov_list_count(&c.children), 0);
+        EXPECT_EQ(Points(*cells[1]), "0 -0.5 -0.6, 1 -0.5 -0.2, 1 0.5 1, 0 0.5 0.6");  // values 1, 2, 5, 4
     }
     Grid({0, 1, 2}, 3, 1);
     EXPECT_TRUE(Build(4).empty());
@@ -251,8 +233,6 @@ TEST_F(Model, ColoursComeFromTheChosenColourMap)
     const auto cells = Build(4);
     map.SetRange(-1, 1);
     EXPECT_EQ(ColourOfItem(*cells[0]), map.ColourOf((-1 - 1 / 3.0 + 1 / 3.0 + 1) / 4));
-    EXPECT_EQ(object_.colour_map, 6);
-    EXPECT_EQ(object_.contour_levels, 16);
     EXPECT_FLOAT_EQ(object_.z_tolerance, 30e-12f);
 }
 
@@ -341,22 +321,6 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
     EXPECT_GT(ov_list_count(&cells[1]->children), 0);
 }
 
-TEST_F(Model, LevelIndexesClampOutsideTheColourMap)
-{
-    ColourMap map;
-    map.SetRange(0, 1);
-    map.SetLevels(4);
-    const BandSettings bands{&map, 4, 0, true};
-    EXPECT_EQ(LevelIndex(bands, -0.1), -1);
-    EXPECT_EQ(LevelIndex(bands, std::numeric_limits<double>::quiet_NaN()), -1);
-    EXPECT_EQ(LevelIndex(bands, 0), 0);
-    EXPECT_EQ(LevelIndex(bands, 0.3), 1);
-    EXPECT_EQ(LevelIndex(bands, 1), 4);
-    EXPECT_EQ(LevelIndex(bands, 1.5), 4);
-    EXPECT_DOUBLE_EQ(LevelHeight(bands, -1), 0);
-    EXPECT_DOUBLE_EQ(LevelHeight(bands, 1), 0.5);
-}
-
 TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
 {
     AddSeries(3, {0, 10, /*y*/ 5, 7, /*z*/ 1, 3});
@@ -365,17 +329,10 @@ TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
     LinkSeries();
     const auto items = Build(0);
     ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0]->series, &series_[0]);
-    EXPECT_EQ(items[0]->count, 2);
-    // x 0 ... 20, y −5 ... 7, z 0 ... 3 (the two-column series counts as 0 on z)
-    EXPECT_FLOAT_EQ(items[0]->points[1].x, 0);
-    EXPECT_FLOAT_EQ(items[0]->points[1].y, 1);
-    EXPECT_FLOAT_EQ(items[0]->points[1].z, 1);
-    EXPECT_FLOAT_EQ(items[0]->points[0].z, -1 + 2 / 3.0f);
-    EXPECT_FLOAT_EQ(items[1]->points[0].z, -1);  // z is the mapped zero
-    EXPECT_FLOAT_EQ(items[2]->points[0].x, 1);
-    EXPECT_FLOAT_EQ(items[2]->points[0].y, -1 + 2 * 5 / 12.0f);  // y and z of a one-column series: mapped 0
-    EXPECT_FLOAT_EQ(items[2]->points[0].z, -1);
+    // x 0 ... 20, y −5 ... 7, z 0 ... 3; a series without a z or y column stands at 0 there
+    EXPECT_EQ(Points(*items[0]), "-1 0.666667 -0.333333, 0 1 1");
+    EXPECT_EQ(Points(*items[1]), "-0.6 -1 -1, -0.4 0.666667 -1");
+    EXPECT_EQ(Points(*items[2]), "1 -0.166667 -1");
 }
 
 TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
@@ -396,8 +353,7 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     DataRange ranges[3];
     OvHostList empty{};
     SeriesRanges(&empty, ranges);
-    EXPECT_EQ(ranges[2].min, 0);
-    EXPECT_EQ(ranges[2].max, 1);
+    EXPECT_EQ(std::pair(ranges[2].min, ranges[2].max), std::pair(0.0, 1.0));
     object_.series_list = &empty;
     EXPECT_TRUE(Build(0).empty());
     object_.series_list = nullptr;

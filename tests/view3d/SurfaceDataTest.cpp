@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <tuple>
 #include <vector>
 
 using namespace ov;
@@ -19,9 +21,13 @@ protected:
     {
         ASSERT_TRUE(SetSurfaceData(grid_, v.data(), nx, ny, -1, 1, 10, 20));
     }
-    std::vector<double> Values() const
+    // "nx x ny: values" of the grid.
+    std::string Text() const
     {
-        return {grid_.values, grid_.values + static_cast<std::size_t>(grid_.nx) * grid_.ny};
+        std::string text = std::to_string(grid_.nx) + "x" + std::to_string(grid_.ny) + ":";
+        for (int k = 0; k < grid_.nx * grid_.ny; ++k)
+            text += " " + std::to_string(std::lround(grid_.values[k]));
+        return text;
     }
     SurfaceGrid grid_{};
 };
@@ -33,20 +39,18 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST_F(Surface, ZRangeIsFoundInOnePassAndTheFirstLargestWins)
 {
-    Set({3, 7, 7, 1}, 2, 2);
-    EXPECT_EQ(grid_.z_min, 1);
-    EXPECT_EQ(grid_.z_max, 7);
-    EXPECT_EQ(grid_.z_max_index, 1);
-
-    Set({kNaN, -2, kInf, 5, -kInf, 4}, 3, 2);
-    EXPECT_EQ(grid_.z_min, -2);
-    EXPECT_EQ(grid_.z_max, 5);
-    EXPECT_EQ(grid_.z_max_index, 3);
-
-    Set({kNaN, kInf}, 2, 1);
-    EXPECT_EQ(grid_.z_min, 0);
-    EXPECT_EQ(grid_.z_max, 0);
-    EXPECT_EQ(grid_.z_max_index, -1);
+    struct Case {
+        std::vector<double> values;
+        int nx;
+        double zMin, zMax;
+        int maxIndex;
+    };
+    for (const Case& c : {Case{{3, 7, 7, 1}, 2, 1, 7, 1}, Case{{kNaN, -2, kInf, 5, -kInf, 4}, 3, -2, 5, 3},
+                          Case{{kNaN, kInf}, 2, 0, 0, -1}}) {
+        Set(c.values, c.nx, static_cast<int>(c.values.size()) / c.nx);
+        EXPECT_EQ(std::tuple(grid_.z_min, grid_.z_max, grid_.z_max_index),
+                  std::tuple(c.zMin, c.zMax, c.maxIndex));
+    }
 }
 
 TEST_F(Surface, BadSizesOrMissingValuesLeaveAnEmptySurface)
@@ -61,8 +65,7 @@ TEST_F(Surface, BadSizesOrMissingValuesLeaveAnEmptySurface)
         Set(v, 2, 2);
         EXPECT_FALSE(SetSurfaceData(grid_, c.values, c.nx, c.ny, 0, 5, 1, 2));
         EXPECT_EQ(grid_.values, nullptr);
-        EXPECT_EQ(grid_.nx, 0);
-        EXPECT_EQ(grid_.ny, 0);
+        EXPECT_EQ(Text(), "0x0:");
         EXPECT_EQ(grid_.z_max_index, -1);
         EXPECT_EQ(grid_.x_max, 5);  // ranges are stored even so
         EXPECT_FALSE(ResizeSurface(grid_, 0, 3));
@@ -84,12 +87,12 @@ TEST_F(Surface, AddedPositionsKeepTheOverlapAndFillWithZero)
 {
     Set({1, 2, 3, 4}, 2, 2);
     ASSERT_TRUE(AddXPosition(grid_));
-    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 0, 3, 4, 0}));
+    EXPECT_EQ(Text(), "3x2: 1 2 0 3 4 0");
     ASSERT_TRUE(AddYPosition(grid_));
-    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 0, 3, 4, 0, 0, 0, 0}));
+    EXPECT_EQ(Text(), "3x3: 1 2 0 3 4 0 0 0 0");
     EXPECT_EQ(grid_.z_max_index, 4);
     ASSERT_TRUE(ResizeSurface(grid_, 1, 2));
-    EXPECT_EQ(Values(), (std::vector<double>{1, 3}));
+    EXPECT_EQ(Text(), "1x2: 1 3");
     EXPECT_EQ(grid_.x_min, -1);
     EXPECT_EQ(grid_.y_max, 20);
 }
@@ -98,23 +101,21 @@ TEST_F(Surface, DeletingKeepsOnePositionAndClearsTheLastOne)
 {
     Set({1, 2, 3, 4, 5, 6}, 3, 2);
     DeleteXPositions(grid_, {0, 2, 7, -1});
-    EXPECT_EQ(grid_.nx, 1);
-    EXPECT_EQ(Values(), (std::vector<double>{2, 5}));
+    EXPECT_EQ(Text(), "1x2: 2 5");
     DeleteXPositions(grid_, {0});
-    EXPECT_EQ(Values(), (std::vector<double>{0, 0}));
+    EXPECT_EQ(Text(), "1x2: 0 0");
 
     Set({1, 2, 3, 4, 5, 6}, 3, 2);
     DeleteXPositions(grid_, {0, 1, 2});  // the highest go first, the first stays
-    EXPECT_EQ(Values(), (std::vector<double>{1, 4}));
+    EXPECT_EQ(Text(), "1x2: 1 4");
 
     Set({1, 2, 3, 4, 5, 6}, 2, 3);
     DeleteYPositions(grid_, {1, 1});
-    EXPECT_EQ(grid_.ny, 2);
-    EXPECT_EQ(Values(), (std::vector<double>{1, 2, 5, 6}));
+    EXPECT_EQ(Text(), "2x2: 1 2 5 6");
     DeleteYPositions(grid_, {0, 1});
-    EXPECT_EQ(Values(), (std::vector<double>{1, 2}));
+    EXPECT_EQ(Text(), "2x1: 1 2");
     DeleteYPositions(grid_, {0});
-    EXPECT_EQ(Values(), (std::vector<double>{0, 0}));
+    EXPECT_EQ(Text(), "2x1: 0 0");
     EXPECT_EQ(grid_.z_max, 0);
 }
 
@@ -122,19 +123,15 @@ TEST_F(Surface, ReversingAndTransposingMoveValuesAndKeepRanges)
 {
     Set({1, 2, 3, 4, 5, 6}, 3, 2);
     ReverseX(grid_);
-    EXPECT_EQ(Values(), (std::vector<double>{3, 2, 1, 6, 5, 4}));
+    EXPECT_EQ(Text(), "3x2: 3 2 1 6 5 4");
     EXPECT_EQ(grid_.z_max_index, 3);
     ReverseY(grid_);
-    EXPECT_EQ(Values(), (std::vector<double>{6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(Text(), "3x2: 6 5 4 3 2 1");
     EXPECT_EQ(grid_.z_max_index, 0);
 
     Set({1, 2, 3, 4, 5, 6}, 3, 2);
     TransposeSurface(grid_);
-    EXPECT_EQ(grid_.nx, 2);
-    EXPECT_EQ(grid_.ny, 3);
-    EXPECT_EQ(Values(), (std::vector<double>{1, 4, 2, 5, 3, 6}));
-    EXPECT_EQ(grid_.x_min, -1);
-    EXPECT_EQ(grid_.x_max, 1);
-    EXPECT_EQ(grid_.y_min, 10);
+    EXPECT_EQ(Text(), "2x3: 1 4 2 5 3 6");
+    EXPECT_EQ(std::tuple(grid_.x_min, grid_.x_max, grid_.y_min), std::tuple(-1, 1, 10));
     EXPECT_EQ(grid_.z_max_index, 5);
 }

@@ -1,5 +1,5 @@
-// The view maths of the 3-D view: matrices and projection, camera modes and resets, arcball drags,
-// resizing with the pan, reference points and walls, the pass table and its walk, and the
+// The view maths of the 3-D view: projection through the view state, camera modes and resets, arcball
+// drags, resizing with the pan, reference points and walls, the pass table and its walk, and the
 // back-to-front order of the projected model.
 #include "view3d/COvQuickSort.h"
 #include "view3d/DrawPasses.h"
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
 using namespace ov;
 
@@ -32,6 +33,18 @@ double Dot(const Vec3& a, const Vec3& b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
+// Window x and y of a projected point.
+void ExpectXY(const Vec3& w, double x, double y, double tolerance = 1e-9)
+{
+    EXPECT_NEAR(w.x, x, tolerance);
+    EXPECT_NEAR(w.y, y, tolerance);
+}
+
+bool Same(const Vec3& a, const Vec3& b)
+{
+    return a.x == b.x && a.y == b.y && a.z == b.z;
+}
+
 Vec3 Rotate(const Mat3& m, const Vec3& v)
 {
     return {m[0] * v.x + m[3] * v.y + m[6] * v.z, m[1] * v.x + m[4] * v.y + m[7] * v.z,
@@ -43,6 +56,22 @@ ViewState SizedView(int mode, int w, int h)
     ViewState view(mode, kIdentity9);
     view.Resize(w, h);
     return view;
+}
+
+// The passes of a record as "F1 L0": fill or line pass and its draw mode.
+std::string PassText(const ChartRecord& record)
+{
+    std::string text;
+    for (const DrawPass& p : DrawPassesOf(record))
+        text += (text.empty() ? "" : " ") + std::string(p.filled ? "F" : "L") + std::to_string(p.mode);
+    return text;
+}
+
+// Size and pan of a view as "width x height, pan x y".
+std::string SizeAndPan(const ViewState& view)
+{
+    return std::to_string(std::lround(view.Width())) + "x" + std::to_string(std::lround(view.Height())) +
+           ", pan " + std::to_string(view.Pan().x) + " " + std::to_string(view.Pan().y);
 }
 
 // A host object whose items the test frees.
@@ -60,38 +89,12 @@ struct Items {
 
 }  // namespace
 
-TEST(ViewMatrices, StandardMatricesProjectLikeTheFixedPipeline)
-{
-    ViewFrame frame;
-    frame.viewport = {0, 0, 100, 50};
-    frame.projection = Orthographic(-2, 2, 0, 2, 0.1, 100);
-    frame.modelView = LookAt({0, 1, 5}, {0, 1, 0}, {0, 1, 0});
-    Vec3 w = Project(frame, {0, 1, 0});
-    EXPECT_DOUBLE_EQ(w.x, 50);
-    EXPECT_DOUBLE_EQ(w.y, 0);  // eye height: the bottom of a 0 ... 2 volume
-    EXPECT_NEAR(w.z, (5 - 0.1) / (100 - 0.1), 1e-12);
-    w = Project(frame, {1, 2, 0});
-    EXPECT_DOUBLE_EQ(w.x, 75);
-    EXPECT_DOUBLE_EQ(w.y, 25);
-
-    frame.projection = Perspective(90, 2, 1, 10);
-    frame.modelView = Identity();
-    w = Project(frame, {2, 1, -1});  // on the near plane, at the corner of a 90° view
-    EXPECT_NEAR(w.x, 100, 1e-9);
-    EXPECT_NEAR(w.y, 50, 1e-9);
-    EXPECT_NEAR(w.z, 0, 1e-12);
-    EXPECT_NEAR(Project(frame, {0, 0, -10}).z, 1, 1e-12);
-    EXPECT_FALSE(ProjectPoint({0, 0, 0}, frame, w));  // w = 0
-}
-
 TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
 {
     ViewState view = SizedView(0, 400, 300);
     const ViewFrame frame = view.Frame(1);
     EXPECT_EQ(frame.viewport, (std::array<int, 4>{0, 0, 400, 300}));
-    const Vec3 centre = Project(frame, {0, 0, 0});
-    EXPECT_NEAR(centre.x, 200, 1e-9);
-    EXPECT_NEAR(centre.y, 150, 1e-9);
+    ExpectXY(Project(frame, {0, 0, 0}), 200, 150);
     // the near corner of the box is nearer than the far one
     EXPECT_LT(Project(frame, {1, 1, 1}).z, Project(frame, {-1, -1, -1}).z);
 
@@ -104,14 +107,10 @@ TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
     Vec3 side{up.x - Dot(up, f) * f.x, up.y - Dot(up, f) * f.y, up.z - Dot(up, f) * f.z};
     const double n = std::sqrt(Dot(side, side));
     side = {side.x / n, side.y / n, side.z / n};
-    const Vec3 above = Project(frame, side);
-    EXPECT_NEAR(above.x, 200, 1e-9);
-    EXPECT_NEAR(above.y, 150 + 150 * (0.6 / distance) / std::tan(7.5 * M_PI / 180), 1e-6);
+    ExpectXY(Project(frame, side), 200, 150 + 150 * (0.6 / distance) / std::tan(7.5 * M_PI / 180), 1e-6);
 
     view.SetPan({10, 20});
-    const Vec3 panned = Project(view.Frame(2), {0, 0, 0});
-    EXPECT_NEAR(panned.x, 400 + 10, 1e-9);
-    EXPECT_NEAR(panned.y, 300 - 20, 1e-9);
+    ExpectXY(Project(view.Frame(2), {0, 0, 0}), 400 + 10, 300 - 20);
     EXPECT_EQ(view.Frame(2).viewport[3], 600);
 }
 
@@ -136,7 +135,6 @@ TEST(ViewState, ResetsAndModeChangesRestoreTheDefaultOrientation)
     ViewState view(2, stored);
     EXPECT_EQ(view.Rotation(), (Mat3{0, 1, 0, -1, 0, 0, 0, 0, 1}));
     EXPECT_EQ(view.Transform()[1], 1);
-    EXPECT_EQ(view.Zoom(), 0.6);
 
     view.SetPan({5, 5});
     view.SetView(2);  // the same mode: nothing
@@ -144,8 +142,7 @@ TEST(ViewState, ResetsAndModeChangesRestoreTheDefaultOrientation)
     EXPECT_EQ(view.Pan().x, 5);
     view.SetView(-1);  // re-applied
     EXPECT_EQ(view.Rotation(), kDefaultRotation);
-    EXPECT_EQ(view.Pan().x, 0);
-    EXPECT_EQ(view.Mode(), 2);
+    EXPECT_EQ(std::pair(view.Pan().x, view.Mode()), std::pair(0, 2));
     EXPECT_EQ(view.Eye().y, -5);
 
     EXPECT_FALSE(view.ResetToDefaultByClick());  // orthographic: nothing
@@ -161,13 +158,10 @@ TEST(ViewState, ResetsAndModeChangesRestoreTheDefaultOrientation)
 TEST(Arcball, PointsMapOntoTheSphereAndDragsTurnTowardsTheEnd)
 {
     const Vec3 centre = MapToSphere(50, 25, 100, 50);
-    EXPECT_DOUBLE_EQ(centre.z, 1);
-    const Vec3 left = MapToSphere(0, 25, 100, 50);
-    EXPECT_DOUBLE_EQ(left.x, 1);
-    EXPECT_DOUBLE_EQ(left.z, 0);
+    EXPECT_TRUE(Same(centre, {0, 0, 1}));
+    EXPECT_TRUE(Same(MapToSphere(0, 25, 100, 50), {1, 0, 0}));
     const Vec3 corner = MapToSphere(100, 50, 100, 50);
-    EXPECT_NEAR(corner.x, -std::sqrt(0.5), 1e-12);
-    EXPECT_NEAR(corner.y, std::sqrt(0.5), 1e-12);
+    ExpectXY(corner, -std::sqrt(0.5), std::sqrt(0.5), 1e-12);
     EXPECT_EQ(corner.z, 0);
     const Vec3 inside = MapToSphere(25, 37.5, 100, 50);
     EXPECT_NEAR(Dot(inside, inside), 1, 1e-12);
@@ -207,24 +201,20 @@ TEST(ViewState, ResizingScalesThePanAndPansReportTouches)
     ViewState view = SizedView(0, 400, 300);
     view.SetPan({101, -60});
     EXPECT_TRUE(view.Resize(200, 300));  // half the width halves the horizontal pan
-    EXPECT_EQ(view.Pan().x, 50);
-    EXPECT_EQ(view.Pan().y, -60);
+    EXPECT_EQ(SizeAndPan(view), "200x300, pan 50 -60");
     EXPECT_FALSE(view.Resize(200, 300));
     EXPECT_FALSE(view.Resize(0, 300));
     EXPECT_TRUE(view.Resize(200, 100));
-    EXPECT_EQ(view.Pan().y, -20);
-    EXPECT_EQ(view.Height(), 100);
+    EXPECT_EQ(SizeAndPan(view), "200x100, pan 50 -20");
     EXPECT_TRUE(view.Resize(2, 2));  // sides of 2 stay 2, below 2 count as 1
-    EXPECT_EQ(view.Width(), 2);
-    EXPECT_EQ(view.Height(), 2);
+    EXPECT_EQ(SizeAndPan(view), "2x2, pan 0 0");
     EXPECT_TRUE(view.Resize(1, 1));
-    EXPECT_EQ(view.Width(), 1);
+    EXPECT_EQ(SizeAndPan(view), "1x1, pan 0 0");
 
     EXPECT_FALSE(view.EndPan());
     view.BeginPan(10, 10);
     view.PanTo(15, 3);
-    EXPECT_EQ(view.Pan().x, 5);
-    EXPECT_EQ(view.Pan().y, -7);
+    EXPECT_EQ(SizeAndPan(view), "1x1, pan 5 -7");
     EXPECT_TRUE(view.EndPan());
     EXPECT_FALSE(view.EndPan());
 }
@@ -233,31 +223,24 @@ TEST(ReferencePoints, TheBoxPointsAreCornersEdgeAndFaceCentresScaledByTheRatios)
 {
     const std::array<double, 3> unit{1, 1, 1};
     auto p = [&](int k) { return ReferencePoint(k, unit); };
-    auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
     auto mid = [](const Vec3& a, const Vec3& b) {
         return Vec3{(a.x + b.x) / 2, (a.y + b.y) / 2, (a.z + b.z) / 2};
     };
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(p(k).z, -1);
-        EXPECT_TRUE(same(p(k + 4), {p(k).x, p(k).y, 1})) << k;                 // top corners over bottom ones
-        EXPECT_TRUE(same(p(8 + k), mid(p(k), p((k + 1) % 4)))) << k;           // bottom edge centres
-        EXPECT_TRUE(same(p(12 + k), mid(p(k), p(k + 4)))) << k;                // upright edge centres
-        EXPECT_TRUE(same(p(16 + k), mid(p(4 + k), p(4 + (k + 1) % 4)))) << k;  // top edge centres
-        EXPECT_TRUE(same(p(20 + k), mid(p(8 + k), p(16 + k)))) << k;           // side face centres
+        EXPECT_TRUE(Same(p(k + 4), {p(k).x, p(k).y, 1})) << k;                 // top corners over bottom ones
+        EXPECT_TRUE(Same(p(8 + k), mid(p(k), p((k + 1) % 4)))) << k;           // bottom edge centres
+        EXPECT_TRUE(Same(p(12 + k), mid(p(k), p(k + 4)))) << k;                // upright edge centres
+        EXPECT_TRUE(Same(p(16 + k), mid(p(4 + k), p(4 + (k + 1) % 4)))) << k;  // top edge centres
+        EXPECT_TRUE(Same(p(20 + k), mid(p(8 + k), p(16 + k)))) << k;           // side face centres
     }
-    EXPECT_TRUE(same(p(1), {1, -1, -1}));
-    EXPECT_TRUE(same(p(2), {1, 1, -1}));
-    EXPECT_TRUE(same(p(3), {-1, 1, -1}));
-    EXPECT_TRUE(same(p(24), {0, 0, -1}));
-    EXPECT_TRUE(same(p(25), {0, 0, 1}));
-    EXPECT_TRUE(same(p(26), {0, 0, 0}));
-    const Vec3 top = ReferencePoint(6, {1, 0.5, 0.1});
-    EXPECT_TRUE(same(top, {1, 0.5, 0.1}));
+    const std::pair<int, Vec3> fixed[] = {{1, {1, -1, -1}}, {2, {1, 1, -1}}, {3, {-1, 1, -1}},
+                                          {24, {0, 0, -1}}, {25, {0, 0, 1}}, {26, {0, 0, 0}}};
+    for (const auto& [k, point] : fixed) EXPECT_TRUE(Same(p(k), point)) << k;
+    EXPECT_TRUE(Same(ReferencePoint(6, {1, 0.5, 0.1}), {1, 0.5, 0.1}));
 
     ChartRecord record{};
-    record.axes[0].ratio_3d = 1;
-    record.axes[1].ratio_3d = 0.5f;
-    record.axes[2].ratio_3d = 0.25f;
+    for (int a = 0; a < 3; ++a) record.axes[a].ratio_3d = 1.0f / (1 << a);
     EXPECT_EQ(AxisRatios(record), (std::array<double, 3>{1, 0.5, 0.25}));
 }
 
@@ -297,57 +280,33 @@ TEST(DrawPasses, PresetsChooseFillAndLinePasses)
     record.kind = kSurfaceChartKind;
     record.fill_colour_3d = 0x80ff8000;
     record.line_colour_3d = 0xff0000ff;
-    record.colour_map_3d = 3;
-    record.view_preset_3d = 8;
-    auto passes = DrawPassesOf(record);
-    ASSERT_EQ(passes.size(), 1u);
-    EXPECT_TRUE(passes[0].filled);
-    EXPECT_EQ(passes[0].mode, 3);
-    EXPECT_EQ(passes[0].colour, (std::array<float, 3>{1, 128 / 255.0f, 0}));
-    record.view_preset_3d = 9;
-    passes = DrawPassesOf(record);
-    ASSERT_EQ(passes.size(), 1u);
-    EXPECT_FALSE(passes[0].filled);
-    EXPECT_EQ(passes[0].colour, (std::array<float, 3>{0, 0, 1}));
-
-    record.view_preset_3d = 0;  // item colours in the fill pass
-    record.line_width_3d = 2;
-    passes = DrawPassesOf(record);
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes[0].mode, 1);
-    EXPECT_EQ(passes[1].mode, 0);
-    record.view_preset_3d = 5;  // item colours in the line pass
-    EXPECT_EQ(DrawPassesOf(record)[0].mode, 1);
-
-    record.colour_map_3d = 0;
-    record.line_width_3d = 0;
+    // Per preset (10 is none): F fill or L line pass and its mode, with item colours (colour map 3) and a
+    // line width index of 2, then with neither.
+    const char* coloured[] = {"F1 L0", "F0 L1", "F1 L0", "F0 L1", "F1 L0", "L1",
+                              "L1",    "F0 L1", "F3",    "L3",    ""};
+    const char* plain[] = {"F0", "F0 L0", "F0", "F0 L0", "F0", "L0", "L0", "F0 L0", "F2", "L2", ""};
     for (int preset = 0; preset <= 10; ++preset) {
         record.view_preset_3d = static_cast<uint8_t>(preset);
-        passes = DrawPassesOf(record);
-        const bool outlines =
-            std::any_of(passes.begin(), passes.end(), [](const DrawPass& p) { return !p.filled; });
-        const bool expected = preset == 1 || preset == 3 || (preset >= 5 && preset <= 7) || preset == 9;
-        EXPECT_EQ(outlines, expected) << preset;
-        for (const DrawPass& p : passes) EXPECT_EQ(p.lineWidth, 1);
-        if (preset == 9) {
-            EXPECT_EQ(passes[0].mode, 2);
-        }
-        if (preset == 7) {
-            EXPECT_EQ(passes.size(), 2u);
-        }
+        record.colour_map_3d = 3;
+        record.line_width_3d = 2;
+        EXPECT_EQ(PassText(record), coloured[preset]) << preset;
+        record.colour_map_3d = 0;
+        record.line_width_3d = 0;
+        EXPECT_EQ(PassText(record), plain[preset]) << preset;
     }
+    record.view_preset_3d = 7;
     record.line_width_3d = 4;
-    record.view_preset_3d = 0;
-    passes = DrawPassesOf(record);
-    ASSERT_EQ(passes.size(), 2u);
+    auto passes = DrawPassesOf(record);
+    EXPECT_EQ(passes[0].colour, (std::array<float, 3>{1, 128 / 255.0f, 0}));
+    EXPECT_EQ(passes[0].lineWidth, 1);
+    EXPECT_EQ(passes[1].colour, (std::array<float, 3>{0, 0, 1}));
     EXPECT_EQ(passes[1].lineWidth, 4);
+    record.line_width_3d = 0;
+    EXPECT_EQ(DrawPassesOf(record)[1].lineWidth, 1);
 
     record.kind = 6;  // a 3-D chart: one line pass, pass colour
     record.view_preset_3d = 8;
-    passes = DrawPassesOf(record);
-    ASSERT_EQ(passes.size(), 1u);
-    EXPECT_FALSE(passes[0].filled);
-    EXPECT_EQ(passes[0].mode, 0);
+    EXPECT_EQ(PassText(record), "L0");
 }
 
 TEST(DrawPasses, WalkingDrawsOwnGeometryOrOnlyTheChildren)
@@ -410,13 +369,7 @@ TEST(ModelProjection, PointsGoToWindowCoordinatesAndItemsBackToFront)
     EXPECT_FLOAT_EQ(group->mean_depth, (kids[0]->mean_depth + kids[1]->mean_depth + kids[2]->mean_depth) / 3);
 
     SortBackToFront(items.object.items);
-    const auto sorted = ModelItemsOf(items.object.items);
-    ASSERT_EQ(sorted.size(), 3u);
-    EXPECT_EQ(sorted[0], group);
-    EXPECT_EQ(sorted[1], unsorted[0]);
-    EXPECT_EQ(sorted[2]->mean_depth, 0);
-    const auto sortedKids = ModelItemsOf(group->children);
-    EXPECT_EQ(sortedKids[0], kids[0]);
-    EXPECT_EQ(sortedKids[1], kids[2]);
-    EXPECT_EQ(sortedKids[2], kids[1]);
+    EXPECT_EQ(ModelItemsOf(items.object.items), (std::vector<ModelItem*>{group, unsorted[0], unsorted[2]}));
+    EXPECT_EQ(ModelItemsOf(group->children), (std::vector<ModelItem*>{kids[0], kids[2], kids[1]}));
+    EXPECT_EQ(unsorted[2]->mean_depth, 0);
 }
