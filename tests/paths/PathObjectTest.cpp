@@ -16,8 +16,6 @@ namespace {
 using Pts = std::vector<OvPointF>;
 using Types = std::vector<uint8_t>;
 
-constexpr double kKappa = 0.5522847498;
-
 void ExpectPoints(const Pts& got, const Pts& want, double tol)
 {
     ASSERT_EQ(got.size(), want.size());
@@ -95,15 +93,6 @@ TEST(PathObject, CurvesPassThroughTheirPointsAndCloseTheirFigure)
     }
     EXPECT_FALSE(path.AddCurve(Pts{{1, 1}}, 0.5f));
     EXPECT_FALSE(path.AddClosedCurve(Pts{{1, 1}, {2, 2}}, 0.5f));
-}
-
-TEST(PathObject, QuarterArcIsTheUsualQuarterCircleCubic)
-{
-    PathObject path;
-    ASSERT_TRUE(path.AddArc(0, 0, 20, 20, 0, 90));
-    const double h = 10 * kKappa;
-    ExpectPoints(path.Points(), {{20, 10}, {20, float(10 + h)}, {float(10 + h), 20}, {10, 20}}, 1e-4);
-    EXPECT_EQ(path.Types(), (Types{OV_PATH_START, OV_PATH_BEZIER, OV_PATH_BEZIER, OV_PATH_BEZIER}));
 }
 
 struct ArcCase {

@@ -45,7 +45,7 @@ std::unique_ptr<COvSeg> Build(const Pts& pts, const Types& types, bool closed = 
     return head;
 }
 
-TEST(FromPathData, LineBezierLineGivesKinds121AndTheTerminalLink)
+TEST(FromPathData, LineBezierLineGivesKinds121AndTheTerminalLinkAndRoundTrips)
 {
     const Pts pts{{0, 0}, {10, 0}, {12, 4}, {18, 4}, {20, 0}, {30, 0}};
     auto headChain = Build(pts, {0, 1, 3, 3, 3, 1});
@@ -62,26 +62,23 @@ TEST(FromPathData, LineBezierLineGivesKinds121AndTheTerminalLink)
     ASSERT_EQ(head.Last()->points.size(), 1u);
     ExpectAt(head.Last()->points[0], 30, 0);
     EXPECT_EQ(head.AllPoints().size(), pts.size());
+    // Back to path data, to the drawn path and to the hull.
+    PathObject out;
+    head.ToPath(out);
+    EXPECT_EQ(out.Types(), (Types{0, 1, 3, 3, 3, 1}));
+    EXPECT_EQ(out.Points().size(), pts.size());
+    EXPECT_EQ(head.drawPath.Types(), out.Types());
+    EXPECT_EQ(head.hullPath.Types(), (Types{0, 1, 1, 1, 1, 1}));
 }
 
-struct ClosingCase {
-    float gap;
-    size_t links;
-};
-
-class ClosingLink : public ::testing::TestWithParam<ClosingCase> {};
-
-TEST_P(ClosingLink, AddedOnlyBeyondATenthOfAThousandth)
+TEST(FromPathData, AClosingLinkIsAddedOnlyBeyondATenthOfAThousandth)
 {
-    const float g = GetParam().gap;
-    auto headChain = Build({{0, 0}, {10, 0}, {10, 10}, {g, 0}}, {0, 1, 1, 1 | OV_PATH_CLOSE}, true);
-    COvSeg& head = *headChain;
-    EXPECT_EQ(KindsOf(head).size(), GetParam().links);
-    ExpectAt(head.Last()->points[0], GetParam().links == 5 ? 0 : g, 0);
+    for (const float g : {0.0005f, 0.002f}) {
+        auto head = Build({{0, 0}, {10, 0}, {10, 10}, {g, 0}}, {0, 1, 1, 1 | OV_PATH_CLOSE}, true);
+        EXPECT_EQ(KindsOf(*head).size(), g < 0.001f ? 4u : 5u);
+        ExpectAt(head->Last()->points[0], g < 0.001f ? g : 0, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Gaps, ClosingLink,
-                         ::testing::Values(ClosingCase{0.0005f, 4}, ClosingCase{0.002f, 5}));
 
 TEST(FromPathData, StopsWhereAStepRunsPastTheEnd)
 {
@@ -155,20 +152,6 @@ TEST(ChainEdits, TranslateAfterAPointAndScaleRoundTrip)
     for (size_t i = 0; i < moved.size(); ++i) ExpectAt(back[i], moved[i].x, moved[i].y);
 }
 
-TEST(ToPath, RoundTripsPathDataOfLinesAndBeziers)
-{
-    const Pts pts{{0, 0}, {10, 0}, {12, 4}, {18, 4}, {20, 0}, {30, 0}};
-    const Types types{0, 1, 3, 3, 3, 1};
-    auto headChain = Build(pts, types);
-    COvSeg& head = *headChain;
-    PathObject out;
-    head.ToPath(out);
-    EXPECT_EQ(out.Types(), types);
-    EXPECT_EQ(out.Points().size(), pts.size());
-    EXPECT_EQ(head.drawPath.Types(), types);
-    EXPECT_EQ(head.hullPath.Types(), (Types{0, 1, 1, 1, 1, 1}));
-}
-
 Types DrawnKinds(uint8_t kind, const Pts& own, OvPointF end)
 {
     COvSeg head;
@@ -204,19 +187,6 @@ TEST(ToPath, ArcThroughThreePointsEndsOnThem)
     ExpectAt(out.Points().front(), 10, 0, 1e-4);
     ExpectAt(out.Points().back(), -10, 0, 1e-4);
     EXPECT_TRUE(out.IsOutlineVisible(0, 10, 1));
-}
-
-TEST(Divide, StraightLinkWithBias1And2)
-{
-    auto headChain = Build({{0, 0}, {8, 0}}, {0, 1});
-    COvSeg& head = *headChain;
-    const Pts even = head.Divide(4, 1.0);
-    ASSERT_EQ(even.size(), 5u);
-    for (int k = 0; k <= 4; ++k) ExpectAt(even[k], 2.0f * k, 0);
-    const Pts biased = head.Divide(4, 2.0);
-    const double want[] = {0, 1.0 / 15, 3.0 / 15, 7.0 / 15, 1};
-    ASSERT_EQ(biased.size(), 5u);
-    for (int k = 0; k <= 4; ++k) ExpectAt(biased[k], float(8 * want[k]), 0);
 }
 
 TEST(Divide, SmoothBezierRunIsSpacedEvenlyByLength)
