@@ -115,24 +115,34 @@ inline void ExpectWellFormed(const COvSeg& head)
 struct HostRecords {
     OvHostList list{};
     COvSegPath view{};
-    HostRecords()
+    explicit HostRecords(int32_t step = 10, double scale = 1.0)
     {
         ov_list_init(&list);
         InitSegPath(view);
+        view.zoom_step = step;
+        view.scale = scale;
         ov_list_append(&list, &view);
     }
     ~HostRecords()
     {
-        while (list.count > 1) {
-            auto* r = static_cast<COvSegPath*>(ov_list_remove_last(&list));
-            ReleaseSegPath(*r);
-            std::free(r);  // NOLINT(cppcoreguidelines-no-malloc)
-        }
+        TakeResults();
         ov_list_remove_last(&list);
     }
     HostRecords(const HostRecords&) = delete;
     HostRecords& operator=(const HostRecords&) = delete;
     const COvSegPath& Result(int i) const { return *static_cast<COvSegPath*>(ov_list_at(&list, i + 1)); }
+    // Removes and frees the results, as the host does when it consumes them; their point counts.
+    std::vector<int32_t> TakeResults()
+    {
+        std::vector<int32_t> counts;
+        while (list.count > 1) {
+            auto* r = static_cast<COvSegPath*>(ov_list_remove_last(&list));
+            counts.insert(counts.begin(), r->count);
+            ReleaseSegPath(*r);
+            std::free(r);  // NOLINT(cppcoreguidelines-no-malloc)
+        }
+        return counts;
+    }
 };
 
 }  // namespace ov::testkit
