@@ -1,5 +1,7 @@
 // The Clipped Path view's transform and pointer: wheel steps, the title, click or drag, centring, and
 // result records that stay document points shifted by the pan whatever the zoom.
+#include "PathTestKit.h"
+
 #include "paths/ClipDrag.h"
 #include "paths/ClipPieces.h"
 #include "paths/ClipResults.h"
@@ -8,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace ov {
 namespace {
@@ -44,7 +45,7 @@ TEST(ClipView, ViewRecordStepsAreClampedAndBadScalesFollowTheStep)
     EXPECT_DOUBLE_EQ(view.Scale(), 0.7);
 }
 
-TEST(ClipView, WheelStepsStopAtOneAndFiftyAndScaleAboutThePointer)
+TEST(ClipView, WheelStepsStopAtOneAndFiftyScaleAboutThePointerAndShowInTheTitle)
 {
     ClipPieces view;
     view.ApplyViewRecord(ViewRecord(50, 5.0));
@@ -68,14 +69,8 @@ TEST(ClipView, WheelStepsStopAtOneAndFiftyAndScaleAboutThePointer)
     EXPECT_FALSE(low.Zoom(-1, {0, 0}));
     EXPECT_TRUE(low.Zoom(1, {0, 0}));
     EXPECT_EQ(low.ZoomStep(), 2);
-}
-
-TEST(ClipView, TitleShowsTwiceTheScaleAsPercent)
-{
-    ClipPieces view;
-    view.ApplyViewRecord(ViewRecord(4, 0.4));
-    ASSERT_TRUE(view.Zoom(1, {0, 0}));
-    EXPECT_EQ(ClipViewTitle(view.Scale()), "Ornivex / Clipped Path - 100%");
+    // The title shows twice the scale as percent, rounded.
+    EXPECT_EQ(ClipViewTitle(low.Scale()), "Ornivex / Clipped Path - 40%");
     EXPECT_EQ(ClipViewTitle(0.123), "Ornivex / Clipped Path - 25%");
 }
 
@@ -135,25 +130,20 @@ TEST_P(ResultsAtStep, AreDocumentPointsShiftedByThePan)
     view.SetAllPicked(true);
     EXPECT_EQ(view.PickedCount(), 1);
 
-    OvHostList list;
-    ov_list_init(&list);
-    COvSegPath record = ViewRecord(10, 1.0);
-    ov_list_append(&list, &record);
-    ASSERT_EQ(BuildResults(view, &list), 1);
+    testkit::HostRecords host;
+    ASSERT_EQ(BuildResults(view, &host.list), 1);
+    const COvSegPath& record = host.view;
     EXPECT_EQ(record.zoom_step, GetParam());
     EXPECT_DOUBLE_EQ(record.scale, GetParam() * 0.1);
     EXPECT_NEAR(record.pan_x, view.Origin().x, 1e-3);
     EXPECT_NEAR(record.pan_y, view.Origin().y, 1e-3);
-    auto* result = static_cast<COvSegPath*>(ov_list_remove_last(&list));
+    const COvSegPath& result = host.Result(0);
     const OvPointF doc[] = {{10, 20}, {50, 20}, {30, 60}, {10, 20}};
-    ASSERT_EQ(result->count, 4);
+    ASSERT_EQ(result.count, 4);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(result->points[i].x, doc[i].x + record.pan_x, 2e-3) << i;
-        EXPECT_NEAR(result->points[i].y, doc[i].y + record.pan_y, 2e-3) << i;
+        EXPECT_NEAR(result.points[i].x, doc[i].x + record.pan_x, 2e-3) << i;
+        EXPECT_NEAR(result.points[i].y, doc[i].y + record.pan_y, 2e-3) << i;
     }
-    ReleaseSegPath(*result);
-    std::free(result);  // NOLINT(cppcoreguidelines-no-malloc)
-    ov_list_remove_last(&list);
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, ResultsAtStep, testing::Values(3, 10, 50));

@@ -1,50 +1,19 @@
-// The crossing search on small scenes: every piece lies on the curve it was cut from and pieces meet
-// at crossings lying on both curves, crossings at a link's end cut at the joint, the second pass only
-// tests cubics against straight links, and the visits stop at the budget of the work list.
-#include "paths/BezierCubic.h"
-#include "paths/BezierIntersection.h"
+// The crossing search and the cuts it makes: every piece lies on the curve it was cut from and pieces
+// meet at crossings lying on both curves, crossings near a joint cut at the joint, the visits stop at
+// the work list's budget, the link grid answers like the scan of every box, and chain and loop cuts
+// keep each part on its curve and leave alone what cannot be cut.
+#include "PathTestKit.h"
+
 #include "paths/CrossingSearch.h"
 #include "paths/LinkBroadPhase.h"
-#include "paths/PathChains.h"
-#include "paths/PathObject.h"
+#include "paths/SelfCrossingCut.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <random>
-#include <vector>
 
 namespace ov {
 namespace {
 
-using Pts = std::vector<OvPointF>;
-
-struct Scene {
-    std::vector<PathObject> paths;
-    void Lines(const Pts& pts) { paths.emplace_back().AddLines(pts); }
-    void Cubic(const Pts& pts) { paths.emplace_back().AddBeziers(pts); }
-    ChainList Chains() const
-    {
-        ChainSet set;
-        int32_t figure = 0;
-        for (const PathObject& p : paths)
-            AppendChains(p.Points().data(), p.Types().data(), p.PointCount(), figure, set);
-        ChainList chains;
-        for (auto& c : set.chains) chains.push_back(std::move(c));
-        return chains;
-    }
-};
-
-ov::Cubic CubicOf(const std::vector<OvPointF>& cps)
-{
-    return {Vec2{cps[0].x, cps[0].y}, Vec2{cps[1].x, cps[1].y}, Vec2{cps[2].x, cps[2].y},
-            Vec2{cps[3].x, cps[3].y}};
-}
-
-double DistanceToCurve(Vec2 p, const ov::Cubic& c)
-{
-    return Distance(BezierPoint(c, ClosestParameter(c, p, 0.0, 1.0, 2000, 1e-9)), p);
-}
+using namespace testkit;
 
 double DistanceToSegment(Vec2 p, Vec2 a, Vec2 b)
 {
@@ -60,47 +29,62 @@ const Pts kPole{{20, -5}, {20, 40}};
 
 TEST(CrossingSearch, PiecesOfCrossingCubicsAndALineLieOnTheirCurvesAndMeetAtTheCrossings)
 {
-    Scene scene;
-    scene.Cubic(kArch);
-    scene.Cubic(kWave);
-    scene.Lines({kPole[0], kPole[1], {20.005f, 40}});  // the short last link takes no part
-    ChainList chains = scene.Chains();
+    // The short last link of the pole takes no part.
+    ChainList chains = ChainsOf({Beziers(kArch), Beziers(kWave), Lines({kPole[0], kPole[1], {20.005f, 40}})});
     std::vector<RecordedCrossing> recorded;
-    const PassStats first = IntersectPass(chains, 0, recorded);
-    EXPECT_EQ(first.budget, 2 * 27 + 9);
+    EXPECT_EQ(IntersectPass(chains, 0, recorded).budget, 2 * 27 + 9);
     IntersectPass(chains, 1, recorded);
     ASSERT_EQ(chains.size(), 11u);  // arch and wave cross twice and meet the pole once each
-    const ov::Cubic arch = CubicOf(kArch), wave = CubicOf(kWave);
+    const Cubic arch = CubicOf(kArch), wave = CubicOf(kWave);
     for (const Chain& piece : chains) {
-        const Vec2 s{StartOf(*piece).x, StartOf(*piece).y}, e{EndOf(*piece).x, EndOf(*piece).y};
-        const auto cps = piece->ControlPoints();
-        if (cps.size() == 4) {
-            const ov::Cubic& from = piece->figureId == 0 ? arch : wave;
-            for (int k = 0; k <= 4; ++k)
-                EXPECT_LT(DistanceToCurve(BezierPoint(CubicOf(cps), k / 4.0), from), 1e-3);
-        }
+        ExpectWellFormed(*piece);
+        const bool cubic = piece->ControlPoints().size() == 4;
+        EXPECT_LT(cubic ? DistanceFromCurve(*piece, piece->figureId == 0 ? arch : wave) : 0, 1e-3);
         // Every end is an end of the input or lies on the two curves that cross there.
         int on = 0;
-        for (const Vec2 p : {s, e}) {
-            const bool input = Distance(p, {0, 0}) < 1e-3 || Distance(p, {40, 0}) < 1e-3 ||
-                               Distance(p, {-10, 15}) < 1e-3 || Distance(p, {50, 15}) < 1e-3 ||
-                               Distance(p, {20, -5}) < 1e-3 || Distance(p, {20.005, 40}) < 1e-3;
+        for (const Vec2 p : {V(StartOf(*piece)), V(EndOf(*piece))}) {
+            bool input = false;
+            for (const Vec2 end : {Vec2{0, 0}, {40, 0}, {-10, 15}, {50, 15}, {20, -5}, {20.005, 40}})
+                input = input || Distance(p, end) < 1e-3;
             const int curves = (DistanceToCurve(p, arch) < 2e-3) + (DistanceToCurve(p, wave) < 2e-3) +
                                (DistanceToSegment(p, {20, -5}, {20, 40}) < 2e-3);
             on += input || curves >= 2;
         }
-        EXPECT_EQ(on, 2) << s.x << "," << s.y << " " << e.x << "," << e.y;
+        EXPECT_EQ(on, 2);
     }
+}
+
+TEST(CrossingSearch, ACubicCrossingCloseToTheOtherCubicsStartCutsOnceAndIsRecorded)
+{
+    // The flat cubic crosses the arch 0.63 from the arch's start: near that end, yet no crossing of
+    // the arch's figure was taken there before.
+    ChainList chains = ChainsOf({Beziers(kArch), Beziers({{-20, 0.6f}, {-5, 0.6f}, {5, 0.6f}, {20, 0.6f}})});
+    std::vector<RecordedCrossing> recorded;
+    const PassStats stats = IntersectPass(chains, 0, recorded);
+    EXPECT_EQ(chains.size(), 4u);
+    EXPECT_EQ(stats.cuts, 2);
+    EXPECT_EQ(stats.visits, 6);  // every finished chain once, and once more per cut
+    ASSERT_EQ(recorded.size(), 2u);
+    for (const RecordedCrossing& c : recorded) {
+        EXPECT_NEAR(c.point.y, 0.6, 1e-3);
+        EXPECT_NEAR(c.point.x, 0.2, 0.01);
+    }
+    EXPECT_NE(recorded[0].figure, recorded[1].figure);
+    // A second pass finds the same crossings at the ends of the pieces and cuts nothing.
+    EXPECT_EQ(IntersectPass(chains, 0, recorded).cuts, 0);
+    EXPECT_EQ(recorded.size(), 2u);
+    // The second pass only cuts cubics at straight links: the arch pieces at the pole.
+    chains = ChainsOf({Lines({{100, 0}, {110, 10}}), Lines({{100, 10}, {110, 0}}), Beziers(kArch),
+                       Beziers(kWave), Lines(kPole)});
+    EXPECT_EQ(IntersectPass(chains, 1, recorded).cuts, 2);
+    EXPECT_EQ(chains.size(), 7u);
 }
 
 TEST(CrossingSearch, ACrossingNearAJointCutsAtTheJointAndNoneAtTheEndsOfAChain)
 {
-    Scene scene;
-    scene.Lines({{0, 0}, {10, 0}, {20, 0}});
-    scene.Lines({{10.004f, -5}, {10.004f, 5}});  // 0.004 past the joint
-    scene.Lines({{0, 0}, {0, 8}});               // touches the first chain's start only
-    scene.Lines({{20, 0}, {25, 6}});             // and its end
-    ChainList chains = scene.Chains();
+    // 0.004 past the joint; the last two touch only the first chain's start and end.
+    ChainList chains = ChainsOf({Lines({{0, 0}, {10, 0}, {20, 0}}), Lines({{10.004f, -5}, {10.004f, 5}}),
+                                 Lines({{0, 0}, {0, 8}}), Lines({{20, 0}, {25, 6}})});
     std::vector<RecordedCrossing> recorded;
     IntersectPass(chains, 0, recorded);
     ASSERT_EQ(chains.size(), 6u);
@@ -113,38 +97,20 @@ TEST(CrossingSearch, ACrossingNearAJointCutsAtTheJointAndNoneAtTheEndsOfAChain)
     EXPECT_EQ(atJoint, 2);
 }
 
-TEST(CrossingSearch, TheSecondPassOnlyCutsCubicsAtStraightLinks)
-{
-    Scene scene;
-    scene.Lines({{100, 0}, {110, 10}});
-    scene.Lines({{100, 10}, {110, 0}});
-    scene.Cubic(kArch);
-    scene.Cubic(kWave);
-    ChainList chains = scene.Chains();
-    std::vector<RecordedCrossing> recorded;
-    EXPECT_EQ(IntersectPass(chains, 1, recorded).cuts, 0);
-    scene.Lines(kPole);
-    chains = scene.Chains();
-    const PassStats stats = IntersectPass(chains, 1, recorded);
-    EXPECT_EQ(stats.cuts, 2);  // arch and wave at the pole; the pole is cut in pass 0 only
-    EXPECT_EQ(chains.size(), 7u);
-}
-
 TEST(CrossingSearch, ADenseSceneStopsAtTheBudgetWithWellLinkedChains)
 {
-    Scene scene;
+    std::vector<PathObject> paths;
     for (int i = 0; i < 12; ++i) {
-        scene.Lines({{0, float(i)}, {12, float(i) + 0.5f}});
-        scene.Lines({{float(i) + 0.3f, -1}, {float(i), 13}});
+        paths.push_back(Lines({{0, float(i)}, {12, float(i) + 0.5f}}));
+        paths.push_back(Lines({{float(i) + 0.3f, -1}, {float(i), 13}}));
     }
-    ChainList chains = scene.Chains();
+    ChainList chains = ChainsOf(paths);
     std::vector<RecordedCrossing> recorded;
     const PassStats stats = IntersectPass(chains, 0, recorded);
     EXPECT_EQ(stats.budget, 24 * 9);
     EXPECT_EQ(stats.visits, stats.budget);  // 144 crossings need more cuts than the budget allows
     EXPECT_EQ(chains.size(), 24u + size_t(stats.cuts));
-    for (const Chain& c : chains)
-        for (const COvSeg* s = c.get(); s->next; s = s->next.get()) EXPECT_EQ(s->next->prev, s);
+    for (const Chain& c : chains) ExpectWellFormed(*c);
 }
 
 // Small, thin, point-like and scene-wide boxes, queried inside, across and outside the scene: the
@@ -172,6 +138,94 @@ TEST(LinkBroadPhase, CandidatesAreExactlyTheOverlappingBoxesInOrder)
             ASSERT_EQ(got, want) << count << " boxes, query " << q;
         }
     }
+}
+
+const Pts kBow{{0, 0}, {10, 30}, {40, 30}, {50, 0}};
+
+TEST(ChainCuts, ACubicSplitsIntoTwoPartsOfTheSameCurveMeetingAtTheCut)
+{
+    Chain chain = ChainOf(kBow, {}, 7);
+    chain->state = 1;
+    const Cubic bow = CubicOf(kBow);
+    const Vec2 at = BezierPoint(bow, 0.3);
+    Chain right = SplitCubicAt(*chain, 0.3, {float(at.x), float(at.y)});
+    ASSERT_TRUE(right);
+    EXPECT_EQ(right->figureId, 7);
+    EXPECT_EQ(right->state, 1);
+    EXPECT_EQ(right->kind, chain->kind);
+    EXPECT_LT(DistanceFromCurve(*chain, bow), 1e-3);
+    EXPECT_LT(DistanceFromCurve(*right, bow), 1e-3);
+    EXPECT_NEAR(BezierPoint(CubicOf(chain->ControlPoints()), 0.5).x, BezierPoint(bow, 0.15).x, 1e-3);
+    EXPECT_EQ(EndOf(*chain).x, StartOf(*right).x);
+    EXPECT_EQ(EndOf(*right).x, 50.0f);
+    ExpectWellFormed(*right);
+}
+
+TEST(ChainCuts, AStraightLinkSplitsAtThePointAndKeepsWhatFollows)
+{
+    Chain chain = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1}, 3);
+    Chain rest = SplitStraightAt(*chain, {4, 0});
+    ASSERT_TRUE(rest);
+    EXPECT_EQ(EndOf(*chain).x, 4.0f);
+    EXPECT_EQ(StartOf(*rest).x, 4.0f);
+    EXPECT_EQ(EndOf(*rest).y, 10.0f);
+    EXPECT_EQ(rest->figureId, 3);
+    Chain tail = CutBefore(*rest->next);
+    ASSERT_TRUE(tail);
+    EXPECT_EQ(EndOf(*rest).x, 10.0f);
+    EXPECT_EQ(StartOf(*tail).x, 10.0f);
+}
+
+TEST(ChainCuts, WhatCannotBeCutIsLeftAsItWas)
+{
+    Chain chain = ChainOf(kBow);
+    for (const double t : {0.0, 1.0, -0.5, 1.5, std::nan("")}) {
+        EXPECT_FALSE(SplitCubicAt(*chain, t, {1, 1})) << t;
+        EXPECT_EQ(chain->ControlPoints().size(), 4u);
+    }
+    Chain line = ChainOf({{0, 0}, {10, 0}});
+    EXPECT_FALSE(SplitCubicAt(*line, 0.5, {5, 0}));
+    EXPECT_EQ(EndOf(*line).x, 10.0f);
+    // Before the head there is nothing to cut off, nor before a link without points.
+    Chain two = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1});
+    EXPECT_FALSE(CutBefore(*two));
+    two->next->points.clear();
+    EXPECT_FALSE(CutBefore(*two->next));
+}
+
+// A looped cubic: the part up to the crossing, the loop from it back to it, the rest; each on the curve.
+TEST(SelfCrossingCut, ALoopedCubicOfEitherBezierKindIsCutInThreePiecesOnTheCurve)
+{
+    const Cubic curve = CubicOf({{0, 0}, {120, 80}, {-20, 80}, {100, 0}});
+    const auto crossing = SelfIntersection(curve, 1e-4);
+    ASSERT_TRUE(crossing);
+    for (const uint8_t kind : {kSegBezier, kSegBezierAlt}) {
+        ChainList chains;
+        chains.push_back(
+            ChainOf({{-30, 0}, {0, 0}, {120, 80}, {-20, 80}, {100, 0}, {130, 0}}, {0, 1, 3, 3, 3, 1}, 2));
+        chains.front()->next->kind = kind;
+        const ChainList pieces = CutSelfCrossings(std::move(chains));
+        ASSERT_EQ(pieces.size(), 3u) << int(kind);
+        int loops = 0;
+        for (const Chain& piece : pieces) {
+            EXPECT_EQ(piece->figureId, 2);
+            for (const COvSeg* s = piece.get(); s->next; s = s->next.get())
+                EXPECT_LT(s->ControlPoints().size() == 4 ? DistanceFromCurve(*s, curve) : 0, 0.02);
+            loops += Distance(V(StartOf(*piece)), crossing->point) < 0.02 &&
+                     Distance(V(EndOf(*piece)), crossing->point) < 0.02;
+        }
+        EXPECT_EQ(loops, 1);
+        EXPECT_EQ(StartOf(*pieces[0]).x, -30.0f);
+        EXPECT_EQ(EndOf(*pieces[1]).x, 130.0f);
+    }
+    // Cubics without a crossing inside (one crosses at its own start) and polylines pass unchanged.
+    ChainList chains;
+    chains.push_back(ChainOf(kBow));
+    chains.push_back(ChainOf({{0, 0}, {100, 100}, {100, -100}, {0, 0}}));
+    chains.push_back(ChainOf({{0, 0}, {120, 80}, {-20, 80}, {100, 0}}, {0, 1, 1, 1}));
+    const ChainList pieces = CutSelfCrossings(std::move(chains));
+    ASSERT_EQ(pieces.size(), 3u);
+    for (const Chain& piece : pieces) EXPECT_EQ(piece->AllPoints().size(), 4u);
 }
 
 }  // namespace

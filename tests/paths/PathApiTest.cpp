@@ -74,22 +74,6 @@ TEST(PathApi, BadArgumentsGiveTheDocumentedResults)
     EXPECT_EQ(ov_path_record_set(nullptr, p.get()), 0);
 }
 
-TEST(PathRecord, StartsWithItsInitialValues)
-{
-    COvSegPath r;
-    ov_path_record_init(&r);
-    EXPECT_EQ(r.max_x, 1.0f);
-    EXPECT_EQ(r.min_x, -1.0f);
-    EXPECT_EQ(r.max_y, 1.0f);
-    EXPECT_EQ(r.min_y, -1.0f);
-    EXPECT_EQ(r.zoom_step, 10);
-    EXPECT_EQ(r.scale, 1.0);
-    EXPECT_EQ(r.count, 0);
-    EXPECT_EQ(r.points, nullptr);
-    EXPECT_EQ(r.extra1, nullptr);
-    EXPECT_EQ(r.flag2, 0);
-}
-
 TEST(PathRecord, CarriesThePathDataItsBoxAndClosedFlag)
 {
     Handle p = NewPath();

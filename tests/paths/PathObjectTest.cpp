@@ -16,8 +16,6 @@ namespace {
 using Pts = std::vector<OvPointF>;
 using Types = std::vector<uint8_t>;
 
-constexpr double kKappa = 0.5522847498;
-
 void ExpectPoints(const Pts& got, const Pts& want, double tol)
 {
     ASSERT_EQ(got.size(), want.size());
@@ -46,41 +44,18 @@ TEST_P(Cardinal, ControlPointsFollowTheTangentRule)
     ExpectPoints(got, k.want, 1e-5);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tensions, Cardinal,
-    ::testing::Values(
-        CardinalCase{
-            "open, default tension",
-            0.5f,
-            false,
-            {{0, 0}, {2, 0}, {10, -2}, {12, 0}, {14, 2}, {14, 10}, {12, 12}, {10, 14}, {2, 12}, {0, 12}}},
-        CardinalCase{
-            "open, tension 0 is straight",
-            0.0f,
-            false,
-            {{0, 0}, {0, 0}, {12, 0}, {12, 0}, {12, 0}, {12, 12}, {12, 12}, {12, 12}, {0, 12}, {0, 12}}},
-        CardinalCase{"closed wraps around",
-                     0.5f,
-                     true,
-                     {{0, 0},
-                      {2, -2},
-                      {10, -2},
-                      {12, 0},
-                      {14, 2},
-                      {14, 10},
-                      {12, 12},
-                      {10, 14},
-                      {2, 14},
-                      {0, 12},
-                      {-2, 10},
-                      {-2, 2},
-                      {0, 0}}},
-        CardinalCase{
-            "NaN tension is the default",
-            NAN,
-            false,
-            {{0, 0}, {2, 0}, {10, -2}, {12, 0}, {14, 2}, {14, 10}, {12, 12}, {10, 14}, {2, 12}, {0, 12}}}),
-    [](const auto& info) { return "case" + std::to_string(info.index); });
+const Pts kOpen{{0, 0}, {2, 0}, {10, -2}, {12, 0}, {14, 2}, {14, 10}, {12, 12}, {10, 14}, {2, 12}, {0, 12}};
+const Pts kStraight{{0, 0},   {0, 0},   {12, 0},  {12, 0}, {12, 0},
+                    {12, 12}, {12, 12}, {12, 12}, {0, 12}, {0, 12}};
+const Pts kClosed{{0, 0},   {2, -2}, {10, -2}, {12, 0},  {14, 2}, {14, 10}, {12, 12},
+                  {10, 14}, {2, 14}, {0, 12},  {-2, 10}, {-2, 2}, {0, 0}};
+
+INSTANTIATE_TEST_SUITE_P(Tensions, Cardinal,
+                         ::testing::Values(CardinalCase{"open, default tension", 0.5f, false, kOpen},
+                                           CardinalCase{"open, tension 0 is straight", 0.0f, false,
+                                                        kStraight},
+                                           CardinalCase{"closed wraps around", 0.5f, true, kClosed}),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(PathObject, CurvesPassThroughTheirPointsAndCloseTheirFigure)
 {
@@ -93,17 +68,10 @@ TEST(PathObject, CurvesPassThroughTheirPointsAndCloseTheirFigure)
         EXPECT_EQ(path.Points()[3 * i].x, kSquare[i].x);
         EXPECT_EQ(path.Points()[3 * i].y, kSquare[i].y);
     }
+    ExpectPoints(CardinalToBeziers(kSquare, NAN, false), CardinalToBeziers(kSquare, 0.5f, false),
+                 0);  // NaN: default
     EXPECT_FALSE(path.AddCurve(Pts{{1, 1}}, 0.5f));
     EXPECT_FALSE(path.AddClosedCurve(Pts{{1, 1}, {2, 2}}, 0.5f));
-}
-
-TEST(PathObject, QuarterArcIsTheUsualQuarterCircleCubic)
-{
-    PathObject path;
-    ASSERT_TRUE(path.AddArc(0, 0, 20, 20, 0, 90));
-    const double h = 10 * kKappa;
-    ExpectPoints(path.Points(), {{20, 10}, {20, float(10 + h)}, {float(10 + h), 20}, {10, 20}}, 1e-4);
-    EXPECT_EQ(path.Types(), (Types{OV_PATH_START, OV_PATH_BEZIER, OV_PATH_BEZIER, OV_PATH_BEZIER}));
 }
 
 struct ArcCase {

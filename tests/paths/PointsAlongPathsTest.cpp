@@ -21,16 +21,6 @@ std::vector<OvPointF> Along(const std::vector<std::vector<OvPointF>>& polylines,
     return PointsAlongPieces(view.Pieces(), divisions, bias);
 }
 
-TEST(PointsAlongPaths, ALineOfTenInFiveStepsGivesEveryTwo)
-{
-    const auto points = Along({{{0, 0}, {10, 0}}}, 5, 1.0);
-    ASSERT_EQ(points.size(), 6u);
-    for (size_t i = 0; i < points.size(); ++i) {
-        EXPECT_NEAR(points[i].x, 2.0 * double(i), 1e-5);
-        EXPECT_EQ(points[i].y, 0.0f);
-    }
-}
-
 TEST(PointsAlongPaths, TheCornerOfAnLComesTwice)
 {
     const auto points = Along({{{0, 0}, {4, 0}, {4, 4}}}, 2, 1.0);

@@ -1,16 +1,17 @@
-// Removal of shared borders through the end-point grid against the plain scan of every piece it
-// replaced: the same pieces, points and closed pairs on dense, tie-rich inputs.
+// Clean-up of the pieces: shared borders found through the end-point grid against the plain scan of
+// every piece it replaced (the same pieces, points and closed pairs on dense, tie-rich inputs), the
+// ends of neighbouring figures meeting in a removed border's middle, and the piece ends as nodes.
+#include "PathTestKit.h"
+
 #include "paths/PieceCleanup.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cmath>
 #include <random>
-#include <vector>
 
 namespace ov {
 namespace {
+
+using namespace testkit;
 
 constexpr double kStraight = 10.0, kTolerance = 1.0, kMeet = 1.0;
 
@@ -92,13 +93,7 @@ ChainList DensePieces(unsigned seed, ClosedPairs& pairs)
         const OvPointF a{cell(rng) * 0.5f, cell(rng) * 0.5f};
         const OvPointF b{a.x + step(rng) * 0.5f, a.y + step(rng) * 0.5f};
         const bool cubic = shape(rng) != 0;
-        const std::vector<OvPointF> pts =
-            cubic ? std::vector<OvPointF>{a, a, b, b} : std::vector<OvPointF>{a, b};
-        const std::vector<uint8_t> types =
-            cubic ? std::vector<uint8_t>{0, 3, 3, 3} : std::vector<uint8_t>{0, 1};
-        auto head = std::make_unique<COvSeg>();
-        head->figureId = figure(rng);
-        EXPECT_TRUE(head->FromPathData(pts.data(), types.data(), static_cast<int32_t>(pts.size()), false));
+        Chain head = ChainOf(cubic ? Pts{a, a, b, b} : Pts{a, b}, {}, figure(rng));
         if (n % 4 == 0) pairs.emplace_back(head.get(), head->Last());
         pieces.push_back(std::move(head));
     }
@@ -133,6 +128,38 @@ TEST(SharedBorders, TheGridRemovesAndMovesExactlyWhatTheScanOfEveryPieceDid)
         };
         EXPECT_EQ(firstPieces(pieces, pairs), firstPieces(expected, expectedPairs));
     }
+}
+
+TEST(PieceCleanup, ABorderTwoFiguresShareGoesAndTheirNearbyEndsMeetInItsMiddle)
+{
+    ChainList pieces;
+    pieces.push_back(ChainOf({{0, 0}, {3, 0}, {5, 0}, {8, 0}}, {}, 0));  // border of figure 0
+    pieces.push_back(ChainOf({{8, 0}, {8, -10}}, {}, 0));
+    pieces.push_back(ChainOf({{8, 0.2f}, {20, 0.2f}}, {}, 2));  // close by, of a third figure
+    pieces.push_back(ChainOf({{0, 0.5f}, {3, 0.5f}, {5, 0.5f}, {8, 0.5f}}, {}, 1));  // border of figure 1
+    pieces.push_back(ChainOf({{0, 0.5f}, {-10, 0.5f}}, {}, 1));
+    ClosedPairs pairs{{pieces[0].get(), pieces[0]->Last()}, {pieces[1].get(), pieces[1]->Last()}};
+    RemoveSharedBorders(pieces, pairs);
+    ASSERT_EQ(pieces.size(), 3u);
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].first, pieces[0].get());
+    EXPECT_TRUE(Near(StartOf(*pieces[0]), {4, 0.25f}, 1e-5));
+    EXPECT_TRUE(Near(EndOf(*pieces[0]), {8, -10}, 1e-5));
+    EXPECT_TRUE(Near(StartOf(*pieces[1]), {8, 0.2f}, 1e-5));
+    EXPECT_TRUE(Near(StartOf(*pieces[2]), {4, 0.25f}, 1e-5));
+}
+
+TEST(PieceCleanup, NodesAreThePieceEndsOnceEach)
+{
+    ChainList pieces;
+    pieces.push_back(ChainOf({{0, 0}, {10, 0}}, {}, 0));
+    pieces.push_back(ChainOf({{10.005f, 0}, {10, 10}}, {}, 1));
+    pieces.push_back(ChainOf({{10, 10}, {0, 0}}, {}, 2));
+    const auto nodes = PieceNodes(pieces);
+    ASSERT_EQ(nodes.size(), 3u);
+    EXPECT_EQ(nodes[1], &EndOf(*pieces[0]));
+    pieces[0]->Translate(1, 1);
+    EXPECT_EQ(nodes[0]->x, 1.0f);  // nodes follow the pieces
 }
 
 }  // namespace
