@@ -23,6 +23,11 @@ double DistanceToSegment(Vec2 p, Vec2 a, Vec2 b)
     return Distance(p, {a.x + t * ab.x, a.y + t * ab.y});
 }
 
+OvPointF P(Vec2 v)
+{
+    return {float(v.x), float(v.y)};
+}
+
 const Pts kArch{{0, 0}, {10, 30}, {30, 30}, {40, 0}};
 const Pts kWave{{-10, 15}, {10, 5}, {30, 25}, {50, 15}};
 const Pts kPole{{20, -5}, {20, 40}};
@@ -95,6 +100,26 @@ TEST(CrossingSearch, ACrossingNearAJointCutsAtTheJointAndNoneAtTheEndsOfAChain)
         atJoint += EndOf(*piece).x == 10.0f || StartOf(*piece).x == 10.0f;
     }
     EXPECT_EQ(atJoint, 2);
+}
+
+TEST(CrossingSearch, ACubicCrossingWithinAUnitOfItsEndIsLeftWhereACrossingWasTakenBefore)
+{
+    // The straight cubic runs x = 30 t along the axis; a crossing of its figure was taken at the
+    // point already, so only one farther than a unit from its ends cuts it.
+    const struct {
+        float x;
+        size_t pieces;
+    } rows[] = {{29.5f, 1}, {28.5f, 2}};
+    for (const auto& row : rows) {
+        ChainList chains = ChainsOf({Beziers({{0, 0}, {10, 0}, {20, 0}, {30, 0}}),
+                                     Beziers({{row.x, -10}, {row.x, -3}, {row.x, 3}, {row.x, 10}})});
+        std::vector<RecordedCrossing> recorded{{{row.x, 0}, 0}};
+        IntersectPass(chains, 0, recorded);
+        EXPECT_EQ(
+            std::count_if(chains.begin(), chains.end(), [](const Chain& c) { return c->figureId == 0; }),
+            row.pieces)
+            << row.x;
+    }
 }
 
 TEST(CrossingSearch, ADenseSceneStopsAtTheBudgetWithWellLinkedChains)
@@ -218,6 +243,23 @@ TEST(SelfCrossingCut, ALoopedCubicOfEitherBezierKindIsCutInThreePiecesOnTheCurve
         EXPECT_EQ(StartOf(*pieces[0]).x, -30.0f);
         EXPECT_EQ(EndOf(*pieces[1]).x, 130.0f);
     }
+    // The loop cut back to end at its crossing closes on itself and stays whole; cut a little later it
+    // crosses inside. So does a loop small enough that its crossing lies half a unit from the middle.
+    const double second = ClosestParameter(curve, crossing->point, 0.5, 1.0, 6666, 1e-9);
+    const struct {
+        double end;
+        size_t pieces;
+    } ends[] = {{second, 1}, {second + 0.02, 3}};
+    for (const auto& row : ends) {
+        Cubic left, right;
+        SplitBezier(curve, row.end, &left, &right);
+        ChainList chains;
+        chains.push_back(ChainOf({{0, 0}, P(left[1]), P(left[2]), P(left[3])}));
+        EXPECT_EQ(CutSelfCrossings(std::move(chains)).size(), row.pieces) << row.end;
+    }
+    ChainList small;
+    small.push_back(ChainOf({{0, 0}, {100.5f, 80}, {-0.5f, 80}, {100, 0}}));
+    EXPECT_EQ(CutSelfCrossings(std::move(small)).size(), 3u);
     // Cubics without a crossing inside (one crosses at its own start) and polylines pass unchanged.
     ChainList chains;
     chains.push_back(ChainOf(kBow));
