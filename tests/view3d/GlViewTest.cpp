@@ -23,6 +23,19 @@ using namespace ov;
 namespace {
 
 constexpr int kSide = 160;
+constexpr Mat3 kStored = {0, 1, 0, -1, 0, 0, 0, 0, 1};  // the record's rotation: a quarter turn
+
+// Grey pixels: the walls behind the model.
+int GreyPixels(const std::vector<uint8_t>& rgba)
+{
+    int grey = 0;
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4)
+        grey +=
+            std::max({rgba[i], rgba[i + 1], rgba[i + 2]}) < 200 &&
+            std::max({rgba[i], rgba[i + 1], rgba[i + 2]}) - std::min({rgba[i], rgba[i + 1], rgba[i + 2]}) <
+                20;
+    return grey;
+}
 
 // Clearly blue (fill colour) and clearly red (line colour) pixels; smoothed lines blend into white.
 std::pair<int, int> FillAndLinePixels(const std::vector<uint8_t>& rgba)
@@ -49,7 +62,7 @@ protected:
         record_.contour_levels = 8;
         record_.fill_colour_3d = 0xff0000ff;
         record_.line_colour_3d = 0xffff0000;
-        std::copy(kDefaultRotation.begin(), kDefaultRotation.end(), record_.view_state_3d);
+        std::copy(kStored.begin(), kStored.end(), record_.view_state_3d);
         std::vector<double> z;
         for (int k = 0; k < 144; ++k)
             z.push_back(std::exp(-(std::pow(k % 12 - 5.5, 2) + std::pow(k / 12 - 5.5, 2)) / 12));
@@ -124,14 +137,19 @@ TEST_F(GlView, EachPresetDrawsItsPasses)
 
 TEST_F(GlView, MouseTurnsResetsAndReportsTheView)
 {
-    record_.view_preset_3d = 1;
+    record_.view_preset_3d = 9;
+    EXPECT_EQ(Rotation(), kStored);
+    view_->ResetView(false);
     const std::vector<uint8_t> atDefault = view_->ReadPixels(1);
+    EXPECT_GT(GreyPixels(atDefault), kSide);  // the walls, in perspective only
     Drag();
     EXPECT_NE(Rotation(), kDefaultRotation);
     EXPECT_NE(view_->ReadPixels(1), atDefault);
     QTest::mouseDClick(view_, Qt::MiddleButton, {}, QPoint(80, 80));
     EXPECT_EQ(Rotation(), kDefaultRotation);
     EXPECT_EQ(view_->ReadPixels(1), atDefault);
+    view_->ResetView(true);
+    EXPECT_EQ(Rotation(), kStored);
     // Orthographic views keep their rotation on a middle double click.
     view_->SetView(1);
     Drag();
@@ -139,6 +157,7 @@ TEST_F(GlView, MouseTurnsResetsAndReportsTheView)
     QTest::mouseDClick(view_, Qt::MiddleButton, {}, QPoint(80, 80));
     EXPECT_EQ(Rotation(), turned);
     EXPECT_NE(turned, kDefaultRotation);
+    EXPECT_EQ(GreyPixels(view_->ReadPixels(1)), 0);
 
     QSignalSpy changed(view_, &COvOG::ViewChanged);
     QTest::mousePress(view_, Qt::RightButton, {}, QPoint(50, 50));
@@ -172,6 +191,12 @@ TEST_F(GlView, ReadBackAndSavedFrameFollowTheWindow)
     EXPECT_NEAR(object_.reference_points[6].x, x, 1e-3);
     EXPECT_NEAR(object_.reference_points[6].y, -y, 1e-3);
     EXPECT_NEAR(object_.reference_points[6].z, z, 1e-5);
+
+    // An export frame at twice the size puts the box centre at twice the window's middle.
+    view_->State().SetPan({0, 0});
+    view_->Render(2, false);
+    EXPECT_NEAR(object_.reference_points[26].x, kSide, 0.5);
+    view_->State().SetPan({40, -30});
 
     // Half the width: half the horizontal pan and half the pixels.
     view_->resize(kSide / 2, kSide);
