@@ -10,6 +10,7 @@
 #include "chart/CDPP_Legend.h"
 #include "chart/CDPP_TickGrid.h"
 #include "chart/DataSeriesObject.h"
+#include "chart/View3DTab.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
@@ -42,6 +43,7 @@ CDlgXYPP::CDlgXYPP(const ChartSheetCall& call) : ChartSheet(call, XYShape(call.r
     areas_ = SheetPageAreas(FrameRect(), TabHeight(), listWidth->width(), Kind());
     SetKindTitle();
     EnsurePage(kSlotSeriesList);
+    if (Kind() == 6) EnsurePage(kSlot3D);
     SelectStartTab();
     SeriesPage()->SelectRow(0);
     Place();
@@ -97,7 +99,8 @@ SheetPage* CDlgXYPP::CreatePage(int slot)
         connect(axis, &CDPP_Axis::enableChanged, this, Guarded(this, &CDlgXYPP::OnAxisEnabled));
         return axis;
     }
-    default: return nullptr;  // the 3-D tab's pages are still to come
+    case kSlot3D: return Kind() == 6 ? new View3DTab(Record(), Call().object3d, areas_, this) : nullptr;
+    default: return nullptr;
     }
 }
 
@@ -152,6 +155,15 @@ void CDlgXYPP::Collect()
 {
     ChartSheet::Collect();
     if (SheetPage* table = Page(kSlotDataTable)) table->StoreSeries(current_);
+}
+
+void CDlgXYPP::done(int result)
+{
+    // Cancel keeps the record as it was but still hands the view's size to the 3-D host object.
+    if (result != QDialog::Accepted)
+        if (auto* tab = dynamic_cast<View3DTab*>(Page(kSlot3D)))
+            RunGuarded(this, [tab] { tab->CollectViewState(); });
+    ChartSheet::done(result);
 }
 
 int RunXYChartSheet(ChartSheetCall& call)

@@ -46,6 +46,8 @@ public:
 
     // The pages store; the data table also stores its grid into the current series.
     void Collect() override;
+    // Cancel of a kind-6 sheet collects the 3-D view state too.
+    void done(int result) override;
 
 protected:
     SheetPage* CreatePage(int slot) override;

@@ -23,6 +23,7 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     registry.pieChart = [](ChartSheetCall& call) { return RunPieChartSheet(call); };
     registry.numberAxis = [](ChartSheetCall& call) { return RunNumberAxisSheet(call); };
     registry.surface = [](ChartSheetCall& call) { return RunSurfaceSheet(call); };
+    InstallSurfaceToolPage();
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
     };

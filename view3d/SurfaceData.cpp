@@ -66,7 +66,7 @@ std::vector<std::string> Headers(double lo, double hi, int n)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(std::max(n, 0)));
-    for (int k = 0; k < n; ++k) texts.push_back(FormatG(GridPosition(lo, hi, k, n)));
+    for (int k = 0; k < n; ++k) texts.push_back(FormatHeaderValue(GridPosition(lo, hi, k, n)));
     return texts;
 }
 
@@ -128,7 +128,7 @@ double GridPosition(double lo, double hi, int k, int n)
     return lo + k * (hi - lo) / (n - 1);
 }
 
-std::string FormatG(double v)
+std::string FormatHeaderValue(double v)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%g", v);

@@ -25,7 +25,7 @@ double SurfaceValue(const SurfaceGrid& grid, int i, int j);
 // Position k of n spread evenly over [lo, hi]; a single position sits at lo.
 double GridPosition(double lo, double hi, int k, int n);
 // "%g" of a number, as every text of the surface page shows it.
-std::string FormatG(double v);
+std::string FormatHeaderValue(double v);
 // Header texts of the x positions (rows of the page) and the y positions (columns).
 std::vector<std::string> XHeaders(const SurfaceGrid& grid);
 std::vector<std::string> YHeaders(const SurfaceGrid& grid);

@@ -5,6 +5,7 @@
 
 #include "ChartDecorations.h"
 #include "ChartRenderer.h"
+#include "ModelRenderer.h"
 #include "paths/PathPainter.h"
 
 #include <QKeyEvent>
@@ -124,6 +125,11 @@ void DocumentView::DrawGlyph(QPainter& p, const ChartGlyph& glyph, const QRectF&
     case GlyphKind::PieChart: DrawPieChart(p, glyph.record, glyph.series, plot); break;
     case GlyphKind::NumberAxis: DrawNumberAxis(p, glyph.record, plot); break;
     default: {
+        if (glyph.object3d.items.count > 0 && glyph.object3d.view_width >= 1) {
+            // The library projected the model and sorted it back to front: drawn as it stands.
+            Draw3DModel(p, glyph.record, glyph.object3d, plot);
+            break;
+        }
         if (glyph.series.count > 0) {
             DrawChartFrame(p, glyph.record, r, plot);
             DrawXYChart(p, glyph.record, glyph.series, plot);

@@ -8,6 +8,9 @@
 #include "chart/PieSlices.h"
 #include "chart/SeriesValues.h"
 #include "magnets/COvMag.h"
+#include "view3d/ModelItems.h"
+#include "view3d/SurfaceData.h"
+#include "view3d/ViewState.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -135,6 +138,62 @@ void FillCharts(std::vector<std::unique_ptr<ChartGlyph>>& glyphs)
     AddSeries(twin, rain);
 }
 
+// A 3-D chart's or surface's record: equal axis ratios, the default orientation, blue fill, dark
+// lines one pixel wide.
+void Set3DRecord(ChartRecord& record, uint8_t preset, uint8_t colourMap)
+{
+    for (int a = 0; a < 3; ++a) {
+        record.axes[a].shown = 1;
+        record.axes[a].ratio_3d = 1;
+    }
+    std::copy(ov::kDefaultRotation.begin(), ov::kDefaultRotation.end(), record.view_state_3d);
+    record.view_preset_3d = preset;
+    record.colour_map_3d = colourMap;
+    record.contour_levels = 16;
+    record.fill_colour_3d = 0xff6baed6u;
+    record.line_colour_3d = 0xff08306bu;
+    record.line_width_3d = 1;
+}
+
+// The surface: a Gaussian bump on 30 × 30 points over [-2, 2] × [-2, 2].
+void FillSurface(ChartGlyph& glyph)
+{
+    constexpr int kSide = 30;
+    std::vector<double> z;
+    for (int j = 0; j < kSide; ++j)
+        for (int i = 0; i < kSide; ++i) {
+            const double x = -2 + 4.0 * i / (kSide - 1), y = -2 + 4.0 * j / (kSide - 1);
+            z.push_back(std::exp(-(x * x + y * y)));
+        }
+    ov::SetSurfaceData(glyph.surface, z.data(), kSide, kSide, -2, 2, -2, 2);
+    glyph.surface.host3d = &glyph.object3d;
+    glyph.object3d.surface = &glyph.surface;
+    Set3DRecord(glyph.record, 3, 2);
+}
+
+// The 3-D chart: a helix of three turns, its series (x, y, z) in the 3-D object's list.
+void FillHelix(ChartGlyph& glyph)
+{
+    constexpr int kRows = 90;
+    DataSeries* s = ov::CreateDataSeries();
+    if (!s) return;
+    ov_str_free(s->name);
+    s->name = ov_str_from_ascii("Helix");
+    s->curve_style.colour[0] = 0xffd62728u;
+    if (ov::ResizeSeries(*s, 3, kRows))
+        for (int r = 0; r < kRows; ++r) {
+            const double t = 6 * M_PI * r / (kRows - 1);
+            *ov::SeriesValue(*s, 0, r) = std::cos(t);
+            *ov::SeriesValue(*s, 1, r) = std::sin(t);
+            *ov::SeriesValue(*s, 2, r) = t / (6 * M_PI);
+        }
+    AddSeries(glyph, s);
+    glyph.object3d.series_list = &glyph.series;
+    Set3DRecord(glyph.record, 0, 0);
+    glyph.record.line_colour_3d = 0xffd62728u;
+    glyph.record.line_width_3d = 2;
+}
+
 }  // namespace
 
 HostDocument::HostDocument()
@@ -150,6 +209,10 @@ HostDocument::HostDocument()
     glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 4, QStringLiteral("Polar chart")));
     glyphs_.back()->id = QStringLiteral("chart-polar");
     FillCharts(glyphs_);
+    FillSurface(*glyphs_[2]);
+    glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 6, QStringLiteral("3-D helix")));
+    glyphs_.back()->id = QStringLiteral("chart-3d");
+    FillHelix(*glyphs_.back());
     FillPie(*glyphs_[1]);
     FillSettings();
     ov_list_init(&timeSeries_);
@@ -303,6 +366,8 @@ HostDocument::~HostDocument()
         if (g->kind == GlyphKind::PieChart)
             for (PieSlice* slice : ov::SliceList(&g->series)) ov::DestroyPieSlice(slice);
         ov_list_remove_all(&g->series);
+        ov::FreeModelItems(g->object3d.items);
+        ov::FreeSurfaceData(&g->surface);
     }
     DestroyMagnets(magnets_);
     DestroyMagnets(copies_);

@@ -5,6 +5,7 @@
 #include "PathScene.h"
 
 #include <ornivex/ornivex.h>
+#include <ornivex/surface.h>
 
 #include <QImage>
 #include <QString>
@@ -35,6 +36,10 @@ struct ChartGlyph {
     std::vector<ImportedTable> tables;
     ChartRecord record{};
     OvHostList series{};  // the glyph's data series; the drawing context goes last on each call
+    // 3-D charts (record kind 6) and the surface: the object that holds the model the library builds
+    // and projects; the surface's grid is the tail of its list on each call.
+    Host3DObject object3d{};
+    SurfaceGrid surface{};
 };
 
 // A placed bitmap the user can trace: its file and picture, and the seed picked on it as fractions

@@ -87,7 +87,9 @@ void HostWindow::BuildCommands()
         ChartGlyph* glyph = g.get();
         commands_.push_back(
             {glyph->id.isEmpty() ? QStringLiteral("chart-%1").arg(static_cast<int>(glyph->kind)) : glyph->id,
-             tr("%1 properties…").arg(glyph->name), [this, glyph] { return EditChart(*glyph); }});
+             tr("%1 properties…").arg(glyph->name), [this, glyph] { return EditChart(*glyph); },
+             // 3-D charts are confirmed, so the host draws the model the library projected.
+             glyph->record.kind == 6});
     }
     commands_.push_back({"import-data", tr("Import Data…"), [this] { return ImportData(); }, true});
     commands_.push_back({"colour-chooser", tr("Colour Chooser…"), [this] {
@@ -228,10 +230,28 @@ int32_t HostWindow::EditChart(ChartGlyph& glyph)
     if (glyph.kind == GlyphKind::PieChart)
         return CallGEEdt(&glyph.record, &glyph.series, code);  // the slices
     if (glyph.kind == GlyphKind::NumberAxis) return CallGEEdt(&glyph.record, nullptr, code);
-    // An X-Y chart's drawing context travels last in the series list and comes back off it.
-    ov_list_append(&glyph.series, &document_.Context());
-    const int32_t result = CallGEEdt(&glyph.record, &glyph.series, code);
-    if (ov_list_last(&glyph.series) == &document_.Context()) ov_list_remove_last(&glyph.series);
+    if (glyph.kind == GlyphKind::Surface) {
+        // The surface travels as the tail of a list of its own; its grid points to its 3-D object.
+        OvHostList list;
+        ov_list_init(&list);
+        ov_list_append(&list, &glyph.surface);
+        const int32_t result = CallGEEdt(&glyph.record, &list, code);
+        ov_list_remove_all(&list);
+        view_->update();
+        return result;
+    }
+    // An X-Y chart's drawing context travels last in the series list and comes back off it; a 3-D
+    // chart's object goes just before it, and the series list is the object's own.
+    const bool chart3d = glyph.record.kind == 6;
+    OvHostList list;
+    ov_list_init(&list);
+    OvHostList& carrier = chart3d ? list : glyph.series;
+    if (chart3d) ov_list_append(&carrier, &glyph.object3d);
+    ov_list_append(&carrier, &document_.Context());
+    const int32_t result = CallGEEdt(&glyph.record, &carrier, code);
+    if (ov_list_last(&carrier) == &document_.Context()) ov_list_remove_last(&carrier);
+    ov_list_remove_all(&list);
+    view_->update();
     return result;
 }
 

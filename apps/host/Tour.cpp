@@ -157,6 +157,7 @@ TourResult RunTour(HostWindow& window, const QString& folder)
     ov::RegKeyHandle sheet("Software\\Ornivex\\MP\\GPPSet");
     for (const char* value : {"InitPage1", "InitPage5"}) sheet.WriteDword(value, 5);
     sheet.WriteDword("InitPage2", 2);  // the pie sheet on its slice table
+    sheet.WriteDword("InitPage6", 6);  // the 3-D chart's sheet on its view
     sheet.WriteDword("InitPage0", 0);  // the system properties on their general page
     // The bitmap is traced with the Flood Fill Tool's defaults, key points shown.
     ov::StoreFloodFillSettings(ov::DefaultFloodFillSettings(true));

@@ -16,6 +16,7 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
+#include "view3d/ModelItems.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -259,4 +260,5 @@ TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)
                  Cancel(sheet);
              });
     EXPECT_EQ(series_[1]->colour_map, 2);
+    FreeModelItems(object.items);  // the 3-D view built the model into the host's object
 }

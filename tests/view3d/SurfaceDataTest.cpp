@@ -79,7 +79,7 @@ TEST_F(Surface, HeadersSpreadThePositionsOverTheRanges)
     EXPECT_EQ(YHeaders(grid_), (std::vector<std::string>{"10", "20"}));
     Set({0, 0}, 1, 2);
     EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1"}));
-    EXPECT_EQ(FormatG(3.14159265), "3.14159");
+    EXPECT_EQ(FormatHeaderValue(3.14159265), "3.14159");
     EXPECT_EQ(SurfaceValue(grid_, 1, 0), 0);  // outside the grid
 }
 

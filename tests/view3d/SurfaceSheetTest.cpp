@@ -1,6 +1,7 @@
 // The 3-D surface sheet through the dispatcher: start tab, OK, Cancel and Apply, the data page's
 // range edits, cells and commands, and the 3-D tool page's settings.
 #include "chart/SeriesPrompts.h"
+#include "chart/View3DTab.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/toolbar/CDlgToolbar.h"
@@ -36,6 +37,7 @@ protected:
         EnsureTestApplication();
         SetCurrentLanguageCodeForTesting(u"en");
         registry_.surface = [](ChartSheetCall& c) { return RunSurfaceSheet(c); };
+        InstallSurfaceToolPage();
         record_ = PatternRecord<ChartRecord>(4);
         record_.kind = 4;
         MakePageFieldsSane(record_);
@@ -51,7 +53,7 @@ protected:
         SetSurfaceData(grid_, values, 3, 2, 0, 2, 10, 20);
         object_.surface = &grid_;
         grid_.host3d = &object_;
-        SetStartTab(kSurfTabData);
+        SetStartTab(kSurfSlotData);
     }
     void TearDown() override { FreeSurfaceData(&grid_); }
     static void SetStartTab(uint32_t tab) { RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage3", tab); }
@@ -64,13 +66,13 @@ protected:
     }
     static CDPP_3DS& DataPage(CDlg3DSPP& sheet)
     {
-        sheet.SelectTab(kSurfTabData);
+        sheet.SelectTab(kSurfSlotData);
         return dynamic_cast<CDPP_3DS&>(*sheet.Page(kSurfSlotData));
     }
     static CDPP_3DSTool& ToolPage(CDlg3DSPP& sheet)
     {
-        sheet.SelectTab(kSurfTab3D);
-        return dynamic_cast<CDPP_3DSTool&>(*sheet.Page(kSurfSlotTool));
+        sheet.SelectTab(kSurfSlot3D);
+        return dynamic_cast<CDPP_3DSTool&>(*sheet.ViewTab()->ToolPage());
     }
 
     DialogRegistry registry_;
@@ -86,14 +88,14 @@ TEST_F(SurfaceSheet, CancelKeepsTheHostRecordAndApplyHandsOverOnlyWhatWasApplied
 {
     const ChartRecord before = record_;
     EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
-                  for (int tab = 0; tab < kSurfTabs; ++tab) sheet.SelectTab(tab);
+                  for (int tab = 0; tab < kSurfSlots; ++tab) sheet.SelectTab(tab);
                   Cancel(sheet);
               }),
               0);
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
 
     EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
-                  for (int tab = 0; tab < kSurfTabs; ++tab) sheet.SelectTab(tab);
+                  for (int tab = 0; tab < kSurfSlots; ++tab) sheet.SelectTab(tab);
                   Click(sheet, ControlName(kSheetApply));
                   ToolPage(sheet).OnStyleCommand(kStFirstStyleCommand + 2);
                   Cancel(sheet);
@@ -119,8 +121,9 @@ TEST_F(SurfaceSheet, AStoredStartTabPastTheLastOpensThe3DTab)
 {
     SetStartTab(9);
     Run([](CDlg3DSPP& sheet) {
-        EXPECT_EQ(sheet.CurrentTab(), kSurfTab3D);
-        EXPECT_NE(dynamic_cast<CDPP_3DSTool*>(sheet.Page(kSurfSlotTool)), nullptr);
+        EXPECT_EQ(sheet.CurrentTab(), kSurfSlot3D);
+        ASSERT_NE(sheet.ViewTab(), nullptr);
+        EXPECT_NE(dynamic_cast<CDPP_3DSTool*>(sheet.ViewTab()->ToolPage()), nullptr);
         EXPECT_EQ(sheet.Page(kSurfSlotData), nullptr);
         Cancel(sheet);
     });
@@ -201,7 +204,8 @@ TEST_F(SurfaceSheet, ToolSettingsAreWrittenAtOnceAndTheCurrentButtonsShowPressed
     EXPECT_EQ(record_.style_3d, 1);
     EXPECT_EQ(record_.contour_levels, 64);
     EXPECT_EQ(record_.line_width_3d, 0u);
-    EXPECT_EQ(record_.axes[0].ratio_3d, 2.0f);
-    EXPECT_EQ(record_.axes[1].ratio_3d, 0.25f);
-    EXPECT_FLOAT_EQ(record_.axes[2].ratio_3d, 0.314159f);  // the prompt hands numbers back as "%f"
+    // Typed 2, 0.25 and pi/10 (handed back as "%f"); the view's rebuild scales them to a largest of 1.
+    EXPECT_FLOAT_EQ(record_.axes[0].ratio_3d, 1.0f);
+    EXPECT_FLOAT_EQ(record_.axes[1].ratio_3d, 0.125f);
+    EXPECT_FLOAT_EQ(record_.axes[2].ratio_3d, 0.314159f / 2);
 }

@@ -12,6 +12,7 @@
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/GuardedHandler.h"
 #include "view3d/SurfaceData.h"
+#include "view3d/gl/COvOG.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -42,7 +43,8 @@ std::u16string Utf16(const std::string& ascii)
 
 }  // namespace
 
-CDPP_3DSTool::CDPP_3DSTool(ChartRecord& record, QWidget* parent) : SheetPage(parent), record_(record)
+CDPP_3DSTool::CDPP_3DSTool(ChartRecord& record, COvOG& view, QWidget* parent)
+    : SheetPage(parent), record_(record), view_(view)
 {
     BuildControls();
     Load();
@@ -162,7 +164,8 @@ void CDPP_3DSTool::EditRatios()
 
 void CDPP_3DSTool::Changed(bool modeChanged)
 {
-    Q_EMIT viewChanged(modeChanged);
+    if (modeChanged) view_.SetView(record_.style_3d);
+    view_.Rebuild();
 }
 
 }  // namespace ov

@@ -1,7 +1,7 @@
 // CDPP_3DSTool: the 3-D tool page beside the 3-D view: projection and view-preset toolbars (the
 // current buttons shown pressed), series projection, colour map, contour levels, line width, fill and
-// line colours, and the axis ratios prompt. Every change goes into the record copy at once and is
-// announced with viewChanged so the sheet redraws the view.
+// line colours, and the axis ratios prompt. Every change goes into the record copy at once and the
+// view rebuilds its model from it.
 #pragma once
 
 #include "chart/SheetPage.h"
@@ -11,6 +11,7 @@ class QComboBox;
 namespace ov {
 
 class CDlgToolbar;
+class COvOG;
 class COvCBColorMap;
 class ColourSwatch;
 
@@ -34,7 +35,7 @@ constexpr int kStViewPresetCount = 10;
 class CDPP_3DSTool : public SheetPage {
     Q_OBJECT
 public:
-    CDPP_3DSTool(ChartRecord& record, QWidget* parent);
+    CDPP_3DSTool(ChartRecord& record, COvOG& view, QWidget* parent);
 
     // What a click on a toolbar button does (also reached through the toolbars' signal).
     void OnStyleCommand(int command);
@@ -42,16 +43,14 @@ public:
     // The axis ratios prompt of button 21337.
     void EditRatios();
 
-Q_SIGNALS:
-    // A setting changed; `modeChanged` when the projection mode (0x870) did: the view takes the new mode first.
-    void viewChanged(bool modeChanged);
-
 private:
     void BuildControls();
     void Load();
+    // The view takes the new settings (a new projection mode first).
     void Changed(bool modeChanged = false);
 
     ChartRecord& record_;
+    COvOG& view_;
     CDlgToolbar* styleBar_ = nullptr;
     CDlgToolbar* viewBar_ = nullptr;
     QComboBox* projection_ = nullptr;

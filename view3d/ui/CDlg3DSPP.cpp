@@ -5,7 +5,7 @@
 #include "chart/CDPP_Axis.h"
 #include "chart/CDPP_General.h"
 #include "chart/CDPP_TickGrid.h"
-#include "framework/ui/GuardedHandler.h"
+#include "chart/View3DTab.h"
 #include "view3d/ui/CDPP_3DS.h"
 #include "view3d/ui/CDPP_3DSTool.h"
 #include "view3d/ui/SurfaceSheet.h"
@@ -16,7 +16,7 @@ namespace {
 SheetShape SurfaceShape()
 {
     SheetShape shape;
-    shape.tabs = {kSurfTabs, 8, -1};
+    shape.tabs = {kSurfSlots, 8, -1};
     shape.pageSlots = kSurfSlots;
     shape.startTabValue = "InitPage3";
     shape.textFile = "GP1.xml";
@@ -25,10 +25,14 @@ SheetShape SurfaceShape()
     return shape;
 }
 
-// The view's share of the page area: as wide as the page is high, times 270 / 256.
-int ViewWidth(const ScreenRect& area)
+// The view takes the page area's left part, as wide as the page is high times 270 / 256; the tool
+// page the rest.
+SheetAreas ViewAreas(const ScreenRect& page)
 {
-    return area.Height() * 270 / 256;
+    SheetAreas areas{page, {}, {}, page, page};
+    areas.view.right = page.left + page.Height() * 270 / 256;
+    areas.tool.left = areas.view.right;
+    return areas;
 }
 
 }  // namespace
@@ -39,9 +43,9 @@ CDlg3DSPP::CDlg3DSPP(const ChartSheetCall& call) : ChartSheet(call, SurfaceShape
     Place();
 }
 
-Host3DObject* CDlg3DSPP::Object3D() const
+View3DTab* CDlg3DSPP::ViewTab() const
 {
-    return Surface() ? Surface()->host3d : nullptr;
+    return dynamic_cast<View3DTab*>(Page(kSurfSlot3D));
 }
 
 SheetPage* CDlg3DSPP::CreatePage(int slot)
@@ -51,48 +55,23 @@ SheetPage* CDlg3DSPP::CreatePage(int slot)
     case kSurfSlotTickGrid: return new CDPP_TickGrid(Record(), Call().hostWindow, this);
     case kSurfSlotAxis: return new CDPP_Axis(Record(), true, this);
     case kSurfSlotData: return new CDPP_3DS(*this, Surface());
-    case kSurfSlotTool: {
-        auto* tool = new CDPP_3DSTool(Record(), this);
-        connect(tool, &CDPP_3DSTool::viewChanged, this, Guarded(this, &CDlg3DSPP::OnToolChanged));
-        return tool;
-    }
+    case kSurfSlot3D: return new View3DTab(Record(), Object3D(), ViewAreas(PageArea()), this);
     default: return nullptr;
     }
 }
 
-bool CDlg3DSPP::SlotOnTab(int slot, int tab) const
-{
-    if (tab == kSurfTab3D) return slot == kSurfSlotView || slot == kSurfSlotTool;
-    return slot == tab;
-}
-
-ScreenRect CDlg3DSPP::PageRect(int slot) const
-{
-    ScreenRect rect = PageArea();
-    const int split = rect.left + ViewWidth(rect);
-    if (slot == kSurfSlotView) rect.right = split;
-    if (slot == kSurfSlotTool) rect.left = split;
-    return rect;
-}
-
-void CDlg3DSPP::Collect()
-{
-    ChartSheet::Collect();
-    CollectViewState();
-}
-
 void CDlg3DSPP::UpdateHost()
 {
-    CollectViewState();
+    if (View3DTab* tab = ViewTab()) tab->CollectViewState();
     OvHostWindow* host = Call().hostWindow;
     if (host && host->send_message) host->send_message(host, kChartApplyMessage, 0, 0);
 }
 
-void CDlg3DSPP::CollectViewState() {}
-
-void CDlg3DSPP::OnToolChanged(bool modeChanged)
+void InstallSurfaceToolPage()
 {
-    (void)modeChanged;
+    SetView3DToolPageFactory([](QWidget* parent, ChartRecord& record, COvOG& view) -> SheetPage* {
+        return new CDPP_3DSTool(record, view, parent);
+    });
 }
 
 int RunSurfaceSheet(ChartSheetCall& call)

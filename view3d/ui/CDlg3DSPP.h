@@ -8,19 +8,10 @@
 
 namespace ov {
 
-class CDPP_3DSTool;
+class View3DTab;
 
-// Page slots: one per tab, the last tab showing the view and the tool page side by side.
-enum SurfaceSheetSlot : int {
-    kSurfSlotGeneral,
-    kSurfSlotTickGrid,
-    kSurfSlotAxis,
-    kSurfSlotData,
-    kSurfSlotView,
-    kSurfSlotTool,
-    kSurfSlots
-};
-enum SurfaceSheetTab : int { kSurfTabGeneral, kSurfTabTickGrid, kSurfTabAxis, kSurfTabData, kSurfTab3D, kSurfTabs };
+// Page slots, one per tab; the last one holds the view and the tool page side by side.
+enum SurfaceSheetSlot : int { kSurfSlotGeneral, kSurfSlotTickGrid, kSurfSlotAxis, kSurfSlotData, kSurfSlot3D, kSurfSlots };
 
 class CDlg3DSPP : public ChartSheet {
     Q_OBJECT
@@ -28,21 +19,15 @@ public:
     explicit CDlg3DSPP(const ChartSheetCall& call);
 
     SurfaceGrid* Surface() const { return static_cast<SurfaceGrid*>(Call().element); }
-    Host3DObject* Object3D() const;
+    Host3DObject* Object3D() const { return Surface() ? Surface()->host3d : nullptr; }
+    // The view's tab once it was first shown, else null.
+    View3DTab* ViewTab() const;
 
-    // Pages, then the 3-D view's state (rotation into the record, size into the 3-D host object).
-    void Collect() override;
     // The data page's update command: the view state collected and the host told (0x1980, 0, 0).
     void UpdateHost();
 
 protected:
     SheetPage* CreatePage(int slot) override;
-    bool SlotOnTab(int slot, int tab) const override;
-    ScreenRect PageRect(int slot) const override;
-
-private:
-    void CollectViewState();
-    void OnToolChanged(bool modeChanged);
 };
 
 }  // namespace ov
