@@ -23,7 +23,8 @@ bool LoadSurfaceCells(GridCells& cells, const SurfaceGrid* grid)
     }
     const std::size_t count = static_cast<std::size_t>(grid->nx) * static_cast<std::size_t>(grid->ny);
     std::vector<double> shown(count);
-    for (std::size_t k = 0; k < count; ++k) shown[k] = std::strtod(FormatHeaderValue(grid->values[k]).c_str(), nullptr);
+    for (std::size_t k = 0; k < count; ++k)
+        shown[k] = std::strtod(FormatHeaderValue(grid->values[k]).c_str(), nullptr);
     cells.LoadNumbers(shown.data(), grid->nx, grid->ny);
     SetSurfaceHeaders(cells, *grid);
     cells.SetModified(true);

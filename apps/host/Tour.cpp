@@ -187,6 +187,13 @@ TourResult RunTour(HostWindow& window, const QString& folder)
         }
         sheet.WriteDword("InitPage1", 5);
     }
+    // The surface sheet once more on its 3-D view tab.
+    for (const HostCommand& command : window.Commands()) {
+        if (command.id != QLatin1String("chart-2")) continue;
+        sheet.WriteDword("InitPage3", 4);
+        take(command, QStringLiteral("chart-surface-view"));
+        sheet.WriteDword("InitPage3", 0);
+    }
     // The system properties once more on the hotkey and advanced pages.
     for (const HostCommand& command : window.Commands()) {
         if (command.id != QLatin1String("system-properties")) continue;

@@ -33,8 +33,9 @@ constexpr int kMaxPositions = 10000;
 
 const char* const kBuiltInRangeLabels[kRangeFields] = {"Xmin : ", "Xmax : ", "Ymin : ", "Ymax : "};
 const char* const kBuiltInMenu[kMenuEntries] = {
-    "Add Y Position", "Add X Position", "Grid Size...", "Clear",   "Delete Columns", "Delete Rows",
-    "Cut",            "Copy",           "Paste",        "Open...", "Save...",        "Reverse Y",
+    "Add Y Position", "Add X Position", "Grid Size...", "Clear",
+    "Delete Columns", "Delete Rows",    "Cut",          "Copy",
+    "Paste",          "Open...",        "Save...",      "Reverse Y",
     "Reverse X",      "Transpose",      "Formula...",   "Update"};
 
 QString MenuIcon(int command)
@@ -57,7 +58,8 @@ bool StartsMenuGroup(int command)
 
 }  // namespace
 
-CDPP_3DS::CDPP_3DS(CDlg3DSPP& sheet, SurfaceGrid* surface) : SheetPage(&sheet), sheet_(sheet), surface_(surface)
+CDPP_3DS::CDPP_3DS(CDlg3DSPP& sheet, SurfaceGrid* surface)
+    : SheetPage(&sheet), sheet_(sheet), surface_(surface)
 {
     if (surface_) ranges_ = RangesOf(*surface_);
     BuildControls();
@@ -197,8 +199,8 @@ void CDPP_3DS::Open()
     if (!imported) return;
     const AsciiMatrix& m = imported->matrix;
     // File lines are x positions and file columns y positions; the ranges stay as they are.
-    SetSurfaceData(*surface_, m.values.get(), m.rows, m.cols, surface_->x_min, surface_->x_max, surface_->y_min,
-                   surface_->y_max);
+    SetSurfaceData(*surface_, m.values.get(), m.rows, m.cols, surface_->x_min, surface_->x_max,
+                   surface_->y_min, surface_->y_max);
     LoadGrid();
 }
 

@@ -60,7 +60,8 @@ void CDPP_3DSTool::BuildControls()
     viewBar_ = new CDlgToolbar(this);
     viewBar_->Load(QStringLiteral("tb_3DS_view"));
     Named(viewBar_, kStViewBar);
-    connect(styleBar_, &CDlgToolbar::commandPosted, this, Guarded(this, [this](int c) { OnStyleCommand(c); }));
+    connect(styleBar_, &CDlgToolbar::commandPosted, this,
+            Guarded(this, [this](int c) { OnStyleCommand(c); }));
     connect(viewBar_, &CDlgToolbar::commandPosted, this, Guarded(this, [this](int c) { OnViewCommand(c); }));
 
     projection_ = Named(new QComboBox(this), kStProjection);
@@ -122,7 +123,8 @@ void CDPP_3DSTool::Load()
     projection_->setCurrentIndex(std::min<int>(record_.projection_3d, projection_->count() - 1));
     colourMap_->SetIndex(record_.colour_map_3d);
     levels_->setCurrentIndex(std::clamp(record_.contour_levels / kLevelStep - 1, 0, kLevelEntries - 1));
-    lineWidth_->setCurrentIndex(static_cast<int>(std::min<uint32_t>(record_.line_width_3d, kWidthEntries - 1)));
+    lineWidth_->setCurrentIndex(
+        static_cast<int>(std::min<uint32_t>(record_.line_width_3d, kWidthEntries - 1)));
     fill_->SetColour(record_.fill_colour_3d);
     line_->SetColour(record_.line_colour_3d);
 }
@@ -157,7 +159,8 @@ void CDPP_3DSTool::EditRatios()
     if (RunSetStrings(setup, this) != 1 || setup.values.size() != kRatioAxes) return;
     for (int axis = 0; axis < kRatioAxes; ++axis) {
         const ExpressionResult typed = EvaluateNumericText(setup.values[static_cast<std::size_t>(axis)]);
-        if (typed.ok && std::isfinite(typed.value)) record_.axes[axis].ratio_3d = static_cast<float>(typed.value);
+        if (typed.ok && std::isfinite(typed.value))
+            record_.axes[axis].ratio_3d = static_cast<float>(typed.value);
     }
     Changed();
 }

@@ -11,7 +11,14 @@ namespace ov {
 class View3DTab;
 
 // Page slots, one per tab; the last one holds the view and the tool page side by side.
-enum SurfaceSheetSlot : int { kSurfSlotGeneral, kSurfSlotTickGrid, kSurfSlotAxis, kSurfSlotData, kSurfSlot3D, kSurfSlots };
+enum SurfaceSheetSlot : int {
+    kSurfSlotGeneral,
+    kSurfSlotTickGrid,
+    kSurfSlotAxis,
+    kSurfSlotData,
+    kSurfSlot3D,
+    kSurfSlots
+};
 
 class CDlg3DSPP : public ChartSheet {
     Q_OBJECT
