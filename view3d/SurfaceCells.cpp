@@ -3,6 +3,7 @@
 
 #include "view3d/SurfaceData.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -18,28 +19,26 @@ bool LoadSurfaceCells(GridCells& cells, const SurfaceGrid* grid)
     cells.SetNumberStyle(CellNumberStyle::General);
     if (!HasSurfaceValues(grid)) {
         cells.LoadNumbers(nullptr, 0, 0);
-        cells.SetModified(false);
         return false;
     }
     const std::size_t count = static_cast<std::size_t>(grid->nx) * static_cast<std::size_t>(grid->ny);
     std::vector<double> shown(count);
-    for (std::size_t k = 0; k < count; ++k)
-        shown[k] = std::strtod(FormatHeaderValue(grid->values[k]).c_str(), nullptr);
+    std::transform(grid->values, grid->values + count, shown.begin(),
+                   [](double v) { return std::strtod(FormatHeaderValue(v).c_str(), nullptr); });
     cells.LoadNumbers(shown.data(), grid->nx, grid->ny);
     SetSurfaceHeaders(cells, *grid);
     cells.SetModified(true);
     return true;
 }
 
+// Headers past the cells' rows or columns are left out (SetText ignores cells outside).
 void SetSurfaceHeaders(GridCells& cells, const SurfaceGrid& grid)
 {
     cells.SetText(0, 0, kSurfaceCornerText);
-    const std::vector<std::string> xs = XHeaders(grid);
-    const std::vector<std::string> ys = YHeaders(grid);
-    for (std::size_t i = 0; i < xs.size() && static_cast<int>(i) + 1 < cells.RowCount(); ++i)
-        cells.SetText(static_cast<int>(i) + 1, 0, xs[i]);
-    for (std::size_t j = 0; j < ys.size() && static_cast<int>(j) + 1 < cells.ColumnCount(); ++j)
-        cells.SetText(0, static_cast<int>(j) + 1, ys[j]);
+    int row = 1;
+    for (const std::string& x : XHeaders(grid)) cells.SetText(row++, 0, x);
+    int column = 1;
+    for (const std::string& y : YHeaders(grid)) cells.SetText(0, column++, y);
 }
 
 bool StoreSurfaceCells(SurfaceGrid& grid, const GridCells& cells)

@@ -57,6 +57,9 @@ TEST_F(SurfacePage, EachRangePairIsStoredInOrder)
     ranges[kRangeXMin] = 1;  // the same pair the other way round
     ranges[kRangeXMax] = 5;
     EXPECT_FALSE(ApplyRanges(grid_, ranges));
+    ranges[kRangeYMax] = 60;  // only the y pair changes
+    EXPECT_TRUE(ApplyRanges(grid_, ranges));
+    EXPECT_EQ(grid_.y_max, 60);
 }
 
 TEST_F(SurfacePage, CellsShowPositionsAndStoreTheirGTexts)
@@ -82,8 +85,15 @@ TEST_F(SurfacePage, CellsShowPositionsAndStoreTheirGTexts)
     EXPECT_EQ(grid_.values[0], 3.14159);
     EXPECT_EQ(grid_.values[5], -1e-7);
     EXPECT_EQ(grid_.nx, 3);
+    EXPECT_EQ(grid_.ny, 2);
     EXPECT_EQ(grid_.y_max, 20) << "ranges kept";
     EXPECT_EQ(grid_.z_max, 4);
+
+    Set({7, 8}, 2, 1);  // a single y position is a single data column
+    ASSERT_TRUE(LoadSurfaceCells(cells, &grid_));
+    cells.SetText(2, 1, "9");
+    ASSERT_TRUE(StoreSurfaceCells(grid_, cells));
+    EXPECT_EQ(grid_.values[1], 9);
 }
 
 TEST_F(SurfacePage, ASurfaceWithoutValuesGivesOnlyTheCornerAndStoresNothing)
@@ -94,11 +104,15 @@ TEST_F(SurfacePage, ASurfaceWithoutValuesGivesOnlyTheCornerAndStoresNothing)
     SurfaceGrid noValues = grid_;
     noValues.values = nullptr;
     EXPECT_FALSE(LoadSurfaceCells(cells, &noValues));
-    noValues = grid_;
-    noValues.nx = 0;
-    EXPECT_FALSE(LoadSurfaceCells(cells, &noValues));
+    for (int32_t SurfaceGrid::*size : {&SurfaceGrid::nx, &SurfaceGrid::ny}) {
+        noValues = grid_;
+        noValues.*size = 0;
+        EXPECT_FALSE(LoadSurfaceCells(cells, &noValues));
+    }
     EXPECT_EQ(cells.RowCount(), 1);
     EXPECT_EQ(cells.ColumnCount(), 1);
+    EXPECT_FALSE(StoreSurfaceCells(grid_, cells));
+    cells.SetRowCount(3);  // data rows without a data column
     EXPECT_FALSE(StoreSurfaceCells(grid_, cells));
     EXPECT_EQ(grid_.nx, 2);
     EXPECT_EQ(grid_.values[3], 4);
