@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 using namespace ov;
@@ -89,11 +90,13 @@ TEST_F(SurfacePage, CellsShowPositionsAndStoreTheirGTexts)
     EXPECT_EQ(grid_.y_max, 20) << "ranges kept";
     EXPECT_EQ(grid_.z_max, 4);
 
-    Set({7, 8}, 2, 1);  // a single y position is a single data column
-    ASSERT_TRUE(LoadSurfaceCells(cells, &grid_));
-    cells.SetText(2, 1, "9");
-    ASSERT_TRUE(StoreSurfaceCells(grid_, cells));
-    EXPECT_EQ(grid_.values[1], 9);
+    for (const auto& [nx, ny] : {std::pair{2, 1}, std::pair{1, 2}}) {  // one data column, one data row
+        Set({7, 8}, nx, ny);
+        ASSERT_TRUE(LoadSurfaceCells(cells, &grid_));
+        cells.SetText(nx, ny, "9");
+        ASSERT_TRUE(StoreSurfaceCells(grid_, cells));
+        EXPECT_EQ(grid_.values[1], 9);
+    }
 }
 
 TEST_F(SurfacePage, ASurfaceWithoutValuesGivesOnlyTheCornerAndStoresNothing)
@@ -113,6 +116,9 @@ TEST_F(SurfacePage, ASurfaceWithoutValuesGivesOnlyTheCornerAndStoresNothing)
     EXPECT_EQ(cells.ColumnCount(), 1);
     EXPECT_FALSE(StoreSurfaceCells(grid_, cells));
     cells.SetRowCount(3);  // data rows without a data column
+    EXPECT_FALSE(StoreSurfaceCells(grid_, cells));
+    cells.SetRowCount(1);  // and data columns without a data row
+    cells.SetColumnCount(3);
     EXPECT_FALSE(StoreSurfaceCells(grid_, cells));
     EXPECT_EQ(grid_.nx, 2);
     EXPECT_EQ(grid_.values[3], 4);
