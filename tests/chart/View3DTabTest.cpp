@@ -1,13 +1,12 @@
-// The X-Y sheet's 3-D tab (kind 6) through the dispatcher: the view built at opening, the view state
-// going to the record on OK and the view size to the 3-D host object also on Cancel, the projected
-// model the host draws, and the place where the tool page joins.
+// The X-Y sheet's 3-D tab (kind 6) through the dispatcher: the view state going to the record on OK
+// and the view size to the 3-D host object also on Cancel, the projected model the host draws, and
+// the tool page joining beside the view.
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/View3DTab.h"
 #include "chart/XYChartSheet.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/ui/DialogTexts.h"
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -15,8 +14,6 @@
 #include "view3d/ModelItems.h"
 #include "view3d/ViewState.h"
 #include "view3d/gl/COvOG.h"
-
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,14 +24,6 @@ using namespace ov;
 using namespace ovtest;
 
 namespace {
-
-// A tool page that counts how often the sheet stored it.
-class CountingToolPage : public SheetPage {
-public:
-    using SheetPage::SheetPage;
-    void Store() override { ++stores; }
-    int stores = 0;
-};
 
 class View3DSheet : public ::testing::Test {
 protected:
@@ -47,18 +36,16 @@ protected:
         MakePageFieldsSane(record_);
         record_.kind = 6;
         record_.style_3d = 0;
-        record_.view_preset_3d = 0;
         for (int a = 0; a < 3; ++a) record_.axes[a].ratio_3d = 1;
-        const float identity[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
-        std::copy(identity, identity + 9, record_.view_state_3d);
+        std::fill(std::begin(record_.view_state_3d), std::end(record_.view_state_3d), 0.5f);
         RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage6", 6);
-        // A helix: x, y and z columns.
-        helix_ = CreateNumberedSeries(u"helix", 3, 40);
+        helix_ = CreateNumberedSeries(u"helix", 3, 40);  // x, y and z columns
         for (int r = 0; r < 40; ++r) {
             helix_->values[r] = std::cos(r * 0.3);
             helix_->values[40 + r] = std::sin(r * 0.3);
             helix_->values[80 + r] = r * 0.05;
         }
+        ov_list_append(series_.get(), helix_);
         object_.series_list = series_.get();
     }
     void TearDown() override
@@ -76,8 +63,14 @@ protected:
                             auto& sheet = dynamic_cast<CDlgXYPP&>(d);
                             auto* tab = dynamic_cast<View3DTab*>(sheet.Page(kSlot3D));
                             ASSERT_NE(tab, nullptr);
+                            EXPECT_EQ(sheet.CurrentTab(), 6);
                             act(sheet, *tab);
                         });
+    }
+    // Where the view shows: the widget itself, or the message standing in its place without GL.
+    static QRect ViewArea(View3DTab& tab)
+    {
+        return tab.View().HasContext() ? tab.View().geometry() : tab.View().MessageWidget()->geometry();
     }
 
     DialogRegistry registry_;
@@ -93,75 +86,50 @@ protected:
 
 TEST_F(View3DSheet, CancelLeavesTheRecordButHandsTheViewSizeToTheObject)
 {
-    ov_list_append(series_.get(), helix_);
     const ChartRecord before = record_;
-    float width = 0, height = 0;
+    QRect area;
     EXPECT_EQ(Run([&](CDlgXYPP& sheet, View3DTab& tab) {
-                  EXPECT_EQ(sheet.CurrentTab(), 6);
                   tab.View().ResetView(false);  // turned to the default orientation
-                  width = tab.View().ViewWidth();
-                  height = tab.View().ViewHeight();
+                  area = ViewArea(tab);
                   Cancel(sheet);
               }),
               0);
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
-    EXPECT_GT(width, 100.0f);
-    EXPECT_GT(height, 100.0f);
-    EXPECT_EQ(object_.view_width, width);
-    EXPECT_EQ(object_.view_height, height);
+    EXPECT_EQ(object_.view_width, float(area.width()));
+    EXPECT_EQ(object_.view_height, float(area.height()));
 }
 
-TEST_F(View3DSheet, OkStoresTheRotationAndLeavesTheModelProjectedBackToFront)
+TEST_F(View3DSheet, OkStoresTheRotationProjectsTheModelAndStoresTheToolPage)
 {
-    ov_list_append(series_.get(), helix_);
+    struct CountingToolPage : SheetPage {
+        using SheetPage::SheetPage;
+        void Store() override { ++stores; }
+        int stores = 0;
+    };
+    CountingToolPage* tool = nullptr;
+    SetView3DToolPageFactory([&](QWidget* parent, ChartRecord& record, COvOG&) -> SheetPage* {
+        EXPECT_EQ(&record, &dynamic_cast<CDlgXYPP*>(parent->window())->Record());
+        return tool = new CountingToolPage(parent);
+    });
     EXPECT_EQ(Run([&](CDlgXYPP& sheet, View3DTab& tab) {
                   tab.View().ResetView(false);
-                  // The view fills the left part of the page area, as high as the page.
-                  const QRect view = tab.View().HasContext() ? tab.View().geometry()
-                                                             : tab.View().MessageWidget()->geometry();
+                  // The view fills the left of the page area, 270/256 of its height wide; the tool
+                  // page takes the rest.
+                  const QRect view = ViewArea(tab);
                   EXPECT_EQ(view.height(), tab.height());
                   EXPECT_EQ(view.width(), tab.height() * 270 / 256);
-                  EXPECT_EQ(tab.View().ViewWidth(), float(view.width()));
+                  ASSERT_EQ(tab.ToolPage(), tool);
+                  EXPECT_EQ(tool->geometry(),
+                            QRect(view.right() + 1, 0, tab.width() - view.width(), tab.height()));
                   Accept(sheet);
+                  EXPECT_EQ(tool->stores, 1);
               }),
               1);
     EXPECT_TRUE(std::equal(record_.view_state_3d, record_.view_state_3d + 9, kDefaultRotation.begin()));
+    // The model is left projected for the host, back to front.
     const std::vector<ModelItem*> items = ModelItemsOf(object_.items);
     ASSERT_FALSE(items.empty());
-    // Window coordinates inside the view, y negated, depth in 0 ... 1.
-    for (const ModelItem* item : items) {
-        for (int k = 0; k < item->count; ++k) {
-            EXPECT_GE(item->points[k].x, 0.0f);
-            EXPECT_LE(item->points[k].x, object_.view_width);
-            EXPECT_LE(item->points[k].y, 0.0f);
-        }
-        EXPECT_GT(item->mean_depth, 0.0f);
-        EXPECT_LT(item->mean_depth, 1.0f);
-    }
-    for (std::size_t k = 1; k < items.size(); ++k) EXPECT_GE(items[k - 1]->mean_depth, items[k]->mean_depth);
-}
-
-TEST_F(View3DSheet, ToolPageJoinsBesideTheViewAndStoresWithTheSheet)
-{
-    CountingToolPage* tool = nullptr;
-    SetView3DToolPageFactory([&](QWidget* parent, ChartRecord& record, COvOG& view) -> SheetPage* {
-        EXPECT_EQ(record.kind, 6);
-        EXPECT_NE(&view, nullptr);
-        tool = new CountingToolPage(parent);
-        return tool;
-    });
-    EXPECT_EQ(Run([&](CDlgXYPP& sheet, View3DTab& tab) {
-                  ASSERT_EQ(tab.ToolPage(), tool);
-                  const QRect view = tab.View().HasContext() ? tab.View().geometry()
-                                                             : tab.View().MessageWidget()->geometry();
-                  EXPECT_EQ(tool->geometry().left(), view.right() + 1);
-                  EXPECT_EQ(tool->geometry().right(), tab.width() - 1);
-                  EXPECT_TRUE(tool->isVisible());
-                  sheet.SelectTab(0);
-                  EXPECT_FALSE(tool->isVisible());
-                  QTest::mouseClick(sheet.findChild<QWidget*>(ControlName(kXYApply)), Qt::LeftButton);
-                  EXPECT_EQ(tool->stores, 1);
-                  Accept(sheet);
-              }),
-              1);
+    EXPECT_GE(items.front()->mean_depth, items.back()->mean_depth);
+    EXPECT_GT(items.back()->mean_depth, 0.0f);
+    EXPECT_LE(items.front()->points[0].y, 0.0f);  // window y negated
 }
