@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include <vector>
 
@@ -28,16 +25,6 @@ constexpr std::string_view kMessages = R"(<M>
   <gMSG_3><S01 en="Cannot open the file: " cn="无法打开文件："/><S02 en="Done."/><S03 en=""/></gMSG_3>
 </M>)";
 
-TEST(MessageText, AppendsTheVariablePartDirectly)
-{
-    LangTable table;
-    table.OpenBuffer(u"en", kMessages.data(), kMessages.size());
-    EXPECT_EQ(MessageText(table, "gMSG_3", 1, "/数据 b.txt"), "Cannot open the file: /数据 b.txt");
-    EXPECT_EQ(MessageText(table, "gMSG_3", 2, ""), "Done.");
-    EXPECT_EQ(MessageText(table, "gMSG_3", 9, "/x"), "/x");  // missing entry
-    EXPECT_EQ(MessageText(table, "gMSG_3", 3, "42"), "42");  // empty entry
-}
-
 TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguageAndTheAnswerIsReturned)
 {
     std::filesystem::path host = test::FreshFolder("message-host");
@@ -54,28 +41,13 @@ TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguageAndTheAnswerIsR
     EXPECT_EQ(
         ShowLocalizedMessage(table, "gMSG_3", 1, "/a.txt", MessageButtons::YesNo, MessageIcon::Question),
         kMessageYes);
+    EXPECT_EQ(MessageText(table, "gMSG_3", 9, "/x"), "/x");  // a missing entry shows the variable part
+    EXPECT_EQ(MessageText(table, "gMSG_3", 3, "42"), "42");  // so does an empty one
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].text, "Cannot open the file: f");
     EXPECT_EQ(seen[1].text, "无法打开文件：/a.txt");
     EXPECT_EQ(seen[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(seen[1].icon, MessageIcon::Question);
-}
-
-// The default presenter is a real modal box; answer it the way a user would and check the mapping.
-TEST(MessageBox, DefaultPresenterMapsTheClickedButton)
-{
-    for (auto [click, expected] :
-         {std::pair{QMessageBox::Yes, kMessageYes}, std::pair{QMessageBox::No, kMessageNo},
-          std::pair{QMessageBox::Cancel, kMessageCancel}}) {
-        QTimer::singleShot(0, [click] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->button(click)->click();
-        });
-        MessageRequest request;
-        request.text = "Save changes?";
-        request.buttons = MessageButtons::YesNoCancel;
-        EXPECT_EQ(ShowMessage(request), expected);
-    }
 }
 
 TEST(HelpFile, MissingShowsTheMessageWithTheFullPathAndPresentIsOpened)
