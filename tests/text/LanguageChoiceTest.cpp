@@ -32,19 +32,13 @@ TEST(LanSel, ParsesLikeTheHostRuntime)
         int32_t number;
         const char16_t* code;
     };
-    const Row rows[] = {{u"2", 2, u"cn"},
-                        {u"\t\r\n\v\f 2", 2, u"cn"},
-                        {u"2abc", 2, u"cn"},
-                        {u"+2", 2, u"cn"},
-                        {u"-2", -2, u"en"},
-                        {u"02", 2, u"cn"},
-                        {u"-10", -10, u"en"},
-                        {u"1", 1, u"en"},
-                        {u"3", 3, u"en"},
-                        {u"", 0, u"en"},
-                        {u"abc2", 0, u"en"},
-                        {u"\u00A02", 0, u"en"},
-                        {u"4294967298", std::numeric_limits<int32_t>::max(), u"en"}};
+    const Row rows[] = {{u"2", 2, u"cn"},       {u"\t\r\n\v\f 2", 2, u"cn"},
+                        {u"2abc", 2, u"cn"},    {u"+2", 2, u"cn"},
+                        {u"-2", -2, u"en"},     {u"02", 2, u"cn"},
+                        {u"-10", -10, u"en"},   {u"1", 1, u"en"},
+                        {u"12", 12, u"en"},     {u"3", 3, u"en"},
+                        {u"", 0, u"en"},        {u"abc2", 0, u"en"},
+                        {u"\u00A02", 0, u"en"}, {u"4294967298", std::numeric_limits<int32_t>::max(), u"en"}};
     for (const Row& row : rows) {
         int32_t number = ParseLanguageNumber(row.text);
         EXPECT_EQ(number, row.number) << int(row.number);
