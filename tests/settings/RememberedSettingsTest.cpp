@@ -73,24 +73,25 @@ TEST_F(RememberedSettingsTest, DefaultsWhereMissingAndEachTypeStoredAsItsRegistr
     EXPECT_EQ(ReadRemembered(kKey, kSampleValues, Sample{0, 0, false, u"", 0, 1, true}), expected);
 }
 
+// The same stored DWORD read into each member: signed or unsigned, then clamped to the member's range.
 TEST_F(RememberedSettingsTest, StoredNumbersAreClampedByTheMembersSignedness)
 {
-    const struct {
-        uint32_t stored;
-        Sample read;
-    } cases[] = {
-        {0xFFFFFFFFu, {-1, 0xF0F0F0, true, u"default", 0, 1000, false}},  // -1 signed, 4294967295 unsigned
-        {0xFFFFFF9Cu, {-100, 0xF0F0F0, true, u"default", 0, 1000, false}},
-        {0, {0, 0xF0F0F0, false, u"default", 0, 1, false}},
-        {7, {7, 0xF0F0F0, true, u"default", 7, 7, true}},
-        {100, {100, 0xF0F0F0, true, u"default", 100, 100, true}},
-        {101, {101, 0xF0F0F0, true, u"default", 100, 101, true}},
-        {0x7FFFFFFFu, {0x7FFFFFFF, 0xF0F0F0, true, u"default", 100, 1000, true}},
+    const std::pair<uint32_t, const char*> cases[] = {
+        {0xFFFFFFFFu, "-1 0 1000 1 0"},
+        {0xFFFFFF9Cu, "-100 0 1000 1 0"},
+        {0, "0 0 1 0 0"},
+        {7, "7 7 7 1 1"},
+        {101, "101 100 101 1 1"},
+        {0x7FFFFFFFu, "2147483647 100 1000 1 1"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [stored, expected] : cases) {
         for (const char* name : {"Number", "Percent", "Count", "Flag", "Positive"})
-            RegKeyHandle(kKey).WriteDword(name, c.stored);
-        EXPECT_EQ(ReadRemembered(kKey, kSampleValues), c.read) << c.stored;
+            RegKeyHandle(kKey).WriteDword(name, stored);
+        const Sample r = ReadRemembered(kKey, kSampleValues);
+        EXPECT_EQ(std::to_string(r.number) + " " + std::to_string(r.percent) + " " + std::to_string(r.count) +
+                      " " + std::to_string(r.flag) + " " + std::to_string(r.positive),
+                  expected)
+            << stored;
     }
 }
 
