@@ -141,6 +141,12 @@ TEST_F(StoreFaultTest, EachFaultGivesDefaultsReportsOnceKeepsTheFileAndRecovers)
     std::ofstream(junk_file, std::ios::binary) << std::string(3000, '\x5A');
     const auto backup = [&] { return fs::path(store_path_.string() + ".backup"); };
     const auto restore = [&] { fs::copy_file(backup(), store_path_, fs::copy_options::overwrite_existing); };
+    // Another file made beside the store and renamed over it, as an editor or a sync tool would.
+    const auto RenameOver = [&](const std::function<void(const fs::path&)>& make) {
+        make(store_path_.string() + ".new");
+        fs::rename(store_path_.string() + ".new", store_path_);
+        return true;
+    };
     const Fault faults[] = {
         {"read-only", StoreProblemKind::kReadOnly, true, false, false,
          [&] {
@@ -182,12 +188,7 @@ TEST_F(StoreFaultTest, EachFaultGivesDefaultsReportsOnceKeepsTheFileAndRecovers)
              release.join();
          }},
         {"junk renamed over", StoreProblemKind::kUnusable, false, false, true,
-         [&] {
-             fs::copy_file(junk_file, store_path_.string() + ".new");
-             fs::rename(store_path_.string() + ".new", store_path_);
-             return true;
-         },
-         restore},
+         [&] { return RenameOver([&](const fs::path& p) { fs::copy_file(junk_file, p); }); }, restore},
         {"junk written in place", StoreProblemKind::kUnusable, false, false, true,
          [&] {
              const std::string junk = FileBytes(junk_file);
@@ -197,12 +198,7 @@ TEST_F(StoreFaultTest, EachFaultGivesDefaultsReportsOnceKeepsTheFileAndRecovers)
          },
          restore},
         {"foreign database", StoreProblemKind::kUnusable, false, false, true,
-         [&] {
-             ForeignDatabase(store_path_.string() + ".new");
-             fs::rename(store_path_.string() + ".new", store_path_);
-             return true;
-         },
-         restore},
+         [&] { return RenameOver(ForeignDatabase); }, restore},
         {"a folder", StoreProblemKind::kUnusable, false, false, false,
          [&] {
              fs::remove(store_path_);
