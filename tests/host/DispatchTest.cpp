@@ -271,6 +271,9 @@ TEST(PathHandOver, AllocatesReusesAndReleases)
     ASSERT_TRUE(HandOverPath(path.get(), small));
     EXPECT_EQ(small.count, 4);
     EXPECT_EQ(small.points[3].y, 4.0f);
+    FailHostAllocationForTesting(1);  // arrays exactly as large are reused: no memory needed
+    EXPECT_TRUE(HandOverPath(path.get(), small));
+    FailHostAllocationForTesting(0);
     PathPtr none(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
     ASSERT_TRUE(HandOverPath(none.get(), large));
     EXPECT_EQ(large.count, 0);
