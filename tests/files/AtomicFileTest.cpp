@@ -35,6 +35,7 @@ std::string Entries(const fs::path& folder)
 int WriteFailingAt(const fs::path& target, AtomicWriteStep step, bool crash)
 {
     const pid_t child = crash ? fork() : 0;
+    if (child < 0) return -2;
     if (child > 0) {
         int status = 0;
         waitpid(child, &status, 0);
