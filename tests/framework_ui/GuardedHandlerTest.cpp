@@ -48,9 +48,9 @@ TEST(GuardedHandler, EachKindOfFailureShowsOneMessageInTheUsersLanguage)
                                                      std::make_error_code(std::errc::permission_denied));
          },
          "Cannot open the file: /no/such/file.txt"},
-        {u"en", [] { throw std::runtime_error("parser: unexpected token"); },
-         "The command could not be finished: parser: unexpected token"},
-        {u"en", [] { throw 42; }, "The command could not be finished: unknown error"},
+        {u"cn", [] { throw std::runtime_error("parser: unexpected token"); },
+         QString::fromUtf8("无法完成此命令：parser: unexpected token")},
+        {u"cn", [] { throw 42; }, QString::fromUtf8("无法完成此命令：unknown error")},
         {u"cn", [] { throw std::ios_base::failure("y"); },
          QString::fromUtf8("无法完成此命令：") + std::ios_base::failure("y").what()},
     };
