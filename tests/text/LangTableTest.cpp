@@ -81,10 +81,11 @@ TEST(LangTable, CurrentSectionFollowsTheLastKeyedLookupAndReopenForgetsIt)
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"");
     // A table whose contents moved to another opens again, from a buffer or a file.
     const LangTable taken = std::move(table);
-    table.OpenPath(u"cn", "/nonexistent/lang.xml");
-    EXPECT_FALSE(table.IsLoaded());
     table.OpenBuffer(u"cn", kOther.data(), kOther.size());
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"七");
+    const LangTable takenAgain = std::move(table);
+    table.OpenPath(u"cn", "/nonexistent/lang.xml");
+    EXPECT_FALSE(table.IsLoaded());
 }
 
 // A broken document is not used even in part; a missing file or a folder gives empty texts too.
