@@ -35,6 +35,18 @@ TEST(FadeDialog, IsCreatedHiddenAndStepsThroughTheAlphaTableThenStops)
     EXPECT_TRUE(popup.IsFading());
 }
 
+TEST(FadeDialog, APopupShownBeforeItsFadeStartsIsTransparent)
+{
+    ovtest::EnsureTestApplication();
+    CDialogFadeEx popup(nullptr);
+    EXPECT_EQ(popup.FadeAlpha(), 1);
+    popup.setGeometry(0, 0, 50, 50);
+    popup.show();  // shown without FadeIn: the first frame the platform composes
+    ASSERT_NE(popup.windowHandle(), nullptr);
+    EXPECT_DOUBLE_EQ(popup.windowHandle()->opacity(), 1 / 255.0);
+    EXPECT_FALSE(popup.IsFading());
+}
+
 TEST(FadeDialog, ShowingKeepsTheFocusWhereItWas)
 {
     ovtest::EnsureTestApplication();

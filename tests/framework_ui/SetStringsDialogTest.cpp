@@ -37,6 +37,19 @@ protected:
 
 }  // namespace
 
+TEST_F(SetStringsDialog, ThreeRowsHideTheRestShrinkAndHideApply)
+{
+    SetStringsSetup full{u"Six", Values(6, u"L"), Values(6, u"v")};
+    SetStringsSetup three{u"Three", {u"A", u"B", u"C"}, {u"1", u"2", u"3"}};
+    CDlgSetStrings tall(full), shortOne(three);
+    const int pitch = Control(tall, kSsEdit + 1)->y() - Control(tall, kSsEdit)->y();
+    EXPECT_EQ(tall.height() - shortOne.height(), 3 * pitch);
+    EXPECT_FALSE(Control(shortOne, kSsApply)->isVisibleTo(&shortOne));
+    EXPECT_TRUE(Control(shortOne, kSsEdit + 2)->isVisibleTo(&shortOne));
+    EXPECT_FALSE(Control(shortOne, kSsEdit + 3)->isVisibleTo(&shortOne));
+    EXPECT_EQ(Control(tall, kSsOk)->y() - Control(shortOne, kSsOk)->y(), 3 * pitch);
+}
+
 TEST_F(SetStringsDialog, ThreeLabelsTwoValuesApplySendsTheEvaluatedValuesAndStaysOpen)
 {
     RecordingHostWindow anchor;

@@ -136,6 +136,17 @@ TEST(ToolbarFiles, EachParsesAndEveryCommandButtonIsCompleteInBothLanguages)
     }
 }
 
+TEST(IconFiles, PicturesTheDialogsLoadByNameAreShipped)
+{
+    std::vector<std::string> names = {"tb/more_but", "menu/check", "menu/Add", "tb/delete",
+                                      "tb/Cut",      "tb/Copy",    "tb/Paste", "CP/prev",
+                                      "CP/next",     "CP/afa",     "CP/zxy"};
+    for (int n = 1; n <= 9; ++n) names.push_back("LT/0" + std::to_string(n));
+    for (const auto& name : names) EXPECT_TRUE(fs::is_regular_file(kIcons / (name + ".apx"))) << name;
+    for (const char* menuIcon : {"menu/check", "menu/Add", "tb/delete", "tb/Cut", "tb/Copy", "tb/Paste"})
+        EXPECT_TRUE(fs::is_regular_file(kIcons / (std::string(menuIcon) + "_gray.apx"))) << menuIcon;
+}
+
 TEST(IconFiles, EveryPictureIsAnSvgDocumentThatDrawsSomething)
 {
     ovtest::EnsureTestApplication();

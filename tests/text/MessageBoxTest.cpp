@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <vector>
 
@@ -48,6 +51,23 @@ TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguageAndTheAnswerIsR
     EXPECT_EQ(seen[1].text, "无法打开文件：/a.txt");
     EXPECT_EQ(seen[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(seen[1].icon, MessageIcon::Question);
+}
+
+// The default presenter is a real modal box; answer it the way a user would and check the mapping.
+TEST(MessageBox, DefaultPresenterMapsTheClickedButton)
+{
+    for (auto [click, expected] :
+         {std::pair{QMessageBox::Yes, kMessageYes}, std::pair{QMessageBox::No, kMessageNo},
+          std::pair{QMessageBox::Cancel, kMessageCancel}}) {
+        QTimer::singleShot(0, [click] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(click)->click();
+        });
+        MessageRequest request;
+        request.text = "Save changes?";
+        request.buttons = MessageButtons::YesNoCancel;
+        EXPECT_EQ(ShowMessage(request), expected);
+    }
 }
 
 TEST(HelpFile, MissingShowsTheMessageWithTheFullPathAndPresentIsOpened)
