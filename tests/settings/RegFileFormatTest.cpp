@@ -82,23 +82,20 @@ TEST_F(RegFileFormatTest, ImportsBothEncodingsDeletionsAndContinuedHex)
 }
 
 // Each body follows a valid first section, so a partial import would show; line 0 marks a whole
-// document with a problem that has no line.
+// document with a problem that has no line. (A foreign hive, an odd UTF-16 length, a bad escape and a
+// continuation at the end are in the fuzz corpus, which replays as a test.)
 TEST_F(RegFileFormatTest, MalformedDocumentsAreRefusedWithTheirLineAndChangeNothing)
 {
     const std::pair<std::string, int> cases[] = {
         {"", 0},
         {"[HKEY_CURRENT_USER\\A]\n\"a\"=dword:1\n", 0},  // no header
-        {"\xFF\xFEW\0i", 0},                             // odd UTF-16 length
         {std::string(kHeader) + "\"a\"=dword:1\n", 0},   // value before any section
-        {"[HKEY_LOCAL_MACHINE\\Software]\n", 6},
         {"[HKEY_CURRENT_USER\\A\\\\B]\n", 6},
         {"[-HKEY_CURRENT_USER\\A]\n\"a\"=dword:1\n", 7},
         {"name=dword:1\n", 6},
-        {"\"a\"=\"line\\nbreak\"\n", 6},
         {"\"a\"=dword:123456789\n", 6},
         {"\"a\"=dword:1g\n", 6},
         {"\"a\"=hex:01,,02\n", 6},
-        {"\"a\"=hex:01,\\\n", 6},
         {"\"a\"=qword:1\n", 6},
         {"\"a\"=\"\xC0\xAF\"\n", 6},
         {"\"b\"=dword:2\n\n; fine so far\n\"c\"=bad\n", 9},
