@@ -129,12 +129,6 @@ TEST(LineFillEditing, SwatchesOfferedByFillStyle)
         EXPECT_EQ(SwatchOffered(fill, 2), two) << fill;
         EXPECT_EQ(SwatchOffered(fill, 3), three) << fill;
     }
-    LineFillChanges changes;
-    changes.Note(kLfWidth);
-    changes.Note(kLfColour0 + 2);
-    EXPECT_EQ(changes.lastField, 5);
-    EXPECT_EQ(changes.mask, 0x22u);
-    EXPECT_FLOAT_EQ(StoredLineWidth(1.5), 4.0f);
 }
 
 TEST(PageModels, FontPrefixSearchListSectionsAndDefaults)
