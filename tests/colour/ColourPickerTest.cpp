@@ -37,19 +37,12 @@ protected:
     void SetUp() override
     {
         ovtest::EnsureTestApplication();
-        previousHost_ = std::getenv("ORNIVEX_HOST_DIR");
-        previousData_ = std::getenv("XDG_DATA_HOME");
         setenv("ORNIVEX_HOST_DIR", dir_.filePath("host").toUtf8().constData(), 1);
         setenv("XDG_DATA_HOME", dir_.filePath("data").toUtf8().constData(), 1);
         WritePalettes({1, 2});
         SharedRecentColours().fill(kEmptyRecentColour);
         SaveRecentColours(SharedRecentColours());
         RegKeyHandle(kRecentColourKey).WriteDword("iCC", 0);
-    }
-    void TearDown() override
-    {
-        setenv("ORNIVEX_HOST_DIR", previousHost_.c_str(), 1);
-        setenv("XDG_DATA_HOME", previousData_.c_str(), 1);
     }
     void WritePalettes(std::initializer_list<int> numbers)
     {
@@ -71,8 +64,6 @@ protected:
     void Press(COvColorPicker& picker, QPoint at) { QTest::mouseClick(&picker, Qt::LeftButton, {}, at); }
 
     QTemporaryDir dir_;
-    std::string previousHost_;
-    std::string previousData_;
 };
 
 }  // namespace

@@ -63,16 +63,6 @@ TEST(CustomColours, MissingOrMalformedValuesGiveThePresetsThenBlack)
     EXPECT_EQ(CustomColourValueName(15, 3), "G15C3");
 }
 
-TEST(CustomColours, GroupsAreKeptApart)
-{
-    CustomColourSet a{};
-    a.fill(0x010203u);
-    WriteCustomColours(11, a);
-    ForgetCustomColours(12);
-    EXPECT_EQ(ReadCustomColours(11), a);
-    EXPECT_EQ(ReadCustomColours(12)[0], DefaultCustomColour(0));
-}
-
 // OK returns the colour opaque and writes the custom colours back; Cancel returns nothing and writes
 // nothing.
 TEST(ColourChooser, OkReturnsTheColourOpaqueAndStoresTheCustomColoursCancelNeither)

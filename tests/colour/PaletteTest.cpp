@@ -1,5 +1,5 @@
-// Palettes: which files are offered, the stored index, decoding bitmap bytes, picking a pixel, the
-// palette menu and pop-up placement.
+// Palettes: which files are offered, decoding bitmap bytes, picking a pixel, the palette menu and pop-up
+// placement. The stored palette index is clamped and stored back in the picker's test.
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteImage.h"
 #include "colour/PaletteMenu.h"
@@ -55,18 +55,6 @@ TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFileAndTheUserPaletteComesLast
     ASSERT_EQ(withUser.Count(), 2);
     EXPECT_TRUE(withUser.HasUserPalette());
     EXPECT_EQ(withUser.files.back().filename(), "User_CCard.bmp");
-}
-
-TEST(PaletteIndex, StoredIndexIsClampedIntoTheList)
-{
-    struct Case {
-        uint32_t stored;
-        int count;
-        int expected;
-    };
-    const std::vector<Case> cases = {{0, 3, 0},           {2, 3, 2},           {3, 3, 2}, {99, 3, 2},
-                                     {0xFFFFFFFFu, 3, 0}, {0x80000000u, 3, 0}, {5, 1, 0}, {5, 0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(ClampPaletteIndex(c.stored, c.count), c.expected) << c.stored;
 }
 
 TEST(PaletteImage, BitmapBytesDecodeWhateverTheNameAndOtherBytesDoNot)
@@ -128,23 +116,18 @@ TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
     EXPECT_EQ(MenuText(BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"}), 3), "P 1=0 P 2=1 *P 3=2 - L=load ");
 }
 
+// The pop-up opens with its top-left corner at the pointer, moved back inside the work area where it
+// would stick out; one larger than the area sits at its top-left corner.
 TEST(PopupPlacement, OpensAtThePointerAndStaysInsideTheWorkArea)
 {
     const QRect work(0, 0, 800, 600);
-    const QSize size(200, 100);
-    struct Case {
-        QPoint pointer;
-        QPoint expected;
-    };
-    const std::vector<Case> cases = {{{10, 20}, {10, 20}},
-                                     {{700, 20}, {600, 20}},
-                                     {{10, 550}, {10, 500}},
-                                     {{790, 590}, {600, 500}},
-                                     {{-50, -9}, {0, 0}}};
-    for (const auto& c : cases) {
-        const QRect r = PopupRect(c.pointer, size, work);
-        EXPECT_EQ(r.topLeft(), c.expected) << c.pointer.x() << "," << c.pointer.y();
-        EXPECT_EQ(r.size(), size);
-    }
+    const std::pair<QPoint, QPoint> cases[] = {{{10, 20}, {10, 20}},
+                                               {{700, 20}, {600, 20}},
+                                               {{10, 550}, {10, 500}},
+                                               {{790, 590}, {600, 500}},
+                                               {{-50, -9}, {0, 0}}};
+    for (const auto& [pointer, expected] : cases)
+        EXPECT_EQ(PopupRect(pointer, {200, 100}, work), QRect(expected, QSize(200, 100)))
+            << pointer.x() << "," << pointer.y();
     EXPECT_EQ(PopupRect({5, 5}, {900, 700}, work).topLeft(), QPoint(0, 0));
 }
