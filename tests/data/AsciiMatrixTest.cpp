@@ -112,20 +112,6 @@ TEST(ReadAsciiMatrix, RulesOverTheCaseTable)
     }
 }
 
-TEST(ReadAsciiMatrix, FileGivesTheSameAsBytesForEveryCase)
-{
-    for (const Case& c : Cases()) {
-        SCOPED_TRACE(c.name);
-        const ovtest::ScratchFile file("case.txt", c.text);
-        const auto from_file = ov::ReadAsciiMatrix(file.Path(), c.skip, c.forced);
-        const auto from_bytes = ov::ReadAsciiMatrixFromBytes(c.text, c.skip, c.forced);
-        ASSERT_EQ(from_file.has_value(), from_bytes.has_value());
-        if (from_file) {
-            EXPECT_EQ(ValuesOf(*from_file), ValuesOf(*from_bytes));
-        }
-    }
-}
-
 TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
 {
     EXPECT_EQ(ov::SkipLinesForStartLine(0), 0);
@@ -142,15 +128,6 @@ TEST(ReadAsciiMatrix, UnopenableFilesGiveNothing)
 {
     EXPECT_FALSE(ov::ReadAsciiMatrix("/nonexistent/ornivex/data.txt", 0, -1).has_value());
     EXPECT_FALSE(ov::ReadAsciiMatrix("/", 0, -1).has_value());
-}
-
-TEST(ReadAsciiMatrix, OverlongTokenKeepsItsFirstCharacters)
-{
-    const std::string run = "1" + std::string(400, '0');
-    const auto m = ov::ReadAsciiMatrixFromBytes(run + " 7\n" + run + " 8\n", 0, -1);
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->At(0, 0), 1e242);  // 243 characters: "1" and 242 zeros
-    EXPECT_EQ(m->At(1, 1), 8);
 }
 
 // A text that exercises every tokenizer state at any cut: long tokens, skipped lines, blanks, CR LF.
