@@ -100,18 +100,6 @@ TEST(SheetLayout, TabsPerKind)
     EXPECT_EQ(a.view.Width(), 574 * 270 / 256);
 }
 
-TEST(SheetLayout, PagingRules)
-{
-    EXPECT_EQ(ClampSheetTab(6, 2), 5);
-    EXPECT_EQ(ClampSheetTab(6, 6), 6);
-    EXPECT_EQ(ClampSheetTab(-4, 2), 0);
-    EXPECT_EQ(SlotOfTab(4), kSlotDataTable);
-    EXPECT_EQ(SlotOfTab(5), kSlotChartStyle);
-    EXPECT_TRUE(SlotOnTab(kSlotSeriesList, 5));
-    EXPECT_FALSE(SlotOnTab(kSlotSeriesList, 3));
-    EXPECT_FALSE(SlotOnTab(kSlotDataTable, 5));
-}
-
 // Tab strips of any count and width fraction, with a zero-width tab the following ones close up to.
 TEST(TabStrip, RectanglesClampAndWheel)
 {
