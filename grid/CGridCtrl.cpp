@@ -8,12 +8,15 @@
 #include "grid/GridModel.h"
 #include "grid/GridTextFile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
 
 namespace ov {
 
@@ -32,6 +35,13 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent), model_(new GridModel
     horizontalHeader()->setHighlightSections(true);
     ApplyFontMetrics();
     connect(model_, &GridModel::CellsEdited, this, &CGridCtrl::CellsEdited);
+    // The corner shows cell (0, 0) ("X \ Y" on the surface page); it repaints with the headers.
+    if (auto* corner = findChild<QAbstractButton*>()) {
+        corner->installEventFilter(this);
+        const auto repaint = [corner] { corner->update(); };
+        connect(model_, &QAbstractItemModel::headerDataChanged, corner, repaint);
+        connect(model_, &QAbstractItemModel::modelReset, corner, repaint);
+    }
 }
 
 void CGridCtrl::ApplyFontMetrics()
@@ -248,6 +258,24 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
         QTableView::mousePressEvent(event);
         if (event->button() == Qt::RightButton) Q_EMIT RightButtonDown(event->globalPosition().toPoint());
     });
+}
+
+bool CGridCtrl::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* corner = qobject_cast<QAbstractButton*>(watched);
+    if (!corner || event->type() != QEvent::Paint) return QTableView::eventFilter(watched, event);
+    RunGuarded(this, [&] {
+        QStyleOptionHeader option;
+        option.initFrom(corner);
+        option.state |= QStyle::State_Raised;
+        option.rect = corner->rect();
+        option.text = GetItemText(0, 0);
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        QPainter painter(corner);
+        corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+    });
+    return true;
 }
 
 }  // namespace ov

@@ -79,6 +79,8 @@ Q_SIGNALS:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // Paints the corner button as a header section showing the text of cell (0, 0).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ApplyFontMetrics();

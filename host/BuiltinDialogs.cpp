@@ -12,6 +12,7 @@
 #include "paths/PathDialogs.h"
 #include "sysprops/SystemProperties.h"
 #include "trace/FloodFillTool.h"
+#include "view3d/ui/SurfaceSheet.h"
 
 namespace ov {
 
@@ -21,6 +22,8 @@ void RegisterBuiltinDialogs(DialogRegistry& registry)
     registry.xyChart = [](ChartSheetCall& call) { return RunXYChartSheet(call); };
     registry.pieChart = [](ChartSheetCall& call) { return RunPieChartSheet(call); };
     registry.numberAxis = [](ChartSheetCall& call) { return RunNumberAxisSheet(call); };
+    registry.surface = [](ChartSheetCall& call) { return RunSurfaceSheet(call); };
+    InstallSurfaceToolPage();
     registry.floodFill = [](FloodFillCall& call) {
         return RunFloodFillTool(call.parent, call.bitmapPath, call.seedX, call.seedY, call.outline);
     };

@@ -187,6 +187,15 @@ TourResult RunTour(HostWindow& window, const QString& folder)
         }
         sheet.WriteDword("InitPage1", 5);
     }
+    // The surface sheet once more on its data and 3-D view tabs.
+    for (const HostCommand& command : window.Commands()) {
+        if (command.id != QLatin1String("chart-2")) continue;
+        sheet.WriteDword("InitPage3", 3);
+        take(command, QStringLiteral("chart-surface-data"));
+        sheet.WriteDword("InitPage3", 4);
+        take(command, QStringLiteral("chart-surface-view"));
+        sheet.WriteDword("InitPage3", 0);
+    }
     // The system properties once more on the hotkey and advanced pages.
     for (const HostCommand& command : window.Commands()) {
         if (command.id != QLatin1String("system-properties")) continue;

@@ -143,12 +143,6 @@ TEST(AxisTicks, LogarithmicAxesTickWholeDecades)
     EXPECT_EQ(Labels(Ticks(-5, 100, 400, true)), Labels(Ticks(-5, 100, 400))) << "not positive: linear";
 }
 
-TEST(AxisTicks, FixedLabelsNeverShowMinusZero)
-{
-    EXPECT_EQ(FixedLabel(-0.0001, 2), "0.00");
-    EXPECT_EQ(FixedLabel(-0.5, 0), "0");
-    EXPECT_EQ(FixedLabel(-1.5, 1), "-1.5");
-}
 TEST(AxisTicks, PowerOfTenStepsCrowdedAxesAndDecadesThatJustFit)
 {
     // A step of a whole power of ten needs one decimal past the largest label's exponent.

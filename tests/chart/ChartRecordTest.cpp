@@ -1,5 +1,5 @@
-// Chart record access and data series: text slots, clamps, ranges, series creation, resizing, path
-// conversion, coordinate systems and property codes.
+// Chart record access and data series: text slots, clamps, ranges, series creation, resizing,
+// coordinate systems and property codes. A drawing path becoming a series is the data pages' test.
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesProperties.h"
@@ -126,27 +126,6 @@ TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
     EXPECT_FALSE(ResizeSeries(*s, 0x7fffffff, 0x7fffffff));
     EXPECT_TRUE(ResizeSeries(*s, 0, 5));
     EXPECT_EQ(s->values, nullptr);
-}
-
-TEST(DataSeriesObject, PathBecomesSeriesInDataUnits)
-{
-    OvPointF points[] = {{110, 200}, {130, 160}};
-    ov_char16* name = ov_str_from_ascii("Curve 7");
-    DrawingPath path{0, 0, 0, {}, name, points, 2};
-    DrawingContext context{};
-    context.origin_x = 100;
-    context.origin_y = 200;
-    context.scale = 10;
-    SeriesPtr s(SeriesFromPath(path, context));
-    ASSERT_TRUE(s);
-    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(s->name)), u"Curve 7");
-    EXPECT_EQ(s->marker_type, 0);
-    EXPECT_EQ(s->columns, 2);
-    const double expected[] = {1, 3, 0, 4};  // x column, then y column (page y points down)
-    for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(s->values[i], expected[i]);
-    path.count = 1;
-    EXPECT_EQ(SeriesFromPath(path, context), nullptr);
-    ov_str_free(name);
 }
 
 TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)

@@ -1,4 +1,4 @@
-// Colour maps, hatch patterns and the sheet's layout and placement rules.
+// Colour maps, hatch patterns, the sheet's layout and placement rules and tab strips of any width.
 #include "chart/ColourMap.h"
 #include "chart/HatchPatterns.h"
 #include "chart/SheetLayout.h"
@@ -100,36 +100,59 @@ TEST(SheetLayout, TabsPerKind)
     EXPECT_EQ(a.view.Width(), 574 * 270 / 256);
 }
 
-TEST(SheetLayout, PagingRules)
+// Tab strips of any count and width fraction, with a zero-width tab the following ones close up to.
+TEST(TabStrip, RectanglesClampAndWheel)
 {
-    EXPECT_EQ(ClampSheetTab(6, 2), 5);
-    EXPECT_EQ(ClampSheetTab(6, 6), 6);
-    EXPECT_EQ(ClampSheetTab(-4, 2), 0);
-    EXPECT_EQ(SlotOfTab(4), kSlotDataTable);
-    EXPECT_EQ(SlotOfTab(5), kSlotChartStyle);
-    EXPECT_TRUE(SlotOnTab(kSlotSeriesList, 5));
-    EXPECT_FALSE(SlotOnTab(kSlotSeriesList, 3));
-    EXPECT_FALSE(SlotOnTab(kSlotDataTable, 5));
-    EXPECT_EQ(StartTabValueName(4), "InitPage5");
-    EXPECT_EQ(StartTabValueName(6), "InitPage6");
-    EXPECT_EQ(StartTabValueName(8), "InitPage1");
-    EXPECT_EQ(TabAfterWheel(2, -120, 2), 3);
-    EXPECT_EQ(TabAfterWheel(2, -120, 1), 4);
-    EXPECT_EQ(TabAfterWheel(0, 120, 2), 0);
-    EXPECT_EQ(TabAfterWheel(5, -120, 2), 5);
+    const ScreenRect frame{10, 20, 810, 620};
+    const std::vector<ScreenRect> fifths = SheetTabRects(frame, 24, TabStrip{3, 5, -1});
+    ASSERT_EQ(fifths.size(), 3u);
+    EXPECT_EQ(fifths[0], (ScreenRect{10, 20, 170, 44}));
+    EXPECT_EQ(fifths[2], (ScreenRect{330, 20, 490, 44}));
+    EXPECT_EQ(SheetTabRects(frame, 30, TabStrip{3, 8, -1})[1], (ScreenRect{110, 20, 210, 50}));
+    const std::vector<ScreenRect> hidden = SheetTabRects(frame, 24, TabStrip{4, 8, 1});
+    EXPECT_EQ(hidden[1].Width(), 0);
+    EXPECT_EQ(hidden[2].left, 110);
+    EXPECT_EQ(hidden[3].right, 310);
+    EXPECT_TRUE(SheetTabRects(frame, 24, TabStrip{0, 8, -1}).empty());
+    EXPECT_EQ(SheetTabRects(frame, 24, TabStrip{2, 0, -1})[1].Width(), 0);  // no fraction, no width
+    EXPECT_EQ(SheetTabRects({0, 0, 300, 100}, 20, TabStrip{1, 1, -1})[0].Width(), 300);
+
+    const TabStrip three{3, 5, -1};
+    EXPECT_EQ(ClampTab(7, three), 2);
+    EXPECT_EQ(ClampTab(-1, three), 0);
+    EXPECT_EQ(ClampTab(1, three), 1);
+    EXPECT_EQ(ClampTab(5, TabStrip{0, 5, -1}), 0);
+    struct Wheel {
+        int tab, delta;
+        TabStrip strip;
+        int expected;
+    } wheels[] = {{0, -120, three, 1},          {2, -120, three, 2},           {1, 120, three, 0},
+                  {0, 120, three, 0},           {1, -1, TabStrip{5, 8, 2}, 3}, {3, 1, TabStrip{5, 8, 2}, 1},
+                  {3, -1, TabStrip{5, 8, 2}, 4}};
+    for (const Wheel& w : wheels)
+        EXPECT_EQ(TabAfterWheel(w.tab, w.delta, w.strip), w.expected) << w.tab << " " << w.delta;
 }
 
+// A window more than half past an edge of the work area comes back inside; the origin is the corner
+// of the virtual screen (here left of and above the primary one).
 TEST(SheetLayout, KeepOnMonitor)
 {
-    const ScreenRect work{0, 0, 1920, 1040};
     struct Case {
         ScreenRect in;
+        int originX, originY;
+        ScreenRect work;
         ScreenRect out;
     } cases[] = {
-        {{-50, -10, 750, 590}, {0, 0, 800, 600}},
-        {{1400, 100, 2200, 700}, {1400, 100, 2200, 700}},  // less than half past the edge
-        {{1600, 100, 2400, 700}, {1120, 100, 1920, 700}},
-        {{100, 800, 900, 1400}, {100, 440, 900, 1040}},
+        {{-50, -10, 750, 590}, 0, 0, {0, 0, 1920, 1040}, {0, 0, 800, 600}},
+        {{1400, 100, 2200, 700}, 0, 0, {0, 0, 1920, 1040}, {1400, 100, 2200, 700}},
+        {{1600, 100, 2400, 700}, 0, 0, {0, 0, 1920, 1040}, {1120, 100, 1920, 700}},
+        {{100, 800, 900, 1400}, 0, 0, {0, 0, 1920, 1040}, {100, 440, 900, 1040}},
+        {{-300, -200, 500, 400}, -100, -50, {-100, -50, 1820, 990}, {-100, -50, 700, 550}},
+        {{1420, 690, 2220, 1290},
+         -100,
+         -50,
+         {-100, -50, 1820, 990},
+         {1420, 690, 2220, 1290}},  // exactly half
     };
-    for (const Case& c : cases) EXPECT_EQ(KeepOnMonitor(c.in, 0, 0, work), c.out);
+    for (const Case& c : cases) EXPECT_EQ(KeepOnMonitor(c.in, c.originX, c.originY, c.work), c.out);
 }

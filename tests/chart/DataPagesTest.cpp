@@ -30,6 +30,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -65,21 +66,14 @@ protected:
                                 *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
                         });
     }
-    // Runs a command that opens the Set Strings prompt and types the values into its rows.
     static std::vector<double> Values(const DataSeries& s)
     {
         return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
     }
-    static uint64_t Bits(double v)
-    {
-        uint64_t bits = 0;
-        std::memcpy(&bits, &v, sizeof bits);
-        return bits;
-    }
     static std::vector<uint64_t> Bits(const DataSeries& s)
     {
         std::vector<uint64_t> bits;
-        for (double v : Values(s)) bits.push_back(Bits(v));
+        for (double v : Values(s)) bits.push_back(std::bit_cast<uint64_t>(v));
         return bits;
     }
     std::vector<DataSeries*> Order() const
@@ -174,20 +168,6 @@ TEST_F(DataPages, ResizeAndAddColumnKeepValuesAndRememberTheSize)
     EXPECT_EQ(key.ReadDword("r1", 0), 10000u);
 }
 
-TEST_F(DataPages, MovesKeepTheSelectedSeriesSelected)
-{
-    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
-        page.SelectRow(0);
-        page.RunCommand(kListMoveUp);
-        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[1], series_[2]}));
-        page.RunCommand(kListMoveDown);
-        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[1], series_[0], series_[2]}));
-        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
-        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
-        EXPECT_EQ(series_[0]->selection_mark, 0u);
-    });
-}
-
 TEST_F(DataPages, NewSeriesFromPromptAndFromADrawingPath)
 {
     OvPointF points[3] = {{10, 20}, {30, 0}, {50, 40}};
@@ -218,17 +198,6 @@ TEST_F(DataPages, NewSeriesFromPromptAndFromADrawingPath)
     EXPECT_EQ(order[4]->rows, 3);
     EXPECT_EQ(order[4]->values[2], 4);  // x = (50 - 10) / 10
     EXPECT_EQ(order[4]->values[3], 2);  // y = (40 - 20) / 10
-}
-
-TEST_F(DataPages, DeleteRemovesTheSelectedSeriesAndSelectsTheRowAtTheirPlace)
-{
-    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
-        page.SelectRow(1);
-        page.RunCommand(kListDelete);
-        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[2]}));
-        EXPECT_EQ(sheet.CurrentSeries(), series_[2]);
-    });
-    EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
 }
 
 TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
@@ -271,8 +240,8 @@ TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
     ASSERT_EQ(requests.size(), 2u);
     EXPECT_TRUE(requests[0].save);
     EXPECT_EQ(startLineShown, "0");
-    EXPECT_EQ(saved[9], Bits(0.1234567890123456789));  // typed, full precision
-    EXPECT_EQ(saved[10], Bits(-HUGE_VAL));
+    EXPECT_EQ(saved[9], std::bit_cast<uint64_t>(0.1234567890123456789));  // typed, full precision
+    EXPECT_EQ(saved[10], std::bit_cast<uint64_t>(-HUGE_VAL));
     EXPECT_EQ(series_[0]->columns, 3);
     EXPECT_EQ(series_[0]->rows, 4);
     EXPECT_EQ(opened, saved);
@@ -302,15 +271,29 @@ TEST_F(DataPages, ListImportNumbersSeriesWithABlankNameLine)
     EXPECT_EQ(std::u16string(order[4]->name), u"Named");
 }
 
-TEST_F(DataPages, DoubleClickRenamesAndKeepsTheSelection)
+// Moving, renaming and deleting series keep the selection on the series the user picked.
+TEST_F(DataPages, MovesRenameAndDeleteKeepTheSelection)
 {
-    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
+    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
+        page.SelectRow(0);
+        page.RunCommand(kListMoveUp);
+        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[1], series_[2]}));
+        page.RunCommand(kListMoveDown);
+        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[1], series_[0], series_[2]}));
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
+        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
+        EXPECT_EQ(series_[0]->selection_mark, 0u);
         page.List().topLevelItem(2)->setSelected(true);
-        AnswerPrompt([&] { Q_EMIT page.List().itemDoubleClicked(page.List().topLevelItem(1), 1); },
+        AnswerPrompt([&] { Q_EMIT page.List().itemDoubleClicked(page.List().topLevelItem(0), 1); },
                      {"Renamed"});
         EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0], series_[2]}));
+        EXPECT_EQ(std::u16string(series_[1]->name), u"Renamed");
+        page.SelectRow(0);
+        page.RunCommand(kListDelete);  // the renamed one
+        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
+        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
     });
-    EXPECT_EQ(std::u16string(series_[1]->name), u"Renamed");
+    EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // The data pages' plain logic: column headers, block moves of the series list, resizing with values
-// kept, storing a grid back into a series (through the cells' texts) and the new numbered series.
+// kept and replacing a series' matrix. Storing the table through its texts and the new numbered series
+// are the data pages' sheet tests.
 #include <gtest/gtest.h>
 
 #include "chart/DataSeriesObject.h"
 #include "chart/DataTableHeaders.h"
 #include "chart/SeriesListMoves.h"
 #include "chart/SeriesValues.h"
-#include "grid/GridCells.h"
 
 #include <memory>
 
@@ -90,31 +90,6 @@ TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
     EXPECT_EQ(s->values, nullptr);
     EXPECT_FALSE(ov::ReplaceSeriesValues(*s, -1, 3, matrix));
     EXPECT_EQ(s->columns, 0);
-}
-
-TEST(SeriesValues, StoreGoesThroughTheTextsAndResizesToTheGrid)
-{
-    SeriesPtr s = Series(2, 2, {1e-12, 2.5, 3, -0.1});
-    ov::GridCells cells;
-    cells.LoadNumbers(s->values, s->rows, s->columns);
-    EXPECT_EQ(cells.Text(1, 1), "0");
-    EXPECT_EQ(cells.Text(2, 1), "2.5");
-    EXPECT_EQ(cells.Text(1, 2), "3");
-    EXPECT_EQ(cells.Text(2, 2), "-0.1");
-    cells.SetRowCount(4);
-    cells.SetText(3, 2, "7x");
-    ASSERT_TRUE(ov::StoreGridValues(*s, cells.RowCount(), cells.ColumnCount(), cells.Values()));
-    EXPECT_EQ(s->rows, 3);
-    EXPECT_EQ(Values(*s), (std::vector<double>{0, 2.5, 0, 3, -0.1, 7}));
-}
-
-TEST(DataSeriesObject, NewSeriesNumbersItsRows)
-{
-    SeriesPtr s(ov::CreateNumberedSeries(u"DatSer_4", 3, 4));
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(std::u16string(s->name), u"DatSer_4");
-    EXPECT_EQ(s->marker_type, 0);
-    EXPECT_EQ(Values(*s), (std::vector<double>{0, 1, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 }  // namespace

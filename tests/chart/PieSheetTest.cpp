@@ -17,10 +17,8 @@
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -148,23 +146,14 @@ TEST_F(PieSheet, CancelLeavesTheRecordAndApplyThenCancelKeepsItAsAtApply)
     EXPECT_EQ(window_.Messages()[0].lparam, 0);
 }
 
-TEST_F(PieSheet, OkStoresEveryPageAndHelpOpensNothing)
+TEST_F(PieSheet, OkStoresEveryPageAsItLoadedIt)
 {
     const ChartRecord before = record_;
-    std::size_t windowsBefore = 0;
-    std::size_t windowsAfter = 0;
-    EXPECT_EQ(Run([&](CDlgPiePP& sheet) {
+    EXPECT_EQ(Run([](CDlgPiePP& sheet) {
                   for (int tab = 0; tab < kPieTabs; ++tab) sheet.SelectTab(tab);
-                  windowsBefore = QApplication::topLevelWidgets().size();
-                  sheet.findChild<QPushButton*>(ControlName(kSheetHelp))->click();
-                  QApplication::processEvents();
-                  windowsAfter = QApplication::topLevelWidgets().size();
-                  EXPECT_EQ(QApplication::activeModalWidget(), &sheet);
                   PressKey(sheet, Qt::Key_Return);
               }),
               1);
-    EXPECT_EQ(windowsAfter, windowsBefore);
-    // Every page stored what it loaded: nothing changed.
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
 }
 
@@ -199,11 +188,10 @@ TEST_F(PieSheet, AStyleChangeReachesEverySelectedRowAndNothingElse)
         ChooseFill(table, 33);
         Accept(sheet);
     });
-    for (const auto& [slice, was] : {std::pair{&At(0), &first}, {&At(1), &second}}) {
-        EXPECT_EQ(slice->style.fill_style, 33);
-        EXPECT_EQ(slice->style.line_style, was->style.line_style);
-        EXPECT_EQ(slice->style.line_width, was->style.line_width);
-        EXPECT_EQ(std::memcmp(slice->style.colour, was->style.colour, sizeof was->style.colour), 0);
+    for (const auto& [slice, was] : {std::pair{&At(0), first}, {&At(1), second}}) {
+        LineFillStyle expected = was.style;
+        expected.fill_style = 33;
+        EXPECT_EQ(std::memcmp(&slice->style, &expected, sizeof expected), 0);
         EXPECT_EQ(slice->flags, 0u);
     }
     EXPECT_EQ(std::memcmp(&At(2).style, &third.style, sizeof third.style), 0);
@@ -257,10 +245,6 @@ TEST_F(PieSheet, AddCountAndClearCommands)
         EXPECT_EQ(table.Grid().GetSelectedCellRange().minRow, 4);
         EXPECT_TRUE(table.Grid().IsCellSelected(4, 1) && table.Grid().IsCellSelected(4, 2));
         EXPECT_TRUE(table.Editor().isVisibleTo(&table));
-        for (const char* refused : {"0", "-4", "10001"}) {  // the prompt itself refuses text
-            AnswerPrompt([&] { table.RunCommand(kPieCount); }, refused);
-            EXPECT_EQ(ov_list_count(&slices_), 4) << refused;
-        }
         AnswerPrompt([&] { table.RunCommand(kPieCount); }, "2");
         EXPECT_EQ(ov_list_count(&slices_), 2);
         EXPECT_EQ(table.Grid().GetRowCount(), 3);

@@ -1,6 +1,6 @@
 // The X-Y property sheet through the dispatcher, driven as a user would: copy-back on OK, Apply and
-// Cancel, start tab and placement values, the tab strip, coordinate systems and the chart-style page
-// writing to every selected series.
+// Cancel, start tab and placement values, the tab strip, the chart-style page writing to every selected
+// series and the pages' edits (an axis hidden takes its series back to the first coordinate system).
 #include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
@@ -161,22 +161,6 @@ TEST_F(XYSheet, TabStripClicksWheelAndTheHiddenAxisTab)
     });
 }
 
-TEST_F(XYSheet, CoordinateSystemNeedsItsAxisShown)
-{
-    SetStartTab("InitPage1", 5);
-    record_.axes[OV_AXIS_Y2].shown = 1;
-    record_.axes[OV_AXIS_Y3].shown = 0;
-    Run([&](CDlgXYPP& sheet) {
-        sheet.SetCoordinateSystem(kSystemXY3);
-        EXPECT_EQ(SeriesSystem(*series_[0]), kSystemXY);
-        EXPECT_FALSE(sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 2))->isEnabled());
-        sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 1))->click();
-        EXPECT_EQ(SeriesSystem(*series_[0]), kSystemXY2);
-        EXPECT_TRUE(SeriesRows(sheet)->topLevelItem(0)->text(0) == "X-Y#2");
-        Cancel(sheet);
-    });
-}
-
 TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
 {
     SetStartTab("InitPage1", 5);
@@ -220,20 +204,6 @@ TEST_F(XYSheet, PageEditsReachTheRecordAndTheHost)
     ASSERT_EQ(window_.Messages().size(), 1u);
     EXPECT_EQ(window_.Messages()[0].message, 0x1980u);
     EXPECT_EQ(window_.Messages()[0].lparam, 1);
-}
-
-TEST_F(XYSheet, AlignmentToolbarReplacesTheGridListForKinds7And8)
-{
-    record_.kind = 8;
-    Run([&](CDlgXYPP& sheet) {
-        sheet.SelectTab(1);
-        auto* page = static_cast<CDPP_TickGrid*>(sheet.Page(kSlotTickGrid));
-        EXPECT_FALSE(page->findChild<QComboBox*>(ControlName(kTgGrid))->isVisibleTo(page));
-        EXPECT_TRUE(page->findChild<QComboBox*>(ControlName(kTgSecondMinor))->isVisibleTo(page));
-        page->OnAlignment(4);
-        Accept(sheet);
-    });
-    EXPECT_EQ(record_.grid_style, 3);
 }
 
 TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)

@@ -63,58 +63,34 @@ TEST(CustomColours, MissingOrMalformedValuesGiveThePresetsThenBlack)
     EXPECT_EQ(CustomColourValueName(15, 3), "G15C3");
 }
 
-TEST(CustomColours, GroupsAreKeptApart)
-{
-    CustomColourSet a{};
-    a.fill(0x010203u);
-    WriteCustomColours(11, a);
-    ForgetCustomColours(12);
-    EXPECT_EQ(ReadCustomColours(11), a);
-    EXPECT_EQ(ReadCustomColours(12)[0], DefaultCustomColour(0));
-}
-
-TEST(ColourChooser, OkReturnsTheColourOpaqueAndWritesTheCustomColoursBack)
+// OK returns the colour opaque and writes the custom colours back; Cancel returns nothing and writes
+// nothing.
+TEST(ColourChooser, OkReturnsTheColourOpaqueAndStoresTheCustomColoursCancelNeither)
 {
     ovtest::EnsureTestApplication();
-    ForgetCustomColours(3);
-    std::optional<QColor> chosen;
-    ovtest::RunModal(
-        [&] {
-            chosen = ChooseColour(nullptr, QColor(10, 20, 30), 3);
-            return 0;
-        },
-        [](QDialog& dialog) {
-            auto& chooser = static_cast<QColorDialog&>(dialog);
-            EXPECT_EQ(chooser.currentColor(), QColor(10, 20, 30));
-            EXPECT_EQ(QColorDialog::customColor(1), QColor(0, 0, 0xF0));  // 0xF00000 COLORREF
-            QColorDialog::setCustomColor(15, QColor(0x11, 0x22, 0x33));
-            chooser.setCurrentColor(QColor(200, 100, 50, 40));
-            chooser.accept();
-        });
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(chosen->rgba(), qRgba(200, 100, 50, 255));
+    for (const bool ok : {true, false}) {
+        const int group = ok ? 3 : 4;
+        ForgetCustomColours(group);
+        std::optional<QColor> chosen = QColor(1, 2, 3);
+        ovtest::RunModal(
+            [&] {
+                chosen = ChooseColour(nullptr, QColor(10, 20, 30), group);
+                return 0;
+            },
+            [&](QDialog& dialog) {
+                auto& chooser = static_cast<QColorDialog&>(dialog);
+                EXPECT_EQ(chooser.currentColor(), QColor(10, 20, 30));
+                EXPECT_EQ(QColorDialog::customColor(1), QColor(0, 0, 0xF0));  // 0xF00000 COLORREF
+                QColorDialog::setCustomColor(15, QColor(0x11, 0x22, 0x33));
+                chooser.setCurrentColor(QColor(200, 100, 50, 40));
+                ok ? chooser.accept() : chooser.reject();
+            });
+        bool stored = false;
+        RegKeyHandle(kCustomColourKey).ReadDword(CustomColourValueName(group, 15), 0, &stored);
+        EXPECT_EQ(stored, ok);
+        EXPECT_EQ(chosen.value_or(QColor()).rgba(), ok ? qRgba(200, 100, 50, 255) : QColor().rgba());
+    }
     const CustomColourSet stored = ReadCustomColours(3);
     EXPECT_EQ(stored[0], 0x0000F0u);
     EXPECT_EQ(stored[15], 0x332211u);
-}
-
-TEST(ColourChooser, CancelReturnsNothingAndWritesNothing)
-{
-    ovtest::EnsureTestApplication();
-    ForgetCustomColours(4);
-    std::optional<QColor> chosen = QColor(1, 2, 3);
-    ovtest::RunModal(
-        [&] {
-            chosen = ChooseColour(nullptr, QColor(10, 20, 30), 4);
-            return 0;
-        },
-        [](QDialog& dialog) {
-            QColorDialog::setCustomColor(8, QColor(0x11, 0x22, 0x33));
-            dialog.reject();
-        });
-    EXPECT_FALSE(chosen.has_value());
-    RegKeyHandle key(kCustomColourKey);
-    bool stored = true;
-    key.ReadDword(CustomColourValueName(4, 8), 0, &stored);
-    EXPECT_FALSE(stored);
 }

@@ -1,5 +1,5 @@
-// Palettes: which files are offered, the stored index, decoding bitmap bytes, picking a pixel, the
-// palette menu and pop-up placement.
+// Palettes: which files are offered, decoding bitmap bytes, picking a pixel, the palette menu and pop-up
+// placement. The stored palette index is clamped and stored back in the picker's test.
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteImage.h"
 #include "colour/PaletteMenu.h"
@@ -57,18 +57,6 @@ TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFileAndTheUserPaletteComesLast
     EXPECT_EQ(withUser.files.back().filename(), "User_CCard.bmp");
 }
 
-TEST(PaletteIndex, StoredIndexIsClampedIntoTheList)
-{
-    struct Case {
-        uint32_t stored;
-        int count;
-        int expected;
-    };
-    const std::vector<Case> cases = {{0, 3, 0},           {2, 3, 2},           {3, 3, 2}, {99, 3, 2},
-                                     {0xFFFFFFFFu, 3, 0}, {0x80000000u, 3, 0}, {5, 1, 0}, {5, 0, 0}};
-    for (const auto& c : cases) EXPECT_EQ(ClampPaletteIndex(c.stored, c.count), c.expected) << c.stored;
-}
-
 TEST(PaletteImage, BitmapBytesDecodeWhateverTheNameAndOtherBytesDoNot)
 {
     QImage source(4, 2, QImage::Format_RGB32);
@@ -103,46 +91,43 @@ TEST(PaletteImage, PickMapsTheDrawnAreaOntoTheImageAndClampsAtItsEdges)
     EXPECT_EQ(PaletteRgbAt(image, QSize(0, 10), {1, 1}), 0u);
 }
 
-TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
+// The menu as one line: "*" before a ticked entry, "-" for a separator, and after each entry the palette
+// its command selects ("load" for the load entry).
+std::string MenuText(const std::vector<PaletteMenuEntry>& entries, int paletteCount)
 {
-    const PaletteMenuTexts texts{u"Palette", u"User palette", u"Load..."};
-    const auto entries = BuildPaletteMenu(2, true, 1, texts);
-    ASSERT_EQ(entries.size(), 6u);
-    EXPECT_EQ(entries[0].text, u"Palette 1");
-    EXPECT_FALSE(entries[0].ticked);
-    EXPECT_EQ(entries[1].text, u"Palette 2");
-    EXPECT_TRUE(entries[1].ticked);
-    EXPECT_TRUE(entries[2].separator && entries[4].separator);
-    EXPECT_EQ(entries[3].text, u"User palette");
-    EXPECT_EQ(PaletteIndexOfCommand(entries[3].command, 3), 2);
-    EXPECT_EQ(entries[5].command, kLoadUserPaletteCommand);
-    // Without a user palette only the load entry follows the separator.
-    const auto plain = BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"});
-    ASSERT_EQ(plain.size(), 5u);
-    EXPECT_TRUE(plain[2].ticked);
-    EXPECT_EQ(plain[2].text, u"P 3");
-    for (const auto& e : plain)
-        EXPECT_EQ(PaletteIndexOfCommand(e.command, 3) >= 0,
-                  !e.separator && e.command != kLoadUserPaletteCommand);
+    std::string text;
+    for (const PaletteMenuEntry& e : entries) {
+        const int index = PaletteIndexOfCommand(e.command, paletteCount);
+        if (e.separator) {
+            text += index < 0 ? "- " : "-?";
+            continue;
+        }
+        text += (e.ticked ? "*" : "") + std::string(e.text.begin(), e.text.end()) + "=" +
+                (e.command == kLoadUserPaletteCommand ? "load" : std::to_string(index)) + " ";
+    }
+    return text;
 }
 
+TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
+{
+    EXPECT_EQ(MenuText(BuildPaletteMenu(2, true, 1, {u"Palette", u"User palette", u"Load..."}), 3),
+              "Palette 1=0 *Palette 2=1 - User palette=2 - Load...=load ");
+    // Without a user palette only the load entry follows the separator.
+    EXPECT_EQ(MenuText(BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"}), 3), "P 1=0 P 2=1 *P 3=2 - L=load ");
+}
+
+// The pop-up opens with its top-left corner at the pointer, moved back inside the work area where it
+// would stick out; one larger than the area sits at its top-left corner.
 TEST(PopupPlacement, OpensAtThePointerAndStaysInsideTheWorkArea)
 {
     const QRect work(0, 0, 800, 600);
-    const QSize size(200, 100);
-    struct Case {
-        QPoint pointer;
-        QPoint expected;
-    };
-    const std::vector<Case> cases = {{{10, 20}, {10, 20}},
-                                     {{700, 20}, {600, 20}},
-                                     {{10, 550}, {10, 500}},
-                                     {{790, 590}, {600, 500}},
-                                     {{-50, -9}, {0, 0}}};
-    for (const auto& c : cases) {
-        const QRect r = PopupRect(c.pointer, size, work);
-        EXPECT_EQ(r.topLeft(), c.expected) << c.pointer.x() << "," << c.pointer.y();
-        EXPECT_EQ(r.size(), size);
-    }
+    const std::pair<QPoint, QPoint> cases[] = {{{10, 20}, {10, 20}},
+                                               {{700, 20}, {600, 20}},
+                                               {{10, 550}, {10, 500}},
+                                               {{790, 590}, {600, 500}},
+                                               {{-50, -9}, {0, 0}}};
+    for (const auto& [pointer, expected] : cases)
+        EXPECT_EQ(PopupRect(pointer, {200, 100}, work), QRect(expected, QSize(200, 100)))
+            << pointer.x() << "," << pointer.y();
     EXPECT_EQ(PopupRect({5, 5}, {900, 700}, work).topLeft(), QPoint(0, 0));
 }

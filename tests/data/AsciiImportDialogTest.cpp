@@ -1,6 +1,6 @@
-// The import's widgets driven as a user would: the picker's remembered folder, the
-// preview dialog's settings round trip through the store, its enabling rules, preview
-// text, and the single- and multi-file import commands.
+// The import's widgets driven as a user would: the picker's remembered folder, the preview dialog's
+// settings round trip through the store, its integer check, preview text, and the single- and
+// multi-file import commands.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -74,39 +74,21 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
         EXPECT_EQ(dialog.settings.autoCheck, 1);
         EXPECT_EQ(dialog.settings.columns, 2);
         dialog.previewLines = {"1 2"};
+        std::vector<bool> columnsEnabled;
         RunModal([&] { return dialog.DoModal(); },
-                 [](QDialog& d) {
-                     Click(d, ControlName(Dlg::kIdAutoCheck));
+                 [&](QDialog& d) {
+                     auto* columns = Control<QLineEdit>(d, Dlg::kIdColumns);
+                     columnsEnabled.push_back(columns->isEnabled());
+                     Click(d, ControlName(Dlg::kIdAutoCheck));  // "Auto Check" off: the count is typed
+                     columnsEnabled.push_back(columns->isEnabled());
                      Cancel(d);
                  });
+        EXPECT_EQ(columnsEnabled, (std::vector<bool>{false, true}));
         EXPECT_EQ(dialog.settings.autoCheck, 0);
     }
     EXPECT_EQ(key.ReadDword("ASCPV_ac", 99), 0U);
     EXPECT_EQ(key.ReadDword("ASCPV_dc", 99), 2U);
     EXPECT_EQ(key.ReadDword("ASCPV_sln", 99), 4U);
-}
-
-TEST_F(AsciiImportUi, CheckBoxesEnableTheirEdits)
-{
-    Dlg dialog;
-    dialog.titleMode = 1;
-    dialog.previewLines = {"x"};
-    std::vector<bool> states;
-    RunModal([&] { return dialog.DoModal(); },
-             [&](QDialog& d) {
-                 auto* columns = Control<QLineEdit>(d, Dlg::kIdColumns);
-                 auto* name = Control<QLineEdit>(d, Dlg::kIdSeriesNameLine);
-                 auto* titles = Control<QLineEdit>(d, Dlg::kIdColumnTitleLine);
-                 states = {columns->isEnabled(), name->isEnabled(), titles->isEnabled()};
-                 Click(d, ControlName(Dlg::kIdAutoCheck));
-                 Click(d, ControlName(Dlg::kIdDismissSeriesName));
-                 Click(d, ControlName(Dlg::kIdDismissColumnTitles));
-                 states.insert(states.end(), {columns->isEnabled(), name->isEnabled(), titles->isEnabled()});
-                 Accept(d);
-             });
-    EXPECT_EQ(states, (std::vector<bool>{false, true, true, true, false, false}));
-    EXPECT_EQ(dialog.settings.dismissSeriesName, 1);
-    EXPECT_EQ(dialog.settings.dismissColumnTitles, 1);
 }
 
 TEST_F(AsciiImportUi, EditWithoutAnIntegerShowsTheMessageAndKeepsTheDialogOpenOnIt)
@@ -116,28 +98,24 @@ TEST_F(AsciiImportUi, EditWithoutAnIntegerShowsTheMessageAndKeepsTheDialogOpenOn
         messages.push_back(r.text);
         return kMessageOk;
     });
-    for (const char16_t* language : {u"en", u"cn"}) {
-        SetCurrentLanguageCodeForTesting(language);
-        Dlg dialog;
-        dialog.previewLines = {"x"};
-        bool open_after_ok = false;
-        bool focus_on_edit = false;
-        const int result = RunModal([&] { return dialog.DoModal(); },
-                                    [&](QDialog& d) {
-                                        TypeInto(d, ControlName(Dlg::kIdStartLine), "-");
-                                        Click(d, ControlName(Dlg::kIdOk));
-                                        open_after_ok = d.isVisible();
-                                        focus_on_edit = d.focusWidget() == FindControl(&d, Dlg::kIdStartLine);
-                                        TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
-                                        Accept(d);
-                                    });
-        EXPECT_TRUE(open_after_ok);
-        EXPECT_TRUE(focus_on_edit);
-        EXPECT_EQ(result, Dlg::kIdOk);
-        EXPECT_EQ(dialog.settings.dataStartLine, 5);
-    }
-    EXPECT_EQ(messages, (std::vector<QString>{QStringLiteral("Enter a whole number: -"),
-                                              QStringLiteral("请输入整数：-")}));
+    Dlg dialog;
+    dialog.previewLines = {"x"};
+    bool open_after_ok = false;
+    bool focus_on_edit = false;
+    const int result = RunModal([&] { return dialog.DoModal(); },
+                                [&](QDialog& d) {
+                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "-");
+                                    Click(d, ControlName(Dlg::kIdOk));
+                                    open_after_ok = d.isVisible();
+                                    focus_on_edit = d.focusWidget() == FindControl(&d, Dlg::kIdStartLine);
+                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
+                                    Accept(d);
+                                });
+    EXPECT_TRUE(open_after_ok);
+    EXPECT_TRUE(focus_on_edit);
+    EXPECT_EQ(result, Dlg::kIdOk);
+    EXPECT_EQ(dialog.settings.dataStartLine, 5);
+    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Enter a whole number: -")});
 }
 
 TEST_F(AsciiImportUi, PreviewNumbersTheLines)

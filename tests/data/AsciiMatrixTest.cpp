@@ -91,6 +91,7 @@ const std::vector<Case>& Cases()
          2,
          {1, 4, 2, 5, 3, 6}},
         {"forced_zero_is_auto_not_one", "1 2\n3 4\n", 0, 0, 2, 2, {1, 3, 2, 4}},
+        {"forced_one_reads_one_column", "1 2\n3 4\n", 0, 1, 1, 4, {1, 2, 3, 4}},
     };
     return cases;
 }
@@ -111,20 +112,6 @@ TEST(ReadAsciiMatrix, RulesOverTheCaseTable)
     }
 }
 
-TEST(ReadAsciiMatrix, FileGivesTheSameAsBytesForEveryCase)
-{
-    for (const Case& c : Cases()) {
-        SCOPED_TRACE(c.name);
-        const ovtest::ScratchFile file("case.txt", c.text);
-        const auto from_file = ov::ReadAsciiMatrix(file.Path(), c.skip, c.forced);
-        const auto from_bytes = ov::ReadAsciiMatrixFromBytes(c.text, c.skip, c.forced);
-        ASSERT_EQ(from_file.has_value(), from_bytes.has_value());
-        if (from_file) {
-            EXPECT_EQ(ValuesOf(*from_file), ValuesOf(*from_bytes));
-        }
-    }
-}
-
 TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
 {
     EXPECT_EQ(ov::SkipLinesForStartLine(0), 0);
@@ -135,28 +122,12 @@ TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
     EXPECT_EQ(ov::ForcedColumnsFor(false, 0), 1);
     EXPECT_EQ(ov::ForcedColumnsFor(false, -3), 1);
     EXPECT_EQ(ov::ForcedColumnsFor(false, 4), 4);
-    // A column count of 0 with "Auto Check" off reads one column.
-    const auto m = ov::ReadAsciiMatrixFromBytes("1 2\n3 4\n", 0, ov::ForcedColumnsFor(false, 0));
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->cols, 1);
-    EXPECT_EQ(m->rows, 4);
 }
 
 TEST(ReadAsciiMatrix, UnopenableFilesGiveNothing)
 {
     EXPECT_FALSE(ov::ReadAsciiMatrix("/nonexistent/ornivex/data.txt", 0, -1).has_value());
     EXPECT_FALSE(ov::ReadAsciiMatrix("/", 0, -1).has_value());
-    const ovtest::ScratchFile empty("empty.txt", "");
-    EXPECT_FALSE(ov::ReadAsciiMatrix(empty.Path(), 0, -1).has_value());
-}
-
-TEST(ReadAsciiMatrix, OverlongTokenKeepsItsFirstCharacters)
-{
-    const std::string run = "1" + std::string(400, '0');
-    const auto m = ov::ReadAsciiMatrixFromBytes(run + " 7\n" + run + " 8\n", 0, -1);
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(m->At(0, 0), 1e242);  // 243 characters: "1" and 242 zeros
-    EXPECT_EQ(m->At(1, 1), 8);
 }
 
 // A text that exercises every tokenizer state at any cut: long tokens, skipped lines, blanks, CR LF.
@@ -230,11 +201,11 @@ TEST(AsciiTokenizer, MessyTextsReadAsThePlainByteLoop)
     ov::UseBaselineWindowScanForTesting(false);
 }
 
-TEST(AsciiTokenizer, ValueStoreCrossesChunkBoundaries)
+// A long single column: a million rows and more, read back in order whatever blocks hold them.
+TEST(ReadAsciiMatrix, MillionRowsComeBackInOrder)
 {
+    const int count = (1 << 20) + 17;
     std::string text;
-    // The first chunk stands alone, the next ones share slabs: seven chunks reach a second slab.
-    const int count = static_cast<int>(ov::COvValueStore::kChunkValues) * 6 + 17;
     for (int i = 0; i < count; ++i) text += std::to_string(i) + "\n";
     const auto m = ov::ReadAsciiMatrixFromBytes(text, 0, -1);
     ASSERT_TRUE(m.has_value());

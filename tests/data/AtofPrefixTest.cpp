@@ -1,5 +1,6 @@
 // The token conversion against the C runtime: bit-equal to strtod in the "C" locale over fixed and
-// generated tokens, also while the process runs under a comma-decimal locale.
+// generated tokens, also while the process runs under a comma-decimal locale. The tokenizer is held to
+// the same reference through the plain byte loop in the reader's tests.
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -14,8 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "data/import/AsciiTokenizer.h"
-#include "data/import/WindowScan.h"
 #include "data/numbers/AtofPrefix.h"
 
 namespace {
@@ -102,40 +101,6 @@ TEST(AtofPrefix, GeneratedTokensEqualStrtodBitForBit)
     ExpectEqualToStrtod(AlphabetTokens(rng, 200000));
     ExpectEqualToStrtod(PrintedTokens(rng, 200000));
 }
-
-// The tokenizer converts most tokens on its own, with their length known; one long text puts them
-// at every offset of its 64-byte windows. Both window-scan variants are checked.
-class TokenizerConversion : public ::testing::TestWithParam<bool> {
-protected:
-    void SetUp() override { ov::UseBaselineWindowScanForTesting(GetParam()); }
-    void TearDown() override { ov::UseBaselineWindowScanForTesting(false); }
-};
-
-TEST_P(TokenizerConversion, EqualsStrtodBitForBit)
-{
-    std::mt19937_64 rng(20261206);
-    std::vector<std::string> tokens = AlphabetTokens(rng, 100000);
-    for (std::string& t : PrintedTokens(rng, 100000)) tokens.push_back(std::move(t));
-    std::string text;
-    for (std::size_t i = 0; i < tokens.size(); ++i) text += tokens[i] + (i % 5 == 4 ? "\n" : " ");
-    ov::AsciiTokenizer tokenizer;
-    tokenizer.Feed(text.data(), text.size());
-    tokenizer.Finish();
-    std::size_t i = 0;
-    std::size_t wrong = 0;
-    std::string first_wrong;
-    tokenizer.Values().ForEach(UINT64_MAX, [&](double v) {
-        if (Bits(v) != Bits(Reference(tokens[i].substr(0, ov::AsciiTokenizer::kMaxTokenChars))) &&
-            wrong++ == 0)
-            first_wrong = tokens[i];
-        ++i;
-    });
-    EXPECT_EQ(i, tokens.size());
-    EXPECT_EQ(wrong, 0u) << "first: \"" << first_wrong << "\"";
-    EXPECT_EQ(tokenizer.Rows(), (tokens.size() + 4) / 5);  // five to a line, the last one may be short
-}
-
-INSTANTIATE_TEST_SUITE_P(WindowScans, TokenizerConversion, ::testing::Values(false, true));
 
 TEST(AtofPrefix, CommaDecimalLocaleDoesNotChangeValues)
 {

@@ -55,17 +55,6 @@ TEST(ReadPreviewLines, MissingOrEmptyFileReadsNothing)
     EXPECT_TRUE(lines.empty());
 }
 
-TEST(ReadPreviewLines, StopsAtTheLimitOfALargeFile)
-{
-    std::string text;
-    for (int i = 0; i < 5000; ++i) text += std::to_string(i) + " 1.5\n";
-    const ovtest::ScratchFile file("large-preview.txt", text);
-    Lines lines;
-    ASSERT_TRUE(ov::ReadPreviewLines(file.Path(), ov::kPreviewLineLimit, lines));
-    ASSERT_EQ(lines.size(), 256U);
-    EXPECT_EQ(lines.back(), "255 1.5");
-}
-
 TEST(SplitTitleLine, SeparatorsAndEmptyFields)
 {
     const std::vector<std::pair<std::string, Lines>> cases = {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -101,23 +100,6 @@ TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCanno
     EXPECT_EQ(data.count, 3);
     std::free(data.points);
     std::free(data.types);
-}
-
-// Arrays exactly as large as the outline are reused in place: no memory is needed at all.
-TEST_F(DispatchOutOfMemory, PathArraysAsLargeAsTheOutlineAreReusedWithoutMemory)
-{
-    std::unique_ptr<OvPath, void (*)(OvPath*)> path(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
-    const OvPointF tri[] = {{0, 0}, {2, 0}, {0, 2}};
-    ov_path_add_polygon(path.get(), tri, 3);
-    OvPathData exact{3, static_cast<OvPointF*>(std::malloc(3 * sizeof(OvPointF))),
-                     static_cast<uint8_t*>(std::malloc(3))};
-    OvPointF* const held = exact.points;
-    FailHostAllocationForTesting(1);
-    EXPECT_TRUE(HandOverPath(path.get(), exact));
-    EXPECT_EQ(exact.points, held);
-    EXPECT_EQ(exact.points[1].x, 2.0f);
-    std::free(exact.points);
-    std::free(exact.types);
 }
 
 TEST_F(DispatchOutOfMemory, ChartSheetThatFailsAfterOkLeavesTheHostsRecord)

@@ -1,14 +1,14 @@
-// Whole-or-nothing file replacement, one group per fault: a full disk, a failure at each step, a crash
-// at each step, and targets that are links, link loops or folders. The old file always survives whole.
+// Whole-or-nothing file replacement: a failure or a crash at each step and a full disk leave the old
+// file whole and no temporary file behind; links are followed, link loops and folders refused.
 #include "framework/files/AtomicFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <fstream>
+#include <set>
 
 #include "settings/SettingsTestSupport.h"
 
@@ -18,137 +18,90 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kOld = "the previous content\n";
+const std::string kFresh(300000, 'n');  // several chunks
 
-class AtomicFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder_ = ScratchFolder() / ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        target_ = folder_ / "history.his";
-        std::ofstream(target_, std::ios::binary) << kOld;
-    }
-    void TearDown() override { SetAtomicWriteFaultForTesting(nullptr); }
-
-    // Names in the folder: no temporary file may stay behind after a reported failure.
-    std::vector<std::string> Entries() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_)) names.push_back(entry.path().filename());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-    fs::path folder_;
-    fs::path target_;
-};
-
-std::string Bytes(size_t size)
+// Names in the folder, sorted: no temporary file may stay behind.
+std::string Entries(const fs::path& folder)
 {
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>('a' + i % 23);
-    return bytes;
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+    std::string joined;
+    for (const std::string& name : names) joined += name + " ";
+    return joined;
 }
 
-TEST_F(AtomicFileTest, ReplacesTheContentAndKeepsThePermissionBits)
+// A write whose step `step` fails (EIO) or, with `crash`, ends the process; data fails at its second
+// chunk, when part of it is already out. Returns the errno the write reported, or -1 for a crash.
+int WriteFailingAt(const fs::path& target, AtomicWriteStep step, bool crash)
 {
-    fs::permissions(target_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    const std::string fresh = Bytes(200000);  // several chunks
-    ASSERT_TRUE(WriteFileAtomically(target_, fresh));
-    EXPECT_EQ(FileBytes(target_), fresh);
-    EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    EXPECT_EQ(Entries(), std::vector<std::string>{"history.his"});
-
-    const fs::path created = folder_ / "new.txt";
-    ASSERT_TRUE(WriteFileAtomically(created, ""));
-    EXPECT_TRUE(fs::is_regular_file(created));
-    EXPECT_EQ(FileBytes(created), "");
-}
-
-TEST_F(AtomicFileTest, FullDiskKeepsTheOldFileWholeAndLeavesNoTemporaryFile)
-{
-    ScopedMount disk = ScopedMount::Tmpfs(folder_, 256 << 10);
-    if (!disk.Mounted()) GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
-    std::ofstream(target_, std::ios::binary) << kOld;
-    const FileWriteResult result = WriteFileAtomically(target_, Bytes(1 << 20));
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.error, ENOSPC) << result.Message();
-    EXPECT_EQ(FileBytes(target_), kOld);
-    EXPECT_EQ(Entries(), std::vector<std::string>{"history.his"});
-    // The space the failed write took is free again: a write that fits works.
-    EXPECT_TRUE(WriteFileAtomically(target_, Bytes(100 << 10)));
-    EXPECT_EQ(FileBytes(target_), Bytes(100 << 10));
-}
-
-TEST_F(AtomicFileTest, AFailureAtAnyStepIsReportedAndKeepsTheOldFile)
-{
-    for (const AtomicWriteStep failing : {AtomicWriteStep::kCreate, AtomicWriteStep::kWrite,
-                                          AtomicWriteStep::kSync, AtomicWriteStep::kRename}) {
-        SCOPED_TRACE(static_cast<int>(failing));
-        int writes = 0;
-        // A failing write step fails its second chunk: half the data is already out.
-        SetAtomicWriteFaultForTesting([&](AtomicWriteStep step) {
-            if (step == AtomicWriteStep::kWrite && ++writes < 2) return 0;
-            return step == failing ? EIO : 0;
-        });
-        const FileWriteResult result = WriteFileAtomically(target_, Bytes(300000));
-        EXPECT_EQ(result.error, EIO);
-        EXPECT_FALSE(result.Message().empty());
-        EXPECT_EQ(FileBytes(target_), kOld);
-        EXPECT_EQ(Entries(), std::vector<std::string>{"history.his"});
-    }
-}
-
-// The process dies at each step (a crash, a kill): the file holds the old bytes, never a part.
-TEST_F(AtomicFileTest, ACrashAtAnyStepLeavesTheOldFileWhole)
-{
-    const std::string fresh = Bytes(300000);
-    for (const AtomicWriteStep dying : {AtomicWriteStep::kCreate, AtomicWriteStep::kWrite,
-                                        AtomicWriteStep::kSync, AtomicWriteStep::kRename}) {
-        SCOPED_TRACE(static_cast<int>(dying));
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            int writes = 0;
-            SetAtomicWriteFaultForTesting([&](AtomicWriteStep step) {
-                if (step == dying && (step != AtomicWriteStep::kWrite || ++writes == 3)) _exit(7);
-                return 0;
-            });
-            WriteFileAtomically(target_, fresh);
-            _exit(0);
-        }
+    const pid_t child = crash ? fork() : 0;
+    if (child < 0) return -2;
+    if (child > 0) {
         int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 7) << "the writer did not die at the step";
-        EXPECT_EQ(FileBytes(target_), kOld);
+        waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 7 ? -1 : status;
     }
-    // Without a crash the same write lands whole.
-    ASSERT_TRUE(WriteFileAtomically(target_, fresh));
-    EXPECT_EQ(FileBytes(target_), fresh);
+    int writes = 0;
+    SetAtomicWriteFaultForTesting([&](AtomicWriteStep now) {
+        if (now != step || (now == AtomicWriteStep::kWrite && ++writes < 2)) return 0;
+        if (crash) _exit(7);
+        return EIO;
+    });
+    const int error = WriteFileAtomically(target, kFresh).error;
+    SetAtomicWriteFaultForTesting(nullptr);
+    if (crash) _exit(0);
+    return error;
 }
 
-TEST_F(AtomicFileTest, ALinkIsFollowedALoopAndAFolderAreRefused)
+TEST(AtomicFile, FailureCrashOrFullDiskLeaveTheOldFileWholeAndASuccessReplacesIt)
 {
-    const fs::path link = folder_ / "link.his";
-    fs::create_symlink(target_.filename(), link);
-    ASSERT_TRUE(WriteFileAtomically(link, "through the link"));
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(FileBytes(target_), "through the link");
+    const fs::path folder = ScratchFolder() / "atomic";
+    fs::remove_all(folder);
+    ScopedMount disk = ScopedMount::Tmpfs(folder, 4 << 20);  // without root: an ordinary folder
+    const fs::path target = folder / "history.his";
+    std::ofstream(target, std::ios::binary) << kOld;
+    if (disk.Mounted()) {
+        const FileWriteResult full = WriteFileAtomically(target, std::string(8 << 20, 'f'));
+        EXPECT_EQ(full.error, ENOSPC) << full.Message();
+        EXPECT_EQ(FileBytes(target), kOld);
+        EXPECT_EQ(Entries(folder), "history.his ");
+    }
+    for (const bool crash : {false, true}) {
+        for (const AtomicWriteStep step : {AtomicWriteStep::kCreate, AtomicWriteStep::kWrite,
+                                           AtomicWriteStep::kSync, AtomicWriteStep::kRename}) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(step)) + (crash ? " crash" : " failure"));
+            EXPECT_EQ(WriteFailingAt(target, step, crash), crash ? -1 : EIO);
+            EXPECT_EQ(FileBytes(target), kOld);
+            EXPECT_TRUE(crash || Entries(folder) == "history.his ") << Entries(folder);
+        }
+    }
+    for (const auto& entry : fs::directory_iterator(folder))  // the crashed writers' temporary files
+        if (entry.path().filename() != "history.his") fs::remove(entry.path());
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteFileAtomically(target, kFresh));
+    EXPECT_EQ(FileBytes(target), kFresh);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    ASSERT_TRUE(WriteFileAtomically(folder / "new.txt", ""));
+    EXPECT_EQ(Entries(folder), "history.his new.txt ");
+}
 
-    const fs::path loop = folder_ / "loop";
-    fs::create_symlink("loop", loop);
-    EXPECT_EQ(WriteFileAtomically(loop, "x").error, ELOOP);
-    EXPECT_TRUE(fs::is_symlink(loop));
-
-    const fs::path folder = folder_ / "folder";
-    fs::create_directories(folder / "inside");
-    EXPECT_FALSE(WriteFileAtomically(folder, "x"));
-    EXPECT_TRUE(fs::is_directory(folder / "inside"));
-
-    EXPECT_EQ(WriteFileAtomically(folder_ / "missing" / "file", "x").error, ENOENT);
-    EXPECT_EQ(Entries(), (std::vector<std::string>{"folder", "history.his", "link.his", "loop"}));
+TEST(AtomicFile, ALinkIsFollowedALoopAFolderAndAMissingFolderAreRefused)
+{
+    const fs::path folder = ScratchFolder() / "atomic-links";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "folder" / "inside");
+    std::ofstream(folder / "history.his") << kOld;
+    fs::create_symlink("history.his", folder / "link.his");
+    ASSERT_TRUE(WriteFileAtomically(folder / "link.his", "through the link"));
+    EXPECT_TRUE(fs::is_symlink(folder / "link.his"));
+    EXPECT_EQ(FileBytes(folder / "history.his"), "through the link");
+    fs::create_symlink("loop", folder / "loop");
+    EXPECT_EQ(WriteFileAtomically(folder / "loop", "x").error, ELOOP);
+    EXPECT_FALSE(WriteFileAtomically(folder / "folder", "x"));
+    EXPECT_TRUE(fs::is_directory(folder / "folder" / "inside"));
+    EXPECT_EQ(WriteFileAtomically(folder / "missing" / "file", "x").error, ENOENT);
+    EXPECT_EQ(Entries(folder), "folder history.his link.his loop ");
 }
 
 }  // namespace

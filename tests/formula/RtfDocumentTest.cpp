@@ -38,13 +38,5 @@ TEST(RtfDocument, RunsCarryGroupScopedFormats)
     EXPECT_EQ(runs[4].text, u"e");
 }
 
-TEST(RtfDocument, DeepNestingKeepsReading)
-{
-    const std::string rtf = "{\\rtf1 " + std::string(5000, '{') + "\\b x" + std::string(5000, '}') + " y}";
-    const RtfDocument doc = ParseRtf(rtf);
-    EXPECT_EQ(doc.PlainText(), u"x y");
-    EXPECT_FALSE(doc.paragraphs[0].runs.back().format.bold);
-}
-
 }  // namespace
 }  // namespace ov

@@ -48,9 +48,9 @@ TEST(GuardedHandler, EachKindOfFailureShowsOneMessageInTheUsersLanguage)
                                                      std::make_error_code(std::errc::permission_denied));
          },
          "Cannot open the file: /no/such/file.txt"},
-        {u"en", [] { throw std::runtime_error("parser: unexpected token"); },
-         "The command could not be finished: parser: unexpected token"},
-        {u"en", [] { throw 42; }, "The command could not be finished: unknown error"},
+        {u"cn", [] { throw std::runtime_error("parser: unexpected token"); },
+         QString::fromUtf8("无法完成此命令：parser: unexpected token")},
+        {u"cn", [] { throw 42; }, QString::fromUtf8("无法完成此命令：unknown error")},
         {u"cn", [] { throw std::ios_base::failure("y"); },
          QString::fromUtf8("无法完成此命令：") + std::ios_base::failure("y").what()},
     };
@@ -62,6 +62,34 @@ TEST(GuardedHandler, EachKindOfFailureShowsOneMessageInTheUsersLanguage)
         EXPECT_EQ(recorder.texts[0], c.text);
     }
     SetCurrentLanguageCodeForTesting(u"en");
+
+    // An injected fault fails the next handler only and skips its body.
+    Recorder recorder;
+    int runs = 0;
+    InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+    EXPECT_FALSE(RunGuarded(nullptr, [&] { ++runs; }));
+    EXPECT_TRUE(RunGuarded(nullptr, [&] { ++runs; }));
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(recorder.texts.size(), 1u);
+}
+
+// A handler run by the message box's own event loop (a repaint under it) that fails too adds no
+// second message; a later failure has its own.
+TEST(GuardedHandler, AFailureWhileTheMessageIsUpAddsNoSecondMessage)
+{
+    ovtest::EnsureTestApplication();
+    std::vector<QString> texts;
+    bool innerResult = true;
+    ScopedMessagePresenter presenter{[&](const MessageRequest& r) {
+        texts.push_back(r.text);
+        innerResult = RunGuarded(nullptr, [] { throw std::runtime_error("repaint"); });
+        return int(kMessageOk);
+    }};
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("first"); }));
+    EXPECT_FALSE(innerResult);
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("later"); }));
+    EXPECT_EQ(texts, (std::vector<QString>{"The command could not be finished: first",
+                                           "The command could not be finished: later"}));
 }
 
 TEST(GuardedHandler, SlotsReceiveTheSignalsArgumentsAndKeepWorkingAfterAFailure)
@@ -82,23 +110,7 @@ TEST(GuardedHandler, SlotsReceiveTheSignalsArgumentsAndKeepWorkingAfterAFailure)
     EXPECT_EQ(states, (std::vector<bool>{true, false}));
     EXPECT_EQ(plainCalls, 2);
     EXPECT_EQ(recorder.texts.size(), 1u);
-}
-
-TEST(GuardedHandler, AnInjectedFaultFailsTheNextHandlerOnlyAndSkipsItsBody)
-{
-    ovtest::EnsureTestApplication();
-    Recorder recorder;
-    int runs = 0;
-    InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
-    EXPECT_FALSE(RunGuarded(nullptr, [&] { ++runs; }));
-    EXPECT_TRUE(RunGuarded(nullptr, [&] { ++runs; }));
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(recorder.texts.size(), 1u);
-}
-
-TEST(GuardedHandler, MemberSlotsTakeTheLeadingArgumentsOfTheSignal)
-{
-    ovtest::EnsureTestApplication();
+    // Member slots take the leading arguments of the signal.
     struct Receiver : QWidget {
         std::vector<int> rows;
         int plain = 0;
@@ -112,22 +124,4 @@ TEST(GuardedHandler, MemberSlotsTakeTheLeadingArgumentsOfTheSignal)
     Q_EMIT table.cellClicked(3, 4);
     EXPECT_EQ(receiver.rows, std::vector<int>{3});
     EXPECT_EQ(receiver.plain, 1);
-}
-
-TEST(GuardedHandler, AFailureWhileTheMessageIsUpAddsNoSecondMessage)
-{
-    ovtest::EnsureTestApplication();
-    std::vector<QString> texts;
-    bool innerResult = true;
-    // The box's own event loop runs another handler (a repaint under it) that fails too.
-    ScopedMessagePresenter presenter{[&](const MessageRequest& r) {
-        texts.push_back(r.text);
-        innerResult = RunGuarded(nullptr, [] { throw std::runtime_error("repaint"); });
-        return int(kMessageOk);
-    }};
-    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("first"); }));
-    EXPECT_FALSE(innerResult);
-    EXPECT_EQ(texts, std::vector<QString>{"The command could not be finished: first"});
-    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("later"); }));
-    EXPECT_EQ(texts.size(), 2u) << "a later failure has its own message";
 }

@@ -2,19 +2,13 @@
 // file, and a million-row store that reads back exactly what reading each cell's text gives.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <random>
 #include <sstream>
 
-#include "framework/files/AtomicFile.h"
 #include "grid/CellNumberText.h"
 #include "grid/GridCells.h"
 #include "grid/GridClipboardText.h"
@@ -215,27 +209,6 @@ TEST(GridTextFile, EmptyNameLineThenTheStoredValuesOnePerRow)
     ASSERT_TRUE(ov::WriteGridText(cells, out));
     EXPECT_EQ(out.str(), "\n1e999\t0.5\n0\t0.12345678901234568\n-1e999\t0\n");
     EXPECT_FALSE(ov::SaveGridText(cells, "/nonexistent-folder/grid.txt"));
-}
-
-// Saving over an earlier file replaces it whole; a write that fails midway keeps the earlier file.
-TEST(GridTextFile, SavingReplacesTheFileWholeOrNotAtAll)
-{
-    const char* scratch = std::getenv("OV_TEST_SCRATCH");
-    const std::filesystem::path path = std::filesystem::path(scratch ? scratch : "/tmp") / "grid-save.txt";
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << std::string(5000, '#');
-    GridCells cells = Loaded({1, 2}, 2, 1);
-    ASSERT_TRUE(ov::SaveGridText(cells, path.string()));
-    std::ifstream saved(path, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(saved), std::istreambuf_iterator<char>()};
-    EXPECT_EQ(text.find('#'), std::string::npos) << text;
-
-    ov::SetAtomicWriteFaultForTesting(
-        [](ov::AtomicWriteStep step) { return step == ov::AtomicWriteStep::kSync ? EIO : 0; });
-    EXPECT_FALSE(ov::SaveGridText(Loaded({7, 8, 9}, 3, 1), path.string()));
-    ov::SetAtomicWriteFaultForTesting(nullptr);
-    std::ifstream kept(path, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), std::istreambuf_iterator<char>()), text);
 }
 
 TEST(GridCells, MillionRowStoreMatchesTheShownTexts)

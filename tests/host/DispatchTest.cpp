@@ -91,6 +91,8 @@ TEST_F(Dispatch, OpensTheSlotOfEveryCodeAndFormsItsResult)
     }
 }
 
+// Cancel leaves every byte the host handed in; OK copies the edited record back. The dialog never
+// sees the host's memory as its record.
 TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
 {
     int element = 0;
@@ -108,7 +110,7 @@ TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
     EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&host) + 16,
                           reinterpret_cast<const char*>(&before) + 16, sizeof host - 16),
               0);
-    EXPECT_NE(rec.chart.record, &host) << "the dialog must never see the host's memory as its record";
+    EXPECT_NE(rec.chart.record, &host);
 
     HotkeyTable hotkeys{};
     SystemSettings settings = PatternRecord<SystemSettings>(9);
@@ -120,11 +122,28 @@ TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
     EXPECT_EQ(rec.Run(q, Accept), 0);
     EXPECT_NE(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
     EXPECT_EQ(rec.props.hotkeyTable, &hotkeys);
+
+    DialogRegistry registry;
+    registry.floodFill = [](FloodFillCall& c) {
+        c.seedX *= 100;
+        const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
+        ov_path_add_polygon(c.outline, tri, 3);
+        return RunBareDialog(c.parent);
+    };
+    float x = 0.5f, y = 0.25f;
+    OvPathData data{0, nullptr, nullptr};
+    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Cancel),
+              0);
+    EXPECT_EQ(x, 0.5f);
+    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(data.points, nullptr);
 }
 
-TEST_F(Dispatch, XYChartTakesTheContextOffTheListAndThreeDChartsHandTheirObject)
+// The X-Y sheet takes the drawing context off the list (a 3-D chart also its object), the surface
+// sheet and the time series take the last element and leave the rest.
+TEST_F(Dispatch, SheetsTakeTheirElementsOffTheHostList)
 {
-    int a = 0, b = 0, context = 0;
+    int a = 0, b = 0, context = 0, selection = 0, nextId = 0;
     ChartRecord chart{};
     std::memset(&chart, 1, 1);
     HostList list = HostList::Pointers({&a, &b, &context});
@@ -144,22 +163,15 @@ TEST_F(Dispatch, XYChartTakesTheContextOffTheListAndThreeDChartsHandTheirObject)
     EXPECT_EQ(rec.chart.object3d, &object3d);
     EXPECT_EQ(rec.chart.seriesList, series.get());
     EXPECT_EQ(list3d.PointersNow(), (std::vector<void*>{&object3d}));
-}
 
-TEST_F(Dispatch, SurfaceAndTimeSeriesHandTheLastElement)
-{
-    int s1 = 0, surface = 0, selection = 0, nextId = 0, magnets = 0;
-    ChartRecord chart{};
-    HostList list = HostList::Pointers({&s1, &surface});
     rec.Run(GEEdtParams{&chart, list.get(), nullptr, 4, nullptr}, Cancel);
-    EXPECT_EQ(rec.chart.element, &surface);
+    EXPECT_EQ(rec.chart.element, &b);
     EXPECT_EQ(list.PointersNow().size(), 2u) << "the surface sheet leaves the list alone";
-    HostList series = HostList::Pointers({&s1, &magnets});
-    rec.Run(GEEdtParams{&selection, series.get(), nullptr, 0xFF, &nextId}, Cancel);
-    EXPECT_EQ(rec.series.magnetRecord, &magnets);
+    rec.Run(GEEdtParams{&selection, list.get(), nullptr, 0xFF, &nextId}, Cancel);
+    EXPECT_EQ(rec.series.magnetRecord, &b);
     EXPECT_EQ(rec.series.selection, &selection);
     EXPECT_EQ(rec.series.nextId, &nextId);
-    EXPECT_EQ(series.PointersNow(), (std::vector<void*>{&s1}));
+    EXPECT_EQ(list.PointersNow(), (std::vector<void*>{&a}));
 }
 
 TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
@@ -226,10 +238,6 @@ TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValues
     EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
     for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `perRow`
 
-    GSSParams noArrays{labels.get(), values.get(), nullptr, nullptr, 0};
-    RunModal([&] { return DispatchGSS(nullptr, &noArrays, registry, UiAlwaysReady); }, Cancel);
-    EXPECT_TRUE(seen.choiceLists.empty());
-    EXPECT_FALSE(seen.placement.has_value());
     GSSParams noLabels{nullptr, values.get(), nullptr, nullptr, 0};
     GSSParams negative{labels.get(), values.get(), nullptr, placements, -1};
     seen.title = u"none";
@@ -263,31 +271,15 @@ TEST(PathHandOver, AllocatesReusesAndReleases)
     ASSERT_TRUE(HandOverPath(path.get(), small));
     EXPECT_EQ(small.count, 4);
     EXPECT_EQ(small.points[3].y, 4.0f);
+    FailHostAllocationForTesting(1);  // arrays exactly as large are reused: no memory needed
+    EXPECT_TRUE(HandOverPath(path.get(), small));
+    FailHostAllocationForTesting(0);
     PathPtr none(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
     ASSERT_TRUE(HandOverPath(none.get(), large));
     EXPECT_EQ(large.count, 0);
     EXPECT_EQ(large.points, nullptr);
     EXPECT_EQ(large.types, nullptr);
     for (OvPathData* d : {&empty, &small}) std::free(d->points), std::free(d->types);
-}
-
-// Cancel hands back nothing: the seed and the host's path data stay as they were.
-TEST_F(Dispatch, FloodFillCancelHandsBackNothing)
-{
-    DialogRegistry registry;
-    registry.floodFill = [](FloodFillCall& c) {
-        c.seedX *= 100;
-        const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
-        ov_path_add_polygon(c.outline, tri, 3);
-        return RunBareDialog(c.parent);
-    };
-    float x = 0.5f, y = 0.25f;
-    OvPathData data{0, nullptr, nullptr};
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Cancel),
-              0);
-    EXPECT_EQ(x, 0.5f);
-    EXPECT_EQ(data.count, 0);
-    EXPECT_EQ(data.points, nullptr);
 }
 
 TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)

@@ -51,23 +51,6 @@ TEST(COvMag, SetAppendAndMarks)
     EXPECT_EQ(magnet.Flags(), OV_MAG_TEMPORARY | OV_MAG_DROPPED);
 }
 
-TEST(COvMag, ResizeKeepsTheCommonPrefixAndFillsTheRest)
-{
-    for (const auto& [before, after] : {std::pair{3, 5}, {3, 1}, {0, 2}}) {
-        COvMag magnet;
-        std::vector<OvPointF> old;
-        for (int32_t i = 0; i < before; ++i) old.push_back({float(i), float(-i)});
-        magnet.SetPositions(old);
-        magnet.Resize(after, {1.f, 0.f});
-        ASSERT_EQ(magnet.Count(), after);
-        for (int32_t i = 0; i < after; ++i) {
-            const OvPointF expected = i < before ? old[i] : OvPointF{1.f, 0.f};
-            EXPECT_THAT(magnet.Positions()[i], At(expected.x, expected.y))
-                << before << "->" << after << " @" << i;
-        }
-    }
-}
-
 TEST(MagnetApi, CreateRenameAndPositionsRoundTrip)
 {
     ov_char16* name = ov_str_from_ascii("__TEMP_MAG");

@@ -7,10 +7,10 @@
 #include "colour/PaletteImage.h"
 #include "framework/text/HostFolder.h"
 #include "framework/text/LangTable.h"
+#include "testhost/ModalDriver.h"
 
 #include <QByteArray>
 #include <QColor>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -31,27 +31,6 @@ namespace fs = std::filesystem;
 using namespace ov;
 
 namespace {
-
-class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "resources_test";
-        static char* argv[] = {name, nullptr};
-        if (!QGuiApplication::instance()) app_ = new QGuiApplication(argc, argv);
-    }
-    void TearDown() override
-    {
-        delete app_;
-        app_ = nullptr;
-    }
-
-private:
-    QGuiApplication* app_ = nullptr;
-};
-
-const auto* const kGui = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 const fs::path kIcons = fs::path(OV_SOURCE_DIR) / "resources" / "icons";
 
@@ -170,6 +149,7 @@ TEST(IconFiles, PicturesTheDialogsLoadByNameAreShipped)
 
 TEST(IconFiles, EveryPictureIsAnSvgDocumentThatDrawsSomething)
 {
+    ovtest::EnsureTestApplication();
     const auto files = AllPictures();
     ASSERT_GT(files.size(), 100u);
     for (const auto& path : files) {
@@ -224,6 +204,7 @@ TEST(HelpDocument, IsACompletePdf)
 
 TEST(Palettes, AtLeastThreeDecodeAndEachHoldsManyColours)
 {
+    ovtest::EnsureTestApplication();
     const auto list = FindPaletteFiles(HostFolder(), HostFolder() / "no-user-palette");
     ASSERT_GE(list.builtInCount, 3);
     for (const auto& path : list.files) {

@@ -53,57 +53,49 @@ TEST_F(RegFileFormatTest, ExportsTheFamiliarNotation)
     EXPECT_FALSE(ExportRegFile(Store(), "Software\\Missing", text).ok);
 }
 
-TEST_F(RegFileFormatTest, Utf16AndUtf8DocumentsImportAlike)
-{
-    const std::string text =
-        std::string(kHeader) +
-        "[HKEY_CURRENT_USER\\Software\\Ornivex\\Language]\r\n\"Name\"=\"Ünï \U0001D11E\"\r\n";
-    std::string utf16 = "\xFF\xFE";
-    for (char16_t unit : Utf8ToUtf16(text)) utf16 += {char(unit & 0xFF), char(unit >> 8)};
-    ASSERT_TRUE(ImportRegFile(Store(), utf16).ok);
-    EXPECT_EQ(Store().ReadValue("software\\ornivex\\language", "name")->data, RawSz(u"Ünï \U0001D11E"));
-    const auto from_utf16 = Store().DumpTree("");
-    ASSERT_TRUE(Store().DeleteKeyTree("Software"));
-    ASSERT_TRUE(ImportRegFile(Store(), "\xEF\xBB\xBF" + text).ok);
-    EXPECT_EQ(Store().DumpTree(""), from_utf16);
-}
-
-TEST_F(RegFileFormatTest, ImportDeletesKeysAndValuesAndReadsContinuedHex)
+// UTF-16 and UTF-8 documents import alike; deletions, continued hex lines, comments and trailing
+// blanks are read.
+TEST_F(RegFileFormatTest, ImportsBothEncodingsDeletionsAndContinuedHex)
 {
     ASSERT_TRUE(Store().WriteValue("Software\\Old\\Sub", {"x", kRegDword, RawDword(1)}));
     ASSERT_TRUE(Store().WriteValue("Software\\Keep", {"gone", kRegDword, RawDword(1)}));
-    const std::string text =
-        "REGEDIT4\r\n\r\n[-HKEY_CURRENT_USER\\Software\\Old]\r\n"
-        "[hkey_current_user\\Software\\Keep]\r\n\"gone\"=-\r\n"
-        "  \"blob\" = hex:01,02,\\\r\n   03,\\\r\n  04\r\n"
-        "\"n\"=dword:A \t\r\n; a comment\r\n\"t\"=hex(2):25,00,00,00\r\n";  // trailing blanks are fine
-    const RegFileResult result = ImportRegFile(Store(), text);
+    const std::string body =
+        "[-HKEY_CURRENT_USER\\Software\\Old]\r\n[hkey_current_user\\Software\\Keep]\r\n\"gone\"=-\r\n"
+        "  \"blob\" = hex:01,02,\\\r\n   03,\\\r\n  04\r\n\"n\"=dword:A \t\r\n; a comment\r\n"
+        "\"t\"=hex(2):25,00,00,00\r\n\"Name\"=\"Ünï \U0001D11E\"\r\n";
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t unit : Utf8ToUtf16(std::string(kHeader) + body))
+        utf16 += {char(unit & 0xFF), char(unit >> 8)};
+    const RegFileResult result = ImportRegFile(Store(), utf16);
     ASSERT_TRUE(result.ok) << result.message;
     EXPECT_FALSE(Store().KeyExists("Software\\Old"));
     EXPECT_FALSE(Store().ReadValue("Software\\Keep", "gone"));
     EXPECT_EQ(Store().ReadValue("Software\\Keep", "blob")->data, (std::vector<uint8_t>{1, 2, 3, 4}));
     EXPECT_EQ(Store().ReadValue("Software\\Keep", "n")->data, RawDword(10));
     EXPECT_EQ(Store().ReadValue("Software\\Keep", "t")->type, kRegExpandSz);
+    EXPECT_EQ(Store().ReadValue("software\\keep", "name")->data, RawSz(u"Ünï \U0001D11E"));
+    const auto from_utf16 = Store().DumpTree("");
+    ASSERT_TRUE(Store().DeleteKeyTree("Software"));
+    ASSERT_TRUE(Store().WriteValue("Software\\Keep", {"gone", kRegDword, RawDword(1)}));
+    ASSERT_TRUE(ImportRegFile(Store(), "\xEF\xBB\xBFREGEDIT4\r\n\r\n" + body).ok);
+    EXPECT_EQ(Store().DumpTree(""), from_utf16);
 }
 
 // Each body follows a valid first section, so a partial import would show; line 0 marks a whole
-// document with a problem that has no line.
+// document with a problem that has no line. (A foreign hive, an odd UTF-16 length, a bad escape and a
+// continuation at the end are in the fuzz corpus, which replays as a test.)
 TEST_F(RegFileFormatTest, MalformedDocumentsAreRefusedWithTheirLineAndChangeNothing)
 {
     const std::pair<std::string, int> cases[] = {
         {"", 0},
         {"[HKEY_CURRENT_USER\\A]\n\"a\"=dword:1\n", 0},  // no header
-        {"\xFF\xFEW\0i", 0},                             // odd UTF-16 length
         {std::string(kHeader) + "\"a\"=dword:1\n", 0},   // value before any section
-        {"[HKEY_LOCAL_MACHINE\\Software]\n", 6},
         {"[HKEY_CURRENT_USER\\A\\\\B]\n", 6},
         {"[-HKEY_CURRENT_USER\\A]\n\"a\"=dword:1\n", 7},
         {"name=dword:1\n", 6},
-        {"\"a\"=\"line\\nbreak\"\n", 6},
         {"\"a\"=dword:123456789\n", 6},
         {"\"a\"=dword:1g\n", 6},
         {"\"a\"=hex:01,,02\n", 6},
-        {"\"a\"=hex:01,\\\n", 6},
         {"\"a\"=qword:1\n", 6},
         {"\"a\"=\"\xC0\xAF\"\n", 6},
         {"\"b\"=dword:2\n\n; fine so far\n\"c\"=bad\n", 9},

@@ -16,39 +16,33 @@ constexpr std::string_view kFdInit = "Software\\Ornivex\\MP\\FDInit";
 using RegKeyHandleTest = FreshStoreTest;
 using RememberedFolderTest = FreshStoreTest;
 
-TEST_F(RegKeyHandleTest, DwordReadsUseOnlyFourByteDwords)
+// A read uses a stored value only when its type and size fit; otherwise it gives the fallback.
+TEST_F(RegKeyHandleTest, ReadsUseOnlyValuesOfTheirTypeAndSize)
 {
-    const std::pair<RegValue, bool> cases[] = {
-        {{"V", kRegDword, {0x78, 0x56, 0x34, 0x12}}, true},
-        {{"V", kRegSz, RawSz(u"123")}, false},
-        {{"V", kRegSz, {0x31, 0, 0, 0}}, false},
-        {{"V", kRegDword, {1, 2, 3}}, false},
-        {{"V", kRegDword, {1, 2, 3, 4, 5}}, false},
-        {{"V", kRegBinary, {1, 0, 0, 0}}, false},
+    const struct {
+        RegValue value;
+        bool dword_used;
+        std::u16string text;
+    } cases[] = {
+        {{"V", kRegDword, {0x78, 0x56, 0x34, 0x12}}, true, u"fallback"},
+        {{"V", kRegDword, {1, 2, 3}}, false, u"fallback"},
+        {{"V", kRegDword, {1, 2, 3, 4, 5}}, false, u"fallback"},
+        {{"V", kRegBinary, {1, 0, 0, 0}}, false, u"fallback"},
+        {{"V", kRegSz, {0x31, 0, 0, 0}}, false, u"1"},
+        {{"V", kRegSz, RawSz(std::u16string(127, u'x'))}, false, std::u16string(127, u'x')},
+        {{"V", kRegSz, RawSz(std::u16string(128, u'x'))}, false, u"fallback"},
+        {{"V", kRegSz, {'h', 0, 'i', 0}}, false, u"hi"},
+        {{"V", kRegExpandSz, RawSz(u"%HOME%")}, false, u"fallback"},
     };
-    for (const auto& [value, used] : cases) {
-        ASSERT_TRUE(Store().WriteValue(kAppSettings, value));
-        bool stored = !used;
+    for (const auto& c : cases) {
+        ASSERT_TRUE(Store().WriteValue(kAppSettings, c.value));
+        bool stored = !c.dword_used;
         EXPECT_EQ(RegKeyHandle(kAppSettings).ReadDword("V", 0xF0F0F0, &stored),
-                  used ? 0x12345678u : 0xF0F0F0u)
-            << "type " << value.type << " size " << value.data.size();
-        EXPECT_EQ(stored, used);
-    }
-}
-
-TEST_F(RegKeyHandleTest, StringReadsUseOnlyStringsWithinTheReadBuffer)
-{
-    const std::pair<RegValue, std::u16string> cases[] = {
-        {{"V", kRegSz, RawSz(std::u16string(127, u'x'))}, std::u16string(127, u'x')},
-        {{"V", kRegSz, RawSz(std::u16string(128, u'x'))}, u"fallback"},
-        {{"V", kRegSz, {'h', 0, 'i', 0}}, u"hi"},
-        {{"V", kRegDword, RawDword(7)}, u"fallback"},
-        {{"V", kRegExpandSz, RawSz(u"%HOME%")}, u"fallback"},
-    };
-    for (const auto& [value, expected] : cases) {
-        ASSERT_TRUE(Store().WriteValue(kAppSettings, value));
-        EXPECT_EQ(RegKeyHandle(kAppSettings).ReadString("V", u"fallback"), expected)
-            << "type " << value.type << " size " << value.data.size();
+                  c.dword_used ? 0x12345678u : 0xF0F0F0u)
+            << "type " << c.value.type << " size " << c.value.data.size();
+        EXPECT_EQ(stored, c.dword_used);
+        EXPECT_EQ(RegKeyHandle(kAppSettings).ReadString("V", u"fallback"), c.text)
+            << "type " << c.value.type << " size " << c.value.data.size();
     }
 }
 
@@ -82,23 +76,11 @@ TEST_F(RegKeyHandleTest, NamesAndPathsIgnoreOnlyAsciiCase)
     EXPECT_FALSE(Store().KeyExists("Software\\Ornivex\\ä"));
 }
 
-TEST_F(RegKeyHandleTest, UnopenedOrClosedHandleReadsDefaultsAndWritesNothing)
-{
-    RegKeyHandle key("Software\\\\Empty name");
-    key.WriteDword("A", 1);
-    EXPECT_EQ(key.ReadDword("A", 42), 42u);
-    EXPECT_EQ(Store().ListSubkeys(""), std::vector<std::string>{});
-    RegKeyHandle closed(kAppSettings);
-    closed.Close();
-    EXPECT_FALSE(closed.WriteString("C", u"x"));
-    EXPECT_FALSE(Store().ReadValue(kAppSettings, "C"));
-}
-
-// Remembered folders of file dialogs: the folder part of a confirmed path, per slot.
+// Remembered folders of file dialogs: the folder part of a confirmed path, per slot; a folder too long
+// for the read buffer is written but reads as the default.
 TEST_F(RememberedFolderTest, EachSlotRemembersItsOwnFolder)
 {
     EXPECT_EQ(FolderOfPath("data.txt"), "");
-    EXPECT_EQ(FolderOfPath("/data.txt"), "/");
     EXPECT_EQ(FolderOfPath("/x/a\\b.txt"), "/x/");
     EXPECT_EQ(ReadRememberedFolder(3), "");
     RememberFolderOf(3, "/home/user/hotkeys/keys.hkf");
@@ -106,16 +88,12 @@ TEST_F(RememberedFolderTest, EachSlotRemembersItsOwnFolder)
     EXPECT_EQ(ReadRememberedFolder(3), "/home/user/hotkeys/");
     EXPECT_EQ(ReadRememberedFolder(4), "/srv/Grüße/");
     EXPECT_EQ(RegKeyHandle(kRememberedFolderKey).ReadString("LID_3", u"?"), u"/home/user/hotkeys/");
-    ASSERT_TRUE(Store().DeleteKeyTree(kFdInit));
-    EXPECT_EQ(ReadRememberedFolder(3), "");  // the read gives the default and makes the key again
-    EXPECT_TRUE(Store().KeyExists(kRememberedFolderKey));
-}
-
-TEST_F(RememberedFolderTest, FolderOf150CharactersIsWrittenButReadsAsTheDefault)
-{
     RememberFolderOf(1, "/" + std::string(148, 'd') + "/file.txt");
     EXPECT_EQ(Store().ReadValue(kRememberedFolderKey, "LID_1")->data.size(), 151u * 2);
     EXPECT_EQ(ReadRememberedFolder(1), "");
+    ASSERT_TRUE(Store().DeleteKeyTree(kFdInit));
+    EXPECT_EQ(ReadRememberedFolder(3), "");  // the read gives the default and makes the key again
+    EXPECT_TRUE(Store().KeyExists(kRememberedFolderKey));
 }
 
 }  // namespace

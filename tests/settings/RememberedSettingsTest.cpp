@@ -39,69 +39,54 @@ constexpr RememberedValue<Sample> kSampleValues[] = {
 
 using RememberedSettingsTest = FreshStoreTest;
 
-TEST_F(RememberedSettingsTest, MissingValuesReadAsTheDefaults)
+// Missing values read as the defaults (a default is not clamped); each member is stored as its
+// registry type, unclamped, and read back clamped.
+TEST_F(RememberedSettingsTest, DefaultsWhereMissingAndEachTypeStoredAsItsRegistryType)
 {
-    EXPECT_EQ(ReadRemembered(kKey, kSampleValues), Sample{});
     Sample defaults;
-    defaults.number = 41;
     defaults.text = u"other";
-    defaults.percent = 400;  // a default is not clamped
+    defaults.percent = 400;
     EXPECT_EQ(ReadRemembered(kKey, kSampleValues, defaults), defaults);
     RegKeyHandle(kKey).WriteDword("Number", 5);  // one stored value changes only its own member
     defaults.number = 5;
     EXPECT_EQ(ReadRemembered(kKey, kSampleValues, defaults), defaults);
-}
 
-TEST_F(RememberedSettingsTest, EachTypeIsStoredAsItsRegistryTypeAndReadBack)
-{
     const Sample written{-123456, 0xFFFFFFFEu, false, u"Grüße \U0001D11E", 150, 0, true};
     WriteRemembered(kKey, kSampleValues, written);
-    const auto stored = [this](std::string_view name) { return Store().ReadValue(kKey, name); };
-    EXPECT_EQ(stored("Number")->type, kRegDword);
-    EXPECT_EQ(stored("Number")->data, RawDword(static_cast<uint32_t>(-123456)));
-    EXPECT_EQ(stored("Colour")->data, RawDword(0xFFFFFFFEu));
-    EXPECT_EQ(stored("Flag")->data, RawDword(0));
-    EXPECT_EQ(stored("Positive")->data, RawDword(1));
-    EXPECT_EQ(stored("Percent")->data, RawDword(150)) << "writes are not clamped";
-    EXPECT_EQ(stored("Text")->type, kRegSz);
-    EXPECT_EQ(stored("Text")->data, RawSz(u"Grüße \U0001D11E"));
+    std::string stored;
+    const auto values = Store().ListValues(kKey);
+    for (const RegValue& value : *values)
+        stored +=
+            value.name + ":" + std::to_string(value.type) + ":" + std::to_string(value.data.size()) + " ";
+    EXPECT_EQ(stored, "Colour:4:4 Count:4:4 Flag:4:4 Number:4:4 Percent:4:4 Positive:4:4 Text:1:18 ");
+    EXPECT_EQ(Store().ReadValue(kKey, "Percent")->data, RawDword(150)) << "writes are not clamped";
+    EXPECT_EQ(Store().ReadValue(kKey, "Text")->data, RawSz(u"Grüße \U0001D11E"));
 
     Sample expected = written;
     expected.percent = 100;  // stored numbers are clamped when read
     expected.count = 1;
     EXPECT_EQ(ReadRemembered(kKey, kSampleValues), expected);
-    expected.flag = true;
-    expected.positive = false;
-    WriteRemembered(kKey, kSampleValues, expected);
-    EXPECT_EQ(ReadRemembered(kKey, kSampleValues, Sample{0, 0, false, u"", 0, 1, true}), expected);
 }
 
+// The same stored DWORD read into each member: signed or unsigned, then clamped to the member's range.
 TEST_F(RememberedSettingsTest, StoredNumbersAreClampedByTheMembersSignedness)
 {
-    RegKeyHandle key(kKey);
-    const struct {
-        uint32_t stored;
-        int32_t number, percent;
-        uint32_t count;
-        bool flag, positive;
-    } cases[] = {
-        {0xFFFFFFFFu, -1, 0, 1000, true, false},  // -1 signed, 4294967295 unsigned
-        {0xFFFFFF9Cu, -100, 0, 1000, true, false},
-        {0, 0, 0, 1, false, false},
-        {7, 7, 7, 7, true, true},
-        {100, 100, 100, 100, true, true},
-        {101, 101, 100, 101, true, true},
-        {0x7FFFFFFFu, 0x7FFFFFFF, 100, 1000, true, true},
+    const std::pair<uint32_t, const char*> cases[] = {
+        {0xFFFFFFFFu, "-1 0 1000 1 0"},
+        {0xFFFFFF9Cu, "-100 0 1000 1 0"},
+        {0, "0 0 1 0 0"},
+        {7, "7 7 7 1 1"},
+        {101, "101 100 101 1 1"},
+        {0x7FFFFFFFu, "2147483647 100 1000 1 1"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [stored, expected] : cases) {
         for (const char* name : {"Number", "Percent", "Count", "Flag", "Positive"})
-            key.WriteDword(name, c.stored);
-        const Sample read = ReadRemembered(kKey, kSampleValues);
-        EXPECT_EQ(read.number, c.number) << c.stored;
-        EXPECT_EQ(read.percent, c.percent) << c.stored;
-        EXPECT_EQ(read.count, c.count) << c.stored;
-        EXPECT_EQ(read.flag, c.flag) << c.stored;
-        EXPECT_EQ(read.positive, c.positive) << c.stored;
+            RegKeyHandle(kKey).WriteDword(name, stored);
+        const Sample r = ReadRemembered(kKey, kSampleValues);
+        EXPECT_EQ(std::to_string(r.number) + " " + std::to_string(r.percent) + " " + std::to_string(r.count) +
+                      " " + std::to_string(r.flag) + " " + std::to_string(r.positive),
+                  expected)
+            << stored;
     }
 }
 

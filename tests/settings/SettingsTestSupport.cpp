@@ -1,10 +1,8 @@
-// Shared pieces of the settings tests: scratch files, raw value bytes, a small process runner and
-// private mounts.
+// Shared pieces of the settings tests: scratch files, raw value bytes and private mounts.
 #include "SettingsTestSupport.h"
 
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -55,25 +53,6 @@ std::vector<uint8_t> RawSz(std::u16string_view text)
     for (char16_t unit : text) bytes.insert(bytes.end(), {uint8_t(unit & 0xFF), uint8_t(unit >> 8)});
     bytes.insert(bytes.end(), {0, 0});
     return bytes;
-}
-
-ProcessResult RunProcess(std::vector<std::string> argv, const std::vector<std::string>& env,
-                         const std::string& input)
-{
-    static int serial = 0;
-    const std::string base =
-        (ScratchFolder() / ("process-" + std::to_string(getpid()) + "-" + std::to_string(++serial))).string();
-    std::ofstream(base + ".in", std::ios::binary) << input;
-    std::string command = "env";
-    for (const std::string& word : env) argv.insert(argv.begin(), word);
-    for (std::string word : argv) {
-        for (size_t at = 0; (at = word.find('\'', at)) != std::string::npos; at += 4)
-            word.replace(at, 1, "'\\''");
-        command += " '" + word + "'";
-    }
-    const int status =
-        std::system((command + " <'" + base + ".in' >'" + base + ".out' 2>'" + base + ".err'").c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, FileBytes(base + ".out"), FileBytes(base + ".err")};
 }
 
 bool PrivateMounts()

@@ -1,5 +1,5 @@
 // Shared pieces of the settings tests: a fixture with a fresh store file per test, raw value bytes
-// spelled out independently of the library, a small process runner and mounts for fault tests.
+// spelled out independently of the library and mounts for fault tests.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,14 +20,6 @@ std::string FileBytes(const std::filesystem::path& path);
 
 std::vector<uint8_t> RawDword(uint32_t value);
 std::vector<uint8_t> RawSz(std::u16string_view text);  // with terminator
-
-struct ProcessResult {
-    int exit_code = -1;  // -1 when the process did not exit normally
-    std::string out, err;
-};
-// Runs `argv` through env(1) with extra `env` entries ("NAME=value"), feeding it `input`.
-ProcessResult RunProcess(std::vector<std::string> argv, const std::vector<std::string>& env = {},
-                         const std::string& input = "");
 
 // Moves this process into a mount namespace of its own, once, so that the mounts below vanish with
 // it and are never seen by the machine. False when that is not allowed (not root); the process must

@@ -1,9 +1,7 @@
-// Helper process of the reliability and fault tests. "DB PREFIX COUNT [LOG]" writes COUNT DWORD
-// values "<prefix><i>" = i into the store, each in its own transaction, and appends each name to LOG
-// once its write has committed. "--hold DB" takes the store's write lock with a write of its own, says
-// "locked" and keeps the lock, uncommitted, until its standard input ends.
+// Helper process of the reliability tests. "DB PREFIX COUNT [LOG]" writes COUNT DWORD values
+// "<prefix><i>" = i into the store, each in its own transaction, and appends each name to LOG once its
+// write has committed.
 #include <fcntl.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,37 +10,10 @@
 
 #include "framework/settings/RegistryStore.h"
 
-namespace {
-
-int HoldLock(const char* path)
-{
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path, &db) != SQLITE_OK) return 2;
-    const bool locked = sqlite3_exec(db,
-                                     "BEGIN IMMEDIATE;"
-                                     "INSERT INTO reg_keys(folded, path) VALUES('held', 'Held');",
-                                     nullptr, nullptr, nullptr) == SQLITE_OK;
-    if (!locked) {
-        std::fprintf(stderr, "store_writer: %s\n", sqlite3_errmsg(db));
-        sqlite3_close(db);
-        return 3;
-    }
-    std::printf("locked\n");
-    std::fflush(stdout);
-    char byte = 0;
-    while (read(0, &byte, 1) > 0) {
-    }
-    sqlite3_close(db);  // the open transaction is rolled back
-    return 0;
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    if (argc == 3 && std::string(argv[1]) == "--hold") return HoldLock(argv[2]);
     if (argc != 4 && argc != 5) {
-        std::fprintf(stderr, "usage: store_writer DB PREFIX COUNT [LOG] | store_writer --hold DB\n");
+        std::fprintf(stderr, "usage: store_writer DB PREFIX COUNT [LOG]\n");
         return 2;
     }
     ov::RegistryStore::ResetForTesting(argv[1]);

@@ -1,4 +1,5 @@
-// The hotkey table's bindings and their text, the hotkey list's geometry, and the ".hk2" file.
+// The hotkey table's bindings as text, the hotkey list's geometry, and the ".hk2" file. Clearing keys
+// is the sheet test's.
 #include "sysprops/HotkeyBindings.h"
 #include "sysprops/HotkeyFile.h"
 #include "sysprops/HotkeyListGeometry.h"
@@ -80,24 +81,6 @@ TEST(HotkeyBindings, TextNamesTheFirstKeyOfEachGroupJoinedByTwoSpaces)
     const std::vector<std::u16string> three(names.begin(), names.begin() + 3);
     EXPECT_EQ(KeyCombinationText(*table, command, three), names[0] + u"  Ctrl+  Alt+  Alt+Shift+");
     EXPECT_EQ(std::u16string(ModifierPrefix(7)), u"");
-}
-
-TEST(HotkeyBindings, ClearingOneCommandOrAllLeavesTheHostBytesAndOtherCommands)
-{
-    auto table = DistinctTable();
-    const HotkeySlot other = table->slots[0][1];
-    table->slots[3][7] = table->slots[0][0];
-    const CommandWords first{table->slots[0][0].command1, table->slots[0][0].command2,
-                             table->slots[0][0].command3};
-    ClearCommandKeys(*table, first);
-    EXPECT_EQ(table->slots[0][0].command1, 0u);
-    EXPECT_EQ(table->slots[3][7].command3, 0u);
-    EXPECT_EQ(table->slots[0][1].command2, other.command2);
-    ClearAllKeys(*table);
-    HotkeyTable cleared{};
-    std::memcpy(cleared.host_reserved, table->host_reserved, 8);
-    EXPECT_TRUE(SameTable(*table, cleared));
-    EXPECT_EQ(table->host_reserved[7], 0xA7);
 }
 
 TEST(HotkeyListGeometry, RowsAreHalfAnInchOrTheTallestIconStretchedToFill)

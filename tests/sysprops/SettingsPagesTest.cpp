@@ -1,5 +1,6 @@
 // The general and advanced pages over the settings record: what they show, what they store, and that
-// a record loaded and stored untouched changes only where a rule says so.
+// a record loaded and stored untouched changes only where a rule says so. The style mode the user picks
+// is the sheet test's.
 #include "sysprops/AdvancedPage.h"
 #include "sysprops/GeneralPage.h"
 
@@ -35,26 +36,6 @@ bool SameBytes(const SystemSettings& a, const SystemSettings& b)
 }
 
 }  // namespace
-
-TEST(GeneralPage, ModeComesFromTheLowBitsAndIsWrittenWhole)
-{
-    struct Case {
-        uint32_t stored;
-        NewObjectStyle shown;
-    } cases[] = {{0x11, NewObjectStyle::kFollow},
-                 {0x22, NewObjectStyle::kFixed},
-                 {0x3, NewObjectStyle::kRandom},
-                 {0x10, NewObjectStyle::kRandom},
-                 {0xF2, NewObjectStyle::kFixed}};
-    for (const Case& c : cases) {
-        SystemSettings record = PatternRecord();
-        record.style_mode = c.stored;
-        const GeneralPageValues page = LoadGeneralPage(record);
-        EXPECT_EQ(page.style, c.shown) << c.stored;
-        StoreGeneralPage(page, record);
-        EXPECT_EQ(record.style_mode, static_cast<uint32_t>(c.shown)) << c.stored;
-    }
-}
 
 TEST(GeneralPage, NegativeUnitIsTheFirstAndAnEmptyFixedStyleGetsAFill)
 {

@@ -77,19 +77,6 @@ TEST_F(DialogTextsTest, CaptionsEachWidgetKindAndTheTitle)
     EXPECT_EQ(preview->windowTitle(), "Preview");
 }
 
-TEST_F(DialogTextsTest, MissingSectionOrFileOrNullArgumentsLeaveTheBuiltInCaptions)
-{
-    const int32_t pairs[] = {0, 4, 101, 1, 102, 2, -1, -1};
-    ApplyLocalizedTexts(table, "gdlg_9", pairs, &dialog);  // sections are case-sensitive
-    ApplyLocalizedTexts(table, "gDLG_9", pairs, nullptr);
-    ApplyLocalizedTexts(table, "gDLG_9", nullptr, &dialog);
-    table.Close();
-    ApplyLocalizedTexts(table, "gDLG_9", pairs, &dialog);
-    EXPECT_EQ(dialog.windowTitle(), "Template title");
-    EXPECT_EQ(label->text(), "built-in");
-    EXPECT_EQ(button->text(), "built-in");
-}
-
 TEST(FindControl, PrefersTheDialogsOwnControlOverAnEmbeddedPagesControl)
 {
     QDialog dialog;

@@ -1,11 +1,11 @@
 // The tracing engine on small drawn images: fill rules, seeds, outlines and holes, the debris
-// threshold, approximation, the three path styles, the staged reruns and the remembered settings.
+// threshold, approximation, the three path styles and the staged reruns. The remembered settings'
+// ranges are the remembered-settings table's; the dialog test stores and clamps them.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <numbers>
 
-#include "framework/settings/RegKeyHandle.h"
 #include "trace/COvCFA.h"
 #include "trace/FigureBuilder.h"
 #include "trace/FloodFillMask.h"
@@ -247,30 +247,6 @@ TEST(Preview, FitCentresTheRegionWithFiftyPixelMargins)
     EXPECT_DOUBLE_EQ(v.dx, 30);
     EXPECT_DOUBLE_EQ(v.dy, 60);
     EXPECT_DOUBLE_EQ(FitPreview(Box{}, 300, 200).scale, 1.0);
-}
-
-TEST(FloodFillSettings, StoredValuesAreKeptInRange)
-{
-    RegKeyHandle key("Software\\Ornivex\\MP\\FFF");
-    for (const auto& [name, value] : {std::pair{"SV_Perm", 101u},
-                                      {"SV_Debris", 0xFFFFFFFFu},
-                                      {"SV_Approx", 40u},
-                                      {"SV_PSBR", 250u},
-                                      {"PathStyle", 0xFFFFFFFFu},
-                                      {"SV_ShowKP", 0xFFFFFFFFu}})
-        key.WriteDword(name, value);
-    FloodFillSettings s = LoadFloodFillSettings();
-    EXPECT_EQ(s.permeability, 100);
-    EXPECT_EQ(s.debris, 0);  // -1
-    EXPECT_EQ(s.approximability, 40);
-    EXPECT_EQ(s.blending, 100);
-    EXPECT_EQ(s.pathStyle, kPathPolygon);
-    EXPECT_FALSE(s.showKeyPoints);
-    key.WriteDword("SV_ShowKP", 2);
-    key.WriteDword("PathStyle", kPathClosedCurve);
-    s = LoadFloodFillSettings();
-    EXPECT_TRUE(s.showKeyPoints);
-    EXPECT_EQ(s.pathStyle, kPathClosedCurve);
 }
 
 }  // namespace

@@ -1,0 +1,194 @@
+// The 3-D surface sheet through the dispatcher: start tab, OK, Cancel and Apply, the data page's
+// range edits, cells and commands, and the 3-D tool page's settings.
+#include "chart/SeriesPrompts.h"
+#include "chart/View3DTab.h"
+#include "framework/settings/RegKeyHandle.h"
+#include "framework/text/LanguageChoice.h"
+#include "framework/toolbar/CDlgToolbar.h"
+#include "grid/CGridCtrl.h"
+#include "host/Dispatch.h"
+#include "testhost/Controls.h"
+#include "testhost/HostFixtures.h"
+#include "testhost/ModalDriver.h"
+#include "testhost/PromptAnswers.h"
+#include "tests/chart/SaneChartRecord.h"
+#include "view3d/SurfaceData.h"
+#include "view3d/ui/CDPP_3DS.h"
+#include "view3d/ui/CDPP_3DSTool.h"
+#include "view3d/ui/CDlg3DSPP.h"
+#include "view3d/ui/SurfaceSheet.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using namespace ov;
+using namespace ovtest;
+
+namespace {
+
+class SurfaceSheet : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EnsureTestApplication();
+        SetCurrentLanguageCodeForTesting(u"en");
+        registry_.surface = [](ChartSheetCall& c) { return RunSurfaceSheet(c); };
+        InstallSurfaceToolPage();
+        record_ = PatternRecord<ChartRecord>(4);
+        record_.kind = 4;
+        MakePageFieldsSane(record_);
+        // Fields the view reads back as it found them: a projection mode, a rotation, scaled ratios.
+        record_.style_3d = 0;
+        record_.view_preset_3d = 4;
+        const float identity[9] = {1, 0, 0, 0, 1, 0, 0, 0, 1};
+        std::memcpy(record_.view_state_3d, identity, sizeof identity);
+        for (int axis = 0; axis < 3; ++axis) record_.axes[axis].ratio_3d = axis == 0 ? 1.0f : 0.5f;
+        const double values[] = {3.14159265, 1, 2, 3, 4, 5};
+        SetSurfaceData(grid_, values, 3, 2, 0, 2, 10, 20);
+        object_.surface = &grid_;
+        grid_.host3d = &object_;
+        SetStartTab(kSurfSlotData);
+    }
+    void TearDown() override { FreeSurfaceData(&grid_); }
+    static void SetStartTab(uint32_t tab) { RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage3", tab); }
+    int Run(const std::function<void(CDlg3DSPP&)>& act)
+    {
+        HostList list = HostList::Pointers({&grid_});
+        const GEEdtParams p{&record_, list.get(), window_.get(), OV_CODE_SURFACE, nullptr};
+        return RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
+                        [&](QDialog& d) { act(dynamic_cast<CDlg3DSPP&>(d)); });
+    }
+    static CDPP_3DS& DataPage(CDlg3DSPP& sheet)
+    {
+        sheet.SelectTab(kSurfSlotData);
+        return dynamic_cast<CDPP_3DS&>(*sheet.Page(kSurfSlotData));
+    }
+    static CDPP_3DSTool& ToolPage(CDlg3DSPP& sheet)
+    {
+        sheet.SelectTab(kSurfSlot3D);
+        return dynamic_cast<CDPP_3DSTool&>(*sheet.ViewTab()->ToolPage());
+    }
+
+    DialogRegistry registry_;
+    ChartRecord record_;
+    SurfaceGrid grid_{};
+    Host3DObject object_{};
+    RecordingHostWindow window_;
+};
+
+}  // namespace
+
+TEST_F(SurfaceSheet, CancelKeepsTheHostRecordAndApplyHandsOverOnlyWhatWasApplied)
+{
+    const ChartRecord before = record_;  // every page built, nothing changed before Apply
+    EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
+                  for (int tab = 0; tab < kSurfSlots; ++tab) sheet.SelectTab(tab);
+                  Click(sheet, ControlName(kSheetApply));
+                  ToolPage(sheet).OnStyleCommand(kStFirstStyleCommand + 2);
+                  Cancel(sheet);
+              }),
+              0);
+    EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
+    ASSERT_EQ(window_.Messages().size(), 1u);
+    const HostMessage& m = window_.Messages()[0];
+    EXPECT_EQ(std::tuple(m.message, m.wparam, m.lparam), std::tuple(kChartApplyMessage, 0u, 0));
+
+    Run([](CDlg3DSPP& sheet) {
+        ToolPage(sheet).OnStyleCommand(kStFirstStyleCommand + 3);
+        Click(sheet, ControlName(kSheetApply));
+        ToolPage(sheet).OnViewCommand(1);
+        Cancel(sheet);
+    });
+    EXPECT_EQ(record_.style_3d, 3);
+    EXPECT_EQ(record_.view_preset_3d, 4);
+}
+
+TEST_F(SurfaceSheet, AStoredStartTabPastTheLastOpensThe3DTab)
+{
+    SetStartTab(9);
+    Run([](CDlg3DSPP& sheet) {
+        EXPECT_EQ(sheet.CurrentTab(), kSurfSlot3D);
+        ASSERT_NE(sheet.ViewTab(), nullptr);
+        EXPECT_NE(dynamic_cast<CDPP_3DSTool*>(sheet.ViewTab()->ToolPage()), nullptr);
+        EXPECT_EQ(sheet.Page(kSurfSlotData), nullptr);
+        Cancel(sheet);
+    });
+    EXPECT_EQ(RegKeyHandle(kSheetSettingsKey).ReadDword("InitPage3", 77), 4u);
+}
+
+TEST_F(SurfaceSheet, RangeEditsRelabelAndShownValuesAreStoredAsTheirTexts)
+{
+    EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
+                  CGridCtrl& grid = DataPage(sheet).Grid();
+                  TypeInto(sheet, ControlName(kSdRangeEdit + kRangeXMax), "2*pi");
+                  EXPECT_EQ(grid.GetItemText(3, 0), "6.28319");
+                  EXPECT_EQ(grid.GetItemText(2, 0), "3.14159");
+                  Accept(sheet);
+              }),
+              1);
+    EXPECT_EQ(grid_.x_max, 6.283185307179586);
+    EXPECT_EQ(grid_.values[0], 3.14159);
+    EXPECT_EQ(grid_.values[5], 5);
+}
+
+TEST_F(SurfaceSheet, CommandsStoreTheGridFirstAndReshapeTheSurface)
+{
+    Run([](CDlg3DSPP& sheet) {
+        CDPP_3DS& page = DataPage(sheet);
+        page.Grid().SetItemText(1, 2, "9");  // x index 0, y index 1
+        page.RunCommand(kSdAddX);
+        page.RunCommand(kSdAddY);
+        EXPECT_EQ(std::pair(page.Grid().GetRowCount(), page.Grid().GetColumnCount()), std::pair(5, 4));
+        EXPECT_EQ(page.Grid().GetItemText(1, 2), "9");
+        AnswerPrompt([&] { page.RunCommand(kSdResize); }, {"2", "3"});
+        page.RunCommand(kSdTranspose);
+        Cancel(sheet);
+    });
+    // Resized to 3 x 2 (nx x ny), then transposed; the typed 9 was stored before the first command.
+    ASSERT_EQ(std::pair(grid_.nx, grid_.ny), std::pair(2, 3));
+    EXPECT_EQ(std::vector<double>(grid_.values, grid_.values + 6),
+              (std::vector<double>{3.14159, 9, 1, 4, 2, 5}));
+    EXPECT_EQ(ReadOfferedSize(kSurfaceSeriesSize).rows, 3);
+}
+
+TEST_F(SurfaceSheet, ASurfaceWithoutValuesShowsAnEmptyDisabledGrid)
+{
+    FreeSurfaceData(&grid_);
+    Run([](CDlg3DSPP& sheet) {
+        CGridCtrl& grid = DataPage(sheet).Grid();
+        EXPECT_FALSE(grid.isEnabled());
+        EXPECT_EQ(grid.GetRowCount() + grid.GetColumnCount(), 2);
+        Accept(sheet);
+    });
+}
+
+TEST_F(SurfaceSheet, ToolSettingsAreWrittenAtOnceAndTheCurrentButtonsShowPressed)
+{
+    EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
+                  CDPP_3DSTool& tool = ToolPage(sheet);
+                  auto* viewBar = Control<CDlgToolbar>(sheet, kStViewBar);
+                  EXPECT_EQ(viewBar->CheckedCommand(), 5);
+                  tool.OnViewCommand(10);
+                  EXPECT_EQ(viewBar->CheckedCommand(), 10);
+                  tool.OnStyleCommand(kStFirstStyleCommand + 1);
+                  EXPECT_EQ(Control<CDlgToolbar>(sheet, kStStyleBar)->CheckedCommand(), 2002);
+                  Control<QComboBox>(sheet, kStLevels)->activated(7);
+                  Control<QComboBox>(sheet, kStLineWidth)->activated(0);
+                  AnswerPrompt([&] { tool.EditRatios(); }, {"2", "0.25", "pi/10"});
+                  Accept(sheet);
+              }),
+              1);
+    EXPECT_EQ(
+        std::tuple(record_.view_preset_3d, record_.style_3d, record_.contour_levels, record_.line_width_3d),
+        std::tuple(9, 1, 64, 0u));
+    // Typed 2, 0.25 and pi/10 (handed back as "%f"); the view's rebuild scales them to a largest of 1.
+    EXPECT_FLOAT_EQ(record_.axes[0].ratio_3d, 1.0f);
+    EXPECT_FLOAT_EQ(record_.axes[1].ratio_3d, 0.125f);
+    EXPECT_FLOAT_EQ(record_.axes[2].ratio_3d, 0.314159f / 2);
+}
