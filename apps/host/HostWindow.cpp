@@ -88,8 +88,8 @@ void HostWindow::BuildCommands()
         commands_.push_back(
             {glyph->id.isEmpty() ? QStringLiteral("chart-%1").arg(static_cast<int>(glyph->kind)) : glyph->id,
              tr("%1 properties…").arg(glyph->name), [this, glyph] { return EditChart(*glyph); },
-             // 3-D charts are confirmed, so the host draws the model the library projected.
-             glyph->record.kind == 6});
+             // 3-D charts and the surface are confirmed, so the host draws the model the library projected.
+             glyph->record.kind == 6 || glyph->kind == GlyphKind::Surface});
     }
     commands_.push_back({"import-data", tr("Import Data…"), [this] { return ImportData(); }, true});
     commands_.push_back({"colour-chooser", tr("Colour Chooser…"), [this] {
