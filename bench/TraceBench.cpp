@@ -187,7 +187,10 @@ int WritePbm(const char* path)
 void ReportSameOutlines()
 {
     for (const int scene : {0, 1}) {
-        const cv::Mat& mask = Shared(scene).engine.Mask();
+        ov::TraceEngine& engine = Shared(scene).engine;
+        engine.SetSettings(kSettings);  // the slider benchmark may have left permeability 41
+        engine.Update();
+        const cv::Mat& mask = engine.Mask();
         const ov::Outlines all = ov::ExtractContours(mask);
         const ov::OutlineSet reduced = ov::ExtractOutlines(mask, true);
         const auto threshold = ov::DebrisThresholdOf(reduced, kSettings.debris);

@@ -19,7 +19,7 @@ double SegmentDistance(Vec2 p, Vec2 a, Vec2 b)
     const Vec2 ab = b - a;
     const double len2 = Dot(ab, ab);
     const double t = len2 > 0 ? std::clamp(Dot(p - a, ab) / len2, 0.0, 1.0) : 0.0;
-    return Distance(p, a + ab * t);
+    return std::sqrt(DistanceSquared(p, a + ab * t));  // hypot's care for overflow is not needed here
 }
 
 class Painter {
