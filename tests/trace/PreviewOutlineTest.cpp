@@ -73,6 +73,8 @@ TEST(StrokeCoverage, FullNearTheLineNoneAwayRoundAtCornersClippedToTheMask)
     EXPECT_EQ(std::vector({clipped.left, clipped.right, clipped.bottom}), std::vector({13, 17, 20}));
     const CoverageMask none = StrokeCoverage(lines, {2, 100, 100}, 4, 25, 20);
     EXPECT_LE(none.right, none.left);
+    EXPECT_EQ(StrokeCoverage({{{{5, 5}}, false}}, {1, 0, 0}, 4, 10, 10).At(5, 5), 255)
+        << "a lone point is a dot";
 }
 
 }  // namespace

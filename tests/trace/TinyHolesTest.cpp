@@ -31,6 +31,11 @@ TEST(TinyHoles, FillsWholeOneAndTwoPixelHolesOnly)
     for (const auto& [y, x] : {std::pair{1, 1}, {1, 7}, {3, 2}, {4, 2}, {3, 7}, {4, 6}})
         EXPECT_EQ(mask.at<uchar>(y + 1, x + 1), 255) << y << ", " << x;
     EXPECT_EQ(cv::countNonZero(mask != before), 6);
+    const OutlineSet set = ExtractOutlines(before, true);
+    EXPECT_EQ(set.skipped, 5u);
+    EXPECT_EQ(std::pair(set.smallestSkipped, set.largestSkipped),
+              std::pair(kSinglePixelHoleBound, kTwoPixelHoleBound));
+    EXPECT_EQ(set.outlines.size() + 5, ExtractContours(before).size());
 }
 
 TEST(TinyHoles, LeftOutHolesThatCouldMatterNeedTheFullSearch)
@@ -41,11 +46,17 @@ TEST(TinyHoles, LeftOutHolesThatCouldMatterNeedTheFullSearch)
     set.largestSkipped = 200;
     EXPECT_FALSE(DebrisThresholdOf(set, 1)) << "a hole of area up to 200 could pass 1% of 10,000";
     EXPECT_TRUE(DebrisThresholdOf(set, 3));
+    set.largestSkipped = 100;
+    EXPECT_TRUE(DebrisThresholdOf(set, 1)) << "a hole below 100 cannot pass 1% of 10,000";
     // An outline of area 3,001 lies between 30% of 10,000 and that plus 0.699 · 6: undecided.
     set.largestSkipped = kTwoPixelHoleBound;
     set.outlines.push_back({{0, 0}, {3001, 0}, {3001, 1}, {0, 1}});
     EXPECT_FALSE(DebrisThresholdOf(set, 30));
     EXPECT_TRUE(DebrisThresholdOf(set, 29));
+    // With an outline of no area the smallest area is known: 3,000 is exactly at the threshold.
+    set.outlines.back() = {{0, 0}, {3000, 0}, {3000, 1}, {0, 1}};
+    set.outlines.push_back({{0, 0}, {5, 0}});
+    EXPECT_EQ(DebrisThresholdOf(set, 30), 3000.0);
     set.skipped = 0;
     EXPECT_EQ(DebrisThresholdOf(set, 30), ComputeDebrisThreshold(set.outlines, 30));
 }
