@@ -1,11 +1,15 @@
 // Per-call cost of the cubic–cubic intersection and of dividing a Bézier run by arc length, each
-// against a straightforward flattening-based peer measured in the same run; prints the ratios.
+// against a straightforward flattening-based peer measured in the same run; prints the ratios, and
+// how far each division's points lie from a high-resolution reference.
+#include "paths/ArcLength.h"
 #include "paths/BezierCubic.h"
 #include "paths/BezierIntersection.h"
 #include "paths/COvSeg.h"
+#include "paths/CubicArcLength.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -66,13 +70,66 @@ std::vector<Vec2> DivideByFlattening(const std::vector<Cubic>& run, int division
     return out;
 }
 
+const std::vector<OvPointF> kRunPoints{{0, 0}, {10, 20}, {30, 20}, {40, 0}, {50, -20}, {70, -20}, {80, 0}};
+const std::vector<Cubic> kRun{{{{0, 0}, {10, 20}, {30, 20}, {40, 0}}},
+                              {{{40, 0}, {50, -20}, {70, -20}, {80, 0}}}};
+constexpr int kDivisions = 50;
+
 std::unique_ptr<ov::COvSeg> SmoothRun()
 {
-    const std::vector<OvPointF> p{{0, 0}, {10, 20}, {30, 20}, {40, 0}, {50, -20}, {70, -20}, {80, 0}};
+    const auto& p = kRunPoints;
     const std::vector<uint8_t> t{0, 3, 3, 3, 3, 3, 3};
     auto head = std::make_unique<ov::COvSeg>();
     head->FromPathData(p.data(), t.data(), 7, false);
     return head;
+}
+
+// Division points of the run through per-cubic length functions (length of cubic i, parameter at a
+// length along cubic i).
+template <typename LengthOf, typename ParameterAt>
+std::vector<Vec2> DivideThrough(LengthOf lengthOf, ParameterAt parameterAt)
+{
+    double total = 0;
+    for (size_t i = 0; i < kRun.size(); ++i) total += lengthOf(i);
+    std::vector<Vec2> out;
+    for (int k = 0; k <= kDivisions; ++k) {
+        double s = total * k / kDivisions;
+        size_t i = 0;
+        while (i + 1 < kRun.size() && s > lengthOf(i)) s -= lengthOf(i++);
+        out.push_back(ov::BezierPoint(kRun[i], parameterAt(i, s)));
+    }
+    return out;
+}
+
+template <typename Points>
+double Farthest(const Points& points, const std::vector<Vec2>& reference)
+{
+    double worst = points.size() == reference.size() ? 0.0 : 1e300;
+    for (size_t k = 0; k < std::min(points.size(), reference.size()); ++k)
+        worst = std::max(worst, ov::Distance({points[k].x, points[k].y}, reference[k]));
+    return worst;
+}
+
+// Largest distance of each division from the reference: 4-point Gauss–Legendre tables of 2^18 steps
+// per cubic, read back by linear interpolation between entries.
+void ReportAccuracy()
+{
+    std::vector<std::vector<double>> tables;
+    for (const Cubic& c : kRun) tables.push_back(ov::ArcLengthTable(c, 1 << 18));
+    const auto reference =
+        DivideThrough([&](size_t i) { return tables[i].back(); },
+                      [&](size_t i, double s) { return ov::ParameterAtLength(tables[i], s); });
+    std::vector<ov::CubicArcLength> adaptive(kRun.begin(), kRun.end());
+    const auto ours = DivideThrough([&](size_t i) { return adaptive[i].Length(); },
+                                    [&](size_t i, double s) { return adaptive[i].ParameterAt(s); });
+    const auto divided = SmoothRun()->Divide(kDivisions, 1.0);
+    std::printf("accuracy, largest distance from the reference over %d divisions (run length %.9f):\n",
+                kDivisions, tables[0].back() + tables[1].back());
+    std::printf("  adaptive Gauss-Legendre, double: %.3g (pieces %zu + %zu)\n", Farthest(ours, reference),
+                adaptive[0].Pieces(), adaptive[1].Pieces());
+    std::printf("  Divide (float points): %.3g\n", Farthest(divided, reference));
+    std::printf("  4,096-chord flattening peer, double: %.3g\n",
+                Farthest(DivideByFlattening(kRun, kDivisions), reference));
 }
 
 void IntersectSubdivision(benchmark::State& state)
@@ -85,17 +142,27 @@ void IntersectFlattening(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(IntersectByFlattening(kArch, kWave));
 }
 
-void DivideGaussLegendre(benchmark::State& state)
+void DivideAdaptive(benchmark::State& state)
 {
     const auto head = SmoothRun();
-    for (auto _ : state) benchmark::DoNotOptimize(head->Divide(50, 1.0));
+    for (auto _ : state) benchmark::DoNotOptimize(head->Divide(kDivisions, 1.0));
+}
+
+// The fixed tables Divide used before: 4,096 entries of 4-point Gauss–Legendre steps per cubic.
+void DivideFixedTables(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::vector<std::vector<double>> tables;
+        for (const Cubic& c : kRun) tables.push_back(ov::ArcLengthTable(c));
+        benchmark::DoNotOptimize(
+            DivideThrough([&](size_t i) { return tables[i].back(); },
+                          [&](size_t i, double s) { return ov::ParameterAtLength(tables[i], s); }));
+    }
 }
 
 void DivideFlattening(benchmark::State& state)
 {
-    const std::vector<Cubic> run{{{{0, 0}, {10, 20}, {30, 20}, {40, 0}}},
-                                 {{{40, 0}, {50, -20}, {70, -20}, {80, 0}}}};
-    for (auto _ : state) benchmark::DoNotOptimize(DivideByFlattening(run, 50));
+    for (auto _ : state) benchmark::DoNotOptimize(DivideByFlattening(kRun, kDivisions));
 }
 
 // Prints, after the usual table, each library benchmark's CPU time as a ratio of its peer's.
@@ -111,7 +178,8 @@ public:
     {
         ConsoleReporter::Finalize();
         Ratio("cubic_cubic_intersection/subdivision", "cubic_cubic_intersection/flattening_peer");
-        Ratio("arc_length_division/gauss_legendre", "arc_length_division/flattening_peer");
+        Ratio("arc_length_division/adaptive_gauss_legendre", "arc_length_division/flattening_peer");
+        Ratio("arc_length_division/fixed_tables", "arc_length_division/flattening_peer");
     }
 
 private:
@@ -129,11 +197,13 @@ int main(int argc, char** argv)
 {
     benchmark::RegisterBenchmark("cubic_cubic_intersection/subdivision", IntersectSubdivision);
     benchmark::RegisterBenchmark("cubic_cubic_intersection/flattening_peer", IntersectFlattening);
-    benchmark::RegisterBenchmark("arc_length_division/gauss_legendre", DivideGaussLegendre);
+    benchmark::RegisterBenchmark("arc_length_division/adaptive_gauss_legendre", DivideAdaptive);
+    benchmark::RegisterBenchmark("arc_length_division/fixed_tables", DivideFixedTables);
     benchmark::RegisterBenchmark("arc_length_division/flattening_peer", DivideFlattening);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    ReportAccuracy();
     return 0;
 }

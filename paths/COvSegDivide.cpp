@@ -1,8 +1,8 @@
 // Points along a segment chain by length, and the nearly-straight test of a chain.
 #include "paths/COvSeg.h"
 
-#include "paths/ArcLength.h"
 #include "paths/BezierCubic.h"
+#include "paths/CubicArcLength.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,15 +49,15 @@ bool Smooth(const Cubic& before, const Cubic& after)
 
 struct Run {
     std::vector<Cubic> cubics;
-    std::vector<std::vector<double>> tables;
+    std::vector<CubicArcLength> lengths;
     double length = 0.0;
 
     OvPointF PointAt(double s) const
     {
         for (size_t i = 0; i < cubics.size(); ++i) {
-            const double len = tables[i].back();
+            const double len = lengths[i].Length();
             if (s <= len || i + 1 == cubics.size())
-                return ToPoint(BezierPoint(cubics[i], ParameterAtLength(tables[i], s)));
+                return ToPoint(BezierPoint(cubics[i], lengths[i].ParameterAt(s)));
             s -= len;
         }
         return {};
@@ -73,8 +73,8 @@ const COvSeg* CollectRun(const COvSeg* s, Run& run)
         if (!run.cubics.empty() && !Smooth(run.cubics.back(), cubics.front())) break;
         for (const Cubic& c : cubics) {
             run.cubics.push_back(c);
-            run.tables.push_back(ArcLengthTable(c));
-            run.length += run.tables.back().back();
+            run.lengths.emplace_back(c);
+            run.length += run.lengths.back().Length();
         }
     }
     return s;

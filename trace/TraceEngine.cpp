@@ -44,11 +44,19 @@ TraceEngine::Stage TraceEngine::Update()
 {
     const Stage from = pending_;
     if (from <= Stage::Fill) FloodFillMask(source_, mask_, seedX_, seedY_, settings_.permeability);
-    if (from <= Stage::Extract) outlines_ = ExtractContours(mask_);
-    if (from <= Stage::Threshold) threshold_ = ComputeDebrisThreshold(outlines_, settings_.debris);
-    if (from <= Stage::Figures) figures_ = BuildContourPaths(outlines_, threshold_, settings_, keyPoints_);
+    if (from <= Stage::Extract) outlines_ = ExtractOutlines(mask_, settings_.debris >= 1);
+    if (from <= Stage::Threshold) threshold_ = Threshold();
+    if (from <= Stage::Figures)
+        figures_ = BuildContourPaths(outlines_.outlines, threshold_, settings_, keyPoints_);
     pending_ = Stage::UpToDate;
     return from;
+}
+
+double TraceEngine::Threshold()
+{
+    if (const auto decided = DebrisThresholdOf(outlines_, settings_.debris)) return *decided;
+    outlines_ = ExtractOutlines(mask_, false);  // the holes left out could matter: search them all
+    return ComputeDebrisThreshold(outlines_.outlines, settings_.debris);
 }
 
 void TraceEngine::MergeFigures(PathObject& target) const

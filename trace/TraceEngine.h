@@ -35,7 +35,9 @@ public:
     float SeedX() const { return seedX_; }
     float SeedY() const { return seedY_; }
     const FloodFillSettings& Settings() const { return settings_; }
-    const Outlines& Contours() const { return outlines_; }
+    // The outlines of the mask, except holes too small to pass the debris threshold when the search
+    // could leave them out (see ExtractOutlines); every outline the threshold keeps is among them.
+    const Outlines& Contours() const { return outlines_.outlines; }
     double DebrisThreshold() const { return threshold_; }
     const std::vector<PathObject>& Figures() const { return figures_; }
     // Key points of every approximated outline, in figure order.
@@ -46,13 +48,14 @@ public:
 
 private:
     void Invalidate(Stage stage);
+    double Threshold();
 
     cv::Mat source_;
     cv::Mat mask_;
     float seedX_ = 0;
     float seedY_ = 0;
     FloodFillSettings settings_;
-    Outlines outlines_;
+    OutlineSet outlines_;
     double threshold_ = 0;
     std::vector<PathObject> figures_;
     std::vector<OvPointF> keyPoints_;

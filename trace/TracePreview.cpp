@@ -2,13 +2,16 @@
 #include "trace/TracePreview.h"
 
 #include "framework/ui/GuardedHandler.h"
-#include "paths/PathPainter.h"
+#include "trace/PreviewOutline.h"
 #include "trace/PreviewView.h"
+#include "trace/StrokeCoverage.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace ov {
 namespace {
@@ -17,6 +20,45 @@ const QColor kVeil(255, 255, 255, 200);
 const QColor kHatch(0, 128, 0);
 const QColor kKeyPoint(200, 0, 0);
 const QColor kEdge(200, 200, 220);
+// What the screen cannot show is left out of the drawn outline: a quarter of a device pixel.
+constexpr double kOutlineTolerance = 0.25;
+constexpr double kOutlineWidth = 3;  // logical pixels
+
+QPainterPath OutlinePath(const std::vector<PreviewPolyline>& lines, int32_t fillMode)
+{
+    QPainterPath out;
+    out.setFillRule(fillMode == OV_FILL_WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+    for (const PreviewPolyline& line : lines) {
+        out.moveTo(line.points.front().x, line.points.front().y);
+        for (size_t i = 1; i < line.points.size(); ++i) out.lineTo(line.points[i].x, line.points[i].y);
+        if (line.closed) out.closeSubpath();
+    }
+    return out;
+}
+
+// Black, round-joined, through a coverage mask in device pixels (see StrokeCoverage).
+void StrokeOutline(QPainter& painter, const std::vector<PreviewPolyline>& lines, const PreviewView& view)
+{
+    QPaintDevice& device = *painter.device();
+    const double ratio = device.devicePixelRatioF();
+    // Mask coordinates sit one pixel right and down of the bitmap's.
+    const DeviceMapping map{view.scale * ratio, (view.dx - view.scale) * ratio,
+                            (view.dy - view.scale) * ratio};
+    const CoverageMask mask =
+        StrokeCoverage(lines, map, kOutlineWidth * ratio, device.width(), device.height());
+    if (mask.right <= mask.left) return;
+    // Alpha-only pixels draw as black with that opacity.
+    QImage ink(mask.right - mask.left, mask.bottom - mask.top, QImage::Format_Alpha8);
+    if (ink.isNull()) return;
+    for (int y = mask.top; y < mask.bottom; ++y)
+        std::memcpy(ink.scanLine(y - mask.top), &mask.alpha[static_cast<size_t>(y) * mask.width + mask.left],
+                    static_cast<size_t>(ink.width()));
+    ink.setDevicePixelRatio(ratio);
+    painter.save();
+    painter.resetTransform();
+    painter.drawImage(QPointF(mask.left / ratio, mask.top / ratio), ink);
+    painter.restore();
+}
 
 void PaintFigures(QPainter& painter, const PreviewContent& c, const PreviewView& view)
 {
@@ -28,14 +70,13 @@ void PaintFigures(QPainter& painter, const PreviewContent& c, const PreviewView&
         painter.drawImage(QRectF(QPointF(0, 0), size), c.bitmap->LevelFor(onScreen));
         painter.fillRect(QRectF(-1, -1, size.width() + 2, size.height() + 2), kVeil);
     }
+    const double devicePerUnit = view.scale * painter.device()->devicePixelRatioF();
+    const auto lines = SimplifyForPreview(*c.figures, kOutlineTolerance / devicePerUnit);
+    StrokeOutline(painter, lines, view);
     painter.translate(-1, -1);  // mask coordinates onto the bitmap's pixels
-    const QPainterPath path = ToPainterPath(*c.figures);
-    QPen pen(Qt::black, 3 / view.scale);
-    pen.setJoinStyle(Qt::RoundJoin);
-    painter.strokePath(path, pen);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(Qt::white);
-    painter.fillPath(path, QBrush(kHatch, Qt::BDiagPattern));
+    painter.fillPath(OutlinePath(lines, c.figures->FillMode()), QBrush(kHatch, Qt::BDiagPattern));
     painter.resetTransform();
 }
 
