@@ -1,6 +1,6 @@
 // The dispatch out of memory on its way back after OK: every failing allocation gives result 0 with
 // the host's record, value list and path data exactly as they were; the first call that has memory
-// enough hands over the complete result.
+// enough hands over the complete result, into the host's own arrays when they are large enough.
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -91,15 +91,29 @@ TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCanno
         }
     }
     EXPECT_EQ(twoPoints[1].x, 8.0f);
-    FailHostAllocationForTesting(0);
+    // Arrays at least as large are reused: larger ones, then the same size with no memory to spare.
     float x = 0.5f, y = 0.25f;
-    OvPathData data{0, nullptr, nullptr};
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Accept),
-              1);
-    EXPECT_EQ(x, 50.0f);
-    EXPECT_EQ(data.count, 3);
-    std::free(data.points);
-    std::free(data.types);
+    OvPathData data{5, static_cast<OvPointF*>(std::malloc(5 * sizeof(OvPointF))),
+                    static_cast<uint8_t*>(std::malloc(5))};
+    const auto run = [&] {
+        return RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); },
+                        Accept);
+    };
+    OvPointF* const reused = data.points;
+    for (int nth : {0, 1}) {
+        FailHostAllocationForTesting(nth);
+        EXPECT_EQ(run(), 1) << nth;
+        EXPECT_EQ(data.points, reused);
+        EXPECT_EQ(data.count, 3);
+        EXPECT_EQ(data.points[2].y, 1.0f);
+    }
+    EXPECT_EQ(x, 5000.0f);
+    // An empty outline releases the host's arrays.
+    registry.floodFill = [](FloodFillCall& c) { return RunBareDialog(c.parent); };
+    EXPECT_EQ(run(), 1);
+    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(data.points, nullptr);
+    EXPECT_EQ(data.types, nullptr);
 }
 
 TEST_F(DispatchOutOfMemory, ChartSheetThatFailsAfterOkLeavesTheHostsRecord)

@@ -76,30 +76,23 @@ protected:
     QSignalSpy spy{&toolbar, &CDlgToolbar::commandPosted};
 };
 
-TEST_F(ToolbarWidget, PressAndReleaseOnDifferentButtonsAndUnsetOptionsPostNothing)
+// A press and a release on different buttons and the right button with its option unset post nothing;
+// with the options on, a right click and a dragging (Ctrl) click post their messages.
+TEST_F(ToolbarWidget, ClicksPostTheButtonsCommandAndOptionsAddRightClickAndDrag)
 {
     QTest::mousePress(&toolbar, Qt::LeftButton, {}, Centre(0));
     QTest::mouseRelease(&toolbar, Qt::LeftButton, {}, Centre(1));
     QTest::mouseClick(&toolbar, Qt::RightButton, {}, Centre(1));
-    QTest::qWait(20);
-    EXPECT_EQ(spy.count(), 0);
     QTest::mouseClick(&toolbar, Qt::LeftButton, {}, Centre(1));
-    ASSERT_TRUE(spy.wait(1000));
-    EXPECT_EQ(spy.at(0).at(0).toInt(), 101);
-}
-
-TEST_F(ToolbarWidget, RightClickAndDragMessagesWhenTheirOptionsAreOn)
-{
     toolbar.SetRightClickOption(true);
     toolbar.SetDragOption(true);
     QTest::mouseClick(&toolbar, Qt::RightButton, {}, Centre(1));
     QTest::mouseClick(&toolbar, Qt::RightButton, Qt::ControlModifier, Centre(1));
     QTest::mouseClick(&toolbar, Qt::LeftButton, {}, Centre(2));  // the separator
     QTest::qWait(20);
-    ASSERT_EQ(spy.count(), 3);
-    EXPECT_EQ(spy.at(0).at(0).toInt(), -1);
-    EXPECT_EQ(spy.at(1).at(0).toInt(), 1000010);
-    EXPECT_EQ(spy.at(2).at(0).toInt(), 1000011);
+    QStringList posted;
+    for (const auto& args : spy) posted << QString::number(args.at(0).toInt());
+    EXPECT_EQ(posted.join(' ').toStdString(), "101 -1 1000010 1000011");
 }
 
 TEST_F(ToolbarWidget, NarrowToolbarMovesTheTailIntoTheOverflowMenu)

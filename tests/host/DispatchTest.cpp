@@ -1,6 +1,6 @@
 // The entry points' dispatch driven through real modal dialogs: routing by code, results, copy-in and
 // copy-back, host-list handling, index arithmetic of the host arrays, value lists refilled on OK only,
-// paths handed over, the current magnet cleared, and the refusal of calls that break their preconditions.
+// the current magnet cleared, and the refusal of calls that break their preconditions.
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -244,42 +244,6 @@ TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValues
     for (GSSParams* bad : {static_cast<GSSParams*>(nullptr), &noLabels, &negative})
         EXPECT_EQ(DispatchGSS(u"t", bad, registry, UiAlwaysReady), 0);
     EXPECT_EQ(seen.title, u"none");
-}
-
-TEST(PathHandOver, AllocatesReusesAndReleases)
-{
-    using PathPtr = std::unique_ptr<OvPath, void (*)(OvPath*)>;
-    PathPtr path(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
-    const OvPointF square[] = {{0, 0}, {4, 0}, {4, 4}, {0, 4}};
-    ov_path_add_polygon(path.get(), square, 4);
-    OvPathData empty{0, nullptr, nullptr};
-    ASSERT_TRUE(HandOverPath(path.get(), empty));
-    ASSERT_EQ(empty.count, 4);
-    EXPECT_EQ(empty.points[2].x, 4.0f);
-    EXPECT_EQ(empty.types[0], OV_PATH_START);
-    EXPECT_EQ(empty.types[3], OV_PATH_LINE | OV_PATH_CLOSE);
-    auto allocated = [](int n) {
-        return OvPathData{n, static_cast<OvPointF*>(std::malloc(n * sizeof(OvPointF))),
-                          static_cast<uint8_t*>(std::malloc(n))};
-    };
-    OvPathData large = allocated(10), small = allocated(1);
-    OvPointF* const reused = large.points;
-    ASSERT_TRUE(HandOverPath(path.get(), large));
-    EXPECT_EQ(large.points, reused) << "arrays at least as large are reused";
-    EXPECT_EQ(large.count, 4);
-    // Too small: released (the sanitizer build shows a leak otherwise) and replaced.
-    ASSERT_TRUE(HandOverPath(path.get(), small));
-    EXPECT_EQ(small.count, 4);
-    EXPECT_EQ(small.points[3].y, 4.0f);
-    FailHostAllocationForTesting(1);  // arrays exactly as large are reused: no memory needed
-    EXPECT_TRUE(HandOverPath(path.get(), small));
-    FailHostAllocationForTesting(0);
-    PathPtr none(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
-    ASSERT_TRUE(HandOverPath(none.get(), large));
-    EXPECT_EQ(large.count, 0);
-    EXPECT_EQ(large.points, nullptr);
-    EXPECT_EQ(large.types, nullptr);
-    for (OvPathData* d : {&empty, &small}) std::free(d->points), std::free(d->types);
 }
 
 TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)
