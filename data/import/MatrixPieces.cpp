@@ -61,6 +61,7 @@ char* FreeStretchFor(std::size_t span)
     thread_local std::mt19937_64 random{std::random_device{}()};
     const uintptr_t room = length / 2 - span;
     const uintptr_t start = gap.begin + length / 4 + static_cast<uintptr_t>(random() % (room + 1));
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): an address picked from the map of the address space
     return reinterpret_cast<char*>(start / kHugePageBytes * kHugePageBytes);
 }
 
