@@ -1,16 +1,24 @@
 // The formula evaluator over a million rows: the block evaluation behind EvaluateRows (what the
-// dialog uses) against muParser's own array mode and one muParser Eval call per row, on the same
-// formula and the same data in one run. scripts/bench-formula adds numexpr on the same data.
-// `--formula TEXT` changes the formula (muParser syntax).
+// dialog uses; both cores, and one) against muParser's own array mode and one muParser Eval call
+// per row, on the same formula and the same data in one run. scripts/bench-formula adds numexpr on
+// the same data. `--formula TEXT` changes the formula (muParser syntax); `--best-of N` times N
+// single evaluations of each variant and prints the best wall times in milliseconds as JSON (what
+// the script sets beside numexpr's best single evaluation).
 #include <benchmark/benchmark.h>
 
 #include <muParser.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "data/formula/BlockProgram.h"
 #include "data/formula/COvMathParserX.h"
 #include "data/formula/EvenlySpaced.h"
 #include "data/formula/FormulaParserSetup.h"
@@ -37,33 +45,13 @@ Data& Shared()
     return data;
 }
 
-std::u16string Formula16()
-{
-    return {g_formula.begin(), g_formula.end()};
-}
+enum class Variant { kBlocks, kBlocksOneThread, kMuParserArray, kEvalPerRow };
 
-template <bool Blocks>
-void Rows(benchmark::State& state)
+// One evaluation of the formula over the rows by the variant.
+void EvaluateOnce(Variant variant)
 {
     Data& d = Shared();
-    for (auto _ : state) {
-        ov::COvMathParserX parser;
-        parser.SetColumnFormula(Formula16(), d.table.data(), kRows, 2);
-        if (Blocks) {
-            parser.EvaluateRows(d.a.data(), d.out.data(), kRows);
-        } else {
-            parser.EvaluateRowsOneByOne(d.a.data(), d.out.data(), kRows);
-        }
-        benchmark::DoNotOptimize(d.out.data());
-    }
-    state.SetItemsProcessed(state.iterations() * kRows);
-}
-
-// muParser's array mode straight on the columns (OpenMP threads inside the library).
-void MuParserArrayMode(benchmark::State& state)
-{
-    Data& d = Shared();
-    for (auto _ : state) {
+    if (variant == Variant::kMuParserArray) {  // muParser's array mode straight on the columns
         mu::Parser parser;
         ov::PrepareFormulaParser(parser);
         parser.DefineVar("a", d.a.data());
@@ -71,14 +59,50 @@ void MuParserArrayMode(benchmark::State& state)
         parser.DefineVar("c2", d.table.data() + kRows);
         parser.SetExpr(g_formula);
         parser.Eval(d.out.data(), kRows);
-        benchmark::DoNotOptimize(d.out.data());
+        return;
+    }
+    ov::SetBlockThreadThreshold(variant == Variant::kBlocksOneThread ? INT64_MAX : 0);
+    ov::COvMathParserX parser;
+    parser.SetColumnFormula(std::u16string(g_formula.begin(), g_formula.end()), d.table.data(), kRows, 2);
+    if (variant == Variant::kEvalPerRow) {
+        parser.EvaluateRowsOneByOne(d.a.data(), d.out.data(), kRows);
+    } else {
+        parser.EvaluateRows(d.a.data(), d.out.data(), kRows);
+    }
+    ov::SetBlockThreadThreshold(0);
+}
+
+void Rows(benchmark::State& state, Variant variant)
+{
+    for (auto _ : state) {
+        EvaluateOnce(variant);
+        benchmark::DoNotOptimize(Shared().out.data());
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }
 
-BENCHMARK(Rows<true>)->Name("rows_blocks")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(MuParserArrayMode)->Name("rows_muparser_array")->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(Rows<false>)->Name("rows_eval_per_row")->Unit(benchmark::kMillisecond)->UseRealTime();
+constexpr std::pair<const char*, Variant> kVariants[] = {{"rows_blocks", Variant::kBlocks},
+                                                         {"rows_blocks_1thread", Variant::kBlocksOneThread},
+                                                         {"rows_muparser_array", Variant::kMuParserArray},
+                                                         {"rows_eval_per_row", Variant::kEvalPerRow}};
+
+int BestOf(int reps)
+{
+    std::printf("{");
+    for (std::size_t v = 0; v < std::size(kVariants); ++v) {
+        double best = 1e9;
+        for (int r = 0; r < reps; ++r) {
+            const auto start = std::chrono::steady_clock::now();
+            EvaluateOnce(kVariants[v].second);
+            benchmark::DoNotOptimize(Shared().out.data());
+            const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+            best = std::min(best, took.count());
+        }
+        std::printf("%s\"%s\": %.3f", v == 0 ? "" : ", ", kVariants[v].first, best);
+    }
+    std::printf("}\n");
+    return 0;
+}
 
 }  // namespace
 
@@ -89,6 +113,10 @@ int main(int argc, char** argv)
         argv[2] = argv[0];
         argc -= 2;
         argv += 2;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--best-of") == 0) return BestOf(std::atoi(argv[2]));
+    for (const auto& [name, variant] : kVariants) {
+        benchmark::RegisterBenchmark(name, Rows, variant)->Unit(benchmark::kMillisecond)->UseRealTime();
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
