@@ -43,9 +43,9 @@ inline double Apply(double x, double y)
     return 0.0;
 }
 
-constexpr std::array<int, 13> kBinaryCodes = {mu::cmLE,  mu::cmGE,   mu::cmNEQ, mu::cmEQ,  mu::cmLT,
-                                              mu::cmGT,  mu::cmADD,  mu::cmSUB, mu::cmMUL, mu::cmDIV,
-                                              mu::cmPOW, mu::cmLAND, mu::cmLOR};
+constexpr std::array kBinaryCodes = {mu::cmLE,  mu::cmGE,   mu::cmNEQ, mu::cmEQ,  mu::cmLT,
+                                     mu::cmGT,  mu::cmADD,  mu::cmSUB, mu::cmMUL, mu::cmDIV,
+                                     mu::cmPOW, mu::cmLAND, mu::cmLOR};
 
 // out[i] = x op y over n rows; either side may be a constant (both constant: one value).
 template <int Code>
@@ -55,15 +55,15 @@ Operand BinaryLoop(Operand x, Operand y, double* __restrict out, int64_t n)
     if (x.values == nullptr) {
         const double c = x.constant;
         const double* __restrict b = y.values;
-        for (int64_t i = 0; i < n; ++i) out[i] = Apply<Code>(c, b[i]);
+        for (int64_t i = 0; i != n; ++i) out[i] = Apply<Code>(c, b[i]);
     } else if (y.values == nullptr) {
         const double c = y.constant;
         const double* __restrict a = x.values;
-        for (int64_t i = 0; i < n; ++i) out[i] = Apply<Code>(a[i], c);
+        for (int64_t i = 0; i != n; ++i) out[i] = Apply<Code>(a[i], c);
     } else {
         const double* a = x.values;
         const double* b = y.values;
-        for (int64_t i = 0; i < n; ++i) out[i] = Apply<Code>(a[i], b[i]);
+        for (int64_t i = 0; i != n; ++i) out[i] = Apply<Code>(a[i], b[i]);
     }
     return {out, 0.0};
 }
@@ -98,7 +98,7 @@ Operand FunctionLoop(const BlockOp& op, const Operand* args, double* out, int64_
         std::all_of(args, args + argc, [](const Operand& o) { return o.values == nullptr; });
     const int64_t rows = constant ? 1 : n;
     std::array<double, 16> list{};
-    for (int64_t i = 0; i < rows; ++i) {
+    for (int64_t i = 0; i != rows; ++i) {
         double v = 0.0;
         if (op.count < 0) {
             for (int k = 0; k < argc; ++k) list[static_cast<std::size_t>(k)] = ValueAt(args[k], i);
@@ -119,7 +119,7 @@ Operand FunctionLoop(const BlockOp& op, const Operand* args, double* out, int64_
 // column^power by repeated multiplication, left to right as muParser does.
 Operand PowerLoop(const double* x, int power, double* out, int64_t n)
 {
-    for (int64_t i = 0; i < n; ++i) {
+    for (int64_t i = 0; i != n; ++i) {
         const double b = x[i];
         double v = b * b;
         if (power > 2) v = v * b;
@@ -131,7 +131,7 @@ Operand PowerLoop(const double* x, int power, double* out, int64_t n)
 
 Operand ScaledLoop(const double* x, double scale, double offset, double* out, int64_t n)
 {
-    for (int64_t i = 0; i < n; ++i) out[i] = x[i] * scale + offset;
+    for (int64_t i = 0; i != n; ++i) out[i] = x[i] * scale + offset;
     return {out, 0.0};
 }
 
@@ -234,7 +234,7 @@ bool BlockProgram::RunRange(const std::vector<const double*>& columns, double* o
                 top = level + 1;
             }
             const Operand& result = stack[0];
-            for (int64_t i = 0; i < n; ++i) output[row + i] = ValueAt(result, i);
+            for (int64_t i = 0; i != n; ++i) output[row + i] = ValueAt(result, i);
         }
     } catch (...) {  // a function of the formula threw: the caller falls back to muParser
         return false;
@@ -245,7 +245,7 @@ bool BlockProgram::RunRange(const std::vector<const double*>& columns, double* o
 bool BlockProgram::Run(const std::vector<const double*>& columns, double* output, int64_t count) const
 {
     const int64_t threshold =
-        g_thread_threshold.load() > 0 ? g_thread_threshold.load() : kDefaultThreadThreshold;
+        g_thread_threshold.load() != 0 ? g_thread_threshold.load() : kDefaultThreadThreshold;
     const unsigned hardware = std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads);
     const auto parts =
         static_cast<int64_t>(std::min<int64_t>(hardware, std::max<int64_t>(1, count / threshold)));

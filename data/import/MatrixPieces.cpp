@@ -17,6 +17,9 @@ namespace ov {
 namespace {
 
 std::atomic<std::size_t> g_piece_bytes{0};
+// Matrices of fewer pieces are mapped whole: their peak hardly matters, and a small read (the fuzzer,
+// a preview) then never reads the map of the address space.
+constexpr std::size_t kFewestPieces = 8;
 
 struct Stretch {
     uintptr_t begin = 0;
@@ -75,7 +78,7 @@ COvMatrixPieces::COvMatrixPieces(uint64_t cells) : cells_(cells)
     span_ = PageRounded(static_cast<std::size_t>(cells) * sizeof(double));
     pieces_ = static_cast<std::size_t>((cells + piece_values_ - 1) / piece_values_);
     states_ = std::make_unique<std::atomic<int>[]>(pieces_);
-    base_ = FreeStretchFor(span_);
+    if (pieces_ >= kFewestPieces) base_ = FreeStretchFor(span_);
     if (base_ == nullptr) {
         whole_ = MapValues(span_, kHugePageBytes);
         base_ = reinterpret_cast<char*>(whole_.get());

@@ -15,9 +15,9 @@ namespace ov {
 
 class COvMatrixPieces {
 public:
-    // Room for `cells` doubles; nothing is mapped yet. Where the address space has no free stretch
-    // far from every mapping, the whole block is mapped at once instead (pages are still only used
-    // when written). Throws std::bad_alloc.
+    // Room for `cells` doubles; nothing is mapped yet. A block of fewer than 8 pieces, or one for which
+    // the address space has no free stretch far from every mapping, is mapped whole at once instead
+    // (pages are still only used when written). Throws std::bad_alloc.
     explicit COvMatrixPieces(uint64_t cells);
     ~COvMatrixPieces();
     COvMatrixPieces(const COvMatrixPieces&) = delete;

@@ -71,8 +71,8 @@ TEST_F(SmallPieces, RaggedTextsSplitAmongThreadsGiveThePlainReadingReshaped)
         int widest;
         int32_t forced;
     };
-    for (const Shape s : {Shape{4000, 1, -1}, Shape{3000, 4, -1}, Shape{2500, 9, 3}, Shape{300, 5, 200},
-                          Shape{2000, 6, 7}, Shape{5, 3, -1}}) {
+    for (const Shape s : {Shape{40000, 1, -1}, Shape{9000, 4, -1}, Shape{6000, 9, 3}, Shape{3000, 5, 400},
+                          Shape{6000, 6, 7}, Shape{5, 3, -1}}) {
         const std::string text = RaggedText(s.lines, s.widest, static_cast<unsigned>(s.lines + s.widest));
         int32_t cols = 0;
         int32_t rows = 0;
@@ -93,7 +93,7 @@ TEST_F(SmallPieces, RaggedTextsSplitAmongThreadsGiveThePlainReadingReshaped)
 
 TEST_F(SmallPieces, PiecesMappedFromSeveralThreadsAreOneBlock)
 {
-    constexpr uint64_t kCells = 512 * 9 + 100;  // nine whole pieces and a short one
+    constexpr uint64_t kCells = 512 * 9 + 100;  // nine whole pieces and a short one: mapped piece by piece
     ov::COvMatrixPieces pieces(kCells);
     ASSERT_EQ(pieces.PieceValues(), 512U);
     std::vector<double*> seen(20);

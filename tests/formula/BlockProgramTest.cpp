@@ -135,19 +135,31 @@ TEST_F(BlockEvaluation, WhatTheBlockFormDoesNotTakeIsLeftToMuParser)
             continue;
         }
     }
-    ScalarParser thrower("a*2");
-    thrower.parser.DefineFun(
-        "boom", +[](double v) -> double {
-            if (v > 5) throw mu::Parser::exception_type("boom");
+    // A function of three arguments, and one that throws on a single row: on the calling thread's
+    // part (a = -19) or on the worker's (a = 19).
+    ScalarParser custom("a");
+    custom.parser.DefineFun(
+        "mix", +[](double x, double y, double z) { return x * y - z; });
+    custom.parser.DefineFun(
+        "fails_at", +[](double v, double at) -> double {
+            if (v == at) throw mu::Parser::exception_type("no value here");
             return v;
         });
-    thrower.parser.SetExpr("boom(a)+1");
-    thrower.parser.Eval();
-    const std::optional<BlockProgram> program = thrower.Program();
-    ASSERT_TRUE(program.has_value());
+    const std::vector<const double*> sources{columns_.a.data(), columns_.c1.data(), columns_.c2.data()};
     std::vector<double> out(kRows);
-    EXPECT_FALSE(
-        program->Run({columns_.a.data(), columns_.c1.data(), columns_.c2.data()}, out.data(), kRows));
+    for (const auto& [formula, runs] :
+         {std::pair{"fails_at(a,-19)+1", false}, std::pair{"fails_at(a,19)+1", false},
+          std::pair{"fails_at(a,0.5)+1", true}}) {
+        custom.parser.SetExpr(formula);
+        custom.parser.Eval();
+        const std::optional<BlockProgram> program = custom.Program();
+        ASSERT_TRUE(program.has_value());
+        EXPECT_EQ(program->Run(sources, out.data(), kRows), runs) << formula;
+    }
+    custom.parser.SetExpr("mix(a,c1,c2)");
+    custom.parser.Eval();
+    ASSERT_TRUE(custom.Program()->Run(sources, out.data(), kRows));
+    EXPECT_EQ(FirstDifference(out, custom.PerRow(columns_)), -1);
 }
 
 TEST_F(BlockEvaluation, EvaluatorGivesMuParsersValuesForMuParserStyleExpressions)
