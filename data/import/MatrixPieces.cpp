@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <iterator>
 #include <new>
 #include <random>
 #include <string>
@@ -30,14 +31,15 @@ struct Stretch {
 // it lie the kernel's pages.
 constexpr uintptr_t kUserTop = uintptr_t{1} << 47;
 
-// The largest gap between two mappings of the process below kUserTop (lines "begin-end perms ..." in
-// hexadecimal).
-Stretch LargestGap()
+// The largest gap between two mappings below kUserTop in a map of the address space.
+Stretch LargestGap(std::string_view maps)
 {
-    std::ifstream maps("/proc/self/maps");
     Stretch best;
     uintptr_t previous_end = 0;
-    for (std::string line; std::getline(maps, line);) {
+    while (!maps.empty()) {
+        const std::size_t eol = std::min(maps.find('\n'), maps.size());
+        const std::string_view line = maps.substr(0, eol);
+        maps.remove_prefix(std::min(eol + 1, maps.size()));
         uintptr_t begin = 0;
         uintptr_t end = 0;
         const char* const text_end = line.data() + line.size();
@@ -52,20 +54,15 @@ Stretch LargestGap()
     return best;
 }
 
-// A start for `span` bytes in the middle half of the largest gap, on a huge-page boundary: far from the
-// top, where new mappings are placed, and from the heap growing at the bottom. The place within the
-// middle half is drawn at random, so that reads running at the same time do not pick the same one.
-// Null when the gap is shorter than four spans.
+// A free stretch for `span` bytes in this process, or null.
 char* FreeStretchFor(std::size_t span)
 {
-    const Stretch gap = LargestGap();
-    const uintptr_t length = gap.end - gap.begin;
-    if (length / 4 < span) return nullptr;
+    std::ifstream file("/proc/self/maps");
+    const std::string maps((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     thread_local std::mt19937_64 random{std::random_device{}()};
-    const uintptr_t room = length / 2 - span;
-    const uintptr_t start = gap.begin + length / 4 + static_cast<uintptr_t>(random() % (room + 1));
+    const uintptr_t start = StretchStartIn(maps, span, random());
     // NOLINTNEXTLINE(performance-no-int-to-ptr): an address picked from the map of the address space
-    return reinterpret_cast<char*>(start / kHugePageBytes * kHugePageBytes);
+    return reinterpret_cast<char*>(start);
 }
 
 }  // namespace
@@ -142,6 +139,16 @@ MappedValues COvMatrixPieces::Take()
     MappedValues all(reinterpret_cast<double*>(base_), UnmapValues{span_});
     base_ = nullptr;
     return all;
+}
+
+uintptr_t StretchStartIn(std::string_view maps, std::size_t span, uint64_t draw)
+{
+    const Stretch gap = LargestGap(maps);
+    const uintptr_t length = gap.end - gap.begin;
+    if (length / 4 < span) return 0;
+    const uintptr_t room = length / 2 - span;
+    const uintptr_t start = gap.begin + length / 4 + static_cast<uintptr_t>(draw % (room + 1));
+    return start / kHugePageBytes * kHugePageBytes;
 }
 
 void SetMatrixPieceBytesForTesting(std::size_t bytes)

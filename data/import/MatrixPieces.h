@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "data/import/MappedValues.h"
@@ -43,6 +44,13 @@ private:
     std::unique_ptr<std::atomic<int>[]> states_;
     std::size_t pieces_ = 0;
 };
+
+// Where a block of `span` bytes goes, given the map of the address space (/proc/self/maps lines,
+// "begin-end ..." in hexadecimal): in the middle half of the largest gap between mappings below the
+// 47-bit top, far from the top, where new mappings are placed, and from the heap growing at the
+// bottom; `draw` (random) picks the place within the middle half, so that reads running at the same
+// time do not pick the same one. A multiple of the huge page; 0 when the gap is shorter than four spans.
+uintptr_t StretchStartIn(std::string_view maps, std::size_t span, uint64_t draw);
 
 // Pieces of this many bytes (a multiple of the page size) from now on; 0 restores the huge page.
 // Tests make them small so that small files cross many pieces.

@@ -1,11 +1,13 @@
 // The column-major layout through separately mapped pieces: ragged texts split among threads give
-// the plain reading's values reshaped whatever the piece size, and the pieces form one block.
+// the plain reading's values reshaped whatever the piece size; pieces and mappings are returned, and
+// the block goes to the middle of the largest gap of the address space.
 #include <gtest/gtest.h>
+
+#include <sys/mman.h>
 
 #include <cstring>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "data/import/AsciiMatrix.h"
@@ -91,26 +93,57 @@ TEST_F(SmallPieces, RaggedTextsSplitAmongThreadsGiveThePlainReadingReshaped)
     }
 }
 
-TEST_F(SmallPieces, PiecesMappedFromSeveralThreadsAreOneBlock)
+TEST_F(SmallPieces, PiecesNotTakenAreReturned)
 {
-    constexpr uint64_t kCells = 512 * 9 + 100;  // nine whole pieces and a short one: mapped piece by piece
-    ov::COvMatrixPieces pieces(kCells);
-    ASSERT_EQ(pieces.PieceValues(), 512U);
-    std::vector<double*> seen(20);
+    std::vector<double*> mapped;
     {
-        std::jthread other([&] {
-            for (std::size_t k = 0; k < 10; ++k) seen[10 + k] = pieces.Piece(9 - k);
-        });
-        for (std::size_t k = 0; k < 10; ++k) seen[k] = pieces.Piece(k);
+        ov::COvMatrixPieces pieces(512 * 8);
+        for (std::size_t k : {0U, 3U, 7U}) mapped.push_back(pieces.Piece(k));
+        for (double* piece : mapped) EXPECT_EQ(msync(piece, 4096, MS_ASYNC), 0);
     }
-    for (std::size_t k = 0; k < 10; ++k) {
-        EXPECT_EQ(seen[k], seen[19 - k]) << "piece " << k;
-        EXPECT_EQ(seen[k], seen[0] + k * 512) << "piece " << k;
-        seen[k][0] = static_cast<double>(k);
+    for (double* piece : mapped) EXPECT_NE(msync(piece, 4096, MS_ASYNC), 0) << "still mapped";
+}
+
+TEST(MatrixPlace, MiddleHalfOfTheLargestGapBelowTheUserTop)
+{
+    // Gaps: 0 to 4 MiB, 5 MiB to 4 GiB (the largest under the top), the rest up to the 47-bit top,
+    // and kernel pages beyond it that must not count as a gap.
+    const std::string maps =
+        "400000-500000 r-xp 00000000 fe:00 1 /bin/x\n"
+        "not a mapping line\n"
+        "100000000-7fff00000000 rw-p 00000000 00:00 0\n"
+        "7fff00000000-7fffff000000 rw-p 00000000 00:00 0 [stack]\n"
+        "ffffffffff600000-ffffffffff601000 --xp 00000000 00:00 0 [vsyscall]\n";
+    constexpr uintptr_t kBegin = 0x500000, kEnd = 0x100000000, kLength = kEnd - kBegin;
+    constexpr std::size_t kHuge = std::size_t{2} << 20;
+    std::vector<uintptr_t> starts;
+    for (const uint64_t draw : {uint64_t{0}, uint64_t{12345678}, ~uint64_t{0}}) {
+        const uintptr_t start = ov::StretchStartIn(maps, kLength / 4, draw);
+        EXPECT_EQ(start % kHuge, 0U);
+        EXPECT_GE(start + kHuge, kBegin + kLength / 4);
+        EXPECT_LE(start + kLength / 4, kBegin + kLength / 2 + kLength / 4);
+        starts.push_back(start);
     }
-    seen[9][99] = -1;  // the last cell
-    const ov::MappedValues block = pieces.Take();
-    ASSERT_EQ(block.get(), seen[0]);
-    EXPECT_EQ(block[5 * 512], 5.0);
-    EXPECT_EQ(block[kCells - 1], -1.0);
+    EXPECT_NE(starts[0], starts[1]);
+    EXPECT_EQ(ov::StretchStartIn(maps, kLength / 4 + 1, 0), 0U) << "a gap of less than four spans";
+}
+
+TEST(MappedValues, AlignedWholePagesReturnedOnRelease)
+{
+    const std::size_t page = ov::PageRounded(1);
+    EXPECT_EQ(ov::PageRounded(page), page);
+    EXPECT_EQ(ov::PageRounded(page + 1), 2 * page);
+    for (const std::size_t align : {std::size_t{0}, ov::kHugePageBytes}) {
+        ov::MappedValues block = ov::MapValues(3 * page + 5, align);
+        double* const values = block.get();
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(values) % std::max(align, page), 0U);
+        ASSERT_EQ(block.get_deleter().bytes, 4 * page);
+        values[0] = 1;
+        values[4 * page / sizeof(double) - 1] = 2;  // the whole last page is there
+        if (align != 0) {
+            EXPECT_NE(msync(values + 4 * page / sizeof(double), page, MS_ASYNC), 0) << "end not returned";
+        }
+        block.reset();
+        EXPECT_NE(msync(values, page, MS_ASYNC), 0) << "block still mapped";
+    }
 }

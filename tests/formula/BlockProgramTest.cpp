@@ -128,6 +128,8 @@ TEST_F(BlockEvaluation, GeneratedFormulasEqualMuParserBitForBit)
 
 TEST_F(BlockEvaluation, WhatTheBlockFormDoesNotTakeIsLeftToMuParser)
 {
+    ScalarParser unlisted("c2+1");  // a variable the caller gave no column for
+    EXPECT_FALSE(BlockProgram::FromParser(unlisted.parser, {&unlisted.a, &unlisted.c1}).has_value());
     for (const char* formula : {"a>0?a:-a", "c1=a", "1,a", "rnd()"}) {
         try {
             EXPECT_FALSE(ScalarParser(formula).Program().has_value()) << formula;
