@@ -14,6 +14,12 @@
 #include <thread>
 #include <utility>
 
+// The loops over a block have run-time lengths, which the cheapest vectorisation model of -O2 leaves
+// scalar; the dynamic model vectorises them (element by element, so the values do not change).
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC optimize("vect-cost-model=dynamic")
+#endif
+
 namespace ov {
 namespace {
 
