@@ -108,10 +108,31 @@ protected:
 
 TEST_F(BlockEvaluation, GeneratedAndMuParserStyleFormulasEqualMuParserBitForBit)
 {
-    std::vector<std::string> formulas = {
-        "sin(a)*c1 + a^2 - c2/3", "a*(c1+c2)", "-a^2", "(a+1)^2", "2*a^3+1", "a<1&&c1>0", "a>=c1||c2<0",
-        "sum(a,c1,c2,1,2)", "avg(a,2)", "max(-a,c1*2)", "1/a", "a/0", "sqrt(-1)+a", "10^a", "a^0.5", "a==c1",
-        "a!=a", "3.5e2*a+1e-3", "sign(a)*rint(c1*10)", "ln(abs(a)+1)", "e^a", "pi*a^4", "a", "c2", "7"};
+    std::vector<std::string> formulas = {"sin(a)*c1 + a^2 - c2/3",
+                                         "a*(c1+c2)",
+                                         "-a^2",
+                                         "(a+1)^2",
+                                         "2*a^3+1",
+                                         "a<1&&c1>0",
+                                         "a>=c1||c2<0",
+                                         "sum(a,c1,c2,1,2)",
+                                         "avg(a,2)",
+                                         "max(-a,c1*2)",
+                                         "1/a",
+                                         "a/0",
+                                         "sqrt(-1)+a",
+                                         "10^a",
+                                         "a^0.5",
+                                         "a==c1",
+                                         "a!=a",
+                                         "3.5e2*a+1e-3",
+                                         "sign(a)*rint(c1*10)",
+                                         "ln(abs(a)+1)",
+                                         "e^a",
+                                         "pi*a^4",
+                                         "a",
+                                         "c2",
+                                         "7"};
     std::mt19937 rng(2026);
     for (int n = 0; n < 400; ++n) formulas.push_back(Generated(rng, 1 + n % 5));
     for (const std::string& formula : formulas) {
