@@ -1,9 +1,12 @@
 // Benchmark of the ASCII number reader against two floors measured in the same run: a plain pass
 // over the mapped bytes, and a naive byte loop converting with std::from_chars. Files come from
-// OV_ASCII_BENCH_FILES (colon-separated); `--generate DIR` writes the standard set of files.
+// OV_ASCII_BENCH_FILES (colon-separated); `--generate DIR` writes the standard set of files,
+// `--generate-large FILE` a 600 MB file of four short columns, and `--read-once FILE` reads one file
+// and prints its seconds, the matrix's bytes and the process's peak resident and virtual sizes.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -147,6 +150,46 @@ void WriteFile(const std::filesystem::path& path, std::size_t bytes, bool header
     out << block;
 }
 
+// 600 MB of lines of four values "d.dd" (20 bytes a line): 30 million rows, a matrix of 960 MB.
+void WriteLarge(const std::filesystem::path& path)
+{
+    std::mt19937_64 rng(7);
+    std::ofstream out(path, std::ios::binary);
+    std::string block;
+    char line[64];
+    for (int64_t row = 0; row < 30'000'000; ++row) {
+        const auto cents = [&] { return static_cast<int>(rng() % 1000); };
+        const int a = cents(), b = cents(), c = cents(), d = cents();
+        std::snprintf(line, sizeof line, "%d.%02d %d.%02d %d.%02d %d.%02d\n", a / 100, a % 100, b / 100,
+                      b % 100, c / 100, c % 100, d / 100, d % 100);
+        block += line;
+        if (block.size() > (1 << 20)) out << block, block.clear();
+    }
+    out << block;
+}
+
+// The "VmHWM" (peak resident) or "VmPeak" (peak address space) line of the process status, in bytes.
+uint64_t StatusBytes(const std::string& key)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(key + ":", 0) == 0) return std::stoull(line.substr(key.size() + 1)) * 1024;
+    }
+    return 0;
+}
+
+int ReadOnce(const std::string& path)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const auto m = ov::ReadAsciiMatrix(path, SkipFor(path), -1);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double matrix = m ? static_cast<double>(m->cols) * m->rows * sizeof(double) : 0.0;
+    std::printf("{\"ok\": %s, \"seconds\": %.4f, \"matrix\": %.0f, \"peak_rss\": %llu, \"peak_vm\": %llu}\n",
+                m ? "true" : "false", seconds, matrix, static_cast<unsigned long long>(StatusBytes("VmHWM")),
+                static_cast<unsigned long long>(StatusBytes("VmPeak")));
+    return m ? 0 : 1;
+}
+
 void Generate(const std::filesystem::path& dir)
 {
     std::filesystem::create_directories(dir);
@@ -163,6 +206,11 @@ int main(int argc, char** argv)
         Generate(argv[2]);
         return 0;
     }
+    if (argc == 3 && std::strcmp(argv[1], "--generate-large") == 0) {
+        WriteLarge(argv[2]);
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--read-once") == 0) return ReadOnce(argv[2]);
     for (const std::string& f : BenchFiles()) {
         const std::string name = std::filesystem::path(f).filename().string();
         benchmark::RegisterBenchmark(("reader/" + name).c_str(), ReadWithReader, f)

@@ -1,11 +1,13 @@
-// COvMathParserX: set-up, bulk evaluation through muParser's array mode, and the per-point path
-// that gives failed points the value 0.
+// COvMathParserX: set-up, bulk evaluation of columns in blocks over muParser's bytecode (muParser's
+// array mode for what the block form does not take), and the per-point path that gives failed
+// points the value 0.
 #include "data/formula/COvMathParserX.h"
 
 #include <muParser.h>
 
 #include <algorithm>
 
+#include "data/formula/BlockProgram.h"
 #include "data/formula/ColumnReferences.h"
 #include "data/formula/FormulaParserSetup.h"
 #include "data/formula/NumericExpression.h"
@@ -142,13 +144,33 @@ bool COvMathParserX::EvaluateRowsOneByOne(const double* input, double* output, i
     return true;
 }
 
+// With the scalars bound and the formula parsed: the block form of the bytecode, the scalars standing
+// for the caller's columns; false when the formula needs muParser's own evaluation.
+bool COvMathParserX::EvaluateInBlocks(const double* input, double* output, int32_t count)
+{
+    std::vector<const double*> scalars{&a_};
+    std::vector<const double*> sources{input};
+    for (const Column& c : columns_) {
+        scalars.push_back(&c.value);
+        sources.push_back(c.data);
+    }
+    const std::optional<BlockProgram> program = BlockProgram::FromParser(*parser_, scalars);
+    return program && program->Run(sources, output, count);
+}
+
 bool COvMathParserX::EvaluateRows(const double* input, double* output, int32_t count)
 {
     if (surface_ || input == nullptr || output == nullptr || count != rows_ || count < 0) return false;
     if (count == 0) return true;
     if (HasAssignment(parsed_)) return EvaluateRowsOneByOne(input, output, count);
-    // Array mode reads variable k of point i at address + i, so "a" and the columns bind straight
-    // to the caller's arrays; muParser only reads them.
+    BindScalars();
+    if (!ValidateOnce()) {
+        std::fill(output, output + count, 0.0);  // a formula that does not parse fails on every row
+        return true;
+    }
+    if (EvaluateInBlocks(input, output, count)) return true;
+    // What the block form does not take goes to muParser's array mode. It reads variable k of point i at
+    // address + i, so "a" and the columns bind straight to the caller's arrays; muParser only reads them.
     try {
         parser_->ClearVar();
         parser_->DefineVar("a", const_cast<double*>(input));

@@ -56,6 +56,7 @@ private:
     void BindScalars();
     bool SetExpression();
     bool ValidateOnce();
+    bool EvaluateInBlocks(const double* input, double* output, int32_t count);
     void Report(const std::string& message);
     void EvaluatePerPoint(double* output, int32_t count, const std::function<void(int32_t)>& load);
 

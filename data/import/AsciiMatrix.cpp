@@ -1,19 +1,19 @@
 // ReadAsciiMatrix: skips the leading lines, splits the rest at line feeds among threads (each its own
-// tokenizer over its own views), then lays the values out column-major in reading order.
+// tokenizer over its own views), then lays the values out column-major in reading order, returning
+// the read values slab by slab as the matrix fills.
 #include "data/import/AsciiMatrix.h"
 
-#include <sys/mman.h>
 #include <algorithm>
 #include <atomic>
 #include <climits>
 #include <cstring>
-#include <new>
 #include <thread>
 #include <vector>
 
 #include "data/import/AsciiTokenizer.h"
 #include "data/import/FileMapReadBlock.h"
 #include "data/import/GuardedCopy.h"
+#include "data/import/MatrixPieces.h"
 
 namespace ov {
 namespace {
@@ -168,35 +168,48 @@ std::optional<AsciiMatrix> ShapeFor(uint64_t values, uint64_t rows, int32_t forc
     return matrix;
 }
 
-// Asks for huge pages on the large result block: one fault per 2 MiB instead of per 4 KiB page.
-void AdviseHugePages(void* block, std::size_t bytes)
-{
-    constexpr std::size_t kHuge = std::size_t{2} * 1024 * 1024;
-    const std::size_t skip = (kHuge - reinterpret_cast<uintptr_t>(block) % kHuge) % kHuge;
-    if (bytes <= skip) return;
-    const std::size_t length = (bytes - skip) & ~(kHuge - 1);
-    if (length > 0) (void)madvise(static_cast<char*>(block) + skip, length, MADV_HUGEPAGE);
-}
+// Where the values of one column are written: the rest of the current piece.
+struct ColumnCursor {
+    double* at = nullptr;
+    double* end = nullptr;
+};
 
-// Writes the values of one part, the first of which has reading-order index `first`, into the
-// column-major matrix; stops at the matrix's last cell.
-void ScatterPart(const AsciiTokenizer& part, uint64_t first, AsciiMatrix& matrix)
+// Lays the values of one part, the first of which has reading-order index `first`, out column-major
+// into the pieces, returning each slab of the part as soon as it has been laid out; stops at the
+// matrix's last cell.
+void ScatterPart(AsciiTokenizer& part, uint64_t first, uint64_t cols, uint64_t height,
+                 COvMatrixPieces& pieces)
 {
-    const auto cols = static_cast<uint64_t>(matrix.cols);
-    const auto height = static_cast<uint64_t>(matrix.rows);
-    if (first >= cols * height) return;
-    double* out = matrix.values.get();
+    const uint64_t cells = cols * height;
+    if (first >= cells) {
+        part.Values().Drain(0, [](const double*, std::size_t) {});
+        return;
+    }
+    const uint64_t per_piece = pieces.PieceValues();
+    std::vector<ColumnCursor> cursors(cols);
     uint64_t r = first / cols;
     uint64_t c = first % cols;
-    part.Values().ForEach(cols * height - first, [&](double v) {
-        out[c * height + r] = v;
-        if (++c == cols) c = 0, ++r;
+    // Points the column's cursor at cell (c, r) and the end of its piece.
+    const auto aim = [&](ColumnCursor& cursor) {
+        const uint64_t cell = c * height + r;
+        const auto k = static_cast<std::size_t>(cell / per_piece);
+        double* const piece = pieces.Piece(k);
+        cursor.at = piece + (cell - k * per_piece);
+        cursor.end = piece + std::min(per_piece, cells - k * per_piece);
+    };
+    part.Values().Drain(cells - first, [&](const double* values, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            ColumnCursor& cursor = cursors[c];
+            if (cursor.at == cursor.end) aim(cursor);
+            *cursor.at++ = values[i];
+            if (++c == cols) c = 0, ++r;
+        }
     });
 }
 
 // Lays the first cols * rows values of the tokenizers, in order, out column-major; each part is
-// written by its own thread.
-std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts, int32_t forced_cols)
+// written by its own thread, which returns the part's values as it goes.
+std::optional<AsciiMatrix> BuildMatrix(std::vector<AsciiTokenizer>& parts, int32_t forced_cols)
 {
     std::vector<uint64_t> firsts;
     uint64_t values = 0;
@@ -208,14 +221,14 @@ std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts,
     }
     std::optional<AsciiMatrix> matrix = ShapeFor(values, rows, forced_cols);
     if (!matrix) return std::nullopt;
-    const auto cells = static_cast<std::size_t>(matrix->cols) * static_cast<std::size_t>(matrix->rows);
-    matrix->values = std::make_unique_for_overwrite<double[]>(cells);
-    AdviseHugePages(matrix->values.get(), cells * sizeof(double));
+    const auto cols = static_cast<uint64_t>(matrix->cols);
+    const auto height = static_cast<uint64_t>(matrix->rows);
+    COvMatrixPieces pieces(cols * height);
     std::vector<char> ok(parts.size(), 0);
     std::vector<std::jthread> workers;
     const auto scatter = [&](std::size_t i) {
         ok[i] = RunPart([&] {
-            ScatterPart(parts[i], firsts[i], *matrix);
+            ScatterPart(parts[i], firsts[i], cols, height, pieces);
             return true;
         });
     };
@@ -223,6 +236,7 @@ std::optional<AsciiMatrix> BuildMatrix(const std::vector<AsciiTokenizer>& parts,
     if (!parts.empty()) scatter(0);
     workers.clear();  // joins
     if (!AllSucceeded(ok)) return std::nullopt;
+    matrix->values = pieces.Take();
     return matrix;
 }
 

@@ -7,12 +7,14 @@
 #include <string>
 #include <string_view>
 
+#include "data/import/MappedValues.h"
+
 namespace ov {
 
 struct AsciiMatrix {
     int32_t cols = 0;
     int32_t rows = 0;
-    std::unique_ptr<double[]> values;  // cols * rows doubles, column-major
+    MappedValues values;  // cols * rows doubles, column-major
 
     double At(int32_t col, int32_t row) const { return values[static_cast<std::size_t>(col) * rows + row]; }
 };

@@ -25,6 +25,7 @@ public:
 
     uint64_t Rows() const { return rows_; }
     const COvValueStore& Values() const { return values_; }
+    COvValueStore& Values() { return values_; }
 
 private:
     std::size_t Skip(const char* data, std::size_t size);

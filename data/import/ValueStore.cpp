@@ -1,10 +1,8 @@
 // COvValueStore: chunk allocation from huge-page slabs.
 #include "data/import/ValueStore.h"
 
-#include <sys/mman.h>
 #include <atomic>
 #include <cstddef>
-#include <cstdlib>
 #include <new>
 
 namespace ov {
@@ -40,23 +38,15 @@ bool InjectedFailure()
 
 }  // namespace
 
-void COvValueStore::FreeSlab::operator()(double* slab) const
-{
-    std::free(slab);  // NOLINT(cppcoreguidelines-no-malloc): the slab came from aligned_alloc
-}
-
 void COvValueStore::NewChunk()
 {
     // The first chunk stands alone, so a small file never asks for a whole slab.
     const bool alone = chunks_.empty();
     if (alone || (chunks_.size() - 1) % kChunksPerSlab == 0) {
-        const std::size_t bytes = alone ? kChunkValues * sizeof(double) : kSlabBytes;
-        // NOLINTNEXTLINE(cppcoreguidelines-no-malloc): aligned to the huge page, freed by FreeSlab
-        std::unique_ptr<double[], FreeSlab> slab(
-            static_cast<double*>(std::aligned_alloc(alone ? alignof(std::max_align_t) : kSlabBytes, bytes)));
-        if (!slab || InjectedFailure()) throw std::bad_alloc();
-        if (!alone) (void)madvise(slab.get(), bytes, MADV_HUGEPAGE);  // only advice: 4 KiB pages also work
-        slabs_.push_back(std::move(slab));
+        if (InjectedFailure()) throw std::bad_alloc();
+        // Huge pages are only advice: 4 KiB pages also work.
+        slabs_.push_back(alone ? MapValues(kChunkValues * sizeof(double), 0)
+                               : MapValues(kSlabBytes, kHugePageBytes));
     }
     const std::size_t place = alone ? 0 : (chunks_.size() - 1) % kChunksPerSlab;
     current_ = slabs_.back().get() + place * kChunkValues;
