@@ -26,15 +26,15 @@ struct FileType {
     const char* codecName;  // as ffprobe names it
     int sizeMultiple;       // the coded size is rounded up to this, the margin repeats the edge
     int tolerance;          // largest difference of a decoded channel from the one written
-    const char* times;      // packet times of four frames at 25 fps
+    const char* times;      // packet times and length of four frames at 25 fps
 };
 
 const FileType kTypes[] = {
-    {"avi-raw", false, 0, "rawvideo", 1, 0, "0,1,2,3"},
-    {"avi-msvc", false, kFourccMsvc, "msvideo1", 4, 24, "0,1,2,3"},
-    {"wmv-0", true, 0, "wmv2", 2, 24, "0,40,80,120"},
-    {"wmv-1", true, 1, "wmv2", 2, 24, "0,40,80,120"},
-    {"wmv-2", true, 2, "wmv1", 2, 24, "0,40,80,120"},
+    {"avi-raw", false, 0, "rawvideo", 1, 0, "0,1,2,3 lasting 0.160000"},
+    {"avi-msvc", false, kFourccMsvc, "msvideo1", 4, 24, "0,1,2,3 lasting 0.160000"},
+    {"wmv-0", true, 0, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000"},
+    {"wmv-1", true, 1, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000"},
+    {"wmv-2", true, 2, "wmv1", 2, 24, "0,40,80,120 lasting 0.160000"},
 };
 
 std::unique_ptr<COvVideoFile> MakeWriter(bool wmv)
@@ -175,7 +175,7 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
             EXPECT_EQ(value("width") + "x" + value("height"),
                       std::to_string(codedWidth) + "x" + std::to_string(codedHeight));
             EXPECT_EQ(value("nb_read_frames") + " at " + value("r_frame_rate"), "4 at 25/1");
-            EXPECT_EQ(value("pts"), type.times);
+            EXPECT_EQ(value("pts") + " lasting " + value("duration"), type.times);
             packetBytes[name] = PacketBytes(value("size"));
             if (!type.wmv) {
                 EXPECT_EQ(value("TAG:title"), "VideoStream");
@@ -193,7 +193,8 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
     // The same encoder at a finer quantiser keeps more of the picture: more bytes.
     EXPECT_GT(packetBytes["wmv-0-64"], packetBytes["wmv-1-64"]);
 
-    // Windows Media sample times are whole milliseconds, cut: 24 fps gives 0, 41, 83, 125.
+    // Windows Media sample times are whole milliseconds, cut: 24 fps gives 0, 41, 83, 125, and the
+    // last sample lasts until 166.
     {
         COvWMVFile writer;
         ASSERT_EQ(writer.Open((folder / "24.wmv").string(), 0, 24, 16, 16, 0, 0), kVideoOk);
@@ -201,7 +202,9 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
             ASSERT_EQ(writer.AddBitmap(TopDown(ovtest::PatternFrame(16, 16, i), 16, 16)), kVideoOk);
         EXPECT_EQ(writer.NextSampleTime(), 166);
     }
-    EXPECT_EQ(ovtest::ProbeValue(ovtest::ProbeStream(folder / "24.wmv"), "pts"), "0,41,83,125");
+    const std::string probe = ovtest::ProbeStream(folder / "24.wmv");
+    EXPECT_EQ(ovtest::ProbeValue(probe, "pts") + " lasting " + ovtest::ProbeValue(probe, "duration"),
+              "0,41,83,125 lasting 0.166000");
 }
 
 // Each step of the Windows Media writer that can fail leaves its own text, releases the file and
