@@ -1,7 +1,6 @@
-// Generate Animation: the preview's painting and the C progress control, then the dialog through the
-// entry point's dispatch: the render request and the host's answer, clamped values, playback timer and
-// steps, the time display, the remembered values, discarding frames, and Save Video with its file
-// types, refusals and failures.
+// Generate Animation through the entry point's dispatch: the render request and the host's answer,
+// clamped values, playback timer and steps, the time display and the preview, the remembered values,
+// discarding frames, and Save Video with its file types, refusals and failures.
 #include <gtest/gtest.h>
 
 #include "animation/generate/CDlgGenAnimation.h"
@@ -26,8 +25,10 @@
 #include <QProgressBar>
 #include <QTest>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 using namespace ov;
 using namespace ovtest;
@@ -83,9 +84,8 @@ struct Renderer {
     }
 };
 
-// The preview: grey 0xC8C8C8 inside a sunken 2-pixel frame drawn from 0xDCC8C8 (blue 0xDC), the
-// picture fitted 2 pixels inside and centred, scaled smoothly; what does not load keeps the last
-// picture, and the widget paints the bitmap once there is one.
+// The preview: the picture fitted 2 pixels inside a sunken frame drawn from 0xDCC8C8 (blue 0xDC),
+// centred on grey 0xC8C8C8 and scaled smoothly; what does not load keeps the last picture.
 TEST(FramePreviewPainting, FitInsetFrameAndSmoothScaling)
 {
     EnsureTestApplication();
@@ -96,67 +96,33 @@ TEST(FramePreviewPainting, FitInsetFrameAndSmoothScaling)
         for (int x = 20; x < 40; ++x) picture.setPixelColor(x, y, Qt::blue);
     const QString path = QString::fromStdString((folder / "p.png").string());
     ASSERT_TRUE(picture.save(path));
-
-    QWidget dialog;  // a child may be empty, a window may not
+    QWidget dialog;
     FramePreview preview(&dialog);
-    preview.resize(100, 60);
-    const QColor grey(0xC8, 0xC8, 0xC8);
-    EXPECT_EQ(QColor(preview.grab().toImage().pixel(50, 30)), grey);  // nothing drawn yet
-    for (const QSize empty : {QSize(0, 60), QSize(100, 0)}) {
-        preview.resize(empty);
-        EXPECT_FALSE(preview.DrawFrame(path)) << empty.width();
-    }
-    preview.resize(1, 1);
-    EXPECT_TRUE(preview.DrawFrame(path));  // no room for the picture inside the frame, but drawn
+    preview.resize(100, 0);
+    EXPECT_FALSE(preview.DrawFrame(path));  // no room
     preview.resize(100, 60);
     ASSERT_TRUE(preview.DrawFrame(path));
-    const QImage& b = preview.Bitmap();
-    ASSERT_EQ(b.size(), QSize(100, 60));
-    const auto at = [&](int x, int y) { return QColor(b.pixel(x, y)); };
-    const auto rgb = [&](int x, int y) { return b.pixel(x, y) & 0xFFFFFFu; };
-    // Inside 2 … 97 × 2 … 57 the 4:1 picture is 96 × 24, rows 18 … 41.
-    EXPECT_EQ(at(2, 30), QColor(Qt::red));
-    EXPECT_EQ(at(97, 30), QColor(Qt::blue));
-    EXPECT_EQ(at(20, 18), QColor(Qt::red));
-    EXPECT_EQ(at(20, 41), QColor(Qt::red));
-    EXPECT_EQ(at(20, 17), grey);
-    EXPECT_EQ(at(20, 42), grey);
-    EXPECT_EQ(at(50, 2), grey);
-    const QColor frame(0xC8, 0xC8, 0xDC);
-    EXPECT_EQ(rgb(50, 1),
-              frame.darker(130).rgb() & 0xFFFFFFu);  // sunken: dark above and left, light below and right
-    EXPECT_EQ(rgb(1, 30), frame.darker(130).rgb() & 0xFFFFFFu);
-    EXPECT_EQ(rgb(50, 58), frame.lighter(120).rgb() & 0xFFFFFFu);
-    EXPECT_EQ(rgb(98, 30), frame.lighter(120).rgb() & 0xFFFFFFu);
-    bool blended = false;  // smooth scaling mixes the two halves where they meet
-    for (int x = 40; x < 60; ++x) blended |= at(x, 30) != QColor(Qt::red) && at(x, 30) != QColor(Qt::blue);
-    EXPECT_TRUE(blended);
-    EXPECT_EQ(QColor(preview.grab().toImage().pixel(20, 30)), QColor(Qt::red));
-
     std::ofstream(folder / "bad.png") << "not a picture";
     EXPECT_FALSE(preview.DrawFrame(QString::fromStdString((folder / "bad.png").string())));
-    EXPECT_EQ(at(20, 30), QColor(Qt::red));
-}
-
-// The C progress control the host steps: up to the upper end, then again from the lower end.
-TEST(FramePreviewPainting, ProgressControlStepsToTheEndThenWraps)
-{
-    EnsureTestApplication();
-    QProgressBar bar;
-    ProgressControl progress(&bar);
-    OvProgressControl* c = progress.get();
-    c->set_range(c, 2, 4);
-    EXPECT_EQ(bar.value(), 2);
-    c->step(c);
-    c->step(c);
-    EXPECT_EQ(bar.value(), 4);
-    c->step(c);
-    EXPECT_EQ(bar.value(), 2);
-    c->set_position(c, 3);
-    EXPECT_EQ(bar.value(), 3);
-    c->set_range(c, 5, 1);  // an upper end below the lower one is the lower one
-    EXPECT_EQ(bar.minimum(), 5);
-    EXPECT_EQ(bar.maximum(), 5);
+    const QImage& b = preview.Bitmap();
+    ASSERT_EQ(b.size(), QSize(100, 60));
+    // Inside 2 … 97 × 2 … 57 the 4:1 picture is 96 × 24, rows 18 … 41; blended where the halves meet.
+    const auto at = [&](int x, int y) { return b.pixel(x, y) & 0xFFFFFFu; };
+    const QColor frame(0xC8, 0xC8, 0xDC);
+    const uint32_t expected[] = {0xFF0000,
+                                 0x0000FF,
+                                 0xFF0000,
+                                 0xFF0000,
+                                 0xC8C8C8,
+                                 0xC8C8C8,
+                                 0xC8C8C8,
+                                 frame.darker(130).rgb() & 0xFFFFFFu,
+                                 frame.lighter(120).rgb() & 0xFFFFFFu};
+    const uint32_t seen[] = {at(2, 30),  at(97, 30), at(20, 18), at(20, 41), at(20, 17),
+                             at(20, 42), at(50, 2),  at(50, 1),  at(98, 30)};
+    EXPECT_TRUE(std::equal(std::begin(seen), std::end(seen), std::begin(expected)));
+    EXPECT_NE(at(49, 30), 0xFF0000u);
+    EXPECT_NE(at(50, 30), 0x0000FFu);
 }
 
 class GenerateAnimationDialog : public testing::Test {
@@ -204,6 +170,13 @@ protected:
     {
         return d.findChild<QLabel*>(ControlName(CDlgGenAnimation::kIdTime))->text();
     }
+    void AnswerMessages(std::vector<MessageRequest>& messages)
+    {
+        boxes_.emplace([&messages](const MessageRequest& r) {
+            messages.push_back(r);
+            return kMessageOk;
+        });
+    }
     size_t RenderRequests() const
     {
         size_t n = 0;
@@ -211,171 +184,113 @@ protected:
         return n;
     }
 
+    std::optional<ScopedMessagePresenter> boxes_;
     DialogRegistry registry_;
     RecordingHostWindow window_;
     Renderer renderer_;
 };
 
-TEST_F(GenerateAnimationDialog, ValuesAreClampedWrittenBackAndRemembered)
-{
-    const int32_t result = Run([&](CDlgGenAnimation& d) {
-        Generate(d, "0", "200");
-        EXPECT_EQ(EditText(d, CDlgGenAnimation::kIdDuration), "1");
-        EXPECT_EQ(EditText(d, CDlgGenAnimation::kIdFps), "120");
-        EXPECT_EQ(d.FrameCount(), 120);
-        EXPECT_EQ(d.TimerInterval(), 40);
-        Generate(d, "3", "24");
-        EXPECT_EQ(d.TimerInterval(), 41);
-        EXPECT_EQ(renderer_.requests, (std::vector<std::string>{"120", "72"}));
-        Click(d, ControlName(CDlgGenAnimation::kIdClose));
-    });
-    EXPECT_EQ(result, 0);
-    EXPECT_TRUE(LastRunSawDialog());
-    RegKeyHandle key(kAnimationLengthKey);
-    EXPECT_EQ(key.ReadDword("A_Dura", 0), 3u);
-    EXPECT_EQ(key.ReadDword("A_fps", 0), 24u);
-}
-
-TEST_F(GenerateAnimationDialog, TheLibraryRegistersItAndTheEntryPointReturnsZero)
+// The library registers the dialog and the entry point returns 0. Each Generate clamps and rewrites
+// the values, discards the last frames, sends one render request with the frame count and a progress
+// control from 0, takes the folder and the text off the answer and plays from frame 0; a failing
+// handler ends as one message and the dialog goes on. Close writes the values back.
+TEST_F(GenerateAnimationDialog, GenerateClampsRendersPlaysAndRemembers)
 {
     DialogRegistry builtin;
     RegisterBuiltinDialogs(builtin);
-    ASSERT_TRUE(builtin.generateAnimation);
-    registry_ = builtin;
-    EXPECT_EQ(Run([&](CDlgGenAnimation& d) {
-                  Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-                  Click(d, ControlName(CDlgGenAnimation::kIdClose));
-              }),
-              0);
-    EXPECT_TRUE(LastRunSawDialog());
-    EXPECT_EQ(RenderRequests(), 1u);
-}
-
-TEST_F(GenerateAnimationDialog, OneRenderRequestPerGenerateWithProgressAndList)
-{
-    Run([&](CDlgGenAnimation& d) {
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdPlay)->isEnabled());
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
-        EXPECT_EQ(RenderRequests(), 0u);
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(RenderRequests(), 1u);
-        EXPECT_EQ(renderer_.requests.back(), "240");
-        EXPECT_EQ(renderer_.rangeLow, 0);
-        EXPECT_EQ(renderer_.rangeHigh, 240);
-        EXPECT_EQ(renderer_.positionOnEntry, 0);
-        EXPECT_EQ(renderer_.positionAfter, 3);
-        EXPECT_EQ(d.Frames().Folder(), renderer_.lastFolder.string());
-        EXPECT_EQ(d.Frames().SecondText(), u"second");
-        EXPECT_EQ(d.Frames().Count(), 3);
-        EXPECT_TRUE(Button(d, CDlgGenAnimation::kIdPlay)->isEnabled());
-        EXPECT_TRUE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
-        EXPECT_FALSE(d.findChild<QProgressBar*>(ControlName(CDlgGenAnimation::kIdProgress))->isVisible());
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(RenderRequests(), 2u);
-    });
-    EXPECT_EQ(window_.Messages().size(), 2u);
-}
-
-// A failing handler ends as one message; the dialog stays open and the next Generate works.
-TEST_F(GenerateAnimationDialog, AFailingHandlerLeavesTheDialogUsable)
-{
+    registry_.generateAnimation = builtin.generateAnimation;
     std::vector<MessageRequest> messages;
-    const ScopedMessagePresenter boxes([&](const MessageRequest& r) {
-        messages.push_back(r);
-        return kMessageOk;
-    });
-    Run([&](CDlgGenAnimation& d) {
-        InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(messages.size(), 1u);
-        EXPECT_EQ(RenderRequests(), 0u);
-        EXPECT_TRUE(d.isVisible());
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(RenderRequests(), 1u);
-        EXPECT_EQ(d.Frames().Count(), 3);
-    });
+    AnswerMessages(messages);
+    fs::path first;
+    EXPECT_EQ(
+        Run([&](CDlgGenAnimation& d) {
+            EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdPlay)->isEnabled());
+            EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
+            InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+            Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+            EXPECT_EQ(messages.size(), 1u);
+            EXPECT_EQ(RenderRequests(), 0u);
+            Generate(d, "0", "200");
+            EXPECT_EQ(EditText(d, CDlgGenAnimation::kIdDuration) + " s " +
+                          EditText(d, CDlgGenAnimation::kIdFps) + " fps",
+                      "1 s 120 fps");
+            EXPECT_EQ(d.TimerInterval(), 40);
+            EXPECT_EQ(renderer_.requests, std::vector<std::string>{"120"});
+            EXPECT_EQ(renderer_.rangeLow * 1000 + renderer_.rangeHigh, 120);
+            EXPECT_EQ(renderer_.positionOnEntry * 10 + renderer_.positionAfter, 3);
+            EXPECT_EQ(d.Frames().Folder(), renderer_.lastFolder.string());
+            EXPECT_EQ(d.Frames().SecondText(), u"second");
+            EXPECT_EQ(d.Frames().Count(), 3);
+            EXPECT_TRUE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
+            EXPECT_FALSE(d.findChild<QProgressBar*>(ControlName(CDlgGenAnimation::kIdProgress))->isVisible());
+            EXPECT_EQ(TimeText(d), "1 / 120 - 00:00:00.00");
+            EXPECT_TRUE(d.Playing());
+            first = renderer_.lastFolder;
+            Generate(d, "3", "5");
+            EXPECT_FALSE(fs::exists(first));
+            EXPECT_EQ(d.TimerInterval(), 166);
+            EXPECT_EQ(renderer_.requests, (std::vector<std::string>{"120", "18"}));
+            EXPECT_EQ(TimeText(d), "1 / 18 - 00:00:00.00");
+            Click(d, ControlName(CDlgGenAnimation::kIdClose));
+        }),
+        0);
+    EXPECT_TRUE(LastRunSawDialog());
+    EXPECT_EQ(window_.Messages().size(), 2u);
+    EXPECT_FALSE(fs::exists(renderer_.lastFolder));
+    EXPECT_TRUE(fs::exists(renderer_.base / "sentinel"));
+    RegKeyHandle key(kAnimationLengthKey);
+    EXPECT_EQ(key.ReadDword("A_Dura", 0) * 100 + key.ReadDword("A_fps", 0), 306u);
     InjectHandlerFault(nullptr);
 }
 
-TEST_F(GenerateAnimationDialog, WithoutAHostWindowGenerateDoesNothing)
+// Pause and play swap the caption; back and forward only while paused, wrapping at both ends; the
+// timer steps while playing; a frame that does not decode is not drawn (the last one stays).
+TEST_F(GenerateAnimationDialog, PlaybackStepsWrapAndDrawTheFrames)
+{
+    renderer_.size = QSize(64, 16);
+    Run([&](CDlgGenAnimation& d) {
+        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Pause");
+        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdBack)->isEnabled());
+        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdForward)->isEnabled());
+        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
+        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Play");
+        const auto centre = [&] {
+            const QImage& b = d.Preview()->Bitmap();
+            return QColor(b.pixel(b.width() / 2, b.height() / 2));
+        };
+        std::vector<int> frames;
+        std::vector<int> shown;  // the rendered frame whose colour the preview shows
+        for (int id : {CDlgGenAnimation::kIdBack, CDlgGenAnimation::kIdForward, CDlgGenAnimation::kIdForward,
+                       CDlgGenAnimation::kIdForward, CDlgGenAnimation::kIdForward}) {
+            Click(d, ControlName(id));
+            frames.push_back(d.CurrentFrame());
+            int i = 0;
+            while (i < 3 && centre() != FrameColour(i)) ++i;
+            shown.push_back(i);
+        }
+        // Three files: frames 239 and 3 have none and keep the last one drawn.
+        EXPECT_EQ(frames, (std::vector<int>{239, 0, 1, 2, 3}));
+        EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 2, 2}));
+        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
+        QTest::qWait(200);
+        EXPECT_GT(d.CurrentFrame(), 3);
+    });
+}
+
+// Without a host window Generate does nothing; a folder answer that is home, "/" or the parent of
+// the frames is never deleted.
+TEST_F(GenerateAnimationDialog, NoHostWindowOrAHostileFolderTouchesNothing)
 {
     RunModal(
         [&] {
             CDlgGenAnimation dialog(nullptr, nullptr);
             return dialog.exec();
         },
-        [&](QDialog& dialog) {
-            auto& d = dynamic_cast<CDlgGenAnimation&>(dialog);
+        [&](QDialog& d) {
             Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-            EXPECT_EQ(d.FrameCount(), 0);
-            EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdPlay)->isEnabled());
+            EXPECT_EQ(dynamic_cast<CDlgGenAnimation&>(d).FrameCount(), 0);
         });
-}
-
-TEST_F(GenerateAnimationDialog, PlaybackStepsWrapAndTheTimeShows)
-{
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(d.CurrentFrame(), 0);
-        EXPECT_EQ(TimeText(d), "1 / 240 - 00:00:00.00");
-        EXPECT_TRUE(d.Playing());
-        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Pause");
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdBack)->isEnabled());
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdForward)->isEnabled());
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
-        EXPECT_FALSE(d.Playing());
-        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Play");
-        while (d.CurrentFrame() != 0) Click(d, ControlName(CDlgGenAnimation::kIdForward));
-        Click(d, ControlName(CDlgGenAnimation::kIdBack));
-        EXPECT_EQ(d.CurrentFrame(), 239);
-        Click(d, ControlName(CDlgGenAnimation::kIdForward));
-        EXPECT_EQ(d.CurrentFrame(), 0);
-        // The timer advances while playing.
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
-        QTest::qWait(200);
-        EXPECT_GT(d.CurrentFrame(), 0);
-    });
-}
-
-TEST_F(GenerateAnimationDialog, PlayingDrawsEachFrameAndUndecodableOnesAreNotDrawn)
-{
-    renderer_.size = QSize(64, 16);  // wider than the preview
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
-        ASSERT_TRUE(d.Preview()->Ready());
-        const QImage& bitmap = d.Preview()->Bitmap();
-        EXPECT_EQ(QColor(bitmap.pixel(bitmap.width() / 2, bitmap.height() / 2)), FrameColour(0));
-        // The fourth frame has no file (three were rendered): the preview keeps the last frame drawn.
-        while (d.CurrentFrame() != 1) Click(d, ControlName(CDlgGenAnimation::kIdForward));
-        EXPECT_EQ(QColor(d.Preview()->Bitmap().pixel(bitmap.width() / 2, bitmap.height() / 2)),
-                  FrameColour(1));
-        Click(d, ControlName(CDlgGenAnimation::kIdForward));
-        Click(d, ControlName(CDlgGenAnimation::kIdForward));
-        EXPECT_EQ(d.CurrentFrame(), 3);
-        EXPECT_EQ(QColor(d.Preview()->Bitmap().pixel(bitmap.width() / 2, bitmap.height() / 2)),
-                  FrameColour(2));
-    });
-}
-
-TEST_F(GenerateAnimationDialog, FramesAreDiscardedBeforeGenerateAndOnClose)
-{
-    fs::path first, second;
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        first = renderer_.lastFolder;
-        EXPECT_TRUE(fs::exists(first / "f0.png"));
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        second = renderer_.lastFolder;
-        EXPECT_FALSE(fs::exists(first));
-        EXPECT_TRUE(fs::exists(second));
-    });
-    EXPECT_FALSE(fs::exists(second));
-    EXPECT_TRUE(fs::exists(renderer_.base / "sentinel"));
-}
-
-TEST_F(GenerateAnimationDialog, AHostileFolderAnswerIsNotDeleted)
-{
     const fs::path home = FreshFolder("generate-home");
     std::ofstream(home / "sentinel") << "x";
     const QByteArray previousHome = qgetenv("HOME");
@@ -387,106 +302,72 @@ TEST_F(GenerateAnimationDialog, AHostileFolderAnswerIsNotDeleted)
         EXPECT_TRUE(fs::exists(renderer_.base / "sentinel")) << hostile;
     }
     qputenv("HOME", previousHome);
+    EXPECT_EQ(RenderRequests(), 3u);
 }
 
-class SaveVideo : public GenerateAnimationDialog {
-protected:
-    // Answers the Save dialog with `path` and filter `type`; records the request.
-    ScopedOpenFilePresenter Answer(const QString& path, int type)
-    {
-        return ScopedOpenFilePresenter([this, path, type](const OpenFileRequest& r) {
-            requests_.push_back(r);
-            if (r.chosenFilter) *r.chosenFilter = type;
-            return path.isEmpty() ? QStringList() : QStringList{path};
-        });
-    }
-    std::vector<OpenFileRequest> requests_;
-};
-
-TEST_F(SaveVideo, OneFrameDoesNothing)
-{
-    renderer_.files = 1;
-    const auto presenter = Answer(QStringLiteral("/tmp/never.avi"), 0);
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-        EXPECT_TRUE(d.Playing());
-    });
-    EXPECT_TRUE(requests_.empty());
-}
-
-TEST_F(SaveVideo, WritesEveryFrameAndRemembersTypeAndFolder)
+// Save Video offers the remembered type ("vExp" 9 counts as the last) and folder, pauses and resumes,
+// writes the frames that decode at the generated size and remembers the type chosen; Cancel changes
+// nothing.
+TEST_F(GenerateAnimationDialog, SaveVideoWritesTheFramesAndRemembersTypeAndFolder)
 {
     RegKeyHandle(kVideoExportKey).WriteDword("vExp", 9);
-    renderer_.files = 4;
+    renderer_.files = 5;
+    renderer_.sizes = {QSize(32, 16), QSize(32, 16), QSize(30, 16), QSize(32, 16), QSize(32, 16)};
     const fs::path out = FreshFolder("save-video") / "clip.avi";
-    const auto presenter = Answer(QString::fromStdString(out.string()), 1);
+    std::vector<OpenFileRequest> requests;
+    QString answer = QString::fromStdString(out.string());
+    int type = 1;
+    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
+        requests.push_back(r);
+        if (r.chosenFilter) *r.chosenFilter = type;
+        return answer.isEmpty() ? QStringList() : QStringList{answer};
+    });
     Run([&](CDlgGenAnimation& d) {
         Generate(d, "1", "10");
+        std::ofstream(renderer_.lastFolder / "f3.png") << "not a picture";
         Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
         EXPECT_TRUE(d.Playing());  // resumed
         Click(d, ControlName(CDlgGenAnimation::kIdPlay));
+        answer.clear();
+        type = 3;
         Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
         EXPECT_FALSE(d.Playing());  // stays paused
     });
-    ASSERT_EQ(requests_.size(), 2u);
-    EXPECT_EQ(requests_[0].selectedFilter, 4);  // "vExp" 9 counts as 4
-    EXPECT_EQ(requests_[1].selectedFilter, 1);  // the type chosen the first time
-    EXPECT_EQ(requests_[0].filters.size(), 5);
-    EXPECT_EQ(requests_[0].caption, "Save Video");
-    EXPECT_EQ(requests_[1].folder.toStdString(), out.parent_path().string() + "/");
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].caption, "Save Video");
+    EXPECT_EQ(requests[0].filters.size(), 5);
+    EXPECT_EQ(requests[0].selectedFilter * 10 + requests[1].selectedFilter, 41);
+    EXPECT_EQ(requests[1].folder.toStdString(), out.parent_path().string() + "/");
     EXPECT_EQ(RegKeyHandle(kVideoExportKey).ReadDword("vExp", 0), 1u);
     const std::string probe = ProbeStream(out);
-    EXPECT_EQ(ProbeValue(probe, "codec_name"), "msvideo1");
-    EXPECT_EQ(ProbeValue(probe, "nb_read_frames"), "4");
-    EXPECT_EQ(ProbeValue(probe, "r_frame_rate"), "10/1");
-    EXPECT_EQ(ProbeValue(probe, "width"), "32");
+    EXPECT_EQ(ProbeValue(probe, "codec_name") + " " + ProbeValue(probe, "nb_read_frames") + " at " +
+                  ProbeValue(probe, "r_frame_rate") + " " + ProbeValue(probe, "width"),
+              "msvideo1 3 at 10/1 32");
 }
 
-TEST_F(SaveVideo, FramesOfAnotherSizeOrUndecodableAreSkipped)
-{
-    renderer_.files = 5;
-    renderer_.sizes = {QSize(32, 16), QSize(32, 16), QSize(30, 16), QSize(32, 16), QSize(32, 16)};
-    const fs::path out = FreshFolder("save-skip") / "clip.wmv";
-    const auto presenter = Answer(QString::fromStdString(out.string()), 2);
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        std::ofstream(renderer_.lastFolder / "f3.png") << "not a picture";
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-    });
-    EXPECT_EQ(ProbeValue(ProbeStream(out), "nb_read_frames"), "3");
-}
-
-TEST_F(SaveVideo, AnUnwritablePathShowsTheMessageAndLeavesNoFile)
+// One frame: Save does nothing. A path that cannot be written: the message, and no file.
+TEST_F(GenerateAnimationDialog, SaveVideoRefusals)
 {
     const fs::path folder = FreshFolder("save-fail");
-    const fs::path out = folder / "missing" / "clip.avi";
+    std::vector<OpenFileRequest> requests;
+    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
+        requests.push_back(r);
+        return QStringList{QString::fromStdString((folder / "missing" / "clip.avi").string())};
+    });
     std::vector<MessageRequest> messages;
-    const ScopedMessagePresenter boxes([&](const MessageRequest& r) {
-        messages.push_back(r);
-        return kMessageOk;
-    });
-    const auto presenter = Answer(QString::fromStdString(out.string()), 0);
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-    });
+    AnswerMessages(messages);
+    for (const int files : {1, 3}) {
+        renderer_.files = files;
+        Run([&](CDlgGenAnimation& d) {
+            Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+            Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
+        });
+    }
+    EXPECT_EQ(requests.size(), 1u);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].text.startsWith("Cannot create the video file"))
         << messages[0].text.toStdString();
     EXPECT_TRUE(fs::is_empty(folder));
-}
-
-TEST_F(SaveVideo, CancelWritesNothing)
-{
-    RegKeyHandle(kVideoExportKey).WriteDword("vExp", 3);
-    const auto presenter = Answer(QString(), 0);
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-    });
-    ASSERT_EQ(requests_.size(), 1u);
-    EXPECT_EQ(RegKeyHandle(kVideoExportKey).ReadDword("vExp", 0), 3u);
 }
 
 }  // namespace
