@@ -84,47 +84,6 @@ struct Renderer {
     }
 };
 
-// The preview: the picture fitted 2 pixels inside a sunken frame drawn from 0xDCC8C8 (blue 0xDC),
-// centred on grey 0xC8C8C8 and scaled smoothly; what does not load keeps the last picture.
-TEST(FramePreviewPainting, FitInsetFrameAndSmoothScaling)
-{
-    EnsureTestApplication();
-    const fs::path folder = FreshFolder("preview");
-    QImage picture(40, 10, QImage::Format_RGB32);  // left half red, right half blue
-    picture.fill(Qt::red);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 20; x < 40; ++x) picture.setPixelColor(x, y, Qt::blue);
-    const QString path = QString::fromStdString((folder / "p.png").string());
-    ASSERT_TRUE(picture.save(path));
-    QWidget dialog;
-    FramePreview preview(&dialog);
-    preview.resize(100, 0);
-    EXPECT_FALSE(preview.DrawFrame(path));  // no room
-    preview.resize(100, 60);
-    ASSERT_TRUE(preview.DrawFrame(path));
-    std::ofstream(folder / "bad.png") << "not a picture";
-    EXPECT_FALSE(preview.DrawFrame(QString::fromStdString((folder / "bad.png").string())));
-    const QImage& b = preview.Bitmap();
-    ASSERT_EQ(b.size(), QSize(100, 60));
-    // Inside 2 … 97 × 2 … 57 the 4:1 picture is 96 × 24, rows 18 … 41; blended where the halves meet.
-    const auto at = [&](int x, int y) { return b.pixel(x, y) & 0xFFFFFFu; };
-    const QColor frame(0xC8, 0xC8, 0xDC);
-    const uint32_t expected[] = {0xFF0000,
-                                 0x0000FF,
-                                 0xFF0000,
-                                 0xFF0000,
-                                 0xC8C8C8,
-                                 0xC8C8C8,
-                                 0xC8C8C8,
-                                 frame.darker(130).rgb() & 0xFFFFFFu,
-                                 frame.lighter(120).rgb() & 0xFFFFFFu};
-    const uint32_t seen[] = {at(2, 30),  at(97, 30), at(20, 18), at(20, 41), at(20, 17),
-                             at(20, 42), at(50, 2),  at(50, 1),  at(98, 30)};
-    EXPECT_TRUE(std::equal(std::begin(seen), std::end(seen), std::begin(expected)));
-    EXPECT_NE(at(49, 30), 0xFF0000u);
-    EXPECT_NE(at(50, 30), 0x0000FFu);
-}
-
 class GenerateAnimationDialog : public testing::Test {
 protected:
     void SetUp() override
