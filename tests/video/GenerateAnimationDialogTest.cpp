@@ -15,6 +15,7 @@
 #include "framework/ui/MessageBox.h"
 #include "host/DialogRegistry.h"
 #include "host/Dispatch.h"
+#include "testhost/Controls.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "video/VideoTestSupport.h"
@@ -41,48 +42,47 @@ QColor FrameColour(int i)
     return QColor((i * 37) % 256, 120, 250 - (i * 11) % 200);
 }
 
-// The host side of the render request: writes `files` PNG frames into a new folder and answers with
-// the folder, a second text and the paths.
+// The host side of the render request: writes `files` PNG frames into a new folder, steps the progress
+// control once per frame and answers with the folder, a second text and the paths.
 struct Renderer {
     int files = 3;
-    QSize size{32, 16};
+    std::vector<QSize> sizes;  // per-frame sizes when set, else 32 × 16
     fs::path base;
     std::string folderOverride;  // answer this folder instead of the one rendered into
-    std::vector<QSize> sizes;    // per-frame sizes when set
     std::vector<std::string> requests;
-    int rangeLow = -1, rangeHigh = -1, positionOnEntry = -1, positionAfter = -1;
+    std::string progress;  // "range low..high, position on entry -> position after"
     fs::path lastFolder;
 
     intptr_t Answer(const HostMessage& m)
     {
         if (m.message != OV_MSG_RENDER_FRAMES) return 0;
-        auto* progress = reinterpret_cast<OvProgressControl*>(m.wparam);
+        auto* control = reinterpret_cast<OvProgressControl*>(m.wparam);
         auto* list = reinterpret_cast<OvHostList*>(m.lparam);
-        auto* bar = static_cast<QProgressBar*>(progress->qt_progress_bar);
-        rangeLow = bar->minimum();
-        rangeHigh = bar->maximum();
-        positionOnEntry = bar->value();
+        auto* bar = static_cast<QProgressBar*>(control->qt_progress_bar);
+        progress = std::to_string(bar->minimum()) + ".." + std::to_string(bar->maximum()) + ", " +
+                   std::to_string(bar->value());
         const auto* count = static_cast<const ov_char16*>(ov_list_at(list, 0));
         requests.emplace_back(count, count + ov_str_len(count));
         lastFolder = base / ("frames-" + std::to_string(requests.size()));
         fs::create_directories(lastFolder);
-        std::ofstream(lastFolder / "notes.txt") << "x";
         free(ov_list_remove_last(list));
         const std::string folder = folderOverride.empty() ? lastFolder.string() : folderOverride;
         ov_list_append(list, ov_str_from_ascii(folder.c_str()));
         ov_list_append(list, ov_str_from_ascii("second"));
         for (int i = 0; i < files; ++i) {
             const fs::path file = lastFolder / ("f" + std::to_string(i) + ".png");
-            QImage image(i < static_cast<int>(sizes.size()) ? sizes[i] : size, QImage::Format_RGB32);
+            QImage image(i < static_cast<int>(sizes.size()) ? sizes[i] : QSize(32, 16), QImage::Format_RGB32);
             image.fill(FrameColour(i));
             image.save(QString::fromStdString(file.string()));
             ov_list_append(list, ov_str_from_ascii(file.string().c_str()));
-            progress->step(progress);
+            control->step(control);
         }
-        positionAfter = bar->value();
+        progress += " -> " + std::to_string(bar->value());
         return 0;
     }
 };
+
+using G = CDlgGenAnimation;
 
 class GenerateAnimationDialog : public testing::Test {
 protected:
@@ -90,148 +90,113 @@ protected:
     {
         EnsureTestApplication();
         SetCurrentLanguageCodeForTesting(u"en");
-        registry_.generateAnimation = [](AnimationCall& c) {
-            RunGenerateAnimationDialog(c.parent, c.hostWindow);
-            return 0;
-        };
+        RegisterBuiltinDialogs(registry_);
         renderer_.base = FreshFolder("generate");
         std::ofstream(renderer_.base / "sentinel") << "x";
         window_.answer = [this](const HostMessage& m) { return renderer_.Answer(m); };
         RegKeyHandle key(kAnimationLengthKey);
         key.WriteDword("A_Dura", 10);
         key.WriteDword("A_fps", 24);
+        boxes_.emplace([this](const MessageRequest& r) {
+            messages_.push_back(r.text.toStdString());
+            return kMessageOk;
+        });
     }
 
-    int32_t Run(const std::function<void(CDlgGenAnimation&)>& act)
+    int32_t Run(const std::function<void(G&)>& act)
     {
         GEEdtParams params{};
         params.host_window = window_.get();
         params.code = OV_CODE_GENERATE_ANIMATION;
         return RunModal([&] { return DispatchGEEdt(&params, registry_, [] { return true; }); },
-                        [&](QDialog& d) { act(dynamic_cast<CDlgGenAnimation&>(d)); });
+                        [&](QDialog& d) { act(dynamic_cast<G&>(d)); });
     }
-
-    static void Generate(CDlgGenAnimation& d, const QString& duration, const QString& fps)
+    static void Press(G& d, int id) { Click(d, ControlName(id)); }
+    static void Generate(G& d, const QString& duration, const QString& fps)
     {
-        TypeInto(d, ControlName(CDlgGenAnimation::kIdDuration), duration);
-        TypeInto(d, ControlName(CDlgGenAnimation::kIdFps), fps);
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
+        TypeInto(d, ControlName(G::kIdDuration), duration);
+        TypeInto(d, ControlName(G::kIdFps), fps);
+        Press(d, G::kIdGenerate);
     }
-    static QString EditText(CDlgGenAnimation& d, int id)
-    {
-        return d.findChild<QLineEdit*>(ControlName(id))->text();
-    }
-    static QAbstractButton* Button(CDlgGenAnimation& d, int id)
-    {
-        return d.findChild<QAbstractButton*>(ControlName(id));
-    }
-    static QString TimeText(CDlgGenAnimation& d)
-    {
-        return d.findChild<QLabel*>(ControlName(CDlgGenAnimation::kIdTime))->text();
-    }
-    void AnswerMessages(std::vector<MessageRequest>& messages)
-    {
-        boxes_.emplace([&messages](const MessageRequest& r) {
-            messages.push_back(r);
-            return kMessageOk;
-        });
-    }
+    static bool Enabled(G& d, int id) { return Control<QAbstractButton>(d, id)->isEnabled(); }
     size_t RenderRequests() const
     {
-        size_t n = 0;
-        for (const HostMessage& m : window_.Messages()) n += m.message == OV_MSG_RENDER_FRAMES;
-        return n;
+        return std::count_if(window_.Messages().begin(), window_.Messages().end(),
+                             [](const HostMessage& m) { return m.message == OV_MSG_RENDER_FRAMES; });
     }
 
-    std::optional<ScopedMessagePresenter> boxes_;
     DialogRegistry registry_;
     RecordingHostWindow window_;
     Renderer renderer_;
+    std::vector<std::string> messages_;
+    std::optional<ScopedMessagePresenter> boxes_;
 };
 
 // The library registers the dialog and the entry point returns 0. Each Generate clamps and rewrites
 // the values, discards the last frames, sends one render request with the frame count and a progress
 // control from 0, takes the folder and the text off the answer and plays from frame 0; a failing
-// handler ends as one message and the dialog goes on. Close writes the values back.
+// handler ends as one message and the dialog goes on. Close discards the frames and writes the values.
 TEST_F(GenerateAnimationDialog, GenerateClampsRendersPlaysAndRemembers)
 {
-    DialogRegistry builtin;
-    RegisterBuiltinDialogs(builtin);
-    registry_.generateAnimation = builtin.generateAnimation;
-    std::vector<MessageRequest> messages;
-    AnswerMessages(messages);
-    fs::path first;
-    EXPECT_EQ(
-        Run([&](CDlgGenAnimation& d) {
-            EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdPlay)->isEnabled());
-            EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
-            InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
-            Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-            EXPECT_EQ(messages.size(), 1u);
-            EXPECT_EQ(RenderRequests(), 0u);
-            Generate(d, "0", "200");
-            EXPECT_EQ(EditText(d, CDlgGenAnimation::kIdDuration) + " s " +
-                          EditText(d, CDlgGenAnimation::kIdFps) + " fps",
-                      "1 s 120 fps");
-            EXPECT_EQ(d.TimerInterval(), 40);
-            EXPECT_EQ(renderer_.requests, std::vector<std::string>{"120"});
-            EXPECT_EQ(renderer_.rangeLow * 1000 + renderer_.rangeHigh, 120);
-            EXPECT_EQ(renderer_.positionOnEntry * 10 + renderer_.positionAfter, 3);
-            EXPECT_EQ(d.Frames().Folder(), renderer_.lastFolder.string());
-            EXPECT_EQ(d.Frames().SecondText(), u"second");
-            EXPECT_EQ(d.Frames().Count(), 3);
-            EXPECT_TRUE(Button(d, CDlgGenAnimation::kIdSaveVideo)->isEnabled());
-            EXPECT_FALSE(d.findChild<QProgressBar*>(ControlName(CDlgGenAnimation::kIdProgress))->isVisible());
-            EXPECT_EQ(TimeText(d), "1 / 120 - 00:00:00.00");
-            EXPECT_TRUE(d.Playing());
-            first = renderer_.lastFolder;
-            Generate(d, "3", "5");
-            EXPECT_FALSE(fs::exists(first));
-            EXPECT_EQ(d.TimerInterval(), 166);
-            EXPECT_EQ(renderer_.requests, (std::vector<std::string>{"120", "18"}));
-            EXPECT_EQ(TimeText(d), "1 / 18 - 00:00:00.00");
-            Click(d, ControlName(CDlgGenAnimation::kIdClose));
-        }),
-        0);
+    EXPECT_EQ(Run([&](G& d) {
+                  EXPECT_FALSE(Enabled(d, G::kIdPlay) || Enabled(d, G::kIdSaveVideo));
+                  InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+                  Press(d, G::kIdGenerate);
+                  EXPECT_EQ(messages_.size(), 1u);
+                  EXPECT_EQ(RenderRequests(), 0u);
+                  Generate(d, "0", "200");
+                  EXPECT_EQ(Control<QLineEdit>(d, G::kIdDuration)->text() + " s " +
+                                Control<QLineEdit>(d, G::kIdFps)->text() + " fps",
+                            "1 s 120 fps");
+                  EXPECT_EQ(d.TimerInterval(), 40);
+                  EXPECT_EQ(renderer_.progress, "0..120, 0 -> 3");
+                  EXPECT_EQ(d.Frames().Folder(), renderer_.lastFolder.string());
+                  EXPECT_EQ(d.Frames().SecondText(), u"second");
+                  EXPECT_EQ(d.Frames().Count(), 3);
+                  EXPECT_TRUE(Enabled(d, G::kIdPlay) && Enabled(d, G::kIdSaveVideo));
+                  EXPECT_FALSE(Control<QProgressBar>(d, G::kIdProgress)->isVisible());
+                  EXPECT_EQ(Control<QLabel>(d, G::kIdTime)->text(), "1 / 120 - 00:00:00.00");
+                  EXPECT_TRUE(d.Playing());
+                  const fs::path first = renderer_.lastFolder;
+                  Generate(d, "3", "5");
+                  EXPECT_FALSE(fs::exists(first));
+                  EXPECT_EQ(d.TimerInterval(), 166);
+                  EXPECT_EQ(Control<QLabel>(d, G::kIdTime)->text(), "1 / 18 - 00:00:00.00");
+                  Press(d, G::kIdClose);
+              }),
+              0);
     EXPECT_TRUE(LastRunSawDialog());
+    EXPECT_EQ(renderer_.requests, (std::vector<std::string>{"120", "18"}));
     EXPECT_EQ(window_.Messages().size(), 2u);
     EXPECT_FALSE(fs::exists(renderer_.lastFolder));
     EXPECT_TRUE(fs::exists(renderer_.base / "sentinel"));
     RegKeyHandle key(kAnimationLengthKey);
-    EXPECT_EQ(key.ReadDword("A_Dura", 0) * 100 + key.ReadDword("A_fps", 0), 306u);
+    EXPECT_EQ(std::to_string(key.ReadDword("A_Dura", 0)) + " s " + std::to_string(key.ReadDword("A_fps", 0)) +
+                  " fps",
+              "3 s 6 fps");
     InjectHandlerFault(nullptr);
 }
 
 // Pause and play swap the caption; back and forward only while paused, wrapping at both ends; the
-// timer steps while playing; a frame that does not decode is not drawn (the last one stays).
+// timer steps while playing; a frame without a picture is not drawn (the last one drawn stays).
 TEST_F(GenerateAnimationDialog, PlaybackStepsWrapAndDrawTheFrames)
 {
-    renderer_.size = QSize(64, 16);
-    Run([&](CDlgGenAnimation& d) {
-        Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Pause");
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdBack)->isEnabled());
-        EXPECT_FALSE(Button(d, CDlgGenAnimation::kIdForward)->isEnabled());
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
-        EXPECT_EQ(Button(d, CDlgGenAnimation::kIdPlay)->text(), "Play");
-        const auto centre = [&] {
+    Run([&](G& d) {
+        Press(d, G::kIdGenerate);
+        EXPECT_EQ(Control<QAbstractButton>(d, G::kIdPlay)->text(), "Pause");
+        EXPECT_FALSE(Enabled(d, G::kIdBack) || Enabled(d, G::kIdForward));
+        Press(d, G::kIdPlay);
+        EXPECT_EQ(Control<QAbstractButton>(d, G::kIdPlay)->text(), "Play");
+        std::string seen;  // frame: the rendered frame whose colour the preview shows
+        for (int id : {G::kIdBack, G::kIdForward, G::kIdForward, G::kIdForward, G::kIdForward}) {
+            Press(d, id);
             const QImage& b = d.Preview()->Bitmap();
-            return QColor(b.pixel(b.width() / 2, b.height() / 2));
-        };
-        std::vector<int> frames;
-        std::vector<int> shown;  // the rendered frame whose colour the preview shows
-        for (int id : {CDlgGenAnimation::kIdBack, CDlgGenAnimation::kIdForward, CDlgGenAnimation::kIdForward,
-                       CDlgGenAnimation::kIdForward, CDlgGenAnimation::kIdForward}) {
-            Click(d, ControlName(id));
-            frames.push_back(d.CurrentFrame());
-            int i = 0;
-            while (i < 3 && centre() != FrameColour(i)) ++i;
-            shown.push_back(i);
+            int shown = 0;
+            while (shown < 3 && QColor(b.pixel(b.width() / 2, b.height() / 2)) != FrameColour(shown)) ++shown;
+            seen += std::to_string(d.CurrentFrame()) + ":" + std::to_string(shown) + " ";
         }
-        // Three files: frames 239 and 3 have none and keep the last one drawn.
-        EXPECT_EQ(frames, (std::vector<int>{239, 0, 1, 2, 3}));
-        EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 2, 2}));
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
+        EXPECT_EQ(seen, "239:0 0:0 1:1 2:2 3:2 ");
+        Press(d, G::kIdPlay);
         QTest::qWait(200);
         EXPECT_GT(d.CurrentFrame(), 3);
     });
@@ -243,12 +208,12 @@ TEST_F(GenerateAnimationDialog, NoHostWindowOrAHostileFolderTouchesNothing)
 {
     RunModal(
         [&] {
-            CDlgGenAnimation dialog(nullptr, nullptr);
+            G dialog(nullptr, nullptr);
             return dialog.exec();
         },
         [&](QDialog& d) {
-            Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-            EXPECT_EQ(dynamic_cast<CDlgGenAnimation&>(d).FrameCount(), 0);
+            Click(d, ControlName(G::kIdGenerate));
+            EXPECT_EQ(dynamic_cast<G&>(d).FrameCount(), 0);
         });
     const fs::path home = FreshFolder("generate-home");
     std::ofstream(home / "sentinel") << "x";
@@ -256,77 +221,63 @@ TEST_F(GenerateAnimationDialog, NoHostWindowOrAHostileFolderTouchesNothing)
     qputenv("HOME", QByteArray::fromStdString(home.string()));
     for (const std::string& hostile : {home.string(), std::string("/"), (renderer_.base / ".").string()}) {
         renderer_.folderOverride = hostile;
-        Run([&](CDlgGenAnimation& d) { Click(d, ControlName(CDlgGenAnimation::kIdGenerate)); });
-        EXPECT_TRUE(fs::exists(home / "sentinel")) << hostile;
-        EXPECT_TRUE(fs::exists(renderer_.base / "sentinel")) << hostile;
+        Run([&](G& d) { Press(d, G::kIdGenerate); });
+        EXPECT_TRUE(fs::exists(home / "sentinel") && fs::exists(renderer_.base / "sentinel")) << hostile;
     }
     qputenv("HOME", previousHome);
     EXPECT_EQ(RenderRequests(), 3u);
 }
 
-// Save Video offers the remembered type ("vExp" 9 counts as the last) and folder, pauses and resumes,
-// writes the frames that decode at the generated size and remembers the type chosen; Cancel changes
-// nothing.
+// Save Video: one frame does nothing. Otherwise it offers the remembered type ("vExp" 9 counts as the
+// last) and folder, pauses and resumes, writes the frames that decode at the generated size and
+// remembers the type chosen; Cancel changes nothing; a path that cannot be written shows the message
+// and leaves no file.
 TEST_F(GenerateAnimationDialog, SaveVideoWritesTheFramesAndRemembersTypeAndFolder)
 {
     RegKeyHandle(kVideoExportKey).WriteDword("vExp", 9);
-    renderer_.files = 5;
-    renderer_.sizes = {QSize(32, 16), QSize(32, 16), QSize(30, 16), QSize(32, 16), QSize(32, 16)};
-    const fs::path out = FreshFolder("save-video") / "clip.avi";
+    const fs::path folder = FreshFolder("save-video");
     std::vector<OpenFileRequest> requests;
-    QString answer = QString::fromStdString(out.string());
+    std::string answer = (folder / "clip.avi").string();
     int type = 1;
     const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
         requests.push_back(r);
         if (r.chosenFilter) *r.chosenFilter = type;
-        return answer.isEmpty() ? QStringList() : QStringList{answer};
+        return answer.empty() ? QStringList() : QStringList{QString::fromStdString(answer)};
     });
-    Run([&](CDlgGenAnimation& d) {
+    renderer_.files = 1;
+    Run([&](G& d) {
+        Press(d, G::kIdGenerate);
+        Press(d, G::kIdSaveVideo);
+    });
+    EXPECT_TRUE(requests.empty());
+    renderer_.files = 5;
+    renderer_.sizes = {QSize(32, 16), QSize(32, 16), QSize(30, 16), QSize(32, 16), QSize(32, 16)};
+    Run([&](G& d) {
         Generate(d, "1", "10");
         std::ofstream(renderer_.lastFolder / "f3.png") << "not a picture";
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
+        Press(d, G::kIdSaveVideo);
         EXPECT_TRUE(d.Playing());  // resumed
-        Click(d, ControlName(CDlgGenAnimation::kIdPlay));
+        Press(d, G::kIdPlay);
         answer.clear();
         type = 3;
-        Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-        EXPECT_FALSE(d.Playing());  // stays paused
+        Press(d, G::kIdSaveVideo);
+        EXPECT_FALSE(d.Playing());                                          // stays paused
+        EXPECT_EQ(RegKeyHandle(kVideoExportKey).ReadDword("vExp", 0), 1u);  // the first Save's type
+        answer = (folder / "missing" / "clip.avi").string();
+        Press(d, G::kIdSaveVideo);
     });
-    ASSERT_EQ(requests.size(), 2u);
+    ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0].caption, "Save Video");
     EXPECT_EQ(requests[0].filters.size(), 5);
-    EXPECT_EQ(requests[0].selectedFilter * 10 + requests[1].selectedFilter, 41);
-    EXPECT_EQ(requests[1].folder.toStdString(), out.parent_path().string() + "/");
-    EXPECT_EQ(RegKeyHandle(kVideoExportKey).ReadDword("vExp", 0), 1u);
-    const std::string probe = ProbeStream(out);
+    EXPECT_EQ(std::to_string(requests[0].selectedFilter) + std::to_string(requests[1].selectedFilter), "41");
+    EXPECT_EQ(requests[1].folder.toStdString(), folder.string() + "/");
+    const std::string probe = ProbeStream(folder / "clip.avi");
     EXPECT_EQ(ProbeValue(probe, "codec_name") + " " + ProbeValue(probe, "nb_read_frames") + " at " +
                   ProbeValue(probe, "r_frame_rate") + " " + ProbeValue(probe, "width"),
               "msvideo1 3 at 10/1 32");
-}
-
-// One frame: Save does nothing. A path that cannot be written: the message, and no file.
-TEST_F(GenerateAnimationDialog, SaveVideoRefusals)
-{
-    const fs::path folder = FreshFolder("save-fail");
-    std::vector<OpenFileRequest> requests;
-    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
-        requests.push_back(r);
-        return QStringList{QString::fromStdString((folder / "missing" / "clip.avi").string())};
-    });
-    std::vector<MessageRequest> messages;
-    AnswerMessages(messages);
-    for (const int files : {1, 3}) {
-        renderer_.files = files;
-        Run([&](CDlgGenAnimation& d) {
-            Click(d, ControlName(CDlgGenAnimation::kIdGenerate));
-            Click(d, ControlName(CDlgGenAnimation::kIdSaveVideo));
-        });
-    }
-    EXPECT_EQ(requests.size(), 1u);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.startsWith("Cannot create the video file"))
-        << messages[0].text.toStdString();
-    EXPECT_TRUE(fs::is_empty(folder));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0].rfind("Cannot create the video file", 0), 0u) << messages_[0];
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);  // clip.avi
 }
 
 }  // namespace
