@@ -45,6 +45,10 @@ TEST(FrameImage, FilesDecodeIntoTheBottomUpBufferInSrgb)
 
     RecordingWriter writer;
     writer.SetGeometry(5, 2);
+    EXPECT_EQ(std::to_string(writer.Kind()) + " " + std::to_string(writer.Stride()) + " " +
+                  std::to_string(writer.FrameBytes()) + " " + std::to_string(writer.Lock().width) + "x" +
+                  std::to_string(writer.Lock().height),
+              "1 15 30 5x2");
     ASSERT_EQ(AddImageFile(writer, path), kVideoOk);
     std::vector<uint8_t> expected;
     for (int y : {1, 0})
@@ -57,17 +61,28 @@ TEST(FrameImage, FilesDecodeIntoTheBottomUpBufferInSrgb)
     const QImage loaded = LoadFrameImage(p3Path);
     EXPECT_EQ(loaded.format(), QImage::Format_RGB32);
     EXPECT_EQ(loaded.pixel(1, 1), p3.convertedToColorSpace(QColorSpace(QColorSpace::SRgb)).pixel(1, 1));
-    EXPECT_NE(loaded.pixel(1, 1), image.pixel(1, 1));
-    // Three-byte pixels give the same frame; other layouts and sizes are refused.
-    ASSERT_EQ(writer.AddBitmap(PixelsOf(image.convertToFormat(QImage::Format_BGR888))), kVideoOk);
+    // Three-byte pixels, top-down or bottom-up (a negative stride), give the same frame; other layouts
+    // and sizes are refused, and the base writer writes nothing.
+    const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
+    ASSERT_EQ(writer.AddBitmap(PixelsOf(bgr)), kVideoOk);
+    const QImage stored = bgr.mirrored(false, true);  // its last row is the picture's top row
+    ASSERT_EQ(writer.AddBitmap(BgrPixels{stored.constScanLine(1), 5, 2, -stored.bytesPerLine()}), kVideoOk);
     EXPECT_EQ(writer.frames.at(1), writer.frames[0]);
+    EXPECT_EQ(writer.frames.at(2), expected);
     EXPECT_EQ(PixelsOf(image.convertToFormat(QImage::Format_Grayscale8)).top, nullptr);
     BgrPixels odd = PixelsOf(image);
     odd.pixelBytes = 2;
     EXPECT_EQ(writer.AddBitmap(odd), kVideoFail);
     writer.SetGeometry(4, 2);
     EXPECT_EQ(AddImageFile(writer, path), kVideoFail);
-    EXPECT_EQ(writer.frames.size(), 2u);
+    EXPECT_EQ(writer.frames.size(), 3u);
+    COvVideoFile base;
+    EXPECT_EQ(base.Open(path.toStdString(), 0, 24, 5, 2, 30, 0), kVideoFail);
+    base.SetGeometry(5, 2);
+    EXPECT_EQ(AddImageFile(base, path), kVideoFail);
+    EXPECT_EQ(base.FrameBuffer(), expected);  // copied, then refused
+    base.SetGeometry(-3, 5);                  // a negative size is no size
+    EXPECT_EQ(base.Width() + base.FrameBytes(), 0);
 }
 
 // A damaged file, a missing one, a pipe (never read, so it cannot block) and no name: refused, nothing

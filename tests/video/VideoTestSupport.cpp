@@ -35,14 +35,9 @@ std::string RunCommand(const std::string& command, int* status)
 {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        if (status) *status = -1;
-        return output;
-    }
     char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int result = pclose(pipe);
+    for (size_t n = 0; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    const int result = pipe ? pclose(pipe) : -1;
     if (status) *status = result;
     return output;
 }

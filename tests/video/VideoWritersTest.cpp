@@ -82,33 +82,6 @@ int WorstDifference(const std::string& decoded, int width, int height, int coded
     return worst;
 }
 
-// The base refuses to open or write; its buffer takes a picture of its size only, bottom row first,
-// from rows stored either way.
-TEST(VideoFile, TheBufferHoldsTheBottomRowFirst)
-{
-    COvVideoFile base;
-    EXPECT_EQ(base.Open("/tmp/x.avi", 0, 24, 10, 10, 300, 0), kVideoFail);
-    EXPECT_EQ(base.WriteFrame(), kVideoFail);
-    base.SetGeometry(4, 3);
-    EXPECT_EQ(std::to_string(base.Kind()) + " " + std::to_string(base.Stride()) + " " +
-                  std::to_string(base.FrameBytes()) + " " + std::to_string(base.Lock().width) + "x" +
-                  std::to_string(base.Lock().height),
-              "1 12 36 4x3");
-    const std::vector<uint8_t> frame = ovtest::PatternFrame(4, 3, 9);
-    EXPECT_EQ(base.AddBitmap(TopDown(frame, 4, 2)), kVideoFail);
-    EXPECT_EQ(std::count(base.FrameBuffer().begin(), base.FrameBuffer().end(), 0), 36);  // nothing copied
-    EXPECT_EQ(base.AddBitmap(TopDown(frame, 4, 3)), kVideoFail);  // copied, then the base's refusal
-    std::vector<uint8_t> bottomUp;
-    for (int r = 2; r >= 0; --r)
-        bottomUp.insert(bottomUp.end(), frame.begin() + r * 12, frame.begin() + r * 12 + 12);
-    EXPECT_EQ(base.FrameBuffer(), bottomUp);
-    base.SetGeometry(4, 3);
-    (void)base.AddBitmap(BgrPixels{bottomUp.data() + 24, 4, 3, -12});
-    EXPECT_EQ(base.FrameBuffer(), bottomUp);
-    base.SetGeometry(-3, 5);  // a negative size is no size
-    EXPECT_EQ(base.Width() + base.FrameBytes(), 0);
-}
-
 TEST(VideoWriters, RefuseFramesAfterAFailedOpenAndLeaveNoFile)
 {
     const fs::path folder = ovtest::FreshFolder("refusals");
