@@ -9,10 +9,9 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <set>
 
 using namespace ov;
 namespace fs = std::filesystem;
@@ -27,10 +26,9 @@ void Touch(const fs::path& file)
 std::string Remaining(const fs::path& tree)
 {
     if (!fs::exists(fs::symlink_status(tree))) return "gone";
-    std::vector<std::string> files;
+    std::set<std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(tree))
-        if (!entry.is_directory()) files.push_back(entry.path().lexically_relative(tree).string());
-    std::sort(files.begin(), files.end());
+        if (!entry.is_directory()) files.insert(entry.path().lexically_relative(tree).string());
     std::string left;
     for (const std::string& file : files) left += (left.empty() ? "" : ",") + file;
     return left;

@@ -1,14 +1,12 @@
 // The plain parts of Generate Animation: clamps, the playback timer, wrap-around steps, the time text,
-// the preview fit, the frame list handed to the host, the video types and the remembered type.
+// the preview fit, the frame list handed to the host and the video types.
 #include <gtest/gtest.h>
 
 #include "animation/generate/AnimationTiming.h"
 #include "animation/generate/FrameList.h"
-#include "animation/generate/GenerateAnimationSettings.h"
 #include "animation/generate/VideoExportTypes.h"
 #include "animation/video/COvAVIFile.h"
 #include "animation/video/COvWMVFile.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "video/VideoTestSupport.h"
 
 #include <filesystem>
@@ -98,7 +96,7 @@ TEST(FrameList, RequestAnswerAndDiscard)
     }
 }
 
-TEST(VideoExportTypes, TypesPickWriterAndCodecAndTheStoredTypeIsCapped)
+TEST(VideoExportTypes, TypesPickWriterAndCodec)
 {
     std::string types;
     for (const int i : {0, 1, 2, 3, 4, 9}) {
@@ -108,11 +106,6 @@ TEST(VideoExportTypes, TypesPickWriterAndCodecAndTheStoredTypeIsCapped)
                  (dynamic_cast<COvAVIFile*>(writer.get()) ? "avi " : "") + std::to_string(type.codec) + ";";
     }
     EXPECT_EQ(types, "avi 0;avi " + std::to_string(kFourccMsvc) + ";wmv 0;wmv 1;wmv 2;wmv 2;");
-    RegKeyHandle key(kVideoExportKey);
-    key.WriteDword("vExp", 9);
-    EXPECT_EQ(ReadRemembered(kVideoExportKey, kVideoExportValues).type, 4u);
-    key.WriteDword("vExp", 2);
-    EXPECT_EQ(ReadRemembered(kVideoExportKey, kVideoExportValues).type, 2u);
 }
 
 }  // namespace
