@@ -202,6 +202,7 @@ TEST(VideoWriters, AFailingWmvStepLeavesItsText)
         for (int i = 1; i < failingFrame; ++i) ASSERT_EQ(writer.AddBitmap(TopDown(frame, 64, 48)), kVideoOk);
         if (failingFrame > 0) {
             EXPECT_EQ(writer.State(), failingFrame == 1 ? WmvState::kOpened : WmvState::kWriting);
+            EXPECT_EQ(writer.NextSampleTime(), failingFrame == 1 ? 0 : 41);
             SetVideoStepFaultForTesting(fault);
             EXPECT_EQ(writer.AddBitmap(TopDown(frame, 64, 48)), kVideoFail);
         }
