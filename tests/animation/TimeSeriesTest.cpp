@@ -77,13 +77,11 @@ TEST(TimeSeriesObject, NewSeriesSizesAndTitles)
     EXPECT_EQ(TimeSeriesName(*blank), u"TS_1");
     EXPECT_EQ(blank->values, nullptr);
     EXPECT_EQ(ov_list_count(&blank->column_titles), 0);
-    // A new series: column 0 counts the rows, the others are 0; 3000 rows are cut to 2000.
+    // A new series: column 0 counts the rows, the others are 0.
     const OwnedTimeSeries s = MakeNewSeries(u"TimeSer_1", 7, 2, 3);
     EXPECT_EQ(Text(*s) + " id " + std::to_string(s->id), "2x3: 0 1 2 0 0 0 id 7");
     EXPECT_EQ(TimeSeriesName(*s), u"TimeSer_1");
     EXPECT_EQ(NumberedSeriesName(12), u"TimeSer_12");
-    const OwnedTimeSeries big = MakeNewSeries(u"n", 1, 0, 3000);
-    EXPECT_EQ(Text(*big).substr(0, 14), "1x2000: 0 1 2 ");
     EXPECT_EQ(Each({-5, 0, 1, 2000, 3000}, ClampNewSeriesCount), "1 1 1 2000 2000");
     EXPECT_EQ(Each({1, 2, 10000, 10001}, ClampResizeCount), "2 2 10000 10000");
 
@@ -95,11 +93,8 @@ TEST(TimeSeriesObject, NewSeriesSizesAndTitles)
     ASSERT_TRUE(AddTimeSeriesColumn(*r));
     EXPECT_EQ(Text(*r), "4x3: 0 1 0 100 101 0 0 0 0 0 0 0");
     const double* before = r->values;
-    for (const auto& [columns, rows] : std::vector<std::pair<int, int>>{
-             {-1, 3},
-             {2, -1},
-             {10001, 10000},
-             {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()}}) {
+    const int most = std::numeric_limits<int>::max();
+    for (const auto& [columns, rows] : {std::pair{-1, 3}, {2, -1}, {10001, 10000}, {most, most}}) {
         EXPECT_FALSE(SetTimeSeriesSize(*r, columns, rows)) << columns << " x " << rows;
         EXPECT_FALSE(ResizeTimeSeries(*r, columns, rows)) << columns << " x " << rows;
         EXPECT_EQ(r->values, before);
