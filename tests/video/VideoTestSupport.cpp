@@ -47,7 +47,7 @@ std::string ProbeStream(const std::filesystem::path& file)
     return RunCommand(
         "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
         "stream=codec_name,codec_tag_string,width,height,r_frame_rate,nb_read_frames:stream_tags=title:"
-        "packet=pts,size:format=duration "
+        "packet=pts,size,flags:format=duration "
         "-of default=noprint_wrappers=1 '" +
         file.string() + "'");
 }

@@ -19,8 +19,8 @@ std::vector<uint8_t> PatternFrame(int width, int height, int index);
 // Runs a shell command; its standard output, and the exit status in `status`.
 std::string RunCommand(const std::string& command, int* status = nullptr);
 
-// "key=value" lines of ffprobe for the first video stream, with frames counted, each packet's time
-// and size, and the file's length.
+// "key=value" lines of ffprobe for the first video stream, with frames counted, each packet's time,
+// size and key-frame flag, and the file's length.
 std::string ProbeStream(const std::filesystem::path& file);
 // Every value of "key=" in ffprobe's default output, joined by ",", or "".
 std::string ProbeValue(const std::string& probe, const std::string& key);

@@ -26,15 +26,15 @@ struct FileType {
     const char* codecName;  // as ffprobe names it
     int sizeMultiple;       // the coded size is rounded up to this, the margin repeats the edge
     int tolerance;          // largest difference of a decoded channel from the one written
-    const char* times;      // packet times and length of four frames at 25 fps
+    const char* times;      // packet times, length and key frames of four frames at 25 fps
 };
 
 const FileType kTypes[] = {
-    {"avi-raw", false, 0, "rawvideo", 1, 0, "0,1,2,3 lasting 0.160000"},
-    {"avi-msvc", false, kFourccMsvc, "msvideo1", 4, 24, "0,1,2,3 lasting 0.160000"},
-    {"wmv-0", true, 0, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000"},
-    {"wmv-1", true, 1, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000"},
-    {"wmv-2", true, 2, "wmv1", 2, 24, "0,40,80,120 lasting 0.160000"},
+    {"avi-raw", false, 0, "rawvideo", 1, 0, "0,1,2,3 lasting 0.160000 keys K_,K_,K_,K_"},
+    {"avi-msvc", false, kFourccMsvc, "msvideo1", 4, 24, "0,1,2,3 lasting 0.160000 keys K_,__,__,__"},
+    {"wmv-0", true, 0, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000 keys K_,__,__,__"},
+    {"wmv-1", true, 1, "wmv2", 2, 24, "0,40,80,120 lasting 0.160000 keys K_,__,__,__"},
+    {"wmv-2", true, 2, "wmv1", 2, 24, "0,40,80,120 lasting 0.160000 keys K_,__,__,__"},
 };
 
 std::unique_ptr<COvVideoFile> MakeWriter(bool wmv)
@@ -148,7 +148,7 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
             EXPECT_EQ(value("width") + "x" + value("height"),
                       std::to_string(codedWidth) + "x" + std::to_string(codedHeight));
             EXPECT_EQ(value("nb_read_frames") + " at " + value("r_frame_rate"), "4 at 25/1");
-            EXPECT_EQ(value("pts") + " lasting " + value("duration"), type.times);
+            EXPECT_EQ(value("pts") + " lasting " + value("duration") + " keys " + value("flags"), type.times);
             packetBytes[name] = PacketBytes(value("size"));
             if (!type.wmv) {
                 EXPECT_EQ(value("TAG:title"), "VideoStream");
