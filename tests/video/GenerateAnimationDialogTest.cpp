@@ -212,7 +212,7 @@ TEST_F(GenerateAnimationDialog, NoHostWindowOrAHostileFolderTouchesNothing)
         EXPECT_TRUE(fs::exists(home / "sentinel") && fs::exists(renderer_.base / "sentinel")) << hostile;
     }
     qputenv("HOME", previousHome);
-    EXPECT_EQ(renderer_.requests.size(), 3u);
+    EXPECT_EQ(renderer_.requests, std::vector<std::string>(3, "240"));  // the remembered 10 s at 24 fps
 }
 
 // Save Video: one frame does nothing. Otherwise it offers the remembered type ("vExp" 9 counts as the
