@@ -166,6 +166,10 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
     // The same encoder at a finer quantiser keeps more of the picture: more bytes.
     EXPECT_GT(packetBytes["wmv-0-64"], packetBytes["wmv-1-64"]);
 
+    // A key frame at least every 600 frames, however high the rate: the encoders' longest distance.
+    for (uint32_t preset = 0; preset < 3; ++preset)
+        EXPECT_EQ(WmvSettings(*FindWmvPreset(preset), 1000, 16, 16).keyFrameEvery, 600) << preset;
+
     // Windows Media sample times are whole milliseconds, cut: 24 fps gives 0, 41, 83, 125, and the
     // last sample lasts until 166.
     {
