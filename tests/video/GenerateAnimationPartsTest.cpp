@@ -40,7 +40,8 @@ TEST(AnimationTiming, ClampsTimerStepsTimeTextAndFit)
     const std::tuple<int, int, int, const char*> times[] = {
         {0, 240, 10, "1 / 240 - 00:00:00.00"},        {239, 240, 10, "240 / 240 - 00:00:09.95"},
         {30, 240, 10, "31 / 240 - 00:00:01.25"},      {1, 2, 7322, "2 / 2 - 01:01:01.00"},
-        {600, 1200, 150, "601 / 1200 - 00:01:15.00"}, {0, 0, 10, "1 / 0 - 00:00:00.00"}};
+        {600, 1200, 150, "601 / 1200 - 00:01:15.00"}, {0, 0, 10, "1 / 0 - 00:00:00.00"},
+        {1, 2, 7200, "2 / 2 - 01:00:00.00"}};
     for (const auto& [current, count, duration, text] : times)
         EXPECT_EQ(TimeDisplayText(current, count, duration), text);
 
@@ -55,6 +56,7 @@ TEST(AnimationTiming, ClampsTimerStepsTimeTextAndFit)
     EXPECT_EQ(fit(100, 300, area), "160,20 100x300");
     EXPECT_EQ(fit(40, 30, area), "10,20 400x300");
     EXPECT_EQ(fit(0, 30, area), "10,20 0x0");
+    EXPECT_EQ(fit(10, 10, FitRect{5, 5, 1, 1}), "5,5 1x1");
     EXPECT_EQ(fit(10, 10, FitRect{5, 5, 0, 1}), "5,5 0x0");
 }
 
