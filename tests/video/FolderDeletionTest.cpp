@@ -1,183 +1,121 @@
-// Deleting a frame folder: everything inside goes, nothing outside is touched. A sentinel file
-// beside the tree must survive every case, including links inside the tree, the folder itself as a
-// link, a link swapped in between two levels, "/" and the kept folders.
+// Deleting a frame folder: everything inside goes, nothing outside is touched. Sentinel files beside
+// the tree survive every row: links inside the tree, the folder itself as a link, a link swapped in
+// between two levels, "/", the kept folders, a mounted filesystem and an entry that cannot go.
 #include <gtest/gtest.h>
 
 #include "animation/video/FolderDeletion.h"
 #include "video/VideoTestSupport.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-#include <functional>
+#include <filesystem>
+#include <fstream>
+#include <set>
 
 using namespace ov;
 namespace fs = std::filesystem;
 
 namespace {
 
-class FolderDeletionTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        base_ = ovtest::FreshFolder("deletion");
-        outside_ = base_ / "outside";
-        fs::create_directories(outside_ / "inner");
-        Touch(outside_ / "sentinel");
-        Touch(outside_ / "inner" / "sentinel");
-        tree_ = base_ / "frames";
-        fs::create_directories(tree_ / "a" / "b" / "c");
-        fs::create_directories(tree_ / "d");
-        for (const char* file : {"f0.png", "a/f1.png", "a/b/f2.png", "a/b/c/f3.png", "d/f4.png"})
-            Touch(tree_ / file);
-    }
-    void TearDown() override { SetFolderDeletionHookForTesting({}); }
-
-    static void Touch(const fs::path& file) { std::ofstream(file) << "x"; }
-
-    void ExpectOutsideIntact() const
-    {
-        EXPECT_TRUE(fs::is_regular_file(outside_ / "sentinel"));
-        EXPECT_TRUE(fs::is_regular_file(outside_ / "inner" / "sentinel"));
-    }
-
-    fs::path base_, outside_, tree_;
-};
-
-TEST_F(FolderDeletionTest, DeletesTheWholeTree)
+void Touch(const fs::path& file)
 {
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kDeleted);
-    EXPECT_FALSE(fs::exists(tree_));
-    ExpectOutsideIntact();
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kMissing);
+    std::ofstream(file) << "x";
 }
 
-TEST_F(FolderDeletionTest, LinksInsideAreRemovedAsLinks)
+std::string Remaining(const fs::path& tree)
 {
-    fs::create_directory_symlink(outside_, tree_ / "a" / "to-outside");
-    fs::create_symlink(outside_ / "sentinel", tree_ / "a" / "b" / "to-sentinel");
-    fs::create_directory_symlink(outside_ / "inner", tree_ / "inner-link");
-    EXPECT_EQ(DeleteFolderTree((tree_ / "").string(), {}), FolderDeletion::kDeleted);
-    EXPECT_FALSE(fs::exists(tree_));
-    ExpectOutsideIntact();
+    if (!fs::exists(fs::symlink_status(tree))) return "gone";
+    std::set<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(tree))
+        if (!entry.is_directory()) files.insert(entry.path().lexically_relative(tree).string());
+    std::string left;
+    for (const std::string& file : files) left += (left.empty() ? "" : ",") + file;
+    return left;
 }
 
-TEST_F(FolderDeletionTest, RefusesHostileAndKeptFolders)
+// Every row starts from the same tree: base/frames with files three levels deep, links from inside it
+// to the outside, a link to the outside beside it, a home folder with the application-data folder.
+TEST(FolderDeletion, NothingOutsideTheFolderIsEverTouched)
 {
-    const fs::path link = base_ / "frames-link";
-    fs::create_directory_symlink(outside_, link);
-    const fs::path home = base_ / "home";
-    const fs::path appData = base_ / "home" / "data" / "Ornivex_DLG";
-    fs::create_directories(appData / "Temp");
-    Touch(home / "sentinel");
-    Touch(appData / "sentinel");
-    const std::vector<std::string> kept = {home.string(), appData.string()};
-    const fs::path homeLink = base_ / "home-link";
-    fs::create_directory_symlink(home, homeLink);
-
     struct Case {
-        std::string path;
+        const char* path;  // below the row's folder; "=" takes the rest as it is
         FolderDeletion expected;
+        bool framesGo;
+        const char* hookAt = nullptr;  // this level is moved away and a link to the outside ("a/b") or a
+                                       // file ("d") put in its place between listing and opening it
+        const char* moved = "gone";    // what is left of the level moved away
     };
     const Case cases[] = {
-        {link.string(), FolderDeletion::kRefusedLink},
-        {link.string() + "/", FolderDeletion::kRefusedLink},
-        {"/", FolderDeletion::kRefusedRoot},
-        {"//", FolderDeletion::kRefusedRoot},
-        {"/..", FolderDeletion::kRefusedName},
-        {(outside_ / "..").string(), FolderDeletion::kRefusedName},
-        {(outside_ / ".").string(), FolderDeletion::kRefusedName},
-        {"", FolderDeletion::kRefusedName},
-        {"frames", FolderDeletion::kRefusedName},
-        {home.string(), FolderDeletion::kRefusedKept},
-        {(base_ / "." / "home").string() + "//", FolderDeletion::kRefusedKept},
-        {(homeLink / "data" / "Ornivex_DLG").string(), FolderDeletion::kRefusedKept},
-        {appData.string(), FolderDeletion::kRefusedKept},
-        {(outside_ / "sentinel").string(), FolderDeletion::kNotAFolder},
+        {"frames/", FolderDeletion::kDeleted, true},
+        {"frames", FolderDeletion::kDeleted, true, "a/b", "c/f3.png,f2.png,to-sentinel"},
+        {"frames", FolderDeletion::kDeleted, true, "d", "f4.png"},
+        {"link/", FolderDeletion::kRefusedLink, false},
+        {"=//", FolderDeletion::kRefusedRoot, false},
+        {"outside/..", FolderDeletion::kRefusedName, false},
+        {"outside/.", FolderDeletion::kRefusedName, false},
+        {"=frames", FolderDeletion::kRefusedName, false},
+        {"=", FolderDeletion::kRefusedName, false},
+        {"./home//", FolderDeletion::kRefusedKept, false},
+        {"home-link/data/Ornivex_DLG", FolderDeletion::kRefusedKept, false},
+        {"home/data/Ornivex_DLG/Temp", FolderDeletion::kDeleted, false},
+        {"outside/sentinel", FolderDeletion::kNotAFolder, false},
+        {"no-such/frames", FolderDeletion::kMissing, false},
     };
+    const char* sentinels[] = {"outside/sentinel", "outside/inner/sentinel", "home/sentinel",
+                               "home/data/Ornivex_DLG/sentinel"};
     for (const Case& c : cases) {
-        EXPECT_EQ(DeleteFolderTree(c.path, kept), c.expected) << "'" << c.path << "'";
-        ExpectOutsideIntact();
+        SCOPED_TRACE(std::string(c.path) + (c.hookAt ? std::string(" swapping ") + c.hookAt : ""));
+        const fs::path base = ovtest::FreshFolder("deletion");
+        fs::create_directories(base / "outside" / "inner");
+        fs::create_directories(base / "home" / "data" / "Ornivex_DLG" / "Temp");
+        fs::create_directories(base / "frames" / "a" / "b" / "c");
+        fs::create_directories(base / "frames" / "d");
+        for (const char* file : sentinels) Touch(base / file);
+        for (const char* file : {"f0.png", "a/f1.png", "a/b/f2.png", "a/b/c/f3.png", "d/f4.png"})
+            Touch(base / "frames" / file);
+        fs::create_directory_symlink(base / "outside", base / "frames" / "a" / "to-outside");
+        fs::create_symlink(base / "outside" / "sentinel", base / "frames" / "a" / "b" / "to-sentinel");
+        fs::create_directory_symlink(base / "outside", base / "link");
+        fs::create_directory_symlink(base / "home", base / "home-link");
+        const fs::path hooked = c.hookAt ? base / "frames" / c.hookAt : fs::path();
+        SetFolderDeletionHookForTesting([&](const std::string& path) {
+            if (fs::path(path) != hooked) return;
+            fs::rename(path, base / "moved");
+            if (c.hookAt == std::string("d")) {
+                Touch(path);
+            } else {
+                fs::create_directory_symlink(base / "outside", path);
+            }
+        });
+        const std::string folder = c.path[0] == '=' ? std::string(c.path + 1) : (base / c.path).string();
+        const std::vector<std::string> kept = {(base / "home").string(),
+                                               (base / "home" / "data" / "Ornivex_DLG").string()};
+        EXPECT_EQ(DeleteFolderTree(folder, kept), c.expected) << "'" << folder << "'";
+        SetFolderDeletionHookForTesting({});
+        for (const char* file : sentinels) EXPECT_TRUE(fs::is_regular_file(base / file)) << file;
+        EXPECT_EQ(Remaining(base / "frames"),
+                  c.framesGo ? "gone" : "a/b/c/f3.png,a/b/f2.png,a/b/to-sentinel,a/f1.png,d/f4.png,f0.png");
+        EXPECT_EQ(Remaining(base / "moved"), c.moved);  // what was swapped away was never reached
     }
-    EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_TRUE(fs::is_regular_file(home / "sentinel"));
-    EXPECT_TRUE(fs::is_regular_file(appData / "sentinel"));
-    // Below the kept folders, frame folders go as usual.
-    EXPECT_EQ(DeleteFolderTree((appData / "Temp").string(), kept), FolderDeletion::kDeleted);
-    EXPECT_TRUE(fs::is_directory(appData));
 }
 
-// Between listing a level and opening it, the sub-folder is replaced by a link to the outside: the
-// link is removed, the outside is not entered.
-TEST_F(FolderDeletionTest, ALinkSwappedInBetweenTwoLevelsIsNotFollowed)
+// What cannot be removed is reported and everything else still goes: another filesystem mounted
+// inside (as the superuser) or a folder without write permission (as anyone else).
+TEST(FolderDeletion, WhatCannotGoIsReportedAndTheRestGoes)
 {
-    const fs::path moved = base_ / "moved";
-    std::vector<std::string> seen;
-    SetFolderDeletionHookForTesting([&](const std::string& path) {
-        seen.push_back(path);
-        if (fs::path(path) == tree_ / "a" / "b") {
-            fs::rename(path, moved);
-            fs::create_directory_symlink(outside_, path);
-        }
-    });
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kDeleted);
-    EXPECT_FALSE(fs::exists(tree_));
-    ExpectOutsideIntact();
-    EXPECT_TRUE(fs::is_regular_file(moved / "f2.png"));  // what was swapped away was never reached
-    EXPECT_NE(std::find(seen.begin(), seen.end(), (tree_ / "a" / "b").string()), seen.end());
-}
-
-// A level that turns into a plain file in between is removed as that file.
-TEST_F(FolderDeletionTest, ALevelReplacedByAFileIsRemovedAsAFile)
-{
-    SetFolderDeletionHookForTesting([&](const std::string& path) {
-        if (fs::path(path) == tree_ / "d") {
-            fs::remove_all(path);
-            Touch(path);
-        }
-    });
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kDeleted);
-    EXPECT_FALSE(fs::exists(tree_));
-}
-
-// What cannot be removed is reported, and everything else still goes.
-TEST_F(FolderDeletionTest, AnUnremovableEntryLeavesTheRestDeleted)
-{
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    fs::permissions(tree_ / "a" / "b" / "c", fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kIncomplete);
-    fs::permissions(tree_ / "a" / "b" / "c", fs::perms::owner_all);
-    EXPECT_TRUE(fs::exists(tree_ / "a" / "b" / "c" / "f3.png"));
-    EXPECT_FALSE(fs::exists(tree_ / "d"));
-    EXPECT_FALSE(fs::exists(tree_ / "f0.png"));
-}
-
-// Another filesystem mounted inside the tree is not entered: what lies on it stays, the rest goes.
-TEST_F(FolderDeletionTest, AMountedFilesystemInsideIsNotEntered)
-{
-    if (geteuid() != 0) GTEST_SKIP() << "mounting needs the superuser";
-    const fs::path mountPoint = tree_ / "a" / "mounted";
-    fs::create_directories(mountPoint);
-    if (mount("ov-test", mountPoint.c_str(), "tmpfs", 0, "size=1m") != 0)
-        GTEST_SKIP() << "cannot mount here: " << std::strerror(errno);
-    Touch(mountPoint / "kept");
-    EXPECT_EQ(DeleteFolderTree(tree_.string(), {}), FolderDeletion::kIncomplete);
-    EXPECT_TRUE(fs::exists(mountPoint / "kept"));
-    EXPECT_FALSE(fs::exists(tree_ / "a" / "f1.png"));
-    EXPECT_FALSE(fs::exists(tree_ / "d"));
-    umount2(mountPoint.c_str(), MNT_DETACH);
-    ExpectOutsideIntact();
-}
-
-TEST_F(FolderDeletionTest, AFolderUnderAMissingParentIsMissing)
-{
-    EXPECT_EQ(DeleteFolderTree((base_ / "no-such" / "frames").string(), {}), FolderDeletion::kMissing);
-    ExpectOutsideIntact();
+    const fs::path tree = ovtest::FreshFolder("deletion-incomplete") / "frames";
+    fs::create_directories(tree / "stays");
+    Touch(tree / "f0.png");
+    const bool root = geteuid() == 0;
+    if (root && mount("ov-test", (tree / "stays").c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount here";
+    Touch(tree / "stays" / "f.png");
+    if (!root) fs::permissions(tree / "stays", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(DeleteFolderTree(tree.string(), {}), FolderDeletion::kIncomplete);
+    if (!root) fs::permissions(tree / "stays", fs::perms::owner_all);
+    EXPECT_EQ(Remaining(tree), "stays/f.png");
+    if (root) umount2((tree / "stays").c_str(), MNT_DETACH);
 }
 
 }  // namespace

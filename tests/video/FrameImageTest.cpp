@@ -1,15 +1,16 @@
-// Frame files for the writers: decoded to blue-green-red pixels in sRGB, handed to AddBitmap, and
-// files that do not decode refused without writing.
+// Frame files for the writers: decoded to blue-green-red pixels in sRGB and handed to AddBitmap
+// bottom row first from either pixel layout; files that do not decode are refused without writing.
 #include <gtest/gtest.h>
 
 #include "animation/video/FrameImage.h"
 #include "video/VideoTestSupport.h"
 
 #include <QColorSpace>
-#include <QFile>
 #include <QImage>
 
 #include <sys/stat.h>
+
+#include <fstream>
 
 using namespace ov;
 
@@ -26,84 +27,72 @@ public:
     std::vector<std::vector<uint8_t>> frames;
 };
 
-TEST(FrameImage, DecodesIntoTheBottomUpBuffer)
+TEST(FrameImage, FilesDecodeIntoTheBottomUpBufferInSrgb)
 {
     const auto folder = ovtest::FreshFolder("frame-image");
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(QColor(10, 20, 30));
-    image.setPixelColor(0, 0, QColor(200, 100, 50));  // top left
-    image.setPixelColor(2, 1, QColor(1, 2, 3));       // bottom right
+    // Five pixels a row: four go through the packed copy of 32-bit pixels, one through the plain one.
+    QImage image(5, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 5; ++x) {
+        image.setPixelColor(x, 0, QColor(200, 100 + x, 50));  // top row
+        image.setPixelColor(x, 1, QColor(40 + x, 160, 90 - x));
+    }
     const QString path = QString::fromStdString((folder / "f.png").string());
     ASSERT_TRUE(image.save(path));
+    QImage p3 = image;
+    p3.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+    const QString p3Path = QString::fromStdString((folder / "p3.png").string());
+    ASSERT_TRUE(p3.save(p3Path));
 
     RecordingWriter writer;
-    writer.SetGeometry(3, 2);
+    writer.SetGeometry(5, 2);
+    EXPECT_EQ(std::to_string(writer.Kind()) + " " + std::to_string(writer.Stride()) + " " +
+                  std::to_string(writer.FrameBytes()) + " " + std::to_string(writer.Lock().width) + "x" +
+                  std::to_string(writer.Lock().height),
+              "1 15 30 5x2");
     ASSERT_EQ(AddImageFile(writer, path), kVideoOk);
-    ASSERT_EQ(writer.frames.size(), 1u);
-    const std::vector<uint8_t>& buffer = writer.frames[0];
-    // Buffer row 0 is the picture's bottom row: its last pixel is (1, 2, 3) as blue, green, red.
-    EXPECT_EQ(std::vector<uint8_t>(buffer.begin() + 6, buffer.begin() + 9), (std::vector<uint8_t>{3, 2, 1}));
-    EXPECT_EQ(std::vector<uint8_t>(buffer.begin() + 9, buffer.begin() + 12),
-              (std::vector<uint8_t>{50, 100, 200}));
-
-    writer.SetGeometry(4, 2);
-    EXPECT_EQ(AddImageFile(writer, path), kVideoFail);
-    EXPECT_EQ(writer.frames.size(), 1u);
-}
-
-TEST(FrameImage, ConvertsOtherColourSpacesToSrgb)
-{
-    QImage image(1, 1, QImage::Format_RGB32);
-    image.fill(QColor(40, 160, 90));
-    image.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
-    const auto folder = ovtest::FreshFolder("frame-colour");
-    const QString path = QString::fromStdString((folder / "p3.png").string());
-    ASSERT_TRUE(image.save(path));
-    const QImage loaded = LoadFrameImage(path);
-    ASSERT_FALSE(loaded.isNull());
-    EXPECT_EQ(loaded.format(), QImage::Format_RGB32);
-    QImage expected = image;
-    expected.convertToColorSpace(QColorSpace(QColorSpace::SRgb));
-    EXPECT_EQ(loaded.pixel(0, 0), expected.pixel(0, 0));
-    EXPECT_NE(loaded.pixel(0, 0), image.pixel(0, 0));  // the conversion changed something
-}
-
-// The two pixel layouts a view can have give the same frame buffer; any other is refused.
-TEST(FrameImage, BothPixelLayoutsGiveTheSameFrame)
-{
-    QImage image(5, 3, QImage::Format_RGB32);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) image.setPixelColor(x, y, QColor(x * 40, y * 70, 200 - x * 10 - y));
-    RecordingWriter writer;
-    writer.SetGeometry(5, 3);
-    ASSERT_EQ(PixelsOf(image).pixelBytes, 4);
-    ASSERT_EQ(writer.AddBitmap(PixelsOf(image)), kVideoOk);
+    std::vector<uint8_t> expected;
+    for (int y : {1, 0})
+        for (int x = 0; x < 5; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            expected.insert(expected.end(), {uint8_t(c.blue()), uint8_t(c.green()), uint8_t(c.red())});
+        }
+    EXPECT_EQ(writer.frames.at(0), expected);
+    // Another colour space is converted into sRGB.
+    const QImage loaded = LoadFrameImage(p3Path);
+    EXPECT_EQ(loaded.pixel(1, 1), p3.convertedToColorSpace(QColorSpace(QColorSpace::SRgb)).pixel(1, 1));
+    // Three-byte pixels, top-down or bottom-up (a negative stride), give the same frame; other layouts
+    // and sizes are refused, and the base writer writes nothing.
     const QImage bgr = image.convertToFormat(QImage::Format_BGR888);
-    ASSERT_EQ(PixelsOf(bgr).pixelBytes, 3);
     ASSERT_EQ(writer.AddBitmap(PixelsOf(bgr)), kVideoOk);
-    ASSERT_EQ(writer.frames.size(), 2u);
-    EXPECT_EQ(writer.frames[0], writer.frames[1]);
-    EXPECT_EQ(writer.frames[0][0], 200 - 2);  // bottom-left pixel's blue
-    EXPECT_EQ(writer.frames[0][1], 2 * 70);   // green
+    const QImage stored = bgr.mirrored(false, true);  // its last row is the picture's top row
+    ASSERT_EQ(writer.AddBitmap(BgrPixels{stored.constScanLine(1), 5, 2, -stored.bytesPerLine()}), kVideoOk);
+    EXPECT_EQ(writer.frames.at(1), writer.frames[0]);
+    EXPECT_EQ(writer.frames.at(2), expected);
     EXPECT_EQ(PixelsOf(image.convertToFormat(QImage::Format_Grayscale8)).top, nullptr);
     BgrPixels odd = PixelsOf(image);
     odd.pixelBytes = 2;
     EXPECT_EQ(writer.AddBitmap(odd), kVideoFail);
+    writer.SetGeometry(4, 2);
+    EXPECT_EQ(AddImageFile(writer, path), kVideoFail);
+    EXPECT_EQ(writer.frames.size(), 3u);
+    COvVideoFile base;
+    base.SetGeometry(5, 2);
+    EXPECT_EQ(AddImageFile(base, path), kVideoFail);
+    EXPECT_EQ(base.FrameBuffer(), expected);  // copied, then refused
+    base.SetGeometry(-3, 5);                  // a negative size is no size
+    EXPECT_EQ(base.Width() + base.FrameBytes(), 0);
 }
 
+// A damaged file, a missing one, a pipe (never read, so it cannot block) and no name: refused, nothing
+// written.
 TEST(FrameImage, FilesThatDoNotDecodeAreRefused)
 {
     const auto folder = ovtest::FreshFolder("frame-bad");
-    QFile junk(QString::fromStdString((folder / "junk.png").string()));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("\x89PNG\r\n\x1a\nnot really");
-    junk.close();
-    const std::string fifo = (folder / "fifo.png").string();
-    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::ofstream(folder / "junk.png") << "\x89PNG\r\n\x1a\nnot really";
+    ASSERT_EQ(mkfifo((folder / "fifo.png").c_str(), 0600), 0);
     RecordingWriter writer;
     writer.SetGeometry(1, 1);
-    for (const std::string& name :
-         {std::string("junk.png"), std::string("missing.png"), std::string("fifo.png"), std::string("")}) {
+    for (const char* name : {"junk.png", "missing.png", "fifo.png", ""}) {
         const QString path = QString::fromStdString((folder / name).string());
         EXPECT_TRUE(LoadFrameImage(path).isNull()) << name;
         EXPECT_EQ(AddImageFile(writer, path), kVideoFail) << name;

@@ -1,14 +1,12 @@
 // The plain parts of Generate Animation: clamps, the playback timer, wrap-around steps, the time text,
-// the preview fit, the frame list handed to the host, the video types and the remembered type.
+// the preview fit, the frame list handed to the host and the video types.
 #include <gtest/gtest.h>
 
 #include "animation/generate/AnimationTiming.h"
 #include "animation/generate/FrameList.h"
-#include "animation/generate/GenerateAnimationSettings.h"
 #include "animation/generate/VideoExportTypes.h"
 #include "animation/video/COvAVIFile.h"
 #include "animation/video/COvWMVFile.h"
-#include "framework/settings/RegKeyHandle.h"
 #include "video/VideoTestSupport.h"
 
 #include <filesystem>
@@ -19,162 +17,96 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TEST(AnimationTiming, ClampsDurationAndFrameRate)
+template <typename F>
+std::string Each(std::initializer_list<int> values, F f)
 {
-    EXPECT_EQ(ClampDuration(0), 1);
-    EXPECT_EQ(ClampDuration(-5), 1);
-    EXPECT_EQ(ClampDuration(10000), 10000);
-    EXPECT_EQ(ClampDuration(10001), 10000);
-    EXPECT_EQ(ClampFps(200), 120);
-    EXPECT_EQ(ClampFps(5), 6);
-    EXPECT_EQ(ClampFps(6), 6);
-    EXPECT_EQ(ClampFps(120), 120);
+    std::string out;
+    for (const int v : values) out += (out.empty() ? "" : " ") + std::to_string(f(v));
+    return out;
 }
 
-TEST(AnimationTiming, TimerIsAFrameButAtLeast40Ms)
+TEST(AnimationTiming, ClampsTimerStepsTimeTextAndFit)
 {
-    EXPECT_EQ(PlaybackIntervalMs(24), 41);
-    EXPECT_EQ(PlaybackIntervalMs(25), 40);
-    EXPECT_EQ(PlaybackIntervalMs(30), 40);
-    EXPECT_EQ(PlaybackIntervalMs(6), 166);
-    EXPECT_EQ(PlaybackIntervalMs(20), 50);
-    EXPECT_EQ(PlaybackIntervalMs(7), 142);
-    EXPECT_EQ(PlaybackIntervalMs(11), 90);
-}
+    EXPECT_EQ(Each({-5, 0, 1, 10000, 10001}, ClampDuration), "1 1 1 10000 10000");
+    EXPECT_EQ(Each({5, 6, 120, 200}, ClampFps), "6 6 120 120");
+    EXPECT_EQ(Each({24, 25, 30, 6, 7, 11, 20}, PlaybackIntervalMs), "41 40 40 166 142 90 50");
+    // From frame 0 back to the last, from the last on to 0; without frames always 0.
+    const std::tuple<int, int, int, int> steps[] = {{0, -1, 240, 239}, {239, 1, 240, 0}, {5, 1, 240, 6},
+                                                    {5, -1, 240, 4},   {0, -1, 1, 0},    {3, 0, 0, 0},
+                                                    {1, -3, 2, 0}};
+    for (const auto& [current, delta, count, expected] : steps)
+        EXPECT_EQ(StepFrame(current, delta, count), expected) << current << " " << delta << " " << count;
 
-TEST(AnimationTiming, StepsWrapAtBothEnds)
-{
-    struct Case {
-        int current, delta, count, expected;
+    const std::tuple<int, int, int, const char*> times[] = {
+        {0, 240, 10, "1 / 240 - 00:00:00.00"},        {239, 240, 10, "240 / 240 - 00:00:09.95"},
+        {30, 240, 10, "31 / 240 - 00:00:01.25"},      {1, 2, 7322, "2 / 2 - 01:01:01.00"},
+        {600, 1200, 150, "601 / 1200 - 00:01:15.00"}, {0, 0, 10, "1 / 0 - 00:00:00.00"},
+        {1, 2, 7200, "2 / 2 - 01:00:00.00"}};
+    for (const auto& [current, count, duration, text] : times)
+        EXPECT_EQ(TimeDisplayText(current, count, duration), text);
+
+    // Relatively wider: full width; taller: full height; the same ratio fills the area; centred.
+    const auto fit = [](int width, int height, FitRect area) {
+        const FitRect r = FitPicture(width, height, area);
+        return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x" +
+               std::to_string(r.height);
     };
-    const Case cases[] = {{0, -1, 240, 239}, {239, 1, 240, 0}, {5, 1, 240, 6}, {5, -1, 240, 4},
-                          {0, 1, 1, 0},      {0, -1, 1, 0},    {3, 0, 0, 0},   {1, -3, 2, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(StepFrame(c.current, c.delta, c.count), c.expected)
-            << c.current << " " << c.delta << " " << c.count;
-}
-
-TEST(AnimationTiming, TimeTextShowsCounterAndTime)
-{
-    EXPECT_EQ(TimeDisplayText(0, 240, 10), "1 / 240 - 00:00:00.00");
-    EXPECT_EQ(TimeDisplayText(239, 240, 10), "240 / 240 - 00:00:09.95");
-    EXPECT_EQ(TimeDisplayText(30, 240, 10), "31 / 240 - 00:00:01.25");
-    EXPECT_EQ(TimeDisplayText(1, 2, 7322), "2 / 2 - 01:01:01.00");
-    EXPECT_EQ(TimeDisplayText(600, 1200, 150), "601 / 1200 - 00:01:15.00");
-    EXPECT_EQ(TimeDisplayText(1, 2, 7200), "2 / 2 - 01:00:00.00");
-    EXPECT_EQ(TimeDisplayText(0, 0, 10), "1 / 0 - 00:00:00.00");  // no frames yet: no division by 0
-}
-
-TEST(AnimationTiming, PicturesFitAndCentre)
-{
     const FitRect area{10, 20, 400, 300};
-    const FitRect wide = FitPicture(800, 200, area);  // relatively wider: full width
-    EXPECT_EQ(wide.width, 400);
-    EXPECT_EQ(wide.height, 100);
-    EXPECT_EQ(wide.x, 10);
-    EXPECT_EQ(wide.y, 20 + 100);
-    const FitRect tall = FitPicture(100, 300, area);  // relatively taller: full height
-    EXPECT_EQ(tall.height, 300);
-    EXPECT_EQ(tall.width, 100);
-    EXPECT_EQ(tall.x, 10 + 150);
-    EXPECT_EQ(tall.y, 20);
-    const FitRect same = FitPicture(40, 30, area);  // same ratio: fills the area
-    EXPECT_EQ(same.width, 400);
-    EXPECT_EQ(same.height, 300);
-    EXPECT_EQ(FitPicture(0, 30, area).width, 0);
-    const FitRect dot = FitPicture(10, 10, FitRect{5, 5, 1, 1});
-    EXPECT_EQ(dot.width, 1);
-    EXPECT_EQ(dot.height, 1);
-    EXPECT_EQ(FitPicture(10, 10, FitRect{5, 5, 0, 1}).width, 0);
+    EXPECT_EQ(fit(800, 200, area), "10,120 400x100");
+    EXPECT_EQ(fit(100, 300, area), "160,20 100x300");
+    EXPECT_EQ(fit(40, 30, area), "10,20 400x300");
+    EXPECT_EQ(fit(0, 30, area), "10,20 0x0");
+    EXPECT_EQ(fit(10, 10, FitRect{5, 5, 1, 1}), "5,5 1x1");
+    EXPECT_EQ(fit(10, 10, FitRect{5, 5, 0, 1}), "5,5 0x0");
 }
 
+// The request holds the frame count; an answer of two or more entries hands over the folder and a
+// text, the rest are frame paths; discarding deletes the folder, frames or not, and nothing beside it.
 TEST(FrameList, RequestAnswerAndDiscard)
 {
     const fs::path base = ovtest::FreshFolder("frame-list");
-    const fs::path folder = base / "frames";
-    fs::create_directories(folder / "sub");
-    std::ofstream(folder / "sub" / "f.png") << "x";
     std::ofstream(base / "sentinel") << "x";
-
-    FrameList frames;
-    ASSERT_TRUE(frames.PrepareRequest(240));
-    ASSERT_EQ(frames.Count(), 1);
-    EXPECT_EQ(frames.PathAt(0), "240");
-    // The host takes the count off, frees it and answers.
-    free(ov_list_remove_last(frames.get()));
-    for (const std::string& s :
-         {folder.string(), std::string("second"), std::string("/a/1.png"), std::string("/a/2.png")})
-        ov_list_append(frames.get(), ov_str_from_ascii(s.c_str()));
-    frames.TakeAnswer();
-    EXPECT_EQ(frames.Folder(), folder.string());
-    EXPECT_EQ(frames.SecondText(), u"second");
-    ASSERT_EQ(frames.Count(), 2);
-    EXPECT_EQ(frames.PathAt(0), "/a/1.png");
-    EXPECT_EQ(frames.PathAt(1), "/a/2.png");
-    EXPECT_EQ(frames.PathAt(2), "");
-
-    frames.Discard({});
-    EXPECT_EQ(frames.Count(), 0);
-    EXPECT_TRUE(frames.Folder().empty());
-    EXPECT_FALSE(fs::exists(folder));
-    EXPECT_TRUE(fs::exists(base / "sentinel"));
-}
-
-TEST(FrameList, FewerThanTwoEntriesStayFramePaths)
-{
-    const fs::path base = ovtest::FreshFolder("frame-list-short");
-    FrameList frames;
-    ASSERT_TRUE(frames.PrepareRequest(12));
-    frames.TakeAnswer();  // the host answered nothing
-    EXPECT_TRUE(frames.Folder().empty());
-    ASSERT_EQ(frames.Count(), 1);
-    EXPECT_EQ(frames.PathAt(0), "12");
-    frames.Discard({base.string()});  // no folder: nothing is deleted
-    EXPECT_TRUE(fs::exists(base));
-    EXPECT_EQ(frames.Count(), 0);
-}
-
-TEST(FrameList, TwoEntriesAreFolderAndTextWithoutFrames)
-{
-    const fs::path folder = ovtest::FreshFolder("frame-list-two");
-    FrameList frames;
-    ASSERT_TRUE(frames.PrepareRequest(2));
-    free(ov_list_remove_last(frames.get()));
-    ov_list_append(frames.get(), ov_str_from_ascii(folder.string().c_str()));
-    ov_list_append(frames.get(), ov_str_from_ascii("second"));
-    frames.TakeAnswer();
-    EXPECT_EQ(frames.Folder(), folder.string());
-    EXPECT_EQ(frames.Count(), 0);
-    frames.Discard({});
-    EXPECT_FALSE(fs::exists(folder));  // a folder without frames goes too
+    const std::pair<std::vector<std::string>, std::string> answers[] = {
+        {{"frames", "second", "/a/1.png", "/a/2.png"}, "/a/1.png;/a/2.png;"},
+        {{"frames", "second"}, ""},
+        {{}, "240;"},  // the host answered nothing: the request stays
+        {{"/a/1.png"}, "/a/1.png;"}};
+    for (const auto& [answer, expected] : answers) {
+        SCOPED_TRACE(answer.size());
+        fs::create_directories(base / "frames" / "sub");
+        std::ofstream(base / "frames" / "sub" / "f.png") << "x";
+        FrameList frames;
+        ASSERT_TRUE(frames.PrepareRequest(240));
+        if (!answer.empty()) free(ov_list_remove_last(frames.get()));  // the host takes the count off
+        for (const std::string& s : answer) {
+            const std::string entry = s == "frames" ? (base / s).string() : s;
+            ov_list_append(frames.get(), ov_str_from_ascii(entry.c_str()));
+        }
+        frames.TakeAnswer();
+        const bool folder = answer.size() >= 2;
+        EXPECT_EQ(frames.Folder(), folder ? (base / "frames").string() : "");
+        EXPECT_EQ(frames.SecondText(), folder ? u"second" : u"");
+        std::string paths;
+        for (int i = 0; i < frames.Count(); ++i) paths += frames.PathAt(i) + ";";
+        EXPECT_EQ(paths, expected);
+        EXPECT_EQ(frames.PathAt(frames.Count()), "");
+        frames.Discard({});
+        EXPECT_EQ(frames.Count() + frames.Folder().size(), 0u);
+        EXPECT_EQ(fs::exists(base / "frames"), !folder);
+        EXPECT_TRUE(fs::exists(base / "sentinel"));
+    }
 }
 
 TEST(VideoExportTypes, TypesPickWriterAndCodec)
 {
-    EXPECT_FALSE(VideoExportTypeAt(0).windowsMedia);
-    EXPECT_EQ(VideoExportTypeAt(0).codec, 0u);
-    EXPECT_FALSE(VideoExportTypeAt(1).windowsMedia);
-    EXPECT_EQ(VideoExportTypeAt(1).codec, kFourccMsvc);
-    for (int i = 2; i < 5; ++i) {
-        EXPECT_TRUE(VideoExportTypeAt(i).windowsMedia);
-        EXPECT_EQ(VideoExportTypeAt(i).codec, static_cast<uint32_t>(i - 2));
+    std::string types;
+    for (const int i : {0, 1, 2, 3, 4, 9}) {
+        const VideoExportType type = VideoExportTypeAt(i);
+        const auto writer = MakeVideoWriter(type);
+        types += std::string(dynamic_cast<COvWMVFile*>(writer.get()) ? "wmv " : "") +
+                 (dynamic_cast<COvAVIFile*>(writer.get()) ? "avi " : "") + std::to_string(type.codec) + ";";
     }
-    EXPECT_EQ(VideoExportTypeAt(9).codec, 2u);
-    EXPECT_TRUE(dynamic_cast<COvWMVFile*>(MakeVideoWriter(VideoExportTypeAt(3)).get()));
-    EXPECT_TRUE(dynamic_cast<COvAVIFile*>(MakeVideoWriter(VideoExportTypeAt(1)).get()));
-}
-
-TEST(GenerateAnimationSettings, StoredTypeAboveTheLastCountsAsTheLast)
-{
-    RegKeyHandle key(kVideoExportKey);
-    key.WriteDword("vExp", 9);
-    EXPECT_EQ(ReadRemembered(kVideoExportKey, kVideoExportValues).type, 4u);
-    key.WriteDword("vExp", 2);
-    EXPECT_EQ(ReadRemembered(kVideoExportKey, kVideoExportValues).type, 2u);
-    RegKeyHandle(kAnimationLengthKey).WriteDword("A_fps", 30);
-    const AnimationLength length = ReadRemembered(kAnimationLengthKey, kAnimationLengthValues);
-    EXPECT_EQ(length.fps, 30);
-    EXPECT_EQ(length.duration, 10);
+    EXPECT_EQ(types, "avi 0;avi " + std::to_string(kFourccMsvc) + ";wmv 0;wmv 1;wmv 2;wmv 2;");
 }
 
 }  // namespace

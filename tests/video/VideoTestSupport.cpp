@@ -23,9 +23,9 @@ std::vector<uint8_t> PatternFrame(int width, int height, int index)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             uint8_t* p = &pixels[(static_cast<size_t>(y) * width + x) * 3];
-            p[0] = static_cast<uint8_t>(x * 3 + index);
-            p[1] = static_cast<uint8_t>(y * 5 + index * 7);
-            p[2] = static_cast<uint8_t>((x + y) * 2 + 101);
+            p[0] = static_cast<uint8_t>(x * 3 + index * 5);
+            p[1] = static_cast<uint8_t>(y * 4 + 30 + index * 3);
+            p[2] = static_cast<uint8_t>(220 - x - y);
         }
     }
     return pixels;
@@ -35,14 +35,9 @@ std::string RunCommand(const std::string& command, int* status)
 {
     std::string output;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) {
-        if (status) *status = -1;
-        return output;
-    }
     char buffer[4096];
-    size_t n = 0;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    const int result = pclose(pipe);
+    for (size_t n = 0; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    const int result = pipe ? pclose(pipe) : -1;
     if (status) *status = result;
     return output;
 }
@@ -51,7 +46,8 @@ std::string ProbeStream(const std::filesystem::path& file)
 {
     return RunCommand(
         "ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-        "stream=codec_name,codec_tag_string,width,height,r_frame_rate,nb_read_frames:stream_tags=title "
+        "stream=codec_name,codec_tag_string,width,height,r_frame_rate,nb_read_frames:stream_tags=title:"
+        "packet=pts,size,flags:format=duration "
         "-of default=noprint_wrappers=1 '" +
         file.string() + "'");
 }
@@ -59,10 +55,11 @@ std::string ProbeStream(const std::filesystem::path& file)
 std::string ProbeValue(const std::string& probe, const std::string& key)
 {
     std::istringstream lines(probe);
-    std::string line;
-    while (std::getline(lines, line))
-        if (line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-    return {};
+    std::string values;
+    for (std::string line; std::getline(lines, line);)
+        if (line.rfind(key + "=", 0) == 0)
+            values += (values.empty() ? "" : ",") + line.substr(key.size() + 1);
+    return values;
 }
 
 }  // namespace ovtest
