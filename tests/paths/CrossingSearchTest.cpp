@@ -167,55 +167,41 @@ TEST(LinkBroadPhase, CandidatesAreExactlyTheOverlappingBoxesInOrder)
 
 const Pts kBow{{0, 0}, {10, 30}, {40, 30}, {50, 0}};
 
-TEST(ChainCuts, ACubicSplitsIntoTwoPartsOfTheSameCurveMeetingAtTheCut)
+TEST(ChainCuts, PartsOfACutStayOnTheirCurveAndKeepFigureStateAndWhatFollows)
 {
     Chain chain = ChainOf(kBow, {}, 7);
     chain->state = 1;
     const Cubic bow = CubicOf(kBow);
     const Vec2 at = BezierPoint(bow, 0.3);
-    Chain right = SplitCubicAt(*chain, 0.3, {float(at.x), float(at.y)});
+    Chain right = SplitCubicAt(*chain, 0.3, P(at));
     ASSERT_TRUE(right);
     EXPECT_EQ(right->figureId, 7);
     EXPECT_EQ(right->state, 1);
-    EXPECT_EQ(right->kind, chain->kind);
     EXPECT_LT(DistanceFromCurve(*chain, bow), 1e-3);
     EXPECT_LT(DistanceFromCurve(*right, bow), 1e-3);
     EXPECT_NEAR(BezierPoint(CubicOf(chain->ControlPoints()), 0.5).x, BezierPoint(bow, 0.15).x, 1e-3);
     EXPECT_EQ(EndOf(*chain).x, StartOf(*right).x);
     EXPECT_EQ(EndOf(*right).x, 50.0f);
     ExpectWellFormed(*right);
-}
 
-TEST(ChainCuts, AStraightLinkSplitsAtThePointAndKeepsWhatFollows)
-{
-    Chain chain = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1}, 3);
-    Chain rest = SplitStraightAt(*chain, {4, 0});
+    Chain line = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1}, 3);
+    Chain rest = SplitStraightAt(*line, {4, 0});
     ASSERT_TRUE(rest);
-    EXPECT_EQ(EndOf(*chain).x, 4.0f);
-    EXPECT_EQ(StartOf(*rest).x, 4.0f);
-    EXPECT_EQ(EndOf(*rest).y, 10.0f);
+    EXPECT_EQ(PieceText(*line) + " " + PieceText(*rest), "0,0-4,0/2 4,0-10,10/3");
     EXPECT_EQ(rest->figureId, 3);
     Chain tail = CutBefore(*rest->next);
     ASSERT_TRUE(tail);
-    EXPECT_EQ(EndOf(*rest).x, 10.0f);
-    EXPECT_EQ(StartOf(*tail).x, 10.0f);
-}
-
-TEST(ChainCuts, WhatCannotBeCutIsLeftAsItWas)
-{
-    Chain chain = ChainOf(kBow);
-    for (const double t : {0.0, 1.0, -0.5, 1.5, std::nan("")}) {
-        EXPECT_FALSE(SplitCubicAt(*chain, t, {1, 1})) << t;
-        EXPECT_EQ(chain->ControlPoints().size(), 4u);
-    }
-    Chain line = ChainOf({{0, 0}, {10, 0}});
-    EXPECT_FALSE(SplitCubicAt(*line, 0.5, {5, 0}));
-    EXPECT_EQ(EndOf(*line).x, 10.0f);
-    // Before the head there is nothing to cut off, nor before a link without points.
-    Chain two = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1});
-    EXPECT_FALSE(CutBefore(*two));
-    two->next->points.clear();
-    EXPECT_FALSE(CutBefore(*two->next));
+    EXPECT_EQ(PieceText(*rest) + " " + PieceText(*tail), "4,0-10,0/2 10,0-10,10/2");
+    // What cannot be cut stays as it was: a cubic outside 0 < t < 1, a straight link split as a
+    // cubic, a head, a link without points.
+    for (const double t : {0.0, 1.0, -0.5, 1.5, std::nan("")})
+        EXPECT_FALSE(SplitCubicAt(*right, t, {1, 1})) << t;
+    EXPECT_EQ(right->ControlPoints().size(), 4u);
+    EXPECT_FALSE(SplitCubicAt(*tail, 0.5, {10, 5}));
+    EXPECT_FALSE(CutBefore(*tail));
+    EXPECT_EQ(PieceText(*tail), "10,0-10,10/2");
+    tail->next->points.clear();
+    EXPECT_FALSE(CutBefore(*tail->next));
 }
 
 // A looped cubic: the part up to the crossing, the loop from it back to it, the rest; each on the curve.
