@@ -1,5 +1,5 @@
 // Intersections by meaning: counts for known curve pairs, and every reported point lies on both
-// of the intersected curves.
+// of the intersected curves. (A cubic's crossing with itself: the loop cuts in CrossingSearchTest.)
 #include "paths/BezierCubic.h"
 #include "paths/BezierIntersection.h"
 #include "paths/LineIntersection.h"
@@ -95,18 +95,6 @@ TEST(IntersectBeziers, KnownPairsCrossAsOftenAsTheyShouldOnBothCurves)
     const auto overlap = IntersectBeziers(kArch, kArch);
     EXPECT_LE(overlap.size(), kMaxRawHits + 1);
     for (const Vec2 p : overlap) EXPECT_LT(Off(kArch, p), 1e-3);
-}
-
-TEST(SelfIntersection, ALoopCrossesItselfOnItsAxis)
-{
-    const Cubic loop{{{0, 0}, {20, 20}, {-10, 20}, {10, 0}}};
-    const auto crossing = SelfIntersection(loop, 1e-6);
-    ASSERT_TRUE(crossing);
-    EXPECT_NEAR(crossing->point.x, 5.0, 1e-3);  // the loop is symmetric about x = 5
-    EXPECT_GE(crossing->t, 0.0);
-    EXPECT_LE(crossing->t, 0.5);
-    EXPECT_LT(Distance(BezierPoint(loop, crossing->t), crossing->point), 1e-3);
-    EXPECT_FALSE(SelfIntersection(kArch, 1e-6));
 }
 
 }  // namespace

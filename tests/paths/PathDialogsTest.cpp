@@ -188,17 +188,21 @@ TEST_F(ClipPathDialog, TheWheelZoomsAClickPicksADragPans)
 }
 
 // What the buttons do, pressed in order: OK asks when nothing was picked or handed over (the answers
-// in turn; Yes cancels), Apply Next hands the picked pieces over at once with one message.
+// in turn; Yes cancels), Apply Next hands the picked pieces over at once with one message; the
+// options toggled in the first run, closed by Yes, are stored.
 TEST_F(ClipPathDialog, OkAndApplyNextHandOverThePickedPieces)
 {
-    enum Step { kOk, kPickAll, kPickNone, kPickFirstAndLast, kNext };
+    enum Step { kOk, kPickAll, kPickNone, kPickFirstAndLast, kNext, kToggleOptions };
+    ClipPathOptions stored;
+    stored.newLayer = true;
+    StoreClipPathOptions(stored);
     const struct {
         std::vector<Step> steps;
         std::vector<int> answers;
         int result;
         size_t messages, results;
     } rows[] = {
-        {{kOk, kOk}, {kMessageNo, kMessageYes}, 0, 0, 0},
+        {{kToggleOptions, kOk, kOk}, {kMessageNo, kMessageYes}, 0, 0, 0},
         {{kPickAll, kPickNone, kPickFirstAndLast, kOk}, {}, 1, 0, 2},
         {{kNext, kPickAll, kNext, kPickFirstAndLast, kNext, kOk}, {}, 1, 2, 0},
     };
@@ -229,6 +233,18 @@ TEST_F(ClipPathDialog, OkAndApplyNextHandOverThePickedPieces)
                     EXPECT_EQ(d.View().Pieces().PickedCount(), 0);
                     break;
                 case kPickFirstAndLast: pieces.front()->state = pieces.back()->state = 1; break;
+                case kToggleOptions: {
+                    auto* deleteSource = d.findChild<QCheckBox*>(ControlName(CDlgClipPath::kIdDeleteSrc));
+                    auto* newLayer = d.findChild<QCheckBox*>(ControlName(CDlgClipPath::kIdNewLayer));
+                    EXPECT_FALSE(deleteSource->isChecked());
+                    EXPECT_TRUE(newLayer->isChecked());
+                    EXPECT_FALSE(d.findChild<QWidget*>(ControlName(CDlgClipPath::kIdMethod))->isVisible());
+                    EXPECT_GE(d.width(), 800);
+                    EXPECT_GE(d.height(), 640);
+                    deleteSource->click();
+                    newLayer->click();
+                    break;
+                }
                 case kNext:
                     Click(d, ControlName(CDlgClipPath::kIdApplyNext));
                     EXPECT_EQ(d.View().Pieces().PickedCount(), 0);
@@ -242,27 +258,7 @@ TEST_F(ClipPathDialog, OkAndApplyNextHandOverThePickedPieces)
         EXPECT_EQ(ResultMessages() - before, row.messages);
         EXPECT_EQ(results.TakeResults().size(), row.results);
     }
-}
-
-TEST_F(ClipPathDialog, OptionsAreReadAtOpeningAndWrittenEvenAfterCancel)
-{
-    ClipPathOptions stored;
-    stored.newLayer = true;
-    StoreClipPathOptions(stored);
-    ResultList results;
-    const int r = Run(results, [&](CDlgClipPath& d) {
-        auto* deleteSource = d.findChild<QCheckBox*>(ControlName(CDlgClipPath::kIdDeleteSrc));
-        auto* newLayer = d.findChild<QCheckBox*>(ControlName(CDlgClipPath::kIdNewLayer));
-        EXPECT_FALSE(deleteSource->isChecked());
-        EXPECT_TRUE(newLayer->isChecked());
-        EXPECT_FALSE(d.findChild<QWidget*>(ControlName(CDlgClipPath::kIdMethod))->isVisible());
-        EXPECT_GE(d.width(), 800);
-        EXPECT_GE(d.height(), 640);
-        deleteSource->click();
-        newLayer->click();
-        Click(d, ControlName(CDlgClipPath::kIdCancel));
-    });
-    EXPECT_EQ(r, 0);
+    // The options are read at opening and written whatever closed the dialog.
     RegKeyHandle key(kClipOptionsKey);
     EXPECT_EQ(key.ReadDword("DeleteSrc", 7), 1u);
     EXPECT_EQ(key.ReadDword("NewLayer", 7), 0u);

