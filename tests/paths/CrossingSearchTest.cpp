@@ -159,6 +159,22 @@ TEST(LinkBroadPhase, CandidatesAreExactlyTheOverlappingBoxesInOrder)
 
 const Pts kBow{{0, 0}, {10, 30}, {40, 30}, {50, 0}};
 
+// Cuts the crossing search never asks for are refused and leave the chain as it was: a cubic outside
+// 0 < t < 1, a straight link split as a cubic, a cut before the head or before a link without points.
+TEST(ChainCuts, WhatCannotBeCutIsLeftAsItWas)
+{
+    Chain cubic = ChainOf(kBow);
+    for (const double t : {0.0, 1.0, -0.5, 1.5, std::nan("")})
+        EXPECT_FALSE(SplitCubicAt(*cubic, t, {1, 1})) << t;
+    EXPECT_EQ(PieceText(*cubic), "0,0-50,0/4");
+    Chain line = ChainOf({{0, 0}, {10, 0}, {10, 10}}, {0, 1, 1});
+    EXPECT_FALSE(SplitCubicAt(*line, 0.5, {5, 0}));
+    EXPECT_FALSE(CutBefore(*line));
+    line->next->points.clear();
+    EXPECT_FALSE(CutBefore(*line->next));
+    EXPECT_EQ(PieceText(*line), "0,0-10,10/2");
+}
+
 // A looped cubic: the part up to the crossing, the loop from it back to it, the rest; each on the curve.
 TEST(SelfCrossingCut, ALoopedCubicOfEitherBezierKindIsCutInThreePiecesOnTheCurve)
 {

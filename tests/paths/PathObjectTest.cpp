@@ -41,6 +41,9 @@ TEST(PathObject, ClosedCurvesPassThroughTheirPointsAndArcsStayOnTheirEllipse)
         EXPECT_GT((out.x - at.x) * chord.x + (out.y - at.y) * chord.y, 0);
     }
     EXPECT_TRUE(PathObject().AddClosedCurve(Pts{{0, 0}, {10, 0}, {5, 8}}, 0.5f));
+    PathObject open;
+    ASSERT_TRUE(open.AddCurve(Pts{{0, 0}, {10, 0}, {5, 8}}, 0.5f));
+    EXPECT_EQ(open.PointCount(), 7);  // two pieces, not three round to the start
     EXPECT_FALSE(curve.AddCurve(Pts{{1, 1}}, 0.5f));
     EXPECT_FALSE(curve.AddPolygon(Pts{{1, 1}, {2, 2}}));
     EXPECT_FALSE(curve.AddClosedCurve(Pts{{1, 1}, {2, 2}}, 0.5f));
