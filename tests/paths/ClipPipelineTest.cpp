@@ -122,6 +122,7 @@ TEST(ClipPipeline, PickedPiecesFollowTheNearestEnd)
         {{{{0, 0}, {10, 0}}, {{10, 0}, {20, 0}}, {{21, 0}, {30, 0}}, {{20, 1}, {20, 11}}},
          {0, 1, 2, 3},
          {false, false, false, false}},
+        {{{{10, 0}, {20, 0}}, {{9.5f, 0}, {0, 0}}}, {0, 1}, {true, false}},  // the closest ends: both starts
         // the first piece, left out of the closest pair, joins at the head
         {{{{-10, 0}, {-1, 0}}, {{0, 0}, {10, 0}}, {{10.1f, 0}, {20, 0}}}, {0, 1, 2}, {false, false, false}},
         {{}, {}, {}}};
