@@ -133,6 +133,7 @@ TEST(ClipPipeline, PickedPiecesFollowTheNearestEnd)
             picked.push_back(pieces.emplace_back(ChainOf(p, {}, int32_t(pieces.size()))).get());
         const auto order = OrderPicked(picked);
         std::vector<size_t> got;
+        got.reserve(order.size());
         for (COvSeg* s : order)
             got.push_back(size_t(std::find(picked.begin(), picked.end(), s) - picked.begin()));
         EXPECT_EQ(got, k.order);

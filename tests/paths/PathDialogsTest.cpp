@@ -35,7 +35,7 @@ using ResultList = ov::testkit::HostRecords;
 // Host path handles that go with the test.
 class HostPaths {
 public:
-    explicit HostPaths(std::vector<std::vector<OvPointF>> polygons = {}, bool closed = true)
+    explicit HostPaths(const std::vector<std::vector<OvPointF>>& polygons = {}, bool closed = true)
     {
         for (const auto& pts : polygons) {
             OvPath* p = ov_path_create(OV_FILL_ALTERNATE);
