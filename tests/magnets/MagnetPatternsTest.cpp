@@ -5,94 +5,48 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <limits>
-#include <numbers>
+#include <sstream>
+#include <string>
 
 namespace {
 
 using namespace ov;
 
-void ExpectAt(const UserPoint& p, double x, double y)
+// The count and the points at the given indices, rounded to two decimals: "3: 0,0 50,50".
+std::string Text(const std::vector<UserPoint>& points, const std::vector<size_t>& at)
 {
-    EXPECT_NEAR(p.x, x, 1e-9);
-    EXPECT_NEAR(p.y, y, 1e-9);
+    std::ostringstream text;
+    text << points.size() << ":";
+    const auto round = [](double v) { return std::round(v * 100) / 100 + 0.0; };
+    for (const size_t i : at) text << " " << round(points.at(i).x) << "," << round(points.at(i).y);
+    return text.str();
 }
 
-using Coords = std::vector<std::pair<double, double>>;
-
-Coords Of(const std::vector<UserPoint>& points)
+TEST(MagnetPatterns, CrossLineAndCircleRunInOrderWithinTheirLimits)
 {
-    Coords coords;
-    for (const UserPoint& p : points) coords.emplace_back(p.x, p.y);
-    return coords;
-}
-
-TEST(MagnetPatterns, CrossHasTheCentreFirstThenFourArms)
-{
-    CrossParams p{1, 2, 20, 5, 3, 2};
-    EXPECT_EQ(Of(CrossPoints(p)), (Coords{{1, 2},
-                                          {21, 2},
-                                          {41, 2},
-                                          {61, 2},
-                                          {-19, 2},
-                                          {-39, 2},
-                                          {-59, 2},
-                                          {1, -3},
-                                          {1, -8},
-                                          {1, 7},
-                                          {1, 12}}));
+    CrossParams cross{1, 2, 20, 5, 3, 2};
+    EXPECT_EQ(Text(CrossPoints(cross), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}),
+              "11: 1,2 21,2 41,2 61,2 -19,2 -39,2 -59,2 1,-3 1,-8 1,7 1,12");  // centre first
     CrossParams limits{0, 0, 20, 20, 0, 500};
-    EXPECT_EQ(CrossPoints(limits).size(), 2u * (1 + 100) + 1);
+    EXPECT_EQ(Text(CrossPoints(limits), {0, 1, 2}), "203: 0,0 20,0 -20,0");
     EXPECT_EQ(limits.xd, 1);
     EXPECT_EQ(limits.yd, 100);
-}
-
-TEST(MagnetPatterns, LineHasAtLeastTwoIntervalsAndBothEnds)
-{
-    for (int32_t nd : {0, 1, 2, -7}) {
+    for (int32_t nd : {0, 1, 2, -7}) {  // at least two intervals
         LineParams p;
         p.nd = nd;
-        EXPECT_EQ(Of(LinePoints(p)), (Coords{{0, 0}, {50, 50}, {100, 100}})) << nd;
+        EXPECT_EQ(Text(LinePoints(p), {0, 1, 2}), "3: 0,0 50,50 100,100") << nd;
         EXPECT_EQ(p.nd, 2);
     }
-    LineParams p{-10, 0, 100, 30, 3};
-    const std::vector<UserPoint> points = LinePoints(p);
-    ASSERT_EQ(points.size(), 4u);
-    ExpectAt(points[0], -10, 0);
-    ExpectAt(points[1], 100.0 / 3 - 10 * 2.0 / 3, 10);
-    ExpectAt(points[3], 100, 30);
-}
-
-TEST(MagnetPatterns, CircleRunsFromTheStartAngleDownwards)
-{
-    CircleParams full;
-    const std::vector<UserPoint> points = CirclePoints(full, true);
-    ASSERT_EQ(points.size(), 9u);
-    ExpectAt(points[0], 0, 0);
-    for (int k = 0; k < 8; ++k) {
-        const double theta = -45.0 * k * std::numbers::pi / 180;
-        ExpectAt(points[static_cast<size_t>(k) + 1], 100 * std::cos(theta), -100 * std::sin(theta));
-    }
-    ExpectAt(points[3], 0, 100);  // -90 degrees lies up in user coordinates
+    LineParams line{-10, 0, 100, 30, 3};
+    EXPECT_EQ(Text(LinePoints(line), {0, 1, 2, 3}), "4: -10,0 26.67,10 63.33,20 100,30");
+    // The circle runs from the start angle downwards: -90 degrees lies up in user coordinates.
+    CircleParams full, arc{5, -5, 2, 30, 90, 4}, few, many;
+    EXPECT_EQ(Text(CirclePoints(full, true), {0, 1, 2, 3, 4, 5, 6, 7, 8}),
+              "9: 0,0 100,0 70.71,70.71 0,100 -70.71,70.71 -100,0 -70.71,-70.71 0,-100 70.71,-70.71");
     EXPECT_EQ(CirclePoints(full, false).size(), 8u);
-
-    CircleParams arc;
-    arc.px = 5;
-    arc.py = -5;
-    arc.RR = 2;
-    arc.A0 = 30;
-    arc.dA = 90;
-    arc.rd = 4;
-    const std::vector<UserPoint> ends = CirclePoints(arc, false);
-    ASSERT_EQ(ends.size(), 4u);
-    for (int k = 0; k < 4; ++k) {
-        const double theta = (30.0 - 30.0 * k) * std::numbers::pi / 180;
-        ExpectAt(ends[static_cast<size_t>(k)], 5 + 2 * std::cos(theta), -5 - 2 * std::sin(theta));
-    }
-
-    CircleParams few, many;
+    EXPECT_EQ(Text(CirclePoints(arc, false), {0, 1, 2, 3}), "4: 6.73,-6 7,-5 6.73,-4 6,-3.27");
     few.rd = 1;
     many.rd = 500;
     EXPECT_EQ(CirclePoints(few, false).size(), 2u);
@@ -101,63 +55,37 @@ TEST(MagnetPatterns, CircleRunsFromTheStartAngleDownwards)
     EXPECT_EQ(many.rd, 120);
 }
 
-TEST(MagnetPatterns, GridRunsRowByRowFromTheTopLeft)
+TEST(MagnetPatterns, GridsRunRowByRowFromTheTopLeftAndStaggeredOnesShiftTheOtherParity)
 {
-    GridParams p;
-    p.xc1 = 7;
-    p.yc1 = -3;
-    const std::vector<UserPoint> points = GridPoints(p);
-    ASSERT_EQ(points.size(), 441u);
-    ExpectAt(points[0], 7 - 200, -3 + 200);
-    ExpectAt(points[1], 7 - 180, -3 + 200);
-    ExpectAt(points[21], 7 - 200, -3 + 180);
-    ExpectAt(points[220], 7, -3);
-    ExpectAt(points[440], 7 + 200, -3 - 200);
-
+    GridParams grid;
+    grid.xc1 = 7;
+    grid.yc1 = -3;
+    EXPECT_EQ(Text(GridPoints(grid), {0, 1, 21, 220, 440}), "441: -193,197 -173,197 -193,177 7,-3 207,-203");
     GridParams small;
     small.xd1 = -4;
     small.yd1 = 101;
     small.xg1 = 2;
-    EXPECT_EQ(GridPoints(small).size(), 3u * 201);
+    EXPECT_EQ(Text(GridPoints(small), {0}), "603: -2,2000");
     EXPECT_EQ(small.xd1, 1);
     EXPECT_EQ(small.yd1, 100);
-}
-
-TEST(MagnetPatterns, StaggeredRowsShiftTheRowsOfTheOtherParity)
-{
-    const double h = 20 * std::sqrt(3.0) / 2;
-    for (int32_t yd : {10, 9}) {
+    // Rows 20 · sqrt(3) / 2 apart; the centre row stays.
+    const struct {
+        bool rows;
+        int32_t xd, yd;
+        std::vector<size_t> at;
+        const char* points;
+    } staggered[] = {
+        {true, 2, 10, {0, 1, 5, 6, 52}, "105: -40,173.21 -20,173.21 -30,155.88 -10,155.88 0,0"},
+        {true, 2, 9, {0, 1, 5, 6, 47}, "95: -30,155.88 -10,155.88 -40,138.56 -20,138.56 0,0"},
+        {false, 2, 1, {0, 1, 2, 11}, "15: -33.64,20 -16.32,10 1,20 -16.32,-30"},
+        {false, 3, 1, {0, 1, 14}, "21: -50.96,10 -33.64,20 -50.96,-30"},
+    };
+    for (const auto& row : staggered) {
         StaggerParams p;
-        p.yd2 = yd;
-        p.xd2 = 2;
-        const std::vector<UserPoint> points = StaggeredPoints(p, true);
-        const size_t nx = 5;
-        ASSERT_EQ(points.size(), nx * (2 * static_cast<size_t>(yd) + 1));
-        for (size_t j = 0; j < 4; ++j) {
-            const bool shifted = static_cast<int32_t>(j % 2) != yd % 2;
-            ExpectAt(points[j * nx], -40 + (shifted ? 10 : 0), yd * h - static_cast<double>(j) * h);
-            ExpectAt(points[j * nx + 1], -20 + (shifted ? 10 : 0), yd * h - static_cast<double>(j) * h);
-        }
-        ExpectAt(points[static_cast<size_t>(yd) * nx + 2], 0, 0);  // the centre row stays
-    }
-}
-
-TEST(MagnetPatterns, StaggeredColumnsShiftTheColumnsOfTheOtherParityDownwards)
-{
-    const double h = 20 * std::sqrt(3.0) / 2;
-    for (int32_t xd : {2, 3}) {
-        StaggerParams p;
-        p.xd2 = xd;
-        p.yd2 = 1;
-        p.xc2 = 1;
-        const std::vector<UserPoint> points = StaggeredPoints(p, false);
-        const size_t nx = 2 * static_cast<size_t>(xd) + 1;
-        ASSERT_EQ(points.size(), nx * 3);
-        for (size_t i = 0; i < nx; ++i) {
-            const bool shifted = static_cast<int32_t>(i % 2) != xd % 2;
-            ExpectAt(points[i], 1 - xd * h + static_cast<double>(i) * h, 20 - (shifted ? 10 : 0));
-            ExpectAt(points[2 * nx + i], 1 - xd * h + static_cast<double>(i) * h, -20 - (shifted ? 10 : 0));
-        }
+        p.xd2 = row.xd;
+        p.yd2 = row.yd;
+        p.xc2 = row.rows ? 0 : 1;
+        EXPECT_EQ(Text(StaggeredPoints(p, row.rows), row.at), row.points);
     }
     StaggerParams limits;
     limits.xd2 = 0;

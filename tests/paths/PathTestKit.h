@@ -16,6 +16,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace ov::testkit {
@@ -80,6 +81,15 @@ inline Vec2 V(OvPointF p)
 inline bool Near(OvPointF a, OvPointF b, double tol = 1e-3)
 {
     return std::hypot(a.x - b.x, a.y - b.y) < tol;
+}
+
+// A piece as "start-end/points", coordinates rounded to whole numbers: "5,10-10,5/5".
+inline std::string PieceText(COvSeg& piece)
+{
+    const auto whole = [](float v) { return std::to_string(int(std::lround(v))); };
+    const OvPointF s = StartOf(piece), e = EndOf(piece);
+    return whole(s.x) + "," + whole(s.y) + "-" + whole(e.x) + "," + whole(e.y) + "/" +
+           std::to_string(piece.AllPoints().size());
 }
 
 inline double DistanceToCurve(Vec2 p, const Cubic& c)

@@ -1,6 +1,6 @@
 // Clean-up of the pieces: shared borders found through the end-point grid against the plain scan of
-// every piece it replaced (the same pieces, points and closed pairs on dense, tie-rich inputs), the
-// ends of neighbouring figures meeting in a removed border's middle, and the piece ends as nodes.
+// every piece it replaced (the same pieces, points and closed pairs on dense, tie-rich inputs), and the
+// ends of neighbouring figures meeting in a removed border's middle.
 #include "PathTestKit.h"
 
 #include "paths/PieceCleanup.h"
@@ -147,19 +147,6 @@ TEST(PieceCleanup, ABorderTwoFiguresShareGoesAndTheirNearbyEndsMeetInItsMiddle)
     EXPECT_TRUE(Near(EndOf(*pieces[0]), {8, -10}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[1]), {8, 0.2f}, 1e-5));
     EXPECT_TRUE(Near(StartOf(*pieces[2]), {4, 0.25f}, 1e-5));
-}
-
-TEST(PieceCleanup, NodesAreThePieceEndsOnceEach)
-{
-    ChainList pieces;
-    pieces.push_back(ChainOf({{0, 0}, {10, 0}}, {}, 0));
-    pieces.push_back(ChainOf({{10.005f, 0}, {10, 10}}, {}, 1));
-    pieces.push_back(ChainOf({{10, 10}, {0, 0}}, {}, 2));
-    const auto nodes = PieceNodes(pieces);
-    ASSERT_EQ(nodes.size(), 3u);
-    EXPECT_EQ(nodes[1], &EndOf(*pieces[0]));
-    pieces[0]->Translate(1, 1);
-    EXPECT_EQ(nodes[0]->x, 1.0f);  // nodes follow the pieces
 }
 
 }  // namespace
