@@ -1,7 +1,7 @@
 // Per-call cost of the cubic–cubic intersection and of dividing a Bézier run by arc length, each
 // against a straightforward flattening-based peer measured in the same run; prints the ratios, and
 // how far each division's points lie from a high-resolution reference.
-#include "paths/ArcLength.h"
+#include "ArcLengthTable.h"
 #include "paths/BezierCubic.h"
 #include "paths/BezierIntersection.h"
 #include "paths/COvSeg.h"

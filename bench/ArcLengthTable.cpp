@@ -1,5 +1,5 @@
-// Arc length by 4-point Gauss–Legendre quadrature of the speed over each table step.
-#include "paths/ArcLength.h"
+// The fixed arc-length table: 4-point Gauss–Legendre quadrature of the speed over each table step.
+#include "ArcLengthTable.h"
 
 #include "paths/BezierCubic.h"
 

@@ -1,4 +1,5 @@
-// Arc length of a cubic as a cumulative table, and the parameter at a given length.
+// ArcLengthTable: a cubic's arc length as a cumulative table of 4-point Gauss–Legendre steps, the way
+// division measured cubics before; the benchmark's accuracy reference and one of its rows.
 #pragma once
 
 #include "paths/Vec2.h"
