@@ -124,12 +124,6 @@ TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
     EXPECT_EQ(ov::ForcedColumnsFor(false, 4), 4);
 }
 
-TEST(ReadAsciiMatrix, UnopenableFilesGiveNothing)
-{
-    EXPECT_FALSE(ov::ReadAsciiMatrix("/nonexistent/ornivex/data.txt", 0, -1).has_value());
-    EXPECT_FALSE(ov::ReadAsciiMatrix("/", 0, -1).has_value());
-}
-
 // A text that exercises every tokenizer state at any cut: long tokens, skipped lines, blanks, CR LF.
 std::string MixedText(int lines, unsigned seed)
 {
@@ -199,20 +193,6 @@ TEST(AsciiTokenizer, MessyTextsReadAsThePlainByteLoop)
         }
     }
     ov::UseBaselineWindowScanForTesting(false);
-}
-
-// A long single column: a million rows and more, read back in order whatever blocks hold them.
-TEST(ReadAsciiMatrix, MillionRowsComeBackInOrder)
-{
-    const int count = (1 << 20) + 17;
-    std::string text;
-    for (int i = 0; i < count; ++i) text += std::to_string(i) + "\n";
-    const auto m = ov::ReadAsciiMatrixFromBytes(text, 0, -1);
-    ASSERT_TRUE(m.has_value());
-    ASSERT_EQ(m->rows, count);
-    int wrong = 0;
-    for (int i = 0; i < count; ++i) wrong += m->At(0, i) == i ? 0 : 1;
-    EXPECT_EQ(wrong, 0);
 }
 
 // Small views and a low parallel threshold, restored when the test ends.
