@@ -124,6 +124,12 @@ TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
     EXPECT_EQ(ov::ForcedColumnsFor(false, 4), 4);
 }
 
+TEST(ReadAsciiMatrix, UnopenableFilesGiveNothing)
+{
+    EXPECT_FALSE(ov::ReadAsciiMatrix("/nonexistent/ornivex/data.txt", 0, -1).has_value());
+    EXPECT_FALSE(ov::ReadAsciiMatrix("/", 0, -1).has_value());
+}
+
 // A text that exercises every tokenizer state at any cut: long tokens, skipped lines, blanks, CR LF.
 std::string MixedText(int lines, unsigned seed)
 {
