@@ -1,6 +1,6 @@
 // The series list and data table pages inside the X-Y sheet, driven as a user would: the table's
-// headers, store on collect, row deletion and the formula precondition; the list's moves, new series,
-// series from a drawing path and deletion.
+// headers and store on OK, the formula fill, a saved table opened back, new series from the prompt and
+// from a drawing path.
 #include "chart/CDPP_DSList.h"
 #include "chart/CDPP_DataTable.h"
 #include "chart/CDlgXYPP.h"
@@ -17,22 +17,18 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
-#include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "testhost/PromptAnswers.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
-#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
-#include <cstring>
 #include <optional>
 
 using namespace ov;
@@ -110,30 +106,6 @@ TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
     EXPECT_EQ(series_[0]->values[2], -0.1);
 }
 
-TEST_F(DataPages, DeletingTheOnlyRowClearsAndFormulaNeedsAColumn)
-{
-    ResizeSeries(*series_[0], 2, 1);
-    series_[0]->values[0] = 4;
-    series_[0]->values[1] = 5;
-    std::vector<QString> messages;
-    ScopedMessagePresenter presenter([&](const MessageRequest& r) {
-        messages.push_back(r.text);
-        return kMessageOk;
-    });
-    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
-        table.Grid().SelectCells({1, 1, 1, 2});
-        table.RunCommand(kTableDeleteRows);
-        EXPECT_EQ(table.Grid().GetRowCount(), 2);
-        table.Grid().clearSelection();
-        table.RunCommand(kTableFormula);
-    });
-    EXPECT_EQ(series_[0]->rows, 1);
-    EXPECT_EQ(series_[0]->values[0], 0.0);
-    EXPECT_EQ(series_[0]->values[1], 0.0);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].startsWith("Select a data series"));
-}
-
 TEST_F(DataPages, FormulaFillsTheSelectedColumnThroughItsText)
 {
     Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
@@ -150,22 +122,6 @@ TEST_F(DataPages, FormulaFillsTheSelectedColumnThroughItsText)
         EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.333333");  // written with "%g"
     });
     EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0.0833333, 0.333333}));
-}
-
-TEST_F(DataPages, ResizeAndAddColumnKeepValuesAndRememberTheSize)
-{
-    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
-        table.Grid().SetItemText(2, 2, "7");
-        AnswerPrompt([&] { table.RunCommand(kTableResize); }, {"1", "20000"});
-        table.RunCommand(kTableAddColumn);
-    });
-    EXPECT_EQ(series_[0]->columns, 3);
-    EXPECT_EQ(series_[0]->rows, 10000);
-    EXPECT_EQ(series_[0]->values[1], 1);  // row index column kept
-    EXPECT_EQ(series_[0]->values[10000 + 1], 7);
-    const RegKeyHandle key(kSeriesSizeKey);
-    EXPECT_EQ(key.ReadDword("c1", 0), 2u);
-    EXPECT_EQ(key.ReadDword("r1", 0), 10000u);
 }
 
 TEST_F(DataPages, NewSeriesFromPromptAndFromADrawingPath)
@@ -246,54 +202,6 @@ TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
     EXPECT_EQ(series_[0]->rows, 4);
     EXPECT_EQ(opened, saved);
     EXPECT_EQ(std::u16string(series_[0]->name), u"S");  // the file's empty first line names nothing
-}
-
-TEST_F(DataPages, ListImportNumbersSeriesWithABlankNameLine)
-{
-    StoreAsciiImportSettings(AsciiImportSettings{});
-    const ScratchFile blank("blank.txt", " \t\n1 2\n3 4\n");
-    const ScratchFile named("named.txt", "Named\n5 6\n7 8\n");
-    ScopedOpenFilePresenter picker([&](const OpenFileRequest&) {
-        return QStringList{QString::fromStdString(blank.Path()), QString::fromStdString(named.Path())};
-    });
-    Run([&](CDlgXYPP&, CDPP_DSList& page, CDPP_DataTable&) {
-        RunModal(
-            [&] {
-                page.RunCommand(kListImport);
-                return 0;
-            },
-            Accept);
-    });
-    const std::vector<DataSeries*> order = Order();
-    ASSERT_EQ(order.size(), 5u);
-    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
-    EXPECT_EQ(Values(*order[3]), (std::vector<double>{1, 3, 2, 4}));
-    EXPECT_EQ(std::u16string(order[4]->name), u"Named");
-}
-
-// Moving, renaming and deleting series keep the selection on the series the user picked.
-TEST_F(DataPages, MovesRenameAndDeleteKeepTheSelection)
-{
-    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
-        page.SelectRow(0);
-        page.RunCommand(kListMoveUp);
-        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[1], series_[2]}));
-        page.RunCommand(kListMoveDown);
-        EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[1], series_[0], series_[2]}));
-        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
-        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
-        EXPECT_EQ(series_[0]->selection_mark, 0u);
-        page.List().topLevelItem(2)->setSelected(true);
-        AnswerPrompt([&] { Q_EMIT page.List().itemDoubleClicked(page.List().topLevelItem(0), 1); },
-                     {"Renamed"});
-        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0], series_[2]}));
-        EXPECT_EQ(std::u16string(series_[1]->name), u"Renamed");
-        page.SelectRow(0);
-        page.RunCommand(kListDelete);  // the renamed one
-        EXPECT_EQ(page.SelectedSeries(), (std::vector<DataSeries*>{series_[0]}));
-        EXPECT_EQ(sheet.CurrentSeries(), series_[0]);
-    });
-    EXPECT_EQ(Order(), (std::vector<DataSeries*>{series_[0], series_[2]}));
 }
 
 }  // namespace

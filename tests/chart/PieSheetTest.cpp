@@ -1,10 +1,8 @@
-// The pie chart sheet through the dispatcher, driven as a user would: start tab and tab widths, Cancel
-// and Apply, the slice table (values through their text, style to every selected row, the boxes,
-// marks, commands) and the bad input of the slice list.
+// The pie chart sheet through the dispatcher, driven as a user would: start tab, Cancel and Apply, OK,
+// and the slice table (values through their text; the add, count and clear commands).
 #include "chart/CDPE_LineFill.h"
 #include "chart/CDPP_PieTable.h"
 #include "chart/CDlgPiePP.h"
-#include "chart/LineFillEditing.h"
 #include "chart/PieChartSheet.h"
 #include "chart/PieSlices.h"
 #include "framework/prompt/CDlgSetStrings.h"
@@ -17,8 +15,6 @@
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -66,12 +62,6 @@ protected:
             list);
     }
     PieSlice& At(int index) { return *static_cast<PieSlice*>(ov_list_at(&slices_, index)); }
-    static void ChooseFill(CDPP_PieTable& table, int fill)
-    {
-        auto* list = table.Editor().findChild<QComboBox*>(ControlName(kLfFillList));
-        list->setCurrentIndex(fill);
-        Q_EMIT list->activated(fill);
-    }
     // Runs a command that opens the Set Strings prompt and types the value into its row.
     static void AnswerPrompt(const std::function<void()>& command, const char* value)
     {
@@ -84,10 +74,6 @@ protected:
                 TypeInto(prompt, ControlName(kSsEdit), QString::fromUtf8(value));
                 Click(prompt, ControlName(kSsOk));
             });
-    }
-    static void Select(CDPP_PieTable& table, int firstRow, int lastRow)
-    {
-        table.Grid().SelectCells({firstRow, 1, lastRow, 2});
     }
 
     DialogRegistry registry_;
@@ -176,64 +162,6 @@ TEST_F(PieSheet, ValuesPassThroughTheirTextOnlyOnceTheTableExists)
     EXPECT_EQ(At(2).value, 0.0f);
 }
 
-TEST_F(PieSheet, AStyleChangeReachesEverySelectedRowAndNothingElse)
-{
-    At(1).style.line_style = 4;
-    const PieSlice first = At(0);
-    const PieSlice second = At(1);
-    const PieSlice third = At(2);
-    RunTable([](CDlgPiePP& sheet, CDPP_PieTable& table) {
-        Select(table, 1, 2);
-        EXPECT_TRUE(table.Editor().isVisibleTo(&table));
-        ChooseFill(table, 33);
-        Accept(sheet);
-    });
-    for (const auto& [slice, was] : {std::pair{&At(0), first}, {&At(1), second}}) {
-        LineFillStyle expected = was.style;
-        expected.fill_style = 33;
-        EXPECT_EQ(std::memcmp(&slice->style, &expected, sizeof expected), 0);
-        EXPECT_EQ(slice->flags, 0u);
-    }
-    EXPECT_EQ(std::memcmp(&At(2).style, &third.style, sizeof third.style), 0);
-}
-
-TEST_F(PieSheet, BoxesShowTheFirstSelectedSliceAndGoToTheRowsSelectedBefore)
-{
-    At(2).flags = OV_SLICE_EXCLUDED;
-    RunTable([](CDlgPiePP& sheet, CDPP_PieTable& table) {
-        auto* eject = table.findChild<QCheckBox*>(ControlName(kPtEject));
-        auto* excluded = table.findChild<QCheckBox*>(ControlName(kPtExcluded));
-        EXPECT_FALSE(eject->isVisibleTo(&table));  // nothing selected
-        Select(table, 1, 1);
-        eject->setChecked(true);
-        ChooseFill(table, 20);
-        Select(table, 3, 3);  // the change goes to row 1, then row 3 is shown
-        EXPECT_FALSE(eject->isChecked());
-        EXPECT_TRUE(excluded->isChecked());
-        EXPECT_EQ(table.Editor().findChild<QComboBox*>(ControlName(kLfFillList))->currentIndex(), 1);
-        table.Grid().clearSelection();
-        EXPECT_FALSE(excluded->isVisibleTo(&table));
-        Cancel(sheet);
-    });
-    EXPECT_EQ(At(0).flags, uint32_t{OV_SLICE_EJECT});
-    EXPECT_EQ(At(0).style.fill_style, 20);
-    EXPECT_EQ(At(2).flags, uint32_t{OV_SLICE_EXCLUDED});
-    EXPECT_EQ(At(2).style.fill_style, 1);
-}
-
-TEST_F(PieSheet, MarksFollowTheSelectionOnlyWhenAsked)
-{
-    RunTable([this](CDlgPiePP& sheet, CDPP_PieTable& table) {
-        table.Grid().SelectCells({2, 2, 3, 2});
-        EXPECT_EQ(At(1).selected, 0);
-        table.RunCommand(kPieMarks);
-        EXPECT_EQ(At(0).selected, 0);
-        EXPECT_EQ(At(1).selected, 1);
-        EXPECT_EQ(At(2).selected, 1);
-        Cancel(sheet);
-    });
-}
-
 TEST_F(PieSheet, AddCountAndClearCommands)
 {
     RunTable([this](CDlgPiePP& sheet, CDPP_PieTable& table) {
@@ -257,34 +185,4 @@ TEST_F(PieSheet, AddCountAndClearCommands)
     });
     ASSERT_EQ(ov_list_count(&slices_), 5);
     EXPECT_EQ(std::u16string(At(0).name), u"");
-}
-
-TEST_F(PieSheet, AnEmptyListAndSlicesWithoutNameOrPath)
-{
-    OvHostList empty{};
-    RunTable(
-        [&](CDlgPiePP& sheet, CDPP_PieTable& table) {
-            EXPECT_EQ(table.Grid().GetRowCount(), 1);
-            for (int command :
-                 {int{kPieClear}, int{kPieMarks}, int{kPieCut}, int{kPieCopy}, int{kPiePaste}, 99})
-                table.RunCommand(command);
-            table.RunCommand(kPieAdd);
-            EXPECT_EQ(table.Grid().GetRowCount(), 2);
-            Accept(sheet);
-        },
-        &empty);
-    ASSERT_EQ(ov_list_count(&empty), 1);
-    EXPECT_EQ(std::u16string(static_cast<PieSlice*>(ov_list_at(&empty, 0))->name), u"PI_1");
-    DestroyPieSlice(static_cast<PieSlice*>(ov_list_remove_last(&empty)));
-
-    ov_str_free(At(1).name);
-    At(1).name = nullptr;
-    ov_path_destroy(At(1).path);
-    At(1).path = nullptr;
-    RunTable([this](CDlgPiePP& sheet, CDPP_PieTable& table) {
-        EXPECT_EQ(table.Grid().GetItemText(2, 1), "");
-        AnswerPrompt([&] { table.RunCommand(kPieCount); }, "1");  // frees the nameless, pathless slice
-        Accept(sheet);
-    });
-    EXPECT_EQ(ov_list_count(&slices_), 1);
 }

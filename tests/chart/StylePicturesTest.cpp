@@ -1,5 +1,5 @@
 // The style lists' pictures rendered at 1x and 2x: the none picture, solid and hatch fills (crisp),
-// markers, colour-map bars, line icons, and the lists' index clamp.
+// markers, colour-map bars and line icons.
 #include "chart/ColourMap.h"
 #include "chart/StylePickers.h"
 #include "chart/StylePictures.h"
@@ -85,15 +85,4 @@ TEST(StylePictures, MarkersColourMapsAndLineIcons)
         EXPECT_TRUE(Near(bar.pixel(x, 10), ToArgb(map.ColourOf((x + 0.5 - 3) / 34)), 6)) << x;
     const auto inked = [](QRgb c) { return qGray(c) < 128; };
     EXPECT_GT(CountPixels(Render(StylePictureKind::Line, 0), inked), 10);
-}
-
-TEST(StylePickers, IndexClamp)
-{
-    ovtest::EnsureTestApplication();
-    COvCBFill fill;
-    COvCBMarker marker;
-    fill.SetIndex(99);
-    EXPECT_EQ(fill.Index(), fill.count() - 1);
-    marker.SetIndex(-3);
-    EXPECT_EQ(marker.Index(), 0);
 }

@@ -1,6 +1,6 @@
 // The X-Y property sheet through the dispatcher, driven as a user would: copy-back on OK, Apply and
-// Cancel, start tab and placement values, the tab strip, the chart-style page writing to every selected
-// series and the pages' edits (an axis hidden takes its series back to the first coordinate system).
+// Cancel, start tab and placement values, the chart-style page writing to every selected series and the
+// pages' edits (an axis hidden takes its series back to the first coordinate system).
 #include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
@@ -16,16 +16,12 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
-#include "view3d/ModelItems.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
-#include <QWheelEvent>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -144,23 +140,6 @@ TEST_F(XYSheet, StartTabPerKindAndSettingsWrittenOnClose)
     }
 }
 
-TEST_F(XYSheet, TabStripClicksWheelAndTheHiddenAxisTab)
-{
-    record_.kind = 1;
-    Run([](CDlgXYPP& sheet) {
-        EXPECT_EQ(sheet.TabRects()[3].Width(), 0);
-        const ScreenRect& tab2 = sheet.TabRects()[2];
-        const QPoint centre((tab2.left + tab2.right) / 2, (tab2.top + tab2.bottom) / 2);
-        QTest::mouseClick(&sheet, Qt::LeftButton, {}, centre);
-        EXPECT_EQ(sheet.CurrentTab(), 2);
-        QWheelEvent wheel(centre, sheet.mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, {},
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&sheet, &wheel);
-        EXPECT_EQ(sheet.CurrentTab(), 4);  // the zero-width axis tab is passed over
-        Cancel(sheet);
-    });
-}
-
 TEST_F(XYSheet, ChartStyleWritesToEverySelectedSeries)
 {
     SetStartTab("InitPage1", 5);
@@ -204,31 +183,4 @@ TEST_F(XYSheet, PageEditsReachTheRecordAndTheHost)
     ASSERT_EQ(window_.Messages().size(), 1u);
     EXPECT_EQ(window_.Messages()[0].message, 0x1980u);
     EXPECT_EQ(window_.Messages()[0].lparam, 1);
-}
-
-TEST_F(XYSheet, Kind6TakesTheSeriesOfThe3DObjectAndOffersTheProjectionList)
-{
-    record_.kind = 6;
-    SetStartTab("InitPage6", 6);
-    HostList series = HostList::Pointers({series_[1]});
-    Host3DObject object{};
-    object.series_list = series.get();
-    HostList list = HostList::Pointers({&object, &context_});
-    const GEEdtParams p{&record_, list.get(), window_.get(), 1, nullptr};
-    RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
-             [&](QDialog& d) {
-                 auto& sheet = dynamic_cast<CDlgXYPP&>(d);
-                 EXPECT_EQ(sheet.CurrentTab(), 6);
-                 EXPECT_EQ(sheet.windowTitle(), "3D Chart Properties");
-                 EXPECT_EQ(sheet.CurrentSeries(), series_[1]);
-                 sheet.SelectTab(5);
-                 auto* page = static_cast<CDPP_ChartStyle*>(sheet.Page(kSlotChartStyle));
-                 EXPECT_TRUE(page->Groups().projection && !page->Groups().chartType);
-                 auto* projection = page->findChild<QComboBox*>(ControlName(kCsProjection));
-                 projection->setCurrentIndex(2);
-                 Q_EMIT projection->activated(2);
-                 Cancel(sheet);
-             });
-    EXPECT_EQ(series_[1]->colour_map, 2);
-    FreeModelItems(object.items);  // the 3-D view built the model into the host's object
 }

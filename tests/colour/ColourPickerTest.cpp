@@ -6,8 +6,6 @@
 #include "colour/PaletteMenu.h"
 #include "colour/RecentColours.h"
 #include "framework/settings/RegKeyHandle.h"
-#include "framework/ui/FileDialogs.h"
-#include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 
 #include <QApplication>
@@ -68,16 +66,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ColourPicker, RecentCellGivesAllFourBytesAndMovesTheSlider)
-{
-    SaveRecentColours({0xFF000000u, 0xFF000000u, 0xFF000000u, 0x40ABCDEFu});
-    uint32_t colour = 0xFF000000u;
-    auto picker = MakePicker(&colour);  // reads the stored list
-    Press(*picker, picker->Layout().recentCells[3].center());
-    EXPECT_EQ(colour, 0x40ABCDEFu);
-    EXPECT_EQ(AlphaFromSlider(picker->SliderPosition(), picker->UiScale()), 0x40);
-}
-
 TEST_F(ColourPicker, HidingRecordsTheLastPickOnceAndClosingStoresTheList)
 {
     uint32_t colour = 0xFF000000u;
@@ -111,46 +99,6 @@ TEST_F(ColourPicker, StoredPaletteIndexBeyondTheCountSelectsTheLastAndIsStoredBa
         EXPECT_EQ(picker->CurrentPalette(), 0);
     }
     EXPECT_EQ(RegKeyHandle(kRecentColourKey).ReadDword("iCC", 99), 0u);
-}
-
-// A chosen file that is no bitmap is reported once and changes nothing; a bitmap is copied as the user
-// palette and selected. (A copy that fails on a full disk is the atomic file's test.)
-TEST_F(ColourPicker, UserPaletteIsCopiedFromAChosenBitmapAndAFileThatIsNoneIsReported)
-{
-    const QString notBitmap = dir_.filePath("fake.bmp");
-    QFile file(notBitmap);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("no pixels here");
-    file.close();
-    const QString bitmap = dir_.filePath("mine.bmp");
-    QImage image(3, 3, QImage::Format_RGB32);
-    image.fill(qRgb(9, 8, 7));
-    ASSERT_TRUE(image.save(bitmap, "BMP"));
-    QStringList chosen = {notBitmap};
-    ScopedOpenFilePresenter files([&](const OpenFileRequest& request) {
-        EXPECT_EQ(request.filters, QStringList{"Windows Bitmap (*.bmp)"});
-        return chosen;
-    });
-    std::vector<QString> messages;
-    ScopedMessagePresenter boxes([&](const MessageRequest& request) {
-        messages.push_back(request.text);
-        return int{kMessageOk};
-    });
-    uint32_t colour = 0xFF000000u;
-    auto picker = MakePicker(&colour);
-    picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].contains("fake.bmp"));
-    EXPECT_FALSE(picker->Palettes().HasUserPalette());
-    chosen = {bitmap};
-    picker->HandlePaletteMenuCommand(kLoadUserPaletteCommand);
-    ASSERT_TRUE(picker->Palettes().HasUserPalette());
-    EXPECT_EQ(picker->CurrentPalette(), 2);
-    EXPECT_TRUE(
-        fs::is_regular_file(UserPalettePath(fs::path(dir_.filePath("data").toStdString()) / "Ornivex_DLG")));
-    Press(*picker, picker->Layout().palette.center());
-    EXPECT_EQ(colour, 0xFF090807u);
-    EXPECT_EQ(messages.size(), 1u);
 }
 
 TEST_F(ColourPicker, SwatchOpensThePickerWithoutFocusAndFollowsItsChanges)

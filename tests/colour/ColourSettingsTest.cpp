@@ -1,5 +1,5 @@
-// Stored colours: the recent list ("latest_clr_<i>") and the chooser's custom colours ("G<g>C<i>"),
-// with their defaults, write-back and the chooser's OK/Cancel rule.
+// Stored colours: the recent list's order and the chooser's custom colours ("G<g>C<i>") written back
+// under the chooser's OK/Cancel rule.
 #include "colour/ColourChooser.h"
 #include "colour/CustomColours.h"
 #include "colour/RecentColours.h"
@@ -23,20 +23,6 @@ void ForgetCustomColours(int group)
 
 }  // namespace
 
-TEST(RecentColourStore, SavedListReadsBackInOrderAndMalformedValuesAsOpaqueBlack)
-{
-    RecentColourList saved{};
-    for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = 0x01000000u * static_cast<uint32_t>(i) + 0x123u;
-    SaveRecentColours(saved);
-    RecentColourList loaded{};
-    LoadRecentColours(loaded);
-    EXPECT_EQ(loaded, saved);
-    RegKeyHandle(kRecentColourKey).WriteString(RecentColourValueName(1), u"red");
-    LoadRecentColours(loaded);
-    EXPECT_EQ(loaded[0], saved[0]);
-    EXPECT_EQ(loaded[1], kEmptyRecentColour);
-}
-
 TEST(RecentColourStore, NewOrKnownColourGoesFirstKeepingTheOthersInOrder)
 {
     RecentColourList list;
@@ -47,20 +33,6 @@ TEST(RecentColourStore, NewOrKnownColourGoesFirstKeepingTheOthersInOrder)
     EXPECT_EQ(list, (RecentColourList{9, 0xFFABCDEFu, 0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13, 14}));
     AddRecentColour(list, 9);
     EXPECT_EQ(list[1], 0xFFABCDEFu) << "adding the first colour again changes nothing";
-}
-
-TEST(CustomColours, MissingOrMalformedValuesGiveThePresetsThenBlack)
-{
-    ForgetCustomColours(7);
-    {
-        RegKeyHandle key(kCustomColourKey);
-        key.WriteDword(CustomColourValueName(7, 9), 0x123456u);
-    }
-    const CustomColourSet colours = ReadCustomColours(7);
-    const CustomColourSet expected = {0x0000F0, 0xF00000, 0xF000F0, 0x00A000, 0x2222B2, 0xB300B3, 0, 0,
-                                      0,        0x123456, 0,        0,        0,        0,        0, 0};
-    EXPECT_EQ(colours, expected);
-    EXPECT_EQ(CustomColourValueName(15, 3), "G15C3");
 }
 
 // OK returns the colour opaque and writes the custom colours back; Cancel returns nothing and writes

@@ -1,11 +1,9 @@
-// Palettes: which files are offered, decoding bitmap bytes, picking a pixel, the palette menu and pop-up
-// placement. The stored palette index is clamped and stored back in the picker's test.
+// Palettes: which files are offered, picking a pixel and pop-up placement. The stored palette index is
+// clamped and stored back in the picker's test.
 #include "colour/PaletteFiles.h"
 #include "colour/PaletteImage.h"
-#include "colour/PaletteMenu.h"
 #include "colour/PopupPlacement.h"
 
-#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,15 +15,6 @@ using namespace ov;
 namespace fs = std::filesystem;
 
 namespace {
-
-QByteArray BmpBytes(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
 
 void Touch(const fs::path& path)
 {
@@ -57,19 +46,6 @@ TEST(PaletteFiles, NumberingStopsAtTheFirstMissingFileAndTheUserPaletteComesLast
     EXPECT_EQ(withUser.files.back().filename(), "User_CCard.bmp");
 }
 
-TEST(PaletteImage, BitmapBytesDecodeWhateverTheNameAndOtherBytesDoNot)
-{
-    QImage source(4, 2, QImage::Format_RGB32);
-    source.fill(QColor(0x12, 0x34, 0x56));
-    source.setPixel(3, 1, qRgb(0xAB, 0xCD, 0xEF));
-    const QImage decoded = LoadPaletteImage(BmpBytes(source));
-    ASSERT_FALSE(decoded.isNull());
-    EXPECT_EQ(decoded.pixel(3, 1) & 0xFFFFFFu, 0xABCDEFu);
-    EXPECT_TRUE(LoadPaletteImage(QByteArray("not a bitmap")).isNull());
-    EXPECT_TRUE(LoadPaletteImage(BmpBytes(source).left(20)).isNull());
-    EXPECT_TRUE(LoadPaletteImage(QByteArray()).isNull());
-}
-
 TEST(PaletteImage, PickMapsTheDrawnAreaOntoTheImageAndClampsAtItsEdges)
 {
     QImage image(2, 2, QImage::Format_RGB32);
@@ -89,31 +65,6 @@ TEST(PaletteImage, PickMapsTheDrawnAreaOntoTheImageAndClampsAtItsEdges)
         EXPECT_EQ(PaletteRgbAt(image, area, c.at), c.expected) << c.at.x() << "," << c.at.y();
     EXPECT_EQ(PaletteRgbAt(QImage(), area, {1, 1}), 0u);
     EXPECT_EQ(PaletteRgbAt(image, QSize(0, 10), {1, 1}), 0u);
-}
-
-// The menu as one line: "*" before a ticked entry, "-" for a separator, and after each entry the palette
-// its command selects ("load" for the load entry).
-std::string MenuText(const std::vector<PaletteMenuEntry>& entries, int paletteCount)
-{
-    std::string text;
-    for (const PaletteMenuEntry& e : entries) {
-        const int index = PaletteIndexOfCommand(e.command, paletteCount);
-        if (e.separator) {
-            text += index < 0 ? "- " : "-?";
-            continue;
-        }
-        text += (e.ticked ? "*" : "") + std::string(e.text.begin(), e.text.end()) + "=" +
-                (e.command == kLoadUserPaletteCommand ? "load" : std::to_string(index)) + " ";
-    }
-    return text;
-}
-
-TEST(PaletteMenu, BuiltInsAreNumberedTheCurrentTickedThenUserAndLoadEntries)
-{
-    EXPECT_EQ(MenuText(BuildPaletteMenu(2, true, 1, {u"Palette", u"User palette", u"Load..."}), 3),
-              "Palette 1=0 *Palette 2=1 - User palette=2 - Load...=load ");
-    // Without a user palette only the load entry follows the separator.
-    EXPECT_EQ(MenuText(BuildPaletteMenu(3, false, 2, {u"P", u"U", u"L"}), 3), "P 1=0 P 2=1 *P 3=2 - L=load ");
 }
 
 // The pop-up opens with its top-left corner at the pointer, moved back inside the work area where it

@@ -60,19 +60,4 @@ TEST(ScreenGrab, ComposesEveryScreenAtItsPlaceAndPicksOnTheSecond)
     EXPECT_TRUE(TakeDesktopPicture([](QScreen&) { return QPixmap(); }).isNull());
 }
 
-TEST(ScreenGrab, MixedPixelRatiosComposeAtTheLargestAndMissingPicturesStayBlack)
-{
-    ovtest::EnsureTestApplication();
-    const QPixmap desktop = ComposeDesktopPicture({{QRect(0, 0, 4, 2), Picture({4, 2}, kPrimary)},
-                                                   {QRect(4, 0, 2, 2), Picture({2, 2}, kSecond, 2)},
-                                                   {QRect(0, 2, 6, 1), QPixmap()}});
-    EXPECT_EQ(desktop.devicePixelRatio(), 2);
-    const QImage pixels = desktop.toImage();
-    ASSERT_EQ(pixels.size(), QSize(12, 6));
-    EXPECT_EQ(pixels.pixel(7, 3), kPrimary);
-    EXPECT_EQ(pixels.pixel(8, 0), qRgb(255, 255, 255));  // one device pixel of the sharp screen
-    EXPECT_EQ(pixels.pixel(9, 0), kSecond);
-    EXPECT_EQ(pixels.pixel(11, 5), qRgb(0, 0, 0));
-}
-
 }  // namespace

@@ -1,13 +1,11 @@
 // The import's widgets driven as a user would: the picker's remembered folder, the preview dialog's
-// settings round trip through the store, its integer check, preview text, and the single- and
-// multi-file import commands.
+// settings round trip through the store, and the single- and multi-file import commands.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 
@@ -19,7 +17,6 @@
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
-#include "framework/ui/MessageBox.h"
 #include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
 #include "tests/data/DataTestFiles.h"
@@ -89,46 +86,6 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
     EXPECT_EQ(key.ReadDword("ASCPV_ac", 99), 0U);
     EXPECT_EQ(key.ReadDword("ASCPV_dc", 99), 2U);
     EXPECT_EQ(key.ReadDword("ASCPV_sln", 99), 4U);
-}
-
-TEST_F(AsciiImportUi, EditWithoutAnIntegerShowsTheMessageAndKeepsTheDialogOpenOnIt)
-{
-    std::vector<QString> messages;
-    const ScopedMessagePresenter presenter([&](const MessageRequest& r) {
-        messages.push_back(r.text);
-        return kMessageOk;
-    });
-    Dlg dialog;
-    dialog.previewLines = {"x"};
-    bool open_after_ok = false;
-    bool focus_on_edit = false;
-    const int result = RunModal([&] { return dialog.DoModal(); },
-                                [&](QDialog& d) {
-                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "-");
-                                    Click(d, ControlName(Dlg::kIdOk));
-                                    open_after_ok = d.isVisible();
-                                    focus_on_edit = d.focusWidget() == FindControl(&d, Dlg::kIdStartLine);
-                                    TypeInto(d, ControlName(Dlg::kIdStartLine), "5");
-                                    Accept(d);
-                                });
-    EXPECT_TRUE(open_after_ok);
-    EXPECT_TRUE(focus_on_edit);
-    EXPECT_EQ(result, Dlg::kIdOk);
-    EXPECT_EQ(dialog.settings.dataStartLine, 5);
-    EXPECT_EQ(messages, std::vector<QString>{QStringLiteral("Enter a whole number: -")});
-}
-
-TEST_F(AsciiImportUi, PreviewNumbersTheLines)
-{
-    Dlg dialog;
-    dialog.previewLines = {"Time Value", "1 2"};
-    QString text;
-    RunModal([&] { return dialog.DoModal(); },
-             [&](QDialog& d) {
-                 text = Control<QPlainTextEdit>(d, Dlg::kIdPreview)->toPlainText();
-                 Accept(d);
-             });
-    EXPECT_EQ(text, QStringLiteral("001: Time Value\n002: 1 2\n...  ......\n\n"));
 }
 
 TEST_F(AsciiImportUi, ImportOneFileWithNameAndTitles)

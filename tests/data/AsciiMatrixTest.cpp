@@ -201,20 +201,6 @@ TEST(AsciiTokenizer, MessyTextsReadAsThePlainByteLoop)
     ov::UseBaselineWindowScanForTesting(false);
 }
 
-// A long single column: a million rows and more, read back in order whatever blocks hold them.
-TEST(ReadAsciiMatrix, MillionRowsComeBackInOrder)
-{
-    const int count = (1 << 20) + 17;
-    std::string text;
-    for (int i = 0; i < count; ++i) text += std::to_string(i) + "\n";
-    const auto m = ov::ReadAsciiMatrixFromBytes(text, 0, -1);
-    ASSERT_TRUE(m.has_value());
-    ASSERT_EQ(m->rows, count);
-    int wrong = 0;
-    for (int i = 0; i < count; ++i) wrong += m->At(0, i) == i ? 0 : 1;
-    EXPECT_EQ(wrong, 0);
-}
-
 // Small views and a low parallel threshold, restored when the test ends.
 class SmallViews : public ::testing::Test {
 protected:

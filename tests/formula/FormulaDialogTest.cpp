@@ -1,14 +1,10 @@
 // The formula dialog driven as a user would: both OK flows into the caller's buffer, the history
-// file and list, parser and column errors, unreadable and unwritable history files, a failing settings
-// store, and the help tabs.
+// file and list, parser and column errors, an unwritable history file and a failing settings store.
+// A history file that lies about its length is the history parser's test.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStackedWidget>
-#include <QTest>
-#include <QTextEdit>
-#include <QWheelEvent>
 
 #include <cerrno>
 #include <cstdlib>
@@ -17,7 +13,6 @@
 #include <iterator>
 
 #include "data/formula/CDlgGDByFunc.h"
-#include "data/formula/FormulaHelpTabs.h"
 #include "data/formula/FormulaHistory.h"
 #include "framework/files/AtomicFile.h"
 #include "framework/settings/RegistryStore.h"
@@ -141,24 +136,6 @@ TEST_F(FormulaDialog, SurfaceKindFillsTheGridXFastest)
     EXPECT_FALSE(std::filesystem::exists(FormulaHistoryPath(FormulaKind::Column)));
 }
 
-// A history file that lies about its length: one message, the defaults shown. (Folders, link loops and
-// huge files in its place are the reader fault tests' part.)
-TEST_F(FormulaDialog, UnreadableHistoryIsReportedOnceAndDefaultsShown)
-{
-    const auto path = FormulaHistoryPath(FormulaKind::Column);
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << std::string("\x04\0\0\0\xFF\xFE\xFF\x7F", 8);
-    CDlgGDByFunc dlg;
-    EXPECT_EQ(RunModal([&] { return dlg.DoModal(); },
-                       [](QDialog& d) {
-                           EXPECT_EQ(Control<QLineEdit>(d, CDlgGDByFunc::kIdFormula)->text(), "a^2");
-                           Cancel(d);
-                       }),
-              CDlgGDByFunc::kIdCancel);
-    EXPECT_EQ(messages_,
-              std::vector<QString>{"failed to open file : " + QString::fromStdString(path.string())});
-}
-
 // A settings file that is not a store: every dialog opens with its defaults, the user is told once.
 TEST_F(FormulaDialog, UnusableSettingsStoreIsReportedOnceAndDialogsStillWork)
 {
@@ -204,30 +181,6 @@ TEST_F(FormulaDialog, HistoryThatCannotBeWrittenIsReportedOnceAndKeepsTheOldFile
               std::vector<QString>{"Cannot write the file: " + QString::fromStdString(path.string())});
     std::ifstream in(path, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), old);
-}
-
-TEST_F(FormulaDialog, TabsShowHelpPagesByWheelAndClick)
-{
-    CDlgGDByFunc dlg;
-    RunModal([&] { return dlg.DoModal(); },
-             [](QDialog& d) {
-                 auto* tabs = Control<FormulaHelpTabs>(d, CDlgGDByFunc::kIdTabs);
-                 auto* stack = qobject_cast<QStackedWidget*>(
-                     FindControl(&d, CDlgGDByFunc::kIdHelpText)->parentWidget());
-                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(0).center());
-                 EXPECT_EQ(tabs->Page(), 0);
-                 auto* text = Control<QTextEdit>(d, CDlgGDByFunc::kIdHelpText);
-                 EXPECT_EQ(stack->currentWidget(), text);
-                 EXPECT_TRUE(text->toPlainText().contains("c1"));  // the shipped page 1
-                 const QPointF at = tabs->TabRect(0).center();
-                 QWheelEvent towards(at, tabs->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {},
-                                     Qt::NoScrollPhase, false);
-                 QApplication::sendEvent(tabs, &towards);
-                 EXPECT_EQ(tabs->Page(), 1);
-                 QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->TabRect(0).center());
-                 Cancel(d);
-             });
-    EXPECT_EQ(dlg.page, 0);
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 // The Flood Fill Tool driven through __exp_DFF's dispatch as a user would: seed fractions to pixels
-// and back, the traced outline in the host's path data, the settings kept whatever closed the
-// dialog, the path-style controls, "Use Default Settings" and unreadable bitmaps.
+// and back, the traced outline in the host's path data on OK, and on Cancel the host's data kept and
+// the settings stored. Unreadable bitmaps are the decoding test's.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QDir>
-#include <QRadioButton>
 #include <QSlider>
 
 #include <algorithm>
@@ -15,7 +13,6 @@
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/ui/MessageBox.h"
 #include "host/Dispatch.h"
 #include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
@@ -108,51 +105,6 @@ TEST_F(FloodFillTool, CancelKeepsTheHostDataButStoresTheSettings)
     EXPECT_EQ(key.ReadDword("SV_Debris", 0), 12u);
     EXPECT_EQ(key.ReadDword("SV_ShowKP", 9), 0u);
     EXPECT_EQ(key.ReadDword("PathStyle", 9), 2u);
-}
-
-TEST_F(FloodFillTool, StyleButtonsEnableBlendingAndDefaultsKeepTheKeyPointSwitch)
-{
-    StoreFloodFillSettings({5, 0, 0, 50, kPathBlending, true});
-    RegKeyHandle(kKey).WriteDword("PathStyle", 7);  // out of range: clamped to blending
-    Run(bitmap, [](QDialog& d) {
-        auto& dlg = dynamic_cast<Dlg&>(d);
-        auto* blending = Control<QSlider>(d, Dlg::kIdBlendingSlider);
-        EXPECT_TRUE(blending->isEnabled());
-        Control<QRadioButton>(d, Dlg::kIdPolygon)->click();
-        EXPECT_FALSE(blending->isEnabled());
-        EXPECT_EQ(dlg.Settings().pathStyle, kPathPolygon);
-        const auto polygonPoints = dlg.Engine().Figures().at(0).PointCount();
-        Click(d, ControlName(Dlg::kIdDefaults));
-        EXPECT_TRUE(blending->isEnabled());
-        EXPECT_TRUE(Control<QRadioButton>(d, Dlg::kIdBlending)->isChecked());
-        EXPECT_TRUE(dlg.Settings().showKeyPoints);
-        EXPECT_NE(dlg.Engine().Figures().at(0).PointCount(), polygonPoints);
-        Cancel(d);
-    });
-    EXPECT_EQ(RegKeyHandle(kKey).ReadDword("SV_Perm", 0), 50u);
-}
-
-TEST_F(FloodFillTool, AnUnreadableBitmapIsReportedAndOkClearsTheHostPath)
-{
-    std::vector<QString> shown;
-    const ScopedMessagePresenter presenter([&](const MessageRequest& r) {
-        shown.push_back(r.text);
-        return int{kMessageOk};
-    });
-    data.count = 2;
-    data.points = static_cast<OvPointF*>(std::calloc(2, sizeof(OvPointF)));
-    data.types = static_cast<uint8_t*>(std::calloc(2, 1));
-    EXPECT_EQ(Run(u"/no/such/file.png",
-                  [](QDialog& d) {
-                      QCoreApplication::processEvents();  // the report comes once the dialog is up
-                      Accept(d);
-                  }),
-              1);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("The bitmap file cannot be opened:")))
-        << shown[0].toStdString();
-    EXPECT_EQ(data.count, 0);
-    EXPECT_EQ(data.points, nullptr);
 }
 
 }  // namespace
