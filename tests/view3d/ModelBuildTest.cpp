@@ -108,11 +108,6 @@ std::pair<float, float> ZSpan(const ModelItem& item)
     return {lo->z, hi->z};
 }
 
-float Length(const ModelItem& line)
-{
-    return std::hypot(line.points[1].x - line.points[0].x, line.points[1].y - line.points[0].y);
-}
-
 // A point as "x y z" and an item's points as "x y z, x y z, ...", six digits each.
 std::string Point(const OvPoint3F& p)
 {
@@ -303,7 +298,8 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
             ASSERT_EQ(line->kind, OV_ITEM_LINES);
             ASSERT_EQ(line->count, 2);
             EXPECT_FLOAT_EQ(line->points[0].z, line->points[1].z);
-            lengthAtLevel[std::lround((line->points[0].z + 1) * used / 2)] += Length(*line);
+            lengthAtLevel[std::lround((line->points[0].z + 1) * used / 2)] +=
+                std::hypot(line->points[1].x - line->points[0].x, line->points[1].y - line->points[0].y);
         }
         // every level, the edges at x = 0 and x = 1 included, crosses the cell's y extent once
         EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
