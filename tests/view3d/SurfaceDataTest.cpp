@@ -1,4 +1,4 @@
-// Surface grid editing: the one-pass z range, bad input, headers, added and deleted positions,
+// Surface grid editing: the one-pass z range, bad input, added and deleted positions,
 // reversing and transposing.
 #include "view3d/SurfaceData.h"
 
@@ -61,17 +61,6 @@ TEST_F(Surface, BadSizesOrMissingValuesLeaveAnEmptySurface)
         EXPECT_EQ(grid_.x_max, 5);  // ranges are stored even so
         EXPECT_FALSE(ResizeSurface(grid_, 0, 3));
     }
-}
-
-TEST_F(Surface, HeadersSpreadThePositionsOverTheRanges)
-{
-    Set({0, 0, 0, 0, 0, 0}, 3, 2);
-    EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1", "0", "1"}));
-    EXPECT_EQ(YHeaders(grid_), (std::vector<std::string>{"10", "20"}));
-    Set({0, 0}, 1, 2);
-    EXPECT_EQ(XHeaders(grid_), (std::vector<std::string>{"-1"}));
-    EXPECT_EQ(FormatHeaderValue(3.14159265), "3.14159");
-    EXPECT_EQ(SurfaceValue(grid_, 1, 0), 0);  // outside the grid
 }
 
 TEST_F(Surface, AddedPositionsKeepTheOverlapAndFillWithZero)
