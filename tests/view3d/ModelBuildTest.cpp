@@ -341,7 +341,10 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     EXPECT_FLOAT_EQ(items[0]->points[0].z, 1);  // pressed to the top
     EXPECT_FLOAT_EQ(items[1]->points[0].z, -1);
 
+    DataRange ranges[3];
     OvHostList empty{};
+    SeriesRanges(&empty, ranges);
+    EXPECT_EQ(std::pair(ranges[2].min, ranges[2].max), std::pair(0.0, 1.0));
     object_.series_list = &empty;
     EXPECT_TRUE(Build(0).empty());
     object_.series_list = nullptr;

@@ -98,6 +98,12 @@ TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
     // the near corner of the box is nearer than the far one
     EXPECT_LT(Project(frame, {1, 1, 1}).z, Project(frame, {-1, -1, -1}).z);
 
+    // A unit point square to the line of sight from the eye (4, 6, 3), in the plane of the up vector
+    // (1, 1, 1): its height on screen follows from the 15° field of view and zoom 0.6.
+    const double n = std::sqrt(9 * 9 + 17 * 17 + 22 * 22);
+    ExpectXY(Project(frame, {9 / n, -17 / n, 22 / n}), 200,
+             150 + 150 * (0.6 / std::sqrt(61.0)) / std::tan(7.5 * M_PI / 180), 1e-6);
+
     view.SetPan({10, 20});
     ExpectXY(Project(view.Frame(2), {0, 0, 0}), 400 + 10, 300 - 20);
     EXPECT_EQ(view.Frame(2).viewport[3], 600);
@@ -160,6 +166,13 @@ TEST(Arcball, PointsMapOntoTheSphereAndDragsTurnTowardsTheEnd)
     const Vec3 turned = Rotate(r, centre);
     EXPECT_NEAR(Dot(turned, turned), 1, 1e-6);  // a rotation keeps lengths
     EXPECT_GT(Dot(turned, inside), Dot(centre, inside));
+
+    Mat4 scaled = Scaling(2, 2, 2);
+    scaled[12] = 7;
+    const Mat4 t = TransformWithRotation(scaled, r);
+    EXPECT_NEAR(t[1], 2 * r[1], 1e-6);
+    EXPECT_NEAR(t[10], 2 * r[8], 1e-6);
+    EXPECT_EQ(t[12], 7);
 }
 
 TEST(ViewState, DragsTurnFromTheStartRotationAndOnlyWhileDragging)
