@@ -272,12 +272,6 @@ TEST_F(Model, BandsTileEachCellBetweenNeighbouringLevels)
             EXPECT_NEAR(area, ShadowArea(*cell), 1e-5);
         }
     }
-    Grid({0, 0.1, 10, 0.05, 0.15, 10}, 3, 2);  // the first cell inside the lowest band
-    const auto cells = Build(8);
-    const auto pieces = ModelItemsOf(cells[0]->children);
-    ASSERT_EQ(pieces.size(), 1u);
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(pieces[0]->points[k].x, cells[0]->points[k].x);
-    EXPECT_GT(ov_list_count(&cells[1]->children), 1);
 }
 
 TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
