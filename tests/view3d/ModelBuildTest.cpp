@@ -294,16 +294,6 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
         EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
         for (const auto& [level, length] : lengthAtLevel) EXPECT_NEAR(length, 2, 1e-5) << level;
     }
-    // A cell inside one band (levels at 0, 1, ..., 8) has a line only along an edge that lies on a level.
-    record_.contour_levels = 8;
-    Grid({1, 1, 0, 1.4, 1.3, 8}, 3, 2);
-    const auto edgeOnLevel = ModelItemsOf(Build(9)[0]->children);
-    ASSERT_EQ(edgeOnLevel.size(), 1u);
-    EXPECT_FLOAT_EQ(edgeOnLevel[0]->points[0].z, -0.75f);
-    Grid({1.1, 1.2, 0, 1.4, 1.3, 8}, 3, 2);
-    const auto cells = Build(9);
-    EXPECT_EQ(ov_list_count(&cells[0]->children), 0);
-    EXPECT_GT(ov_list_count(&cells[1]->children), 0);
 }
 
 TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)

@@ -298,6 +298,10 @@ TEST(DrawPasses, PresetsChooseFillAndLinePasses)
     EXPECT_EQ(passes[1].lineWidth, 4);
     record.line_width_3d = 0;
     EXPECT_EQ(DrawPassesOf(record)[1].lineWidth, 1);
+
+    record.kind = 6;  // a 3-D chart: one line pass, pass colour
+    record.view_preset_3d = 8;
+    EXPECT_EQ(PassText(record), "L0");
 }
 
 TEST(DrawPasses, WalkingDrawsOwnGeometryOrOnlyTheChildren)
