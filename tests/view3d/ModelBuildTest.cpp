@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 #include <limits>
 #include <map>
 #include <string>
@@ -65,6 +66,7 @@ protected:
         s.colour_map = projection;
         object_.surface = nullptr;
         object_.series_list = &seriesList_;
+        ov_list_append(&seriesList_, &s);
     }
     std::array<float, 4> Ratios() const
     {
@@ -75,15 +77,11 @@ protected:
     {
         for (int a = 0; a < 4; ++a) record_.axes[a].ratio_3d = std::array<float, 4>{x, y, z, extra}[a];
     }
-    void LinkSeries()
-    {
-        for (DataSeries& s : series_) ov_list_append(&seriesList_, &s);
-    }
 
     ChartRecord record_{};
     Host3DObject object_{};
     SurfaceGrid grid_{};
-    std::vector<DataSeries> series_ = std::vector<DataSeries>();
+    std::deque<DataSeries> series_;  // stable addresses: the list points into it
     OvHostList seriesList_{};
 };
 
@@ -294,6 +292,12 @@ TEST_F(Model, LevelLinesCrossACellOnEveryLevel)
         EXPECT_EQ(lengthAtLevel.size(), static_cast<std::size_t>(used + 1));
         for (const auto& [level, length] : lengthAtLevel) EXPECT_NEAR(length, 2, 1e-5) << level;
     }
+    // A cell inside one band (levels at 0, 1, ..., 8) has a line only along an edge that lies on a level.
+    record_.contour_levels = 8;
+    Grid({1, 1, 0, 1.4, 1.3, 8}, 3, 2);
+    const auto edgeOnLevel = ModelItemsOf(Build(9)[0]->children);
+    ASSERT_EQ(edgeOnLevel.size(), 1u);
+    EXPECT_FLOAT_EQ(edgeOnLevel[0]->points[0].z, -0.75f);
 }
 
 TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
@@ -301,7 +305,6 @@ TEST_F(Model, SeriesBecomePolylinesInTheBoxOfAllTheirData)
     AddSeries(3, {0, 10, /*y*/ 5, 7, /*z*/ 1, 3});
     AddSeries(2, {4, 6, /*y*/ -5, 5});
     AddSeries(1, {20});
-    LinkSeries();
     const auto items = Build(0);
     ASSERT_EQ(items.size(), 3u);
     // x 0 ... 20, y −5 ... 7, z 0 ... 3; a series without a z or y column stands at 0 there
@@ -317,7 +320,7 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     DataSeries& broken = series_.emplace_back();  // rows but no values
     broken.rows = 4;
     broken.columns = 2;
-    LinkSeries();
+    ov_list_append(&seriesList_, &broken);
     const auto items = Build(0);
     ASSERT_EQ(items.size(), 3u);
     EXPECT_EQ(items[2]->count, 0);
