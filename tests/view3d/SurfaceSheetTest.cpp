@@ -1,16 +1,13 @@
 // The 3-D surface sheet through the dispatcher: start tab, OK, Cancel and Apply, the data page's
-// range edits, cells and commands, and the 3-D tool page's settings.
-#include "chart/SeriesPrompts.h"
+// range edits and cells.
 #include "chart/View3DTab.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/toolbar/CDlgToolbar.h"
 #include "grid/CGridCtrl.h"
 #include "host/Dispatch.h"
 #include "testhost/Controls.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
-#include "testhost/PromptAnswers.h"
 #include "tests/chart/SaneChartRecord.h"
 #include "view3d/SurfaceData.h"
 #include "view3d/ui/CDPP_3DS.h"
@@ -18,14 +15,10 @@
 #include "view3d/ui/CDlg3DSPP.h"
 #include "view3d/ui/SurfaceSheet.h"
 
-#include <QComboBox>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 using namespace ov;
 using namespace ovtest;
@@ -137,26 +130,6 @@ TEST_F(SurfaceSheet, RangeEditsRelabelAndShownValuesAreStoredAsTheirTexts)
     EXPECT_EQ(grid_.values[5], 5);
 }
 
-TEST_F(SurfaceSheet, CommandsStoreTheGridFirstAndReshapeTheSurface)
-{
-    Run([](CDlg3DSPP& sheet) {
-        CDPP_3DS& page = DataPage(sheet);
-        page.Grid().SetItemText(1, 2, "9");  // x index 0, y index 1
-        page.RunCommand(kSdAddX);
-        page.RunCommand(kSdAddY);
-        EXPECT_EQ(std::pair(page.Grid().GetRowCount(), page.Grid().GetColumnCount()), std::pair(5, 4));
-        EXPECT_EQ(page.Grid().GetItemText(1, 2), "9");
-        AnswerPrompt([&] { page.RunCommand(kSdResize); }, {"2", "3"});
-        page.RunCommand(kSdTranspose);
-        Cancel(sheet);
-    });
-    // Resized to 3 x 2 (nx x ny), then transposed; the typed 9 was stored before the first command.
-    ASSERT_EQ(std::pair(grid_.nx, grid_.ny), std::pair(2, 3));
-    EXPECT_EQ(std::vector<double>(grid_.values, grid_.values + 6),
-              (std::vector<double>{3.14159, 9, 1, 4, 2, 5}));
-    EXPECT_EQ(ReadOfferedSize(kSurfaceSeriesSize).rows, 3);
-}
-
 TEST_F(SurfaceSheet, ASurfaceWithoutValuesShowsAnEmptyDisabledGrid)
 {
     FreeSurfaceData(&grid_);
@@ -166,29 +139,4 @@ TEST_F(SurfaceSheet, ASurfaceWithoutValuesShowsAnEmptyDisabledGrid)
         EXPECT_EQ(grid.GetRowCount() + grid.GetColumnCount(), 2);
         Accept(sheet);
     });
-}
-
-TEST_F(SurfaceSheet, ToolSettingsAreWrittenAtOnceAndTheCurrentButtonsShowPressed)
-{
-    EXPECT_EQ(Run([](CDlg3DSPP& sheet) {
-                  CDPP_3DSTool& tool = ToolPage(sheet);
-                  auto* viewBar = Control<CDlgToolbar>(sheet, kStViewBar);
-                  EXPECT_EQ(viewBar->CheckedCommand(), 5);
-                  tool.OnViewCommand(10);
-                  EXPECT_EQ(viewBar->CheckedCommand(), 10);
-                  tool.OnStyleCommand(kStFirstStyleCommand + 1);
-                  EXPECT_EQ(Control<CDlgToolbar>(sheet, kStStyleBar)->CheckedCommand(), 2002);
-                  Control<QComboBox>(sheet, kStLevels)->activated(7);
-                  Control<QComboBox>(sheet, kStLineWidth)->activated(0);
-                  AnswerPrompt([&] { tool.EditRatios(); }, {"2", "0.25", "pi/10"});
-                  Accept(sheet);
-              }),
-              1);
-    EXPECT_EQ(
-        std::tuple(record_.view_preset_3d, record_.style_3d, record_.contour_levels, record_.line_width_3d),
-        std::tuple(9, 1, 64, 0u));
-    // Typed 2, 0.25 and pi/10 (handed back as "%f"); the view's rebuild scales them to a largest of 1.
-    EXPECT_FLOAT_EQ(record_.axes[0].ratio_3d, 1.0f);
-    EXPECT_FLOAT_EQ(record_.axes[1].ratio_3d, 0.125f);
-    EXPECT_FLOAT_EQ(record_.axes[2].ratio_3d, 0.314159f / 2);
 }

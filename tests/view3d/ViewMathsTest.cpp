@@ -98,16 +98,11 @@ TEST(ViewState, PerspectiveFrameCentresTheBoxAndFollowsThePan)
     // the near corner of the box is nearer than the far one
     EXPECT_LT(Project(frame, {1, 1, 1}).z, Project(frame, {-1, -1, -1}).z);
 
-    // A point beside the origin, square to the line of sight in the plane of the up vector (1, 1, 1):
-    // its height on screen follows from the 15° field of view, the eye at (4, 6, 3) and zoom 0.6.
-    const Vec3 eye{4, 6, 3};
-    const double distance = std::sqrt(Dot(eye, eye));
-    const Vec3 f{-eye.x / distance, -eye.y / distance, -eye.z / distance};
-    const Vec3 up{1, 1, 1};
-    Vec3 side{up.x - Dot(up, f) * f.x, up.y - Dot(up, f) * f.y, up.z - Dot(up, f) * f.z};
-    const double n = std::sqrt(Dot(side, side));
-    side = {side.x / n, side.y / n, side.z / n};
-    ExpectXY(Project(frame, side), 200, 150 + 150 * (0.6 / distance) / std::tan(7.5 * M_PI / 180), 1e-6);
+    // A unit point square to the line of sight from the eye (4, 6, 3), in the plane of the up vector
+    // (1, 1, 1): its height on screen follows from the 15° field of view and zoom 0.6.
+    const double n = std::sqrt(9 * 9 + 17 * 17 + 22 * 22);
+    ExpectXY(Project(frame, {9 / n, -17 / n, 22 / n}), 200,
+             150 + 150 * (0.6 / std::sqrt(61.0)) / std::tan(7.5 * M_PI / 180), 1e-6);
 
     view.SetPan({10, 20});
     ExpectXY(Project(view.Frame(2), {0, 0, 0}), 400 + 10, 300 - 20);
