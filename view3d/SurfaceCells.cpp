@@ -23,8 +23,7 @@ bool LoadSurfaceCells(GridCells& cells, const SurfaceGrid* grid)
     }
     const std::size_t count = static_cast<std::size_t>(grid->nx) * static_cast<std::size_t>(grid->ny);
     std::vector<double> shown(count);
-    std::transform(grid->values, grid->values + count, shown.begin(),
-                   [](double v) { return std::strtod(FormatHeaderValue(v).c_str(), nullptr); });
+    std::transform(grid->values, grid->values + count, shown.begin(), [](double v) { return ShownValue(v); });
     cells.LoadNumbers(shown.data(), grid->nx, grid->ny);
     SetSurfaceHeaders(cells, *grid);
     cells.SetModified(true);

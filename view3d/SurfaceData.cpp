@@ -2,8 +2,9 @@
 #include "view3d/SurfaceData.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -130,9 +131,19 @@ double GridPosition(double lo, double hi, int k, int n)
 
 std::string FormatHeaderValue(double v)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
+    // "%g" without the process locale: a host running in German still sees a decimal point.
+    std::array<char, 32> text{};
+    const auto end =
+        std::to_chars(text.data(), text.data() + text.size(), v, std::chars_format::general, 6).ptr;
+    return {text.data(), end};
+}
+
+double ShownValue(double v)
+{
+    const std::string text = FormatHeaderValue(v);
+    double shown = v;
+    std::from_chars(text.data(), text.data() + text.size(), shown);
+    return shown;
 }
 
 std::vector<std::string> XHeaders(const SurfaceGrid& grid)

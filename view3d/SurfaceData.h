@@ -26,6 +26,8 @@ double SurfaceValue(const SurfaceGrid& grid, int i, int j);
 double GridPosition(double lo, double hi, int k, int n);
 // "%g" of a number, as every text of the surface page shows it.
 std::string FormatHeaderValue(double v);
+// The value a "%g" text of it reads back as (what a cell showing it stores).
+double ShownValue(double v);
 // Header texts of the x positions (rows of the page) and the y positions (columns).
 std::vector<std::string> XHeaders(const SurfaceGrid& grid);
 std::vector<std::string> YHeaders(const SurfaceGrid& grid);
