@@ -9,6 +9,8 @@
 #include "chart/SeriesValues.h"
 #include "magnets/COvMag.h"
 #include "view3d/ModelItems.h"
+#include "view3d/ModelProjection.h"
+#include "view3d/ModelRebuild.h"
 #include "view3d/SurfaceData.h"
 #include "view3d/ViewState.h"
 
@@ -194,6 +196,18 @@ void FillHelix(ChartGlyph& glyph)
     glyph.record.line_width_3d = 2;
 }
 
+// The first picture of a 3-D glyph: the model built and projected as the library's view shows it in a
+// 400 × 300 window, so the page shows it in 3-D before it is ever edited.
+void ProjectAtStart(ChartGlyph& glyph)
+{
+    if (!ov::RebuildModel(glyph.record, glyph.object3d)) return;
+    ov::ViewState view(glyph.record.style_3d, glyph.record.view_state_3d);
+    view.Resize(400, 300);
+    ov::ProjectModel(glyph.object3d, view.Frame(1.0));
+    glyph.object3d.view_width = view.Width();
+    glyph.object3d.view_height = view.Height();
+}
+
 }  // namespace
 
 HostDocument::HostDocument()
@@ -213,6 +227,8 @@ HostDocument::HostDocument()
     glyphs_.push_back(MakeGlyph(GlyphKind::XYChart, 6, QStringLiteral("3-D helix")));
     glyphs_.back()->id = QStringLiteral("chart-3d");
     FillHelix(*glyphs_.back());
+    ProjectAtStart(*glyphs_[2]);
+    ProjectAtStart(*glyphs_.back());
     FillPie(*glyphs_[1]);
     FillSettings();
     ov_list_init(&timeSeries_);
