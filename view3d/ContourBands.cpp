@@ -21,12 +21,19 @@ struct LevelTriangle {
     V l1, l2, u1, u2;
 };
 
+// Entry k + 1 of the colours made by BandColours: the colour of level k (−1 ... levels).
+const Rgb& LevelColour(const std::vector<Rgb>& colours, int k)
+{
+    const int entry = k + 1;
+    return colours[static_cast<std::size_t>(entry)];
+}
+
 // The settings with the colours of their levels, as the banding of one cell reads them.
 struct Banding {
     const BandSettings& settings;
     const std::vector<Rgb>& colours;
 
-    const Rgb& ColourOfLevel(int k) const { return colours[static_cast<std::size_t>(k + 1)]; }
+    const Rgb& ColourOfLevel(int k) const { return LevelColour(colours, k); }
 };
 
 V From(const OvPoint3F& p)
@@ -147,7 +154,7 @@ bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners
     const bool oneBand = band == LevelIndex(bands, high->z);
     if (oneBand && bands.filled)
         return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
-                       colours[static_cast<std::size_t>(band + 1)]);
+                       LevelColour(colours, band));
     V centre;
     for (const OvPoint3F& c : corners) {
         centre.x += c.x / 4.0;
