@@ -1,10 +1,12 @@
 // 3-D model rebuild on a 1000 × 1000 surface with 16 contour levels: every view preset, reported
 // against preset 8 (filled bands) of the same run, and the projection with the back-to-front order.
 // `--write-grid FILE` writes the z values (x fastest, little-endian doubles) for the contour peer in
-// scripts/bench-3d.
+// scripts/bench-3d. `--hash` prints, per preset, a hash of the whole model (kind, count, points, colour and
+// children of every item) so a change to the builders can show that it builds the same model.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -84,6 +86,40 @@ void BM_ProjectAndSort(benchmark::State& state)
 }
 BENCHMARK(BM_ProjectAndSort)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// FNV-1a over the bytes of every item's kind, count, points and colour, children after their parent.
+void HashItems(const OvHostList& list, std::uint64_t& hash)
+{
+    const auto mix = [&hash](const void* data, std::size_t size) {
+        for (std::size_t k = 0; k < size; ++k) {
+            hash ^= static_cast<const unsigned char*>(data)[k];
+            hash *= 1099511628211ULL;
+        }
+    };
+    for (const ModelItem* item : ov::ModelItemsOf(list)) {
+        mix(&item->kind, sizeof item->kind);
+        mix(&item->count, sizeof item->count);
+        mix(item->points, sizeof(OvPoint3F) * static_cast<std::size_t>(item->count));
+        mix(item->colour, sizeof item->colour);
+        const int32_t children = ov_list_count(&item->children);
+        mix(&children, sizeof children);
+        HashItems(item->children, hash);
+    }
+}
+
+int PrintHashes()
+{
+    Scene scene;
+    for (int preset = 0; preset <= 9; ++preset) {
+        scene.record.view_preset_3d = static_cast<uint8_t>(preset);
+        if (!ov::RebuildModel(scene.record, scene.object)) return 1;
+        std::uint64_t hash = 14695981039346656037ULL;
+        HashItems(scene.object.items, hash);
+        std::printf("preset %d: %d items, model hash %016llx\n", preset, ov_list_count(&scene.object.items),
+                    static_cast<unsigned long long>(hash));
+    }
+    return 0;
+}
+
 int WriteGrid(const char* path)
 {
     const std::vector<double> v = MakeValues();
@@ -98,6 +134,7 @@ int WriteGrid(const char* path)
 int main(int argc, char** argv)
 {
     if (argc == 3 && std::strcmp(argv[1], "--write-grid") == 0) return WriteGrid(argv[2]);
+    if (argc == 2 && std::strcmp(argv[1], "--hash") == 0) return PrintHashes();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

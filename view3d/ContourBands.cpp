@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace ov {
 namespace {
@@ -18,6 +19,21 @@ struct V {
 // (u1, u2), one of them a repeated vertex; its rising sides run l1 → u1 and l2 → u2.
 struct LevelTriangle {
     V l1, l2, u1, u2;
+};
+
+// Entry k + 1 of the colours made by BandColours: the colour of level k (−1 ... levels).
+const Rgb& LevelColour(const std::vector<Rgb>& colours, int k)
+{
+    const int entry = k + 1;
+    return colours[static_cast<std::size_t>(entry)];
+}
+
+// The settings with the colours of their levels, as the banding of one cell reads them.
+struct Banding {
+    const BandSettings& settings;
+    const std::vector<Rgb>& colours;
+
+    const Rgb& ColourOfLevel(int k) const { return LevelColour(colours, k); }
 };
 
 V From(const OvPoint3F& p)
@@ -56,45 +72,47 @@ bool AddQuad(OvHostList& out, const V& a, const V& b, const V& c, const V& d, co
 }
 
 // A level line along the edge when one of its ends lies on a level; a point is no line.
-bool AddLevelLine(OvHostList& out, const V& a, const V& b, const BandSettings& bands, double h)
+bool AddLevelLine(OvHostList& out, const V& a, const V& b, const Banding& bands, int k)
 {
-    if (Same(a, b) || !(bands.colours->OnLevel(a.z) || bands.colours->OnLevel(b.z))) return true;
+    const ColourMap& map = *bands.settings.colours;
+    if (Same(a, b) || !(map.OnLevel(a.z) || map.OnLevel(b.z))) return true;
     ModelItem* line = AppendModelItem(out, OV_ITEM_LINES, 2);
     if (!line) return false;
     line->points[0] = To(a);
     line->points[1] = To(b);
-    SetItemColour(*line, bands.colours->ColourOf(h));
+    SetItemColour(*line, bands.ColourOfLevel(k));
     return true;
 }
 
 // Bands the triangle from its lower edge up. Level lines: every lower edge on a level, and the last cut
 // unless `lastCutShared` says the triangle above starts from it (the upper half of a split triangle).
-bool Band(OvHostList& out, const LevelTriangle& t, const BandSettings& bands, bool lastCutShared = false)
+bool Band(OvHostList& out, const LevelTriangle& t, const Banding& bands, bool lastCutShared = false)
 {
-    const int top = LevelIndex(bands, std::max(t.u1.z, t.u2.z));
+    const BandSettings& settings = bands.settings;
+    const int top = LevelIndex(settings, std::max(t.u1.z, t.u2.z));
     V a = t.l1, b = t.l2;
-    for (int k = LevelIndex(bands, std::min(t.l1.z, t.l2.z)); k < top; ++k) {
-        const double h = LevelHeight(bands, k);
+    for (int k = LevelIndex(settings, std::min(t.l1.z, t.l2.z)); k < top; ++k) {
+        const double h = LevelHeight(settings, k);
         const V ca = AtHeight(t.l1, t.u1, h), cb = AtHeight(t.l2, t.u2, h);
-        const bool ok = bands.filled ? AddQuad(out, a, b, cb, ca, bands.colours->ColourOf(h))
-                                     : AddLevelLine(out, a, b, bands, h);
+        const bool ok = settings.filled ? AddQuad(out, a, b, cb, ca, bands.ColourOfLevel(k))
+                                        : AddLevelLine(out, a, b, bands, k);
         if (!ok) return false;
         a = ca;
         b = cb;
     }
-    const double h = LevelHeight(bands, top);
-    if (bands.filled) return AddQuad(out, a, b, t.u2, t.u1, bands.colours->ColourOf(h));
-    return lastCutShared || AddLevelLine(out, a, b, bands, h);
+    if (settings.filled) return AddQuad(out, a, b, t.u2, t.u1, bands.ColourOfLevel(top));
+    return lastCutShared || AddLevelLine(out, a, b, bands, top);
 }
 
-bool Triangle(OvHostList& out, V p, V q, V r, const BandSettings& bands)
+bool Triangle(OvHostList& out, V p, V q, V r, const Banding& bands)
 {
     if (p.z < q.z) std::swap(p, q);
     if (q.z < r.z) std::swap(q, r);
     if (p.z < q.z) std::swap(p, q);
     // p highest, q middle, r lowest
-    if (p.z - q.z <= bands.tolerance) return Band(out, {r, r, p, q}, bands);
-    if (q.z - r.z <= bands.tolerance) return Band(out, {q, r, p, p}, bands);
+    const double tolerance = bands.settings.tolerance;
+    if (p.z - q.z <= tolerance) return Band(out, {r, r, p, q}, bands);
+    if (q.z - r.z <= tolerance) return Band(out, {q, r, p, p}, bands);
     const V split = AtHeight(r, p, q.z);
     return Band(out, {q, split, p, p}, bands) && Band(out, {r, r, q, split}, bands, true);
 }
@@ -117,31 +135,42 @@ double LevelHeight(const BandSettings& bands, int k)
     return c.Minimum() + (k + 1) * (c.Maximum() - c.Minimum()) / bands.levels;
 }
 
-bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands)
+std::vector<Rgb> BandColours(const BandSettings& bands)
 {
+    std::vector<Rgb> colours;
+    for (int k = -1; k <= bands.levels; ++k)
+        colours.push_back(bands.colours->ColourOf(LevelHeight(bands, k)));
+    return colours;
+}
+
+bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands,
+                   const std::vector<Rgb>& colours)
+{
+    // A cell inside one band is that band's only piece, and has no level line unless a corner or the
+    // centre lies on a level: most cells of a fine grid are such cells.
+    const auto [low, high] = std::minmax_element(
+        corners.begin(), corners.end(), [](const OvPoint3F& a, const OvPoint3F& b) { return a.z < b.z; });
+    const int band = LevelIndex(bands, low->z);
+    const bool oneBand = band == LevelIndex(bands, high->z);
+    if (oneBand && bands.filled)
+        return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
+                       LevelColour(colours, band));
     V centre;
     for (const OvPoint3F& c : corners) {
         centre.x += c.x / 4.0;
         centre.y += c.y / 4.0;
         centre.z += c.z / 4.0;
     }
-    // A cell inside one band is that band's only piece, and has no level line unless a corner or the
-    // centre lies on a level: most cells of a fine grid are such cells.
-    const auto [low, high] = std::minmax_element(
-        corners.begin(), corners.end(), [](const OvPoint3F& a, const OvPoint3F& b) { return a.z < b.z; });
-    const int band = LevelIndex(bands, low->z);
-    if (band == LevelIndex(bands, high->z)) {
-        if (bands.filled)
-            return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
-                           bands.colours->ColourOf(LevelHeight(bands, band)));
+    if (oneBand) {
         const bool touchesLevel = bands.colours->OnLevel(centre.z) ||
                                   std::any_of(corners.begin(), corners.end(), [&](const OvPoint3F& c) {
                                       return bands.colours->OnLevel(c.z);
                                   });
         if (!touchesLevel) return true;
     }
+    const Banding banding{bands, colours};
     for (std::size_t k = 0; k < 4; ++k)
-        if (!Triangle(children, From(corners[k]), From(corners[(k + 1) % 4]), centre, bands)) return false;
+        if (!Triangle(children, From(corners[k]), From(corners[(k + 1) % 4]), centre, banding)) return false;
     return true;
 }
 

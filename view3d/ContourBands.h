@@ -7,6 +7,7 @@
 #include <ornivex/surface.h>
 
 #include <array>
+#include <vector>
 
 namespace ov {
 
@@ -23,9 +24,14 @@ int LevelIndex(const BandSettings& bands, double z);
 // Height of level k: minimum + (k + 1) × (maximum − minimum) ÷ levels.
 double LevelHeight(const BandSettings& bands, int k);
 
+// The colour of every level height, looked up once per model: entry k + 1 is the colour map's colour
+// of LevelHeight(k) for k = −1 ... levels.
+std::vector<Rgb> BandColours(const BandSettings& bands);
+
 // Splits the cell with the given corners into four triangles about its centre and appends their bands
-// (quadrilaterals) or level lines (two-point lines) to `children`; a cell inside one band is a single
-// band. False when memory ran out.
-bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands);
+// (quadrilaterals) or level lines (two-point lines) to `children`, coloured from `colours` (made by
+// BandColours for the same settings); a cell inside one band is a single band. False when memory ran out.
+bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands,
+                   const std::vector<Rgb>& colours);
 
 }  // namespace ov

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace ov {
 namespace {
@@ -136,11 +137,15 @@ bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
     const double dx = DataSpan(frame.x) / (grid->nx - 1), dy = DataSpan(frame.y) / (grid->ny - 1);
     const BandSettings bands{&colours, std::clamp(frame.levels, 4, 64), frame.zTolerance,
                              detail == CellDetail::Bands};
+    const std::vector<Rgb> bandColours = BandColours(bands);
     for (int i = 0; i + 1 < grid->nx; ++i) {
+        // The upper edge of one cell is the lower edge of the next: each point is mapped once per column.
+        OvPoint3F lower0 = GridPoint(frame, i, 0, dx, dy), lower1 = GridPoint(frame, i + 1, 0, dx, dy);
         for (int j = 0; j + 1 < grid->ny; ++j) {
-            const std::array<OvPoint3F, 4> corners = {
-                GridPoint(frame, i, j, dx, dy), GridPoint(frame, i + 1, j, dx, dy),
-                GridPoint(frame, i + 1, j + 1, dx, dy), GridPoint(frame, i, j + 1, dx, dy)};
+            const std::array<OvPoint3F, 4> corners = {lower0, lower1, GridPoint(frame, i + 1, j + 1, dx, dy),
+                                                      GridPoint(frame, i, j + 1, dx, dy)};
+            lower0 = corners[3];
+            lower1 = corners[2];
             ModelItem* cell = AppendModelItem(items, OV_ITEM_QUAD, 4);
             if (!cell) return false;
             double meanZ = 0;
@@ -149,7 +154,8 @@ bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
                 meanZ += corners[static_cast<std::size_t>(k)].z / 4.0;
             }
             SetItemColour(*cell, colours.ColourOf(meanZ));
-            if (detail != CellDetail::None && !SubdivideCell(cell->children, corners, bands)) return false;
+            if (detail != CellDetail::None && !SubdivideCell(cell->children, corners, bands, bandColours))
+                return false;
         }
     }
     return true;

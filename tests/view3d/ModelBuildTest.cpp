@@ -224,6 +224,22 @@ TEST_F(Model, ColoursComeFromTheChosenColourMap)
     EXPECT_FLOAT_EQ(object_.z_tolerance, 30e-12f);
 }
 
+TEST_F(Model, BandsTakeTheColourOfTheLevelAtTheirTop)
+{
+    record_.colour_map_3d = 6;
+    Grid({10, 20, 30, 40}, 2, 2);  // model z −1, −1/3, 1/3, 1: the cell crosses most levels
+    ColourMap map;
+    map.ChooseControlColours(6);
+    map.SetLevels(16);
+    map.SetRange(-1, 1);  // a level every 1/8
+    for (const ModelItem* band : ModelItemsOf(Build(8)[0]->children)) {
+        const auto [lo, hi] = ZSpan(*band);
+        if (hi - lo < 1e-6f) continue;  // a flat piece on a level is of either band
+        const double top = std::floor((static_cast<double>(lo) + hi + 2) * 4) + 1;
+        EXPECT_EQ(ColourOfItem(*band), map.ColourOf(top / 8 - 1)) << lo << " ... " << hi;
+    }
+}
+
 TEST_F(Model, ProjectionFlattensTheSurfaceOntoAFace)
 {
     Grid({0, 1, 2, 3, 4, 5}, 3, 2);
