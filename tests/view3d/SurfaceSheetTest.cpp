@@ -9,6 +9,7 @@
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
 #include "tests/chart/SaneChartRecord.h"
+#include "view3d/ModelItems.h"
 #include "view3d/SurfaceData.h"
 #include "view3d/ui/CDPP_3DS.h"
 #include "view3d/ui/CDPP_3DSTool.h"
@@ -48,7 +49,11 @@ protected:
         grid_.host3d = &object_;
         SetStartTab(kSurfSlotData);
     }
-    void TearDown() override { FreeSurfaceData(&grid_); }
+    void TearDown() override
+    {
+        FreeModelItems(object_.items);
+        FreeSurfaceData(&grid_);
+    }
     static void SetStartTab(uint32_t tab) { RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage3", tab); }
     int Run(const std::function<void(CDlg3DSPP&)>& act)
     {
