@@ -52,8 +52,8 @@ TEST_F(Surface, BadSizesOrMissingValuesLeaveAnEmptySurface)
 {
     const std::vector<double> v(4, 1.0);
     using Row = std::tuple<const double*, int, int>;  // values, nx, ny
-    for (const auto& [values, nx, ny] :
-         {Row{v.data(), 0, 2}, Row{v.data(), 2, -1}, Row{nullptr, 2, 2}, Row{v.data(), 1 << 16, 1 << 16}}) {
+    for (const auto& [values, nx, ny] : {Row{v.data(), 0, 2}, Row{v.data(), 2, -1}, Row{nullptr, 2, 2},
+                                         Row{v.data(), 1 << 16, 1 << 16}, Row{v.data(), 20000, 20000}}) {
         Set(v, 2, 2);
         EXPECT_FALSE(SetSurfaceData(grid_, values, nx, ny, 0, 5, 1, 2));
         EXPECT_EQ(grid_.values, nullptr);
@@ -73,6 +73,7 @@ TEST_F(Surface, AddedPositionsKeepTheOverlapAndFillWithZero)
     EXPECT_EQ(grid_.z_max_index, 4);
     ASSERT_TRUE(ResizeSurface(grid_, 1, 2));
     EXPECT_EQ(Text(), "1x2: 1 3");
+    EXPECT_EQ(XHeaders(grid_), std::vector<std::string>{"-1"});  // a single position sits at the minimum
     EXPECT_EQ(grid_.x_min, -1);
     EXPECT_EQ(grid_.y_max, 20);
 }
