@@ -46,6 +46,8 @@ TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
     SetFontFace(r, u"Sans");
     EXPECT_EQ(FontFace(r), u"Sans");
     EXPECT_EQ(r.font_face[5], 0);
+    SetCaption(r, u"");
+    EXPECT_EQ(Caption(r), u"");
     char16_t slot[8] = {u'z', u'z', u'z', u'z', u'z', u'z', u'z', u'z'};  // a slot of 4 in a larger buffer
     StoreTextSlot(reinterpret_cast<ov_char16*>(slot), 4, 10, u"abcdef");
     EXPECT_EQ(std::u16string(slot, 8), std::u16string(u"abc\0zzzz", 8));
