@@ -66,7 +66,9 @@ protected:
 
 }  // namespace
 
-TEST_F(View3DSheet, CancelLeavesTheRecordButHandsTheViewSizeToTheObject)
+// Cancel leaves the record but hands the view size to the object; OK stores the rotation and the
+// tool page and leaves the model projected for the host.
+TEST_F(View3DSheet, CancelHandsOnTheViewSizeOkStoresTheRotationAndTheToolPageAndProjectsTheModel)
 {
     const ChartRecord before = record_;
     QRect area;
@@ -79,10 +81,7 @@ TEST_F(View3DSheet, CancelLeavesTheRecordButHandsTheViewSizeToTheObject)
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
     EXPECT_EQ(object_.view_width, float(area.width()));
     EXPECT_EQ(object_.view_height, float(area.height()));
-}
 
-TEST_F(View3DSheet, OkStoresTheRotationProjectsTheModelAndStoresTheToolPage)
-{
     struct CountingToolPage : SheetPage {
         using SheetPage::SheetPage;
         void Store() override { ++stores; }
@@ -108,7 +107,7 @@ TEST_F(View3DSheet, OkStoresTheRotationProjectsTheModelAndStoresTheToolPage)
               }),
               1);
     EXPECT_TRUE(std::equal(record_.view_state_3d, record_.view_state_3d + 9, kDefaultRotation.begin()));
-    // The model is left projected for the host, back to front.
+    // Back to front.
     const std::vector<ModelItem*> items = ModelItemsOf(object_.items);
     ASSERT_FALSE(items.empty());
     EXPECT_GE(items.front()->mean_depth, items.back()->mean_depth);
