@@ -1,5 +1,6 @@
-// The pie chart sheet through the dispatcher, driven as a user would: start tab, Cancel and Apply, OK
-// (values through their text once the table exists), and the table's add, count and clear commands.
+// The pie chart sheet through the dispatcher, driven as a user would: Cancel and Apply, OK (values
+// through their text once the table exists), and the table's add, count and clear commands. Its start
+// tab is in the X-Y sheet's start tab table.
 #include "chart/CDPE_LineFill.h"
 #include "chart/CDPP_PieTable.h"
 #include "chart/CDlgPiePP.h"
@@ -37,25 +38,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(PieSheet, StartTabIsClampedAndWrittenBackWithThePlacement)
-{
-    SetStartTab("InitPage2", 7);
-    int tab = -1;
-    Run([&](CDlgPiePP& sheet) {
-        tab = sheet.CurrentTab();
-        EXPECT_TRUE(sheet.Page(kPieSlotTable)->isVisible());
-        EXPECT_EQ(sheet.Page(kPieSlotGeneral), nullptr);
-        sheet.SelectTab(kPieTabLegend);
-        EXPECT_TRUE(sheet.Page(kPieSlotLegend)->isVisible());
-        EXPECT_FALSE(sheet.Page(kPieSlotTable)->isVisible());
-        Cancel(sheet);
-    });
-    EXPECT_EQ(tab, kPieTabTable);
-    const RegKeyHandle key(kSheetSettingsKey);
-    EXPECT_EQ(key.ReadDword("InitPage2", 77), 1u);
-    EXPECT_GT(key.ReadDword("H", 0), 200u);
-}
 
 TEST_F(PieSheet, CancelLeavesTheRecordAndApplyThenCancelKeepsItAsAtApply)
 {

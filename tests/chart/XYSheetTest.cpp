@@ -1,11 +1,14 @@
 // The X-Y property sheet through the dispatcher, driven as a user would: copy-back on OK, Apply and
-// Cancel with the chart-style page writing to every selected series, start tab and placement values,
-// and the pages' edits (an axis hidden takes its series back to the first coordinate system).
+// Cancel with the chart-style page writing to every selected series, the start tab of the X-Y and pie
+// sheets and their placement values, and the pages' edits (an axis hidden takes its series back to the
+// first coordinate system).
 #include "chart/CDPP_Axis.h"
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
 #include "chart/CDPP_TickGrid.h"
+#include "chart/CDlgPiePP.h"
 #include "chart/CDlgXYPP.h"
+#include "chart/ChartSheet.h"
 #include "chart/DataSeriesObject.h"
 #include "tests/chart/ChartSheetKit.h"
 
@@ -87,19 +90,27 @@ TEST_F(XYSheet, CancelKeepsSeriesEditsAndTheRecordAsAtApply)
     EXPECT_EQ(MessagesText(), "1980 0 0");
 }
 
-TEST_F(XYSheet, StartTabPerKindAndSettingsWrittenOnClose)
+// The start tab is the remembered one clamped to the sheet's tabs (the X-Y sheet remembers one per
+// kind group, the pie sheet its own); the tab shown last and the placement are written back on close.
+TEST_F(XYSheet, StartTabPerSheetAndKindAndSettingsWrittenOnClose)
 {
+    OvHostList noSlices{};
     struct Case {
+        uint32_t code;
         uint8_t kind;
         const char* value;
         uint32_t stored;
         int tab;
-    } cases[] = {{2, "InitPage1", 6, 5}, {4, "InitPage5", 3, 3}, {2, "InitPage1", 99, 5}};
+    } cases[] = {{1, 2, "InitPage1", 6, 5},
+                 {1, 4, "InitPage5", 3, 3},
+                 {1, 2, "InitPage1", 99, 5},
+                 {OV_CODE_PIE_CHART, 2, "InitPage2", 7, kPieTabTable}};
     for (const Case& c : cases) {
         record_.kind = c.kind;
         SetStartTab(c.value, c.stored);
         QString title;
-        Run([&](CDlgXYPP& sheet) {
+        HostList series = HostList::Pointers({series_[0], &context_});
+        RunSheet<ChartSheet>(c.code == 1 ? series.get() : &noSlices, c.code, [&](ChartSheet& sheet) {
             EXPECT_EQ(sheet.CurrentTab(), c.tab);
             title = sheet.windowTitle();
             sheet.SelectTab(1);
@@ -107,8 +118,9 @@ TEST_F(XYSheet, StartTabPerKindAndSettingsWrittenOnClose)
         });
         EXPECT_EQ(title == "Glyph Properties", c.kind != 4) << title.toStdString();
         const RegKeyHandle key(kSheetSettingsKey);
-        EXPECT_EQ(key.ReadDword(c.value, 77), 1u);
+        EXPECT_EQ(key.ReadDword(c.value, 77), 1u) << c.value;
         EXPECT_GT(key.ReadDword("W", 0), 300u);
+        EXPECT_GT(key.ReadDword("H", 0), 200u);
     }
 }
 
