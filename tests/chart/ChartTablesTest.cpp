@@ -26,17 +26,18 @@ TEST(ColourMap, EdgesOfTheRange)
     ColourMap map;
     map.ChooseControlColours(1);
     map.SetRange(10, 20);
-    EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // control colour 15
-    EXPECT_EQ(ToArgb(map.ColourOf(20.001)), 0xff660000u);
-    EXPECT_EQ(ToArgb(map.ColourOf(9)), 0xff000099u);
-    EXPECT_EQ(ToArgb(map.ColourOf(10 + 10.0 / 15)), 0xff0000ffu);  // exactly on control 1
-    const uint32_t half = ToArgb(map.ColourOf(10 + 10.0 / 30));    // halfway between 0 and 1
-    EXPECT_EQ(half, 0xff0000ccu);
-    map.SetOutOfRangeColours(true, {0, 1, 0}, {1, 0, 1});
-    EXPECT_EQ(ToArgb(map.ColourOf(21)), 0xff00ff00u);
-    EXPECT_EQ(ToArgb(map.ColourOf(-1)), 0xffff00ffu);
-    EXPECT_EQ(ToArgb(map.ColourOf(20)), 0xff660000u);  // the maximum itself is inside
-    EXPECT_EQ(ToArgb(map.ColourOf(10)), 0xff000099u);  // and so is the minimum
+    // Control colour 15 at and above the maximum, control 0 below the minimum, control 1 exactly on its
+    // level and the mean of controls 0 and 1 halfway to it.
+    const std::pair<double, uint32_t> inside[] = {{20, 0xff660000u},
+                                                  {20.001, 0xff660000u},
+                                                  {9, 0xff000099u},
+                                                  {10 + 10.0 / 15, 0xff0000ffu},
+                                                  {10 + 10.0 / 30, 0xff0000ccu}};
+    for (auto [value, argb] : inside) EXPECT_EQ(ToArgb(map.ColourOf(value)), argb) << value;
+    map.SetOutOfRangeColours(true, {0, 1, 0}, {1, 0, 1});  // the limits themselves stay inside
+    const std::pair<double, uint32_t> outside[] = {
+        {21, 0xff00ff00u}, {-1, 0xffff00ffu}, {20, 0xff660000u}, {10, 0xff000099u}};
+    for (auto [value, argb] : outside) EXPECT_EQ(ToArgb(map.ColourOf(value)), argb) << value;
 }
 
 TEST(ColourMap, IndexTenAndUnknownIndexesAreTheDefaultScale)
@@ -148,11 +149,7 @@ TEST(SheetLayout, KeepOnMonitor)
         {{1600, 100, 2400, 700}, 0, 0, {0, 0, 1920, 1040}, {1120, 100, 1920, 700}},
         {{100, 800, 900, 1400}, 0, 0, {0, 0, 1920, 1040}, {100, 440, 900, 1040}},
         {{-300, -200, 500, 400}, -100, -50, {-100, -50, 1820, 990}, {-100, -50, 700, 550}},
-        {{1420, 690, 2220, 1290},
-         -100,
-         -50,
-         {-100, -50, 1820, 990},
-         {1420, 690, 2220, 1290}},  // exactly half
+        {{1420, 690, 2220, 1290}, -100, -50, {-100, -50, 1820, 990}, {1420, 690, 2220, 1290}},  // half
     };
     for (const Case& c : cases) EXPECT_EQ(KeepOnMonitor(c.in, c.originX, c.originY, c.work), c.out);
 }

@@ -1,5 +1,5 @@
 // The series list and data table pages inside the X-Y sheet, driven as a user would: the table's
-// headers and store on OK, the formula fill, a saved table opened back, new series from the prompt and
+// headers, formula fill and store on OK, a saved table opened back, new series from the prompt and
 // from a drawing path.
 #include "chart/CDPP_DSList.h"
 #include "chart/CDPP_DataTable.h"
@@ -7,25 +7,16 @@
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesPrompts.h"
 #include "chart/SeriesValues.h"
-#include "chart/XYChartSheet.h"
 #include "data/DataTestFiles.h"
 #include "data/formula/CDlgGDByFunc.h"
 #include "data/import/AsciiImportSettings.h"
 #include "data/import/DlgOpenASCPreView.h"
-#include "framework/prompt/CDlgSetStrings.h"
-#include "framework/settings/RegKeyHandle.h"
-#include "framework/text/LanguageChoice.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
 #include "grid/CGridCtrl.h"
-#include "host/Dispatch.h"
-#include "testhost/HostFixtures.h"
-#include "testhost/ModalDriver.h"
 #include "testhost/PromptAnswers.h"
+#include "tests/chart/ChartSheetKit.h"
 
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 #include <bit>
 #include <cmath>
@@ -36,16 +27,14 @@ using namespace ovtest;
 
 namespace {
 
-class DataPages : public ::testing::Test {
+class DataPages : public ChartSheetTest {
 protected:
     void SetUp() override
     {
-        EnsureTestApplication();
-        SetCurrentLanguageCodeForTesting(u"en");
-        registry_.xyChart = [](ChartSheetCall& c) { return RunXYChartSheet(c); };
+        ChartSheetTest::SetUp();
         for (auto& s : series_) s = CreateNumberedSeries(u"S", 2, 3);
         record_.kind = 2;
-        RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage1", 4);  // the data tab
+        SetStartTab("InitPage1", 4);  // the data tab
     }
     void TearDown() override
     {
@@ -54,13 +43,10 @@ protected:
     int Run(const std::function<void(CDlgXYPP&, CDPP_DSList&, CDPP_DataTable&)>& act)
     {
         list_.emplace(HostList::Pointers({series_[0], series_[1], series_[2], &context_}));
-        const GEEdtParams p{&record_, list_->get(), window_.get(), 1, nullptr};
-        return RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
-                        [&](QDialog& d) {
-                            auto& sheet = dynamic_cast<CDlgXYPP&>(d);
-                            act(sheet, *dynamic_cast<CDPP_DSList*>(sheet.Page(kSlotSeriesList)),
-                                *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
-                        });
+        return RunSheet<CDlgXYPP>(list_->get(), 1, [&](CDlgXYPP& sheet) {
+            act(sheet, *dynamic_cast<CDPP_DSList*>(sheet.Page(kSlotSeriesList)),
+                *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
+        });
     }
     static std::vector<double> Values(const DataSeries& s)
     {
@@ -80,47 +66,35 @@ protected:
         return order;
     }
 
-    DialogRegistry registry_;
-    ChartRecord record_{};
     DrawingContext context_{};
     DataSeries* series_[3]{};
     std::optional<HostList> list_;
-    RecordingHostWindow window_;
 };
 
-TEST_F(DataPages, TableShowsHeadersAndStoresValuesThroughTheirTextOnOk)
+// The table names its columns by the series' coordinate system, fills the selected column from a
+// formula through its text and stores every value through its shown text on OK.
+TEST_F(DataPages, TableHeadersFormulaFillAndStoreThroughTheTextOnOk)
 {
     SetSeriesSystem(*series_[0], 2);
-    ResizeSeries(*series_[0], 3, 1);
     series_[0]->values[0] = 1e-12;
-    series_[0]->values[1] = 2.5;
-    series_[0]->values[2] = -0.1;
     record_.axes[OV_AXIS_Y3].shown = 1;
     EXPECT_EQ(Run([](CDlgXYPP& sheet, CDPP_DSList&, CDPP_DataTable& table) {
-                  EXPECT_EQ(table.Grid().GetItemText(0, 2), "Y#3 : c2");  // the series' system
+                  EXPECT_EQ(table.Grid().GetItemText(0, 2), "Y#3 : c2");
                   EXPECT_EQ(table.Grid().GetItemText(1, 1), "0");
+                  table.Grid().SelectCells({2, 2, 2, 2});
+                  RunModal(
+                      [&] {
+                          table.RunCommand(kTableFormula);
+                          return 0;
+                      },
+                      [](QDialog& formula) {
+                          TypeInto(formula, ControlName(CDlgGDByFunc::kIdFormula), "a^2/3");
+                          Accept(formula);
+                      });
+                  EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.333333");  // written with "%g"
                   PressKey(sheet, Qt::Key_Return);
               }),
               1);
-    EXPECT_EQ(series_[0]->values[0], 0.0);
-    EXPECT_EQ(series_[0]->values[2], -0.1);
-}
-
-TEST_F(DataPages, FormulaFillsTheSelectedColumnThroughItsText)
-{
-    Run([](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
-        table.Grid().SelectCells({2, 2, 2, 2});
-        RunModal(
-            [&] {
-                table.RunCommand(kTableFormula);
-                return 0;
-            },
-            [](QDialog& formula) {
-                TypeInto(formula, ControlName(CDlgGDByFunc::kIdFormula), "a^2/3");
-                Accept(formula);
-            });
-        EXPECT_EQ(table.Grid().GetItemText(3, 2), "0.333333");  // written with "%g"
-    });
     EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0.0833333, 0.333333}));
 }
 

@@ -4,18 +4,10 @@
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/View3DTab.h"
-#include "chart/XYChartSheet.h"
-#include "framework/settings/RegKeyHandle.h"
-#include "framework/text/LanguageChoice.h"
-#include "host/Dispatch.h"
-#include "testhost/HostFixtures.h"
-#include "testhost/ModalDriver.h"
-#include "tests/chart/SaneChartRecord.h"
+#include "tests/chart/ChartSheetKit.h"
 #include "view3d/ModelItems.h"
 #include "view3d/ViewState.h"
 #include "view3d/gl/COvOG.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
@@ -25,20 +17,16 @@ using namespace ovtest;
 
 namespace {
 
-class View3DSheet : public ::testing::Test {
+class View3DSheet : public ChartSheetTest {
 protected:
     void SetUp() override
     {
-        EnsureTestApplication();
-        SetCurrentLanguageCodeForTesting(u"en");
-        registry_.xyChart = [](ChartSheetCall& c) { return RunXYChartSheet(c); };
-        record_ = PatternRecord<ChartRecord>(3);
-        MakePageFieldsSane(record_);
-        record_.kind = 6;
+        ChartSheetTest::SetUp();
+        UseSaneRecord(3, 6);
         record_.style_3d = 0;
         for (int a = 0; a < 3; ++a) record_.axes[a].ratio_3d = 1;
         std::fill(std::begin(record_.view_state_3d), std::end(record_.view_state_3d), 0.5f);
-        RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage6", 6);
+        SetStartTab("InitPage6", 6);
         helix_ = CreateNumberedSeries(u"helix", 3, 40);  // x, y and z columns
         for (int r = 0; r < 40; ++r) {
             helix_->values[r] = std::cos(r * 0.3);
@@ -57,15 +45,12 @@ protected:
     int Run(const std::function<void(CDlgXYPP&, View3DTab&)>& act)
     {
         HostList list = HostList::Pointers({&object_, &context_});
-        const GEEdtParams p{&record_, list.get(), window_.get(), 1, nullptr};
-        return RunModal([&] { return DispatchGEEdt(&p, registry_, [] { return true; }); },
-                        [&](QDialog& d) {
-                            auto& sheet = dynamic_cast<CDlgXYPP&>(d);
-                            auto* tab = dynamic_cast<View3DTab*>(sheet.Page(kSlot3D));
-                            ASSERT_NE(tab, nullptr);
-                            EXPECT_EQ(sheet.CurrentTab(), 6);
-                            act(sheet, *tab);
-                        });
+        return RunSheet<CDlgXYPP>(list.get(), 1, [&](CDlgXYPP& sheet) {
+            auto* tab = dynamic_cast<View3DTab*>(sheet.Page(kSlot3D));
+            ASSERT_NE(tab, nullptr);
+            EXPECT_EQ(sheet.CurrentTab(), 6);
+            act(sheet, *tab);
+        });
     }
     // Where the view shows: the widget itself, or the message standing in its place without GL.
     static QRect ViewArea(View3DTab& tab)
@@ -73,18 +58,17 @@ protected:
         return tab.View().HasContext() ? tab.View().geometry() : tab.View().MessageWidget()->geometry();
     }
 
-    DialogRegistry registry_;
-    ChartRecord record_{};
     DataSeries* helix_ = nullptr;
     HostList series_;
     Host3DObject object_{};
     DrawingContext context_{};
-    RecordingHostWindow window_;
 };
 
 }  // namespace
 
-TEST_F(View3DSheet, CancelLeavesTheRecordButHandsTheViewSizeToTheObject)
+// Cancel leaves the record but hands the view size to the object; OK stores the rotation and the
+// tool page and leaves the model projected for the host.
+TEST_F(View3DSheet, CancelHandsOnTheViewSizeOkStoresTheRotationAndTheToolPageAndProjectsTheModel)
 {
     const ChartRecord before = record_;
     QRect area;
@@ -97,10 +81,7 @@ TEST_F(View3DSheet, CancelLeavesTheRecordButHandsTheViewSizeToTheObject)
     EXPECT_EQ(std::memcmp(&before, &record_, sizeof before), 0);
     EXPECT_EQ(object_.view_width, float(area.width()));
     EXPECT_EQ(object_.view_height, float(area.height()));
-}
 
-TEST_F(View3DSheet, OkStoresTheRotationProjectsTheModelAndStoresTheToolPage)
-{
     struct CountingToolPage : SheetPage {
         using SheetPage::SheetPage;
         void Store() override { ++stores; }
@@ -126,7 +107,7 @@ TEST_F(View3DSheet, OkStoresTheRotationProjectsTheModelAndStoresTheToolPage)
               }),
               1);
     EXPECT_TRUE(std::equal(record_.view_state_3d, record_.view_state_3d + 9, kDefaultRotation.begin()));
-    // The model is left projected for the host, back to front.
+    // Back to front.
     const std::vector<ModelItem*> items = ModelItemsOf(object_.items);
     ASSERT_FALSE(items.empty());
     EXPECT_GE(items.front()->mean_depth, items.back()->mean_depth);

@@ -1,9 +1,8 @@
-// The cell store: number texts and their round trip, resizing, removal, clipboard text and the saved
-// file, and a million-row store that reads back exactly what reading each cell's text gives.
+// The cell store: number texts and their round trip, loading, resizing, removal, clipboard text and
+// the saved file.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -26,16 +25,6 @@ GridCells Loaded(std::vector<double> values, int rows, int cols)
     return cells;
 }
 
-std::string PrintfReference(double v)
-{
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.10lf", v);
-    std::string text = buffer;
-    while (text.back() == '0') text.pop_back();
-    if (text.back() == '.') text.pop_back();
-    return text;
-}
-
 TEST(CellNumberText, ShowsTenDecimalsWithoutTrailingZerosAndReadsBackThroughTheText)
 {
     const struct {
@@ -53,7 +42,6 @@ TEST(CellNumberText, ShowsTenDecimalsWithoutTrailingZerosAndReadsBackThroughTheT
     };
     for (const auto& row : rows) {
         EXPECT_EQ(ov::FormatCellNumber(row.value), row.text) << row.value;
-        EXPECT_EQ(ov::FormatCellNumber(row.value), PrintfReference(row.value)) << row.value;
         EXPECT_EQ(ov::RoundTripCellNumber(row.value), row.stored) << row.value;
     }
     // The text-free round trip agrees bit for bit with reading the text, near halfway points too.
@@ -90,9 +78,13 @@ TEST(GridCells, ResizeKeepsOverlapAndNewCellsAreEmpty)
     EXPECT_EQ(cells.Text(1, 2), "");
 }
 
-// Loading numbers or clearing the data keeps the column titles; what was there before is gone.
+// Loaded numbers show and read back at ten decimals; loading numbers or clearing the data keeps the
+// column titles; what was there before is gone.
 TEST(GridCells, LoadingAndClearingKeepTheTitlesAndDropTheOldData)
 {
+    const GridCells thirds = Loaded({1.0 / 3, -2.0 / 3}, 2, 1);
+    EXPECT_EQ(thirds.Text(2, 1), "-0.6666666667");
+    EXPECT_EQ(thirds.Values(), (std::vector<double>{0.3333333333, -0.6666666667}));
     GridCells cells = Loaded({1, 2, 3, 4}, 2, 2);
     cells.SetText(0, 1, "Time");
     cells.SetText(1, 2, "typed");
@@ -208,29 +200,6 @@ TEST(GridTextFile, EmptyNameLineThenTheStoredValuesOnePerRow)
     std::ostringstream out;
     ASSERT_TRUE(ov::WriteGridText(cells, out));
     EXPECT_EQ(out.str(), "\n1e999\t0.5\n0\t0.12345678901234568\n-1e999\t0\n");
-}
-
-TEST(GridCells, MillionRowStoreMatchesTheShownTexts)
-{
-    constexpr int kRows = 1000000, kCols = 4;
-    std::mt19937_64 rng(7);
-    std::uniform_real_distribution<double> spread(-1e6, 1e6);
-    std::vector<double> values(static_cast<size_t>(kRows) * kCols);
-    for (size_t i = 0; i < values.size(); ++i) values[i] = i % 3 == 0 ? double(i) : spread(rng) / (i % 7 + 1);
-    GridCells cells = Loaded(values, kRows, kCols);
-    const std::vector<double> stored = cells.Values();
-    ASSERT_EQ(stored.size(), values.size());
-    size_t mismatches = 0;
-    for (int r = 1; r <= kRows; r += 997) {
-        for (int c = 1; c <= kCols; ++c) {
-            const size_t k = static_cast<size_t>(c - 1) * kRows + (r - 1);
-            mismatches += stored[k] != ov::ParseCellNumber(cells.Text(r, c));
-        }
-    }
-    EXPECT_EQ(mismatches, 0u);
-    // Values already at ten decimals come back bit for bit.
-    for (size_t i = 0; i < values.size(); ++i) values[i] = double(i) / 1024;
-    EXPECT_EQ(Loaded(values, kRows, kCols).Values(), values);
 }
 
 }  // namespace
