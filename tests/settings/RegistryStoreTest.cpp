@@ -1,5 +1,5 @@
-// Store behaviour: subtree deletion stays inside its subtree and listings keep their spelling. (Raw values of
-// every type and all-or-nothing edits are the .reg round trip's part.)
+// Store behaviour: subtree deletion stays inside its subtree and listings keep their spelling. (Raw
+// values of every type, all-or-nothing edits and valid names are the .reg round trip's part.)
 #include "framework/settings/RegistryStore.h"
 
 #include <gtest/gtest.h>
