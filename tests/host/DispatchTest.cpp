@@ -71,8 +71,9 @@ protected:
 
 // Each code opens its slot and forms its result. The X-Y sheet takes the drawing context off the list
 // (a 3-D chart, kind 6, also the object before it, which stays, and that object's series), the time
-// series its magnet record; the surface sheet reads the last element and leaves the list.
-TEST_F(Dispatch, OpensTheSlotOfEveryCodeWithItsListElementsAndFormsItsResult)
+// series its magnet record; the surface sheet reads the last element and leaves the list. A dialog
+// edits a copy of the host's record: Cancel leaves every byte, OK copies the edited record back.
+TEST_F(Dispatch, OpensTheSlotOfEveryCodeAndCopiesItsRecordBackOnOkOnly)
 {
     const struct Route {
         uint32_t code;
@@ -93,14 +94,24 @@ TEST_F(Dispatch, OpensTheSlotOfEveryCodeWithItsListElementsAndFormsItsResult)
             ChartRecord chart = PatternRecord<ChartRecord>(3);
             std::memset(&chart, kind, 1);
             SystemSettings settings = PatternRecord<SystemSettings>(5);
+            ChartRecord chartAfter = chart;
+            SystemSettings settingsAfter = settings;
+            const bool props = std::string(r.slot) == "props";
+            if (ok && props) std::memset(reinterpret_cast<char*>(&settingsAfter) + sizeof(void*), 0xCD, 8);
+            if (ok && !props && r.code >= 1 && r.code <= 5) std::memset(&chartAfter, 0xAB, 16);
             Host3DObject e[3] = {};
             e[1].series_list = series.get();
             HostList list = HostList::Pointers({&e[0], &e[1], &e[2]});
-            void* record = std::string(r.slot) == "props" ? static_cast<void*>(&settings) : &chart;
-            rec.ran.clear(), rec.taken = nullptr;
-            EXPECT_EQ(rec.Run({record, list.get(), nullptr, r.code, &e[0]}, ok ? Accept : Cancel),
-                      ok ? r.resultOnOk : 0);
+            rec.ran.clear(), rec.taken = nullptr, rec.chart.record = nullptr;
+            EXPECT_EQ(
+                rec.Run({props ? static_cast<void*>(&settings) : &chart, list.get(), nullptr, r.code, &e[0]},
+                        ok ? Accept : Cancel),
+                ok ? r.resultOnOk : 0);
             EXPECT_EQ(rec.ran, r.slot);
+            EXPECT_EQ(std::memcmp(&chart, &chartAfter, sizeof chart), 0);
+            EXPECT_EQ(std::memcmp(&settings, &settingsAfter, sizeof settings), 0);
+            EXPECT_NE(rec.chart.record, &chart) << "the dialog must edit a copy";
+            EXPECT_TRUE(!props || rec.props.hotkeyTable == PatternRecord<SystemSettings>(5).hotkey_table);
             EXPECT_EQ(rec.taken, r.takesLast ? &e[2] : nullptr);
             EXPECT_EQ(list.PointersNow().size(), r.left);
             const bool is3d = kind == 6;
@@ -111,35 +122,9 @@ TEST_F(Dispatch, OpensTheSlotOfEveryCodeWithItsListElementsAndFormsItsResult)
     }
 }
 
-// Cancel leaves every byte the host handed in; OK copies the edited record back. The dialog never
-// sees the host's memory as its record.
-TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
+// Cancel leaves the host's seed and path data as they were.
+TEST_F(Dispatch, FloodFillCancelLeavesTheSeedAndThePath)
 {
-    int element = 0;
-    ChartRecord host = PatternRecord<ChartRecord>(7);
-    std::memset(&host, 1, 1);
-    const ChartRecord before = host;
-    HostList list = HostList::Pointers({&element, &element});
-    rec.Run({&host, list.get(), nullptr, 1, nullptr}, Cancel);
-    EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
-    EXPECT_EQ(rec.Run({&host, list.get(), nullptr, 1, nullptr}, Accept), 1);
-    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&host)[0], 0xAB);
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&host) + 16,
-                          reinterpret_cast<const char*>(&before) + 16, sizeof host - 16),
-              0);
-    EXPECT_NE(rec.chart.record, &host);
-
-    HotkeyTable hotkeys{};
-    SystemSettings settings = PatternRecord<SystemSettings>(9);
-    settings.hotkey_table = &hotkeys;
-    const SystemSettings settingsBefore = settings;
-    GEEdtParams q{&settings, nullptr, nullptr, 3, nullptr};
-    EXPECT_EQ(rec.Run(q, Cancel), 0);
-    EXPECT_EQ(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
-    EXPECT_EQ(rec.Run(q, Accept), 0);
-    EXPECT_NE(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
-    EXPECT_EQ(rec.props.hotkeyTable, &hotkeys);
-
     rec.registry.floodFill = [](FloodFillCall& c) {
         c.seedX *= 100;
         const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
