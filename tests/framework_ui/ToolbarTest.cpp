@@ -1,4 +1,4 @@
-// Toolbar descriptions, the overflow menu rules, the toolbar's mouse handling and its icon files.
+// Toolbar descriptions, the overflow menu rules, the toolbar's mouse handling and its icon names.
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
 #include "framework/toolbar/ToolbarDescription.h"
@@ -90,7 +90,7 @@ TEST_F(ToolbarWidget, ClicksPostTheButtonsCommandAndOptionsAddRightClickAndDrag)
     EXPECT_EQ(posted.join(' ').toStdString(), "101 -1 1000010 1000011");
 }
 
-TEST_F(ToolbarWidget, NarrowToolbarMovesTheTailIntoTheOverflowMenu)
+TEST_F(ToolbarWidget, NarrowToolbarMovesTheTailIntoTheOverflowMenuWithItsIcons)
 {
     toolbar.resize(toolbar.ButtonRect(3).right(), toolbar.height());
     ASSERT_TRUE(toolbar.HasOverflow());
@@ -100,13 +100,8 @@ TEST_F(ToolbarWidget, NarrowToolbarMovesTheTailIntoTheOverflowMenu)
     toolbar.FillOverflowMenu(menu);
     ASSERT_FALSE(menu.Menu().actions().isEmpty());
     EXPECT_EQ(COvMenu::CommandOf(menu.Menu().actions().back()), 105);
-}
-
-// The dialogs spell some icon names in other cases. (Broken and missing icon files are the reader
-// fault tests' part.)
-TEST(ApxIconFile, NamesIgnoreLetterCase)
-{
-    ovtest::EnsureTestApplication();
+    // The dialogs spell some icon names in other cases. (Broken and missing icon files are the reader
+    // fault tests' part.)
     ApxIcon icon;
     EXPECT_TRUE(icon.Load("TB/cut"));
     EXPECT_FALSE(icon.Load("tb/no_such_icon"));
