@@ -46,7 +46,7 @@ TEST_F(RegFileFormatTest, ImportsBothEncodingsAndExportsTheFamiliarNotation)
         "[-HKEY_CURRENT_USER\\Software\\Old]\r\n[hkey_current_user\\Software\\Keep]\r\n\"gone\"=-\r\n"
         "  \"blob\" = hex:01,02,\\\r\n   03,\\\r\n  04\r\n\"n\"=dword:A \t\r\n; a comment\r\n"
         "\"t\"=hex(2):25,00,00,00\r\n@=\"Ünï \U0001D11E a\\\\b "
-        "\\\"c\\\"\"\r\n\"Multi\"=hex(7):61,00,00,00\r\n";
+        "\\\"cd\\\"\"\r\n\"Multi\"=hex(7):61,00,00,00\r\n";
     std::string utf16 = "\xFF\xFE";
     for (char16_t unit : Utf8ToUtf16(std::string(kHeader) + body))
         utf16 += {char(unit & 0xFF), char(unit >> 8)};
@@ -63,7 +63,7 @@ TEST_F(RegFileFormatTest, ImportsBothEncodingsAndExportsTheFamiliarNotation)
     }
     EXPECT_EQ(exported[0], std::string(kHeader) +
                                "[HKEY_CURRENT_USER\\Software\\Keep]\n"
-                               "@=\"Ünï \U0001D11E a\\\\b \\\"c\\\"\"\n"
+                               "@=\"Ünï \U0001D11E a\\\\b \\\"cd\\\"\"\n"
                                "\"blob\"=hex:01,02,03,04\n"
                                "\"Multi\"=hex(7):61,00,00,00\n"
                                "\"n\"=dword:0000000a\n"
