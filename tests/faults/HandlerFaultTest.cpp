@@ -57,11 +57,6 @@ protected:
     }};
 };
 
-QPoint Centre(const ScreenRect& r)
-{
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 }  // namespace
 
 TEST_F(HandlerFault, ChartSheet)
@@ -90,7 +85,9 @@ TEST_F(HandlerFault, ChartSheet)
                      EXPECT_TRUE(d.isVisible());
 
                      // The tab strip still answers.
-                     QTest::mouseClick(&sheet, Qt::LeftButton, {}, Centre(sheet.TabRects()[1]));
+                     const ScreenRect tab = sheet.TabRects()[1];
+                     QTest::mouseClick(&sheet, Qt::LeftButton, {},
+                                       QPoint((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
                      EXPECT_EQ(sheet.CurrentTab(), 1);
                      Cancel(d);
                  });

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTextDocument>
 
@@ -23,6 +22,7 @@
 #include "framework/toolbar/ApxIcon.h"
 #include "framework/toolbar/ToolbarDescription.h"
 #include "settings/SettingsTestSupport.h"
+#include "testhost/ModalDriver.h"
 #include "trace/SourceImage.h"
 
 namespace ov::test {
@@ -112,6 +112,7 @@ long PeakResidentKb()
 // wait for ever. The 2 GiB file is sparse: a reader that loaded it whole would need 2 GiB.
 TEST(ReaderFault, EveryReaderGivesItsDefaultForAFolderALoopAFifoOrAHugeFile)
 {
+    ovtest::EnsureTestApplication();  // pictures, icons and documents need one
     const fs::path host = ScratchFolder() / "reader-faults";
     setenv("ORNIVEX_HOST_DIR", host.c_str(), 1);
     const struct {
@@ -179,11 +180,3 @@ TEST(BoundedFileRead, ReadsAFileUpToItsCapAndNoFurther)
 
 }  // namespace
 }  // namespace ov::test
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

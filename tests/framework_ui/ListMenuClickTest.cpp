@@ -12,15 +12,12 @@ TEST(ListMenuClick, OnlyARightPressOnTheViewportCounts)
 {
     ovtest::EnsureTestApplication();
     QWidget viewport, other;
-    const QPointF local(3, 4), global(130, 240);
-    const auto press = [&](QEvent::Type type, Qt::MouseButton button) {
-        return QMouseEvent(type, local, global, button, button, Qt::NoModifier);
+    const auto click = [&](QWidget* watched, QEvent::Type type, Qt::MouseButton button) {
+        const QMouseEvent event(type, QPointF(3, 4), QPointF(130, 240), button, button, Qt::NoModifier);
+        return ov::ListMenuClickAt(watched, &viewport, &event);
     };
-    const QMouseEvent right = press(QEvent::MouseButtonPress, Qt::RightButton);
-    EXPECT_EQ(ov::ListMenuClickAt(&viewport, &viewport, &right), QPoint(130, 240));
-    EXPECT_FALSE(ov::ListMenuClickAt(&other, &viewport, &right));
-    const QMouseEvent left = press(QEvent::MouseButtonPress, Qt::LeftButton);
-    EXPECT_FALSE(ov::ListMenuClickAt(&viewport, &viewport, &left));
-    const QMouseEvent release = press(QEvent::MouseButtonRelease, Qt::RightButton);
-    EXPECT_FALSE(ov::ListMenuClickAt(&viewport, &viewport, &release));
+    EXPECT_EQ(click(&viewport, QEvent::MouseButtonPress, Qt::RightButton), QPoint(130, 240));
+    EXPECT_FALSE(click(&other, QEvent::MouseButtonPress, Qt::RightButton));
+    EXPECT_FALSE(click(&viewport, QEvent::MouseButtonPress, Qt::LeftButton));
+    EXPECT_FALSE(click(&viewport, QEvent::MouseButtonRelease, Qt::RightButton));
 }

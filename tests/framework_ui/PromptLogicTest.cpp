@@ -1,4 +1,4 @@
-// The plain logic of the Set Strings prompt: numeric evaluation, rows from the caller's lists,
+// The plain logic of the Set Strings prompt: rows from the caller's lists,
 // collected values, the shrink and the placement rules.
 #include "data/formula/NumericExpression.h"
 #include "framework/prompt/SetStringsRows.h"
@@ -6,23 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
-
 using namespace ov;
-
-TEST(NumericExpression, EvaluatesLowerCasedTextWithoutSpacesAndReportsBadText)
-{
-    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8");  // the result still uses a point
-    for (auto [text, shown] : {std::pair{u"2 * Pi", u"6.283185"},
-                               {u"SIN(0)", u"0.000000"},
-                               {u"1.5 + 1", u"2.500000"},
-                               {u"1 0", u"10.000000"}}) {
-        const ExpressionResult r = EvaluateNumericText(text);
-        EXPECT_TRUE(r.ok && FormatFixed6(r.value) == shown) << german << std::string(r.error);
-    }
-    std::setlocale(LC_ALL, "C");
-    for (const char16_t* bad : {u"(2", u"", u"2,5"}) EXPECT_FALSE(EvaluateNumericText(bad).error.empty());
-}
 
 TEST(SetStringsRows, MarkersSetTheKindAndCollectGivesOneValuePerLabelUpToSix)
 {

@@ -1,6 +1,6 @@
-// The entry points' dispatch driven through real modal dialogs: routing by code, results, copy-in and
-// copy-back, host-list handling, index arithmetic of the host arrays, value lists refilled on OK only,
-// the current magnet cleared, and the refusal of calls that break their preconditions.
+// The entry points' dispatch driven through real modal dialogs: routing by code, results, the list
+// elements each dialog takes, copy-in and copy-back, value lists refilled on OK only, the current
+// magnet cleared, and the refusal of calls that break their preconditions.
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -8,16 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
 
 using namespace ov;
 using namespace ovtest;
+using Texts = std::vector<std::u16string>;
 
 namespace {
 
-// Every slot filled with a dialog that edits whatever copy it is handed and records which slot ran.
+// Every slot filled with a dialog that edits whatever copy it is handed and records which slot ran
+// and which list element it took.
 struct Recorder {
     DialogRegistry registry;
     std::string ran;
+    void* taken = nullptr;
     ChartSheetCall chart;
     TimeSeriesCall series;
     SystemPropsCall props;
@@ -28,7 +32,7 @@ struct Recorder {
     {
         auto chartSlot = [this](const char* name) {
             return [this, name](ChartSheetCall& c) {
-                ran = name, chart = c;
+                ran = name, chart = c, taken = c.element;
                 std::memset(c.record, 0xAB, 16);  // the dialog edits its copy only
                 return RunBareDialog(c.parent);
             };
@@ -40,7 +44,7 @@ struct Recorder {
         registry.clipPath = [this](PathsCall& c) { return ran = "clip", RunBareDialog(c.parent); };
         registry.pointsAlongPaths = [this](PathsCall& c) { return ran = "points", RunBareDialog(c.parent); };
         registry.timeSeries = [this](TimeSeriesCall& c) {
-            return ran = "series", series = c, RunBareDialog(c.parent);
+            return ran = "series", series = c, taken = c.magnetRecord, RunBareDialog(c.parent);
         };
         registry.generateAnimation = [this](AnimationCall& c) {
             return ran = "animation", RunBareDialog(c.parent);
@@ -65,66 +69,63 @@ protected:
 
 }  // namespace
 
-TEST_F(Dispatch, OpensTheSlotOfEveryCodeAndFormsItsResult)
+// Each code opens its slot and forms its result. The X-Y sheet takes the drawing context off the list
+// (a 3-D chart, kind 6, also the object before it, which stays, and that object's series), the time
+// series its magnet record; the surface sheet reads the last element and leaves the list. A dialog
+// edits a copy of the host's record: Cancel leaves every byte, OK copies the edited record back.
+TEST_F(Dispatch, OpensTheSlotOfEveryCodeAndCopiesItsRecordBackOnOkOnly)
 {
-    struct Route {
+    const struct Route {
         uint32_t code;
         const char* slot;
         int32_t resultOnOk;
-    } routes[] = {{0x100, "animation", 0}, {0xFF, "series", 1}, {1, "xy", 1},    {2, "pie", 1},
-                  {4, "surface", 1},       {5, "axis", 1},      {6, "clip", 1},  {7, "points", 1},
-                  {0, "props", 0},         {3, "props", 0},     {8, "props", 0}, {0xFFFFFFFF, "props", 0}};
+        bool takesLast;
+        size_t left;
+    } routes[] = {
+        {0x100, "animation", 0, false, 3}, {0xFF, "series", 1, true, 2}, {1, "xy", 1, true, 2},
+        {2, "pie", 1, false, 3},           {4, "surface", 1, true, 3},   {5, "axis", 1, false, 3},
+        {6, "clip", 1, false, 3},          {7, "points", 1, false, 3},   {0, "props", 0, false, 3},
+        {3, "props", 0, false, 3},         {8, "props", 0, false, 3},    {0xFFFFFFFF, "props", 0, false, 3}};
+    HostList series;
     for (const Route& r : routes) {
-        for (bool ok : {true, false}) {
+        for (const auto& [ok, kind] : {std::pair{true, 1}, {false, 1}, {true, 6}}) {
+            SCOPED_TRACE(std::to_string(r.code) + (ok ? " OK, kind " : " Cancel, kind ") +
+                         std::to_string(kind));
             ChartRecord chart = PatternRecord<ChartRecord>(3);
-            std::memset(&chart, 1, 1);  // kind 1: an X-Y chart
+            std::memset(&chart, kind, 1);
             SystemSettings settings = PatternRecord<SystemSettings>(5);
-            int dummy[3] = {};
-            HostList list = HostList::Pointers({&dummy[0], &dummy[1], &dummy[2]});
-            void* record = std::string(r.slot) == "props" ? static_cast<void*>(&settings) : &chart;
-            GEEdtParams p{record, list.get(), nullptr, r.code, &dummy[0]};
-            rec.ran.clear();
-            EXPECT_EQ(rec.Run(p, ok ? Accept : Cancel), ok ? r.resultOnOk : 0)
-                << r.code << (ok ? " OK" : " Cancel");
-            EXPECT_EQ(rec.ran, r.slot) << "code " << r.code;
+            ChartRecord chartAfter = chart;
+            SystemSettings settingsAfter = settings;
+            const bool props = std::string(r.slot) == "props";
+            if (ok && props) std::memset(reinterpret_cast<char*>(&settingsAfter) + sizeof(void*), 0xCD, 8);
+            if (ok && !props && r.code >= 1 && r.code <= 5) std::memset(&chartAfter, 0xAB, 16);
+            Host3DObject e[3] = {};
+            e[1].series_list = series.get();
+            HostList list = HostList::Pointers({&e[0], &e[1], &e[2]});
+            rec.ran.clear(), rec.taken = nullptr, rec.chart.record = nullptr;
+            EXPECT_EQ(
+                rec.Run({props ? static_cast<void*>(&settings) : &chart, list.get(), nullptr, r.code, &e[0]},
+                        ok ? Accept : Cancel),
+                ok ? r.resultOnOk : 0);
+            EXPECT_EQ(rec.ran, r.slot);
+            EXPECT_EQ(std::memcmp(&chart, &chartAfter, sizeof chart), 0);
+            EXPECT_EQ(std::memcmp(&settings, &settingsAfter, sizeof settings), 0);
+            EXPECT_NE(rec.chart.record, &chart) << "the dialog must edit a copy";
+            EXPECT_TRUE(!props || rec.props.hotkeyTable == PatternRecord<SystemSettings>(5).hotkey_table);
+            EXPECT_EQ(rec.taken, r.takesLast ? &e[2] : nullptr);
+            EXPECT_EQ(list.PointersNow().size(), r.left);
+            const bool is3d = kind == 6;
+            EXPECT_TRUE(r.code != 1 || (rec.chart.seriesList == (is3d ? series.get() : list.get()) &&
+                                        rec.chart.object3d == (is3d ? &e[1] : nullptr)));
+            EXPECT_TRUE(r.code != 0xFF || (rec.series.selection == &chart && rec.series.nextId == &e[0]));
         }
     }
 }
 
-// Cancel leaves every byte the host handed in; OK copies the edited record back. The dialog never
-// sees the host's memory as its record.
-TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
+// Cancel leaves the host's seed and path data as they were.
+TEST_F(Dispatch, FloodFillCancelLeavesTheSeedAndThePath)
 {
-    int element = 0;
-    ChartRecord host = PatternRecord<ChartRecord>(7);
-    std::memset(&host, 1, 1);
-    const ChartRecord before = host;
-    HostList list = HostList::Pointers({&element, &element});
-    GEEdtParams p{&host, list.get(), nullptr, 1, nullptr};
-    rec.Run(p, Cancel);
-    EXPECT_EQ(std::memcmp(&host, &before, sizeof host), 0);
-    HostList again = HostList::Pointers({&element, &element});
-    p.context = again.get();
-    EXPECT_EQ(rec.Run(p, Accept), 1);
-    EXPECT_EQ(reinterpret_cast<const uint8_t*>(&host)[0], 0xAB);
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&host) + 16,
-                          reinterpret_cast<const char*>(&before) + 16, sizeof host - 16),
-              0);
-    EXPECT_NE(rec.chart.record, &host);
-
-    HotkeyTable hotkeys{};
-    SystemSettings settings = PatternRecord<SystemSettings>(9);
-    settings.hotkey_table = &hotkeys;
-    const SystemSettings settingsBefore = settings;
-    GEEdtParams q{&settings, nullptr, nullptr, 3, nullptr};
-    EXPECT_EQ(rec.Run(q, Cancel), 0);
-    EXPECT_EQ(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
-    EXPECT_EQ(rec.Run(q, Accept), 0);
-    EXPECT_NE(std::memcmp(&settings, &settingsBefore, sizeof settings), 0);
-    EXPECT_EQ(rec.props.hotkeyTable, &hotkeys);
-
-    DialogRegistry registry;
-    registry.floodFill = [](FloodFillCall& c) {
+    rec.registry.floodFill = [](FloodFillCall& c) {
         c.seedX *= 100;
         const OvPointF tri[] = {{0, 0}, {1, 0}, {0, 1}};
         ov_path_add_polygon(c.outline, tri, 3);
@@ -132,48 +133,14 @@ TEST_F(Dispatch, RecordsAreCopiedBackOnOkOnlyAndCancelLeavesEveryByte)
     };
     float x = 0.5f, y = 0.25f;
     OvPathData data{0, nullptr, nullptr};
-    EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); }, Cancel),
-              0);
+    EXPECT_EQ(
+        RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, rec.registry, UiAlwaysReady); }, Cancel),
+        0);
     EXPECT_EQ(x, 0.5f);
-    EXPECT_EQ(data.count, 0);
     EXPECT_EQ(data.points, nullptr);
 }
 
-// The X-Y sheet takes the drawing context off the list (a 3-D chart also its object), the surface
-// sheet and the time series take the last element and leave the rest.
-TEST_F(Dispatch, SheetsTakeTheirElementsOffTheHostList)
-{
-    int a = 0, b = 0, context = 0, selection = 0, nextId = 0;
-    ChartRecord chart{};
-    std::memset(&chart, 1, 1);
-    HostList list = HostList::Pointers({&a, &b, &context});
-    rec.Run(GEEdtParams{&chart, list.get(), nullptr, 1, nullptr}, Cancel);
-    EXPECT_EQ(rec.chart.element, &context);
-    EXPECT_EQ(rec.chart.seriesList, list.get());
-    EXPECT_EQ(rec.chart.object3d, nullptr);
-    EXPECT_EQ(list.PointersNow(), (std::vector<void*>{&a, &b}));
-
-    HostList series;
-    Host3DObject object3d{};
-    object3d.series_list = series.get();
-    std::memset(&chart, 6, 1);
-    HostList list3d = HostList::Pointers({&object3d, &context});
-    rec.Run(GEEdtParams{&chart, list3d.get(), nullptr, 1, nullptr}, Cancel);
-    EXPECT_EQ(rec.chart.element, &context);
-    EXPECT_EQ(rec.chart.object3d, &object3d);
-    EXPECT_EQ(rec.chart.seriesList, series.get());
-    EXPECT_EQ(list3d.PointersNow(), (std::vector<void*>{&object3d}));
-
-    rec.Run(GEEdtParams{&chart, list.get(), nullptr, 4, nullptr}, Cancel);
-    EXPECT_EQ(rec.chart.element, &b);
-    EXPECT_EQ(list.PointersNow().size(), 2u) << "the surface sheet leaves the list alone";
-    rec.Run(GEEdtParams{&selection, list.get(), nullptr, 0xFF, &nextId}, Cancel);
-    EXPECT_EQ(rec.series.magnetRecord, &b);
-    EXPECT_EQ(rec.series.selection, &selection);
-    EXPECT_EQ(rec.series.nextId, &nextId);
-    EXPECT_EQ(list.PointersNow(), (std::vector<void*>{&a}));
-}
-
+// Refused calls return 0 before any dialog is built and leave the host's list as it was.
 TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
 {
     ChartRecord kind1{}, kind6{};
@@ -199,7 +166,7 @@ TEST_F(Dispatch, BrokenPreconditionsReturnZeroBeforeAnyDialog)
     EXPECT_EQ(DispatchGEEdt(&props, rec.registry, [] { return false; }), 0);
     EXPECT_EQ(rec.ran, "");
     EXPECT_EQ(rec.prepared, 0);
-    EXPECT_EQ(single.PointersNow().size(), 1u) << "a refused call leaves the list as it was";
+    EXPECT_EQ(single.PointersNow().size(), 1u);
 }
 
 TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValuesOnOkOnly)
@@ -215,34 +182,33 @@ TEST_F(Dispatch, SetStringsPicksTheIndexedChoiceListAndPlacementAndRefillsValues
     DialogPlacement placements[3] = {
         {nullptr, 1, {}, 10, 11}, {nullptr, 2, {}, 20, 21}, {nullptr, 3, {}, 30, 31}};
     GSSParams p{labels.get(), values.get(), lists, placements, 2};
-    DialogRegistry registry;
     SetStringsSetup seen;
-    registry.setStrings = [&](SetStringsCall& c) {
+    rec.registry.setStrings = [&](SetStringsCall& c) {
         seen = c.setup;
         c.setup.values = {u"10", u"20", u"30"};
         return RunBareDialog(c.parent);
     };
+    const auto run = [&](const char16_t* title, GSSParams* params, const DialogAction& act) {
+        return RunModal([&] { return DispatchGSS(title, params, rec.registry, UiAlwaysReady); }, act);
+    };
     const auto nodesBefore = values.get()->head;
-    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"Size", &p, registry, UiAlwaysReady); }, Cancel), 0);
+    EXPECT_EQ(run(u"Size", &p, Cancel), 0);
     EXPECT_EQ(seen.title, u"Size");
-    EXPECT_EQ(seen.labels, (std::vector<std::u16string>{u"Width", u"Height"}));
-    EXPECT_EQ(seen.values, (std::vector<std::u16string>{u"1", u"2"}));
-    ASSERT_EQ(seen.choiceLists.size(), 2u);
-    EXPECT_FALSE(seen.choiceLists[0].has_value());
-    EXPECT_EQ(seen.choiceLists[1], (std::vector<std::u16string>{u"mm", u"in"}));
+    EXPECT_EQ(seen.labels, (Texts{u"Width", u"Height"}));
+    EXPECT_EQ(seen.values, (Texts{u"1", u"2"}));
+    EXPECT_EQ(seen.choiceLists, (std::vector<ChoiceList>{std::nullopt, Texts{u"mm", u"in"}}));
     ASSERT_TRUE(seen.placement.has_value());
-    EXPECT_EQ(seen.placement->mode, 3);
-    EXPECT_EQ(seen.placement->x, 30);
+    EXPECT_EQ(std::pair(int(seen.placement->mode), seen.placement->x), std::pair(3, 30));
     EXPECT_EQ(values.get()->head, nodesBefore) << "cancel must not even rebuild the list";
-    EXPECT_EQ(RunModal([&] { return DispatchGSS(u"t", &p, registry, UiAlwaysReady); }, Accept), 1);
-    EXPECT_EQ(values.StringsNow(), (std::vector<std::u16string>{u"10", u"20", u"30"}));
+    EXPECT_EQ(run(u"t", &p, Accept), 1);
+    EXPECT_EQ(values.StringsNow(), (Texts{u"10", u"20", u"30"}));
     for (OvHostList& l : lists) ov_list_init(&l);  // the copies share nodes with `perRow`
 
     GSSParams noLabels{nullptr, values.get(), nullptr, nullptr, 0};
     GSSParams negative{labels.get(), values.get(), nullptr, placements, -1};
     seen.title = u"none";
     for (GSSParams* bad : {static_cast<GSSParams*>(nullptr), &noLabels, &negative})
-        EXPECT_EQ(DispatchGSS(u"t", bad, registry, UiAlwaysReady), 0);
+        EXPECT_EQ(run(u"t", bad, Accept), 0);
     EXPECT_EQ(seen.title, u"none");
 }
 
@@ -251,16 +217,16 @@ TEST_F(Dispatch, MagnetsClearTheCurrentMagnetBeforeAndAfter)
     MagnetRecord record{};
     auto* magnet = reinterpret_cast<OvMagnet*>(&record);  // any non-null pointer; never dereferenced
     record.current_magnet = magnet;
-    DialogRegistry registry;
     void* seenCurrent = magnet;
-    registry.magnets = [&](MagnetsCall& c) {
-        seenCurrent = c.record->current_magnet;
-        c.record->current_magnet = magnet;  // the dialog may set it while it runs
+    rec.registry.magnets = [&](MagnetsCall& c) {
+        seenCurrent = std::exchange(c.record->current_magnet, magnet);  // the dialog may set it
         return RunBareDialog(c.parent);
     };
-    EXPECT_EQ(RunModal([&] { return DispatchGMagnet(nullptr, &record, registry, UiAlwaysReady); }, Accept),
-              1);
+    const auto run = [&](void* r) {
+        return RunModal([&] { return DispatchGMagnet(nullptr, r, rec.registry, UiAlwaysReady); }, Accept);
+    };
+    EXPECT_EQ(run(&record), 1);
     EXPECT_EQ(seenCurrent, nullptr);
     EXPECT_EQ(record.current_magnet, nullptr);
-    EXPECT_EQ(DispatchGMagnet(nullptr, nullptr, registry, UiAlwaysReady), 0);
+    EXPECT_EQ(run(nullptr), 0);
 }

@@ -38,47 +38,38 @@ TEST_F(RegFileFormatTest, ExportThenImportReproducesTheStore)
     EXPECT_EQ(Store().DumpTree(""), original) << text;
 }
 
-TEST_F(RegFileFormatTest, ExportsTheFamiliarNotation)
+// A UTF-16 document and the same one in UTF-8 import alike: deletions, continued hex lines, comments
+// and trailing blanks are read, and the export writes the familiar notation.
+TEST_F(RegFileFormatTest, ImportsBothEncodingsAndExportsTheFamiliarNotation)
 {
-    ASSERT_TRUE(Store().WriteValue("Software\\Ornivex", {"Color", kRegDword, RawDword(0xF0F0F0)}));
-    ASSERT_TRUE(Store().WriteValue("Software\\Ornivex", {"", kRegSz, RawSz(u"a\\b \"c\"")}));
-    ASSERT_TRUE(Store().WriteValue("Software\\Ornivex", {"Multi", kRegMultiSz, {0x61, 0, 0, 0}}));
-    std::string text;
-    ASSERT_TRUE(ExportRegFile(Store(), "software\\ornivex", text).ok);
-    EXPECT_EQ(text, std::string(kHeader) +
-                        "[HKEY_CURRENT_USER\\Software\\Ornivex]\n"
-                        "@=\"a\\\\b \\\"c\\\"\"\n"
-                        "\"Color\"=dword:00f0f0f0\n"
-                        "\"Multi\"=hex(7):61,00,00,00\n\n");
-    EXPECT_FALSE(ExportRegFile(Store(), "Software\\Missing", text).ok);
-}
-
-// UTF-16 and UTF-8 documents import alike; deletions, continued hex lines, comments and trailing
-// blanks are read.
-TEST_F(RegFileFormatTest, ImportsBothEncodingsDeletionsAndContinuedHex)
-{
-    ASSERT_TRUE(Store().WriteValue("Software\\Old\\Sub", {"x", kRegDword, RawDword(1)}));
-    ASSERT_TRUE(Store().WriteValue("Software\\Keep", {"gone", kRegDword, RawDword(1)}));
     const std::string body =
         "[-HKEY_CURRENT_USER\\Software\\Old]\r\n[hkey_current_user\\Software\\Keep]\r\n\"gone\"=-\r\n"
         "  \"blob\" = hex:01,02,\\\r\n   03,\\\r\n  04\r\n\"n\"=dword:A \t\r\n; a comment\r\n"
-        "\"t\"=hex(2):25,00,00,00\r\n\"Name\"=\"Ünï \U0001D11E\"\r\n";
+        "\"t\"=hex(2):25,00,00,00\r\n@=\"Ünï \U0001D11E a\\\\b "
+        "\\\"cd\\\"\"\r\n\"Multi\"=hex(7):61,00,00,00\r\n";
     std::string utf16 = "\xFF\xFE";
     for (char16_t unit : Utf8ToUtf16(std::string(kHeader) + body))
         utf16 += {char(unit & 0xFF), char(unit >> 8)};
-    const RegFileResult result = ImportRegFile(Store(), utf16);
-    ASSERT_TRUE(result.ok) << result.message;
-    EXPECT_FALSE(Store().KeyExists("Software\\Old"));
-    EXPECT_FALSE(Store().ReadValue("Software\\Keep", "gone"));
-    EXPECT_EQ(Store().ReadValue("Software\\Keep", "blob")->data, (std::vector<uint8_t>{1, 2, 3, 4}));
-    EXPECT_EQ(Store().ReadValue("Software\\Keep", "n")->data, RawDword(10));
-    EXPECT_EQ(Store().ReadValue("Software\\Keep", "t")->type, kRegExpandSz);
-    EXPECT_EQ(Store().ReadValue("software\\keep", "name")->data, RawSz(u"Ünï \U0001D11E"));
-    const auto from_utf16 = Store().DumpTree("");
-    ASSERT_TRUE(Store().DeleteKeyTree("Software"));
-    ASSERT_TRUE(Store().WriteValue("Software\\Keep", {"gone", kRegDword, RawDword(1)}));
-    ASSERT_TRUE(ImportRegFile(Store(), "\xEF\xBB\xBFREGEDIT4\r\n\r\n" + body).ok);
-    EXPECT_EQ(Store().DumpTree(""), from_utf16);
+    const std::string documents[] = {utf16, "\xEF\xBB\xBFREGEDIT4\r\n\r\n" + body};
+    std::string exported[2];
+    for (int i = 0; i < 2; ++i) {
+        RegistryStore::ResetForTesting(FreshStorePath(std::to_string(i)).string());
+        ASSERT_TRUE(Store().WriteValue("Software\\Old\\Sub", {"x", kRegDword, RawDword(1)}));
+        ASSERT_TRUE(Store().WriteValue("Software\\Keep", {"gone", kRegDword, RawDword(1)}));
+        const RegFileResult result = ImportRegFile(Store(), documents[i]);
+        ASSERT_TRUE(result.ok) << result.message;
+        EXPECT_FALSE(Store().KeyExists("Software\\Old"));
+        ASSERT_TRUE(ExportRegFile(Store(), "software\\keep", exported[i]).ok);
+    }
+    EXPECT_EQ(exported[0], std::string(kHeader) +
+                               "[HKEY_CURRENT_USER\\Software\\Keep]\n"
+                               "@=\"Ünï \U0001D11E a\\\\b \\\"cd\\\"\"\n"
+                               "\"blob\"=hex:01,02,03,04\n"
+                               "\"Multi\"=hex(7):61,00,00,00\n"
+                               "\"n\"=dword:0000000a\n"
+                               "\"t\"=hex(2):25,00,00,00\n\n");
+    EXPECT_EQ(exported[1], exported[0]);
+    EXPECT_FALSE(ExportRegFile(Store(), "Software\\Missing", exported[0]).ok);
 }
 
 // Each body follows a valid first section, so a partial import would show; line 0 marks a whole

@@ -72,13 +72,7 @@ TEST_F(RememberedSettingsTest, DefaultsWhereMissingAndEachTypeStoredAsItsRegistr
 TEST_F(RememberedSettingsTest, StoredNumbersAreClampedByTheMembersSignedness)
 {
     const std::pair<uint32_t, const char*> cases[] = {
-        {0xFFFFFFFFu, "-1 0 1000 1 0"},
-        {0xFFFFFF9Cu, "-100 0 1000 1 0"},
-        {0, "0 0 1 0 0"},
-        {7, "7 7 7 1 1"},
-        {101, "101 100 101 1 1"},
-        {0x7FFFFFFFu, "2147483647 100 1000 1 1"},
-    };
+        {0xFFFFFFFFu, "-1 0 1000 1 0"}, {0, "0 0 1 0 0"}, {101, "101 100 101 1 1"}};
     for (const auto& [stored, expected] : cases) {
         for (const char* name : {"Number", "Percent", "Count", "Flag", "Positive"})
             RegKeyHandle(kKey).WriteDword(name, stored);

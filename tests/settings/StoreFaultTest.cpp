@@ -115,14 +115,6 @@ void BackUp(const fs::path& store, const fs::path& copy)
     sqlite3_close(db);
 }
 
-void ForeignDatabase(const fs::path& path)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES('x');", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
 struct Fault {
     const char* name;
     StoreProblemKind kind;
@@ -198,7 +190,15 @@ TEST_F(StoreFaultTest, EachFaultGivesDefaultsReportsOnceKeepsTheFileAndRecovers)
          },
          restore},
         {"foreign database", StoreProblemKind::kUnusable, false, false, true,
-         [&] { return RenameOver(ForeignDatabase); }, restore},
+         [&] {
+             return RenameOver([](const fs::path& path) {
+                 sqlite3* db = nullptr;
+                 sqlite3_open(path.c_str(), &db);
+                 sqlite3_exec(db, "CREATE TABLE notes(t TEXT);", nullptr, nullptr, nullptr);
+                 sqlite3_close(db);
+             });
+         },
+         restore},
         {"a folder", StoreProblemKind::kUnusable, false, false, false,
          [&] {
              fs::remove(store_path_);
