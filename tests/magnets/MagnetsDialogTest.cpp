@@ -155,29 +155,23 @@ TEST_F(MagnetsDialog, ExportedPositionsImportBackIntoAnotherMagnet)
     EXPECT_EQ(PointsText(second_->Positions()), "100.02,200 90,150.5");
 }
 
-TEST_F(MagnetsDialog, ListMenuRenamesAddsDeletesAndRemovesTemporaryMagnets)
+// Deleting a selected magnet keeps the current one current; with none left the table is off and a
+// generator opens no prompt.
+TEST_F(MagnetsDialog, DeletionsMoveTheCurrentMagnetAndLeaveNothingToGenerateInto)
 {
-    second_->SetFlags(OV_MAG_TEMPORARY, true);
-    AppendMagnet(record_, u"__TEMP_MAG")->SetFlags(OV_MAG_TEMPORARY, true);
     Run([&](CDialogMM& d) {
         d.MagnetList().setCurrentRow(1);
-        AnswerPrompt([&] { d.RunListMenuItem(CDialogMM::kListRename); }, {"Fixed"});
-        d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
-        d.RunCommand(CDialogMM::kCheckAll);
-        EXPECT_TRUE(second_->Has(OV_MAG_CHECKED));
-        AnswerPrompt([&] { d.RunCommand(CDialogMM::kNewMagnet); });
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_01", u"Fixed", u"M_03"}));
         d.MagnetList().clearSelection();
         d.MagnetList().item(0)->setSelected(true);
         d.RunCommand(CDialogMM::kDeleteSelected);
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Fixed", u"M_03"}));
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_02"}));
         EXPECT_EQ(d.Current(), second_);
         d.RunListMenuItem(CDialogMM::kListDeleteAll);
         EXPECT_EQ(d.Current(), nullptr);
         EXPECT_FALSE(d.Table().isEnabled());
         RunModal(
             [&] {
-                d.RunCommand(11);  // no current magnet: no prompt
+                d.RunCommand(11);
                 return 0;
             },
             Accept, 200);
