@@ -96,35 +96,27 @@ TEST(MagnetPatterns, GridsRunRowByRowFromTheTopLeftAndStaggeredOnesShiftTheOther
     EXPECT_EQ(limits.yd2, 100);
 }
 
-TEST(MagnetPatternPrompt, FieldsInPromptOrderWithTheirTexts)
+// The texts a prompt shows and the values the typed texts give; non-numbers read as zero.
+TEST(MagnetPatternPrompt, FieldsShowTheirValuesAndTypedTextsReadBack)
 {
     MagnetPatternSettings s;
     s.circle.A0 = -12.5f;
     s.circle.RR = 1e7f;
     s.circle.px = 1234567.0f;
-    const std::vector<PatternField> fields = PatternFields(s, PatternKind::Circle);
-    EXPECT_EQ(PatternFieldTexts(fields),
+    EXPECT_EQ(PatternFieldTexts(PatternFields(s, PatternKind::Circle)),
               (std::vector<std::u16string>{u"1.23457e+06", u"0", u"1e+07", u"-12.5", u"360", u"8"}));
-}
-
-TEST(MagnetPatternPrompt, TypedTextsReadBackAndNonNumbersGiveZero)
-{
-    MagnetPatternSettings s;
     const std::vector<PatternField> fields = PatternFields(s, PatternKind::Cross);
     EXPECT_FALSE(ReadPatternFieldTexts(fields, {u"1", u"2", u"3", u"4", u"5"}));
     EXPECT_EQ(s.cross.xc, 0.0f);
     ASSERT_TRUE(ReadPatternFieldTexts(fields, {u" 2.5", u"abc", u"1e999", u"-4e-1", u"7.000000", u"+3x"}));
     EXPECT_EQ(PatternFieldTexts(fields),
               (std::vector<std::u16string>{u"2.5", u"0", u"0", u"-0.4", u"7", u"3"}));
+    std::vector<int32_t> parsed;
+    for (const char16_t* text : {u"-99999999999", u"99999999999", u"-99999999999999999999",
+                                 u"99999999999999999999", u"\t-", u"4\u00b75", u"-12"})
+        parsed.push_back(ParseInteger(text));
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
-    const std::pair<std::u16string, int32_t> integers[] = {{u"-99999999999", kMin},
-                                                           {u"99999999999", kMax},
-                                                           {u"-99999999999999999999", kMin},
-                                                           {u"99999999999999999999", kMax},
-                                                           {u"\t-", 0},
-                                                           {u"4\u00b75", 4},
-                                                           {u"-12", -12}};
-    for (const auto& [text, value] : integers) EXPECT_EQ(ParseInteger(text), value);
+    EXPECT_EQ(parsed, (std::vector<int32_t>{kMin, kMax, kMin, kMax, 0, 4, -12}));
     EXPECT_EQ(ParseDecimal(u"\t12\u00b734"), 12);  // stops at the first character outside ASCII
 }
 
