@@ -155,31 +155,6 @@ TEST_F(MagnetsDialog, ExportedPositionsImportBackIntoAnotherMagnet)
     EXPECT_EQ(PointsText(second_->Positions()), "100.02,200 90,150.5");
 }
 
-// Deleting a selected magnet keeps the current one current; with none left the table is off and a
-// generator opens no prompt.
-TEST_F(MagnetsDialog, DeletionsMoveTheCurrentMagnetAndLeaveNothingToGenerateInto)
-{
-    Run([&](CDialogMM& d) {
-        d.MagnetList().setCurrentRow(1);
-        d.MagnetList().clearSelection();
-        d.MagnetList().item(0)->setSelected(true);
-        d.RunCommand(CDialogMM::kDeleteSelected);
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_02"}));
-        EXPECT_EQ(d.Current(), second_);
-        d.RunListMenuItem(CDialogMM::kListDeleteAll);
-        EXPECT_EQ(d.Current(), nullptr);
-        EXPECT_FALSE(d.Table().isEnabled());
-        RunModal(
-            [&] {
-                d.RunCommand(11);
-                return 0;
-            },
-            Accept, 200);
-        EXPECT_FALSE(LastRunSawDialog());
-    });
-    EXPECT_EQ(record_.magnets.count, 0);
-}
-
 TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAreWrittenAfterCancel)
 {
     record_.scale_angle_mode = 1;
@@ -212,12 +187,34 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
     EXPECT_EQ(key.ReadDword("RelativeCoord", 7), 0u);
 }
 
-TEST_F(MagnetsDialog, DroppedMagnetsAreGoneBeforeTheDialogAndNullRecordsOpenNothing)
+// Magnets marked dropped are gone before the dialog opens; deleting a selected magnet keeps the current
+// one; with none left the table is off and a generator opens no prompt. A null record opens nothing.
+TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
 {
     first_->SetFlags(OV_MAG_DROPPED, true);
     record_.current_magnet = first_->Handle();
-    Run([&](CDialogMM& d) { EXPECT_EQ(d.Current(), second_); });
-    EXPECT_EQ(record_.magnets.count, 1);
+    COvMag* third = AppendMagnet(record_, u"M_03");
+    Run([&](CDialogMM& d) {
+        EXPECT_EQ(d.Current(), second_);
+        EXPECT_EQ(record_.magnets.count, 2);
+        d.MagnetList().setCurrentRow(1);
+        d.MagnetList().clearSelection();
+        d.MagnetList().item(0)->setSelected(true);
+        d.RunCommand(CDialogMM::kDeleteSelected);
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_03"}));
+        EXPECT_EQ(d.Current(), third);
+        d.RunListMenuItem(CDialogMM::kListDeleteAll);
+        EXPECT_EQ(d.Current(), nullptr);
+        EXPECT_FALSE(d.Table().isEnabled());
+        RunModal(
+            [&] {
+                d.RunCommand(11);
+                return 0;
+            },
+            Accept, 200);
+        EXPECT_FALSE(LastRunSawDialog());
+    });
+    EXPECT_EQ(record_.magnets.count, 0);
     EXPECT_EQ(
         RunModal([&] { return DispatchGMagnet(window_.get(), nullptr, registry_, [] { return true; }); },
                  Accept, 200),
