@@ -1,5 +1,5 @@
 // The clipping pipeline: the pieces of crossing, self-crossing, bordering and closed figures, the grid
-// search against testing every pair, and the result records in nearest-end order with the zoom undone.
+// search against testing every pair, and the picked pieces in nearest-end order.
 #include "PathTestKit.h"
 
 #include "paths/ClipPieces.h"
