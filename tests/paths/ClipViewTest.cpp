@@ -53,6 +53,7 @@ TEST(ClipView, StepsStayWithinOneAndFiftyAndTheWheelScalesAboutThePointer)
     EXPECT_EQ(ClipViewTitle(0.123), "Ornivex / Clipped Path - 25%");
 }
 
+// The view record keeps the document bounds, zoom and pan; results are document points shifted by the pan.
 TEST(ClipView, ResultsOfACentredViewAtSteps3And10And50AreDocumentPointsShiftedByThePan)
 {
     for (const int step : {3, 10, 50}) {
@@ -77,6 +78,8 @@ TEST(ClipView, ResultsOfACentredViewAtSteps3And10And50AreDocumentPointsShiftedBy
         EXPECT_DOUBLE_EQ(record.scale, step * 0.1);
         EXPECT_NEAR(record.pan_x, view.Origin().x, 1e-3);
         EXPECT_NEAR(record.pan_y, view.Origin().y, 1e-3);
+        EXPECT_EQ(std::vector<float>({record.min_x, record.min_y, record.max_x, record.max_y}),
+                  std::vector<float>({10, 20, 50, 60}));  // the triangle's bounds
         // The document points (10, 20), (50, 20), (30, 60) round again to the start.
         const COvSegPath& result = host.Result(0);
         std::string doc;
