@@ -187,16 +187,19 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
     EXPECT_EQ(key.ReadDword("RelativeCoord", 7), 0u);
 }
 
-// Magnets marked dropped are gone before the dialog opens; deleting a selected magnet keeps the current
-// one; with none left the table is off and a generator opens no prompt. A null record opens nothing.
+// Magnets marked dropped are gone before the dialog opens; the temporary ones go on request; deleting a
+// selected magnet keeps the current one; with none left the table is off and a generator opens no
+// prompt. A null record opens nothing.
 TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
 {
     first_->SetFlags(OV_MAG_DROPPED, true);
     record_.current_magnet = first_->Handle();
     COvMag* third = AppendMagnet(record_, u"M_03");
+    AppendMagnet(record_, u"__TEMP_MAG")->SetFlags(OV_MAG_TEMPORARY, true);
     Run([&](CDialogMM& d) {
         EXPECT_EQ(d.Current(), second_);
-        EXPECT_EQ(record_.magnets.count, 2);
+        d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_02", u"M_03"}));
         d.MagnetList().setCurrentRow(1);
         d.MagnetList().clearSelection();
         d.MagnetList().item(0)->setSelected(true);
