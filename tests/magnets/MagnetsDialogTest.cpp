@@ -187,24 +187,28 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
     EXPECT_EQ(key.ReadDword("RelativeCoord", 7), 0u);
 }
 
-// Magnets marked dropped are gone before the dialog opens; the temporary ones go on request; deleting a
-// selected magnet keeps the current one; with none left the table is off and a generator opens no
-// prompt. A null record opens nothing.
+// The list's commands: magnets marked dropped are gone before the dialog opens; the temporary ones go
+// on request; rename, check and new act as named; deleting a selected magnet keeps the current one;
+// with none left the table is off and a generator opens no prompt. A null record opens nothing.
 TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
 {
     first_->SetFlags(OV_MAG_DROPPED, true);
     record_.current_magnet = first_->Handle();
-    COvMag* third = AppendMagnet(record_, u"M_03");
+    COvMag* third = AppendMagnet(record_, u"Third");
     AppendMagnet(record_, u"__TEMP_MAG")->SetFlags(OV_MAG_TEMPORARY, true);
     Run([&](CDialogMM& d) {
         EXPECT_EQ(d.Current(), second_);
         d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_02", u"M_03"}));
+        AnswerPrompt([&] { d.RunListMenuItem(CDialogMM::kListRename); }, {"Fixed"});
+        d.RunCommand(CDialogMM::kCheckAll);
+        EXPECT_TRUE(second_->Has(OV_MAG_CHECKED) && third->Has(OV_MAG_CHECKED));
+        AnswerPrompt([&] { d.RunCommand(CDialogMM::kNewMagnet); });
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Fixed", u"Third", u"M_03"}));
         d.MagnetList().setCurrentRow(1);
         d.MagnetList().clearSelection();
         d.MagnetList().item(0)->setSelected(true);
         d.RunCommand(CDialogMM::kDeleteSelected);
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_03"}));
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Third", u"M_03"}));
         EXPECT_EQ(d.Current(), third);
         d.RunListMenuItem(CDialogMM::kListDeleteAll);
         EXPECT_EQ(d.Current(), nullptr);
