@@ -1,6 +1,7 @@
 // Magnet patterns: point order, counts and limits of each generator and the prompt texts read back
 // into their values.
-#include "magnets/MagnetList.h"
+#include "MagnetTestKit.h"
+
 #include "magnets/PatternCommand.h"
 
 #include <gtest/gtest.h>
@@ -95,38 +96,28 @@ TEST(MagnetPatterns, GridsRunRowByRowFromTheTopLeftAndStaggeredOnesShiftTheOther
     EXPECT_EQ(limits.yd2, 100);
 }
 
-TEST(MagnetPatternPrompt, FieldsInPromptOrderWithTheirTexts)
+// The texts a prompt shows and the values the typed texts give; non-numbers read as zero.
+TEST(MagnetPatternPrompt, FieldsShowTheirValuesAndTypedTextsReadBack)
 {
     MagnetPatternSettings s;
     s.circle.A0 = -12.5f;
     s.circle.RR = 1e7f;
     s.circle.px = 1234567.0f;
-    const std::vector<PatternField> fields = PatternFields(s, PatternKind::Circle);
-    EXPECT_EQ(PatternFieldTexts(fields),
+    EXPECT_EQ(PatternFieldTexts(PatternFields(s, PatternKind::Circle)),
               (std::vector<std::u16string>{u"1.23457e+06", u"0", u"1e+07", u"-12.5", u"360", u"8"}));
-}
-
-TEST(MagnetPatternPrompt, TypedTextsReadBackAndNonNumbersGiveZero)
-{
-    MagnetPatternSettings s;
     const std::vector<PatternField> fields = PatternFields(s, PatternKind::Cross);
     EXPECT_FALSE(ReadPatternFieldTexts(fields, {u"1", u"2", u"3", u"4", u"5"}));
     EXPECT_EQ(s.cross.xc, 0.0f);
     ASSERT_TRUE(ReadPatternFieldTexts(fields, {u" 2.5", u"abc", u"1e999", u"-4e-1", u"7.000000", u"+3x"}));
-    EXPECT_EQ(s.cross.xc, 2.5f);
-    EXPECT_EQ(s.cross.yc, 0.0f);
-    EXPECT_EQ(s.cross.xg, 0.0f);
-    EXPECT_EQ(s.cross.yg, -0.4f);
-    EXPECT_EQ(s.cross.xd, 7);
-    EXPECT_EQ(s.cross.yd, 3);
-    EXPECT_EQ(ParseInteger(u"-99999999999"), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(ParseInteger(u"99999999999"), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(ParseInteger(u"-99999999999999999999"), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(ParseInteger(u"99999999999999999999"), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(ParseInteger(u"\t-"), 0);
+    EXPECT_EQ(PatternFieldTexts(fields),
+              (std::vector<std::u16string>{u"2.5", u"0", u"0", u"-0.4", u"7", u"3"}));
+    std::vector<int32_t> parsed;
+    for (const char16_t* text : {u"-99999999999", u"99999999999", u"-99999999999999999999",
+                                 u"99999999999999999999", u"\t-", u"4\u00b75", u"-12"})
+        parsed.push_back(ParseInteger(text));
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min(), kMax = std::numeric_limits<int32_t>::max();
+    EXPECT_EQ(parsed, (std::vector<int32_t>{kMin, kMax, kMin, kMax, 0, 4, -12}));
     EXPECT_EQ(ParseDecimal(u"\t12\u00b734"), 12);  // stops at the first character outside ASCII
-    EXPECT_EQ(ParseInteger(u"4\u00b75"), 4);
-    EXPECT_EQ(ParseInteger(u"-12"), -12);
 }
 
 TEST(MagnetPatternPrompt, PatternsReplaceThePositionsAndCopyModeKeepsOrAddsPairs)
@@ -142,13 +133,8 @@ TEST(MagnetPatternPrompt, PatternsReplaceThePositionsAndCopyModeKeepsOrAddsPairs
     ReplaceWithPoints(record, magnet, points, PageMapping{10, 20, 2});
     ASSERT_EQ(magnet.Count(), 8);
     EXPECT_TRUE(magnet.Has(OV_MAG_CHANGED));
-    EXPECT_FLOAT_EQ(magnet.Positions()[0].x, 210);
-    EXPECT_FLOAT_EQ(magnet.Positions()[2].y, 20 - 200);
-    ASSERT_EQ(pairs.Count(), 8);
-    EXPECT_EQ(pairs.Positions()[1].x, 3);
-    EXPECT_EQ(pairs.Positions()[1].y, 90);
-    EXPECT_EQ(pairs.Positions()[2].x, 1);
-    EXPECT_EQ(pairs.Positions()[7].y, 0);
+    EXPECT_EQ(testkit::PointsText({magnet.Positions()[0], magnet.Positions()[2]}), "210,20 10,-180");
+    EXPECT_EQ(testkit::PointsText(pairs.Positions()), "2,45 3,90 1,0 1,0 1,0 1,0 1,0 1,0");
 
     record.scale_angle_mode = 0;
     ReplaceWithPoints(record, magnet, PatternPoints(s, PatternKind::Grid, false), PageMapping{});

@@ -1,17 +1,16 @@
 // The Magnets dialog through the entry point's dispatch: the table and the magnets kept in step, the
-// host's notifications, the generators through their prompt, files out and back in, the pop-up menu
-// items, copy mode and its options, and dropped magnets.
+// host's notifications, the generators through their prompt, files out and back in, the list's
+// deletions, copy mode and its options, and dropped magnets.
+#include "MagnetTestKit.h"
 #include "data/DataTestFiles.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
-#include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 #include "host/Dispatch.h"
 #include "magnets/CDialogMM.h"
-#include "magnets/MagnetList.h"
 #include "magnets/MagnetPatternSettings.h"
 #include "magnets/MagnetsDialog.h"
 #include "testhost/HostFixtures.h"
@@ -29,6 +28,7 @@
 namespace {
 
 using namespace ov;
+using namespace ov::testkit;
 using namespace ovtest;
 
 class MagnetsDialog : public testing::Test {
@@ -48,11 +48,6 @@ protected:
         second_->SetPositions(std::vector<OvPointF>{{120, 180}});
         record_.scale_angle = pairs_.Handle();
     }
-    void TearDown() override
-    {
-        for (COvMag* m : MagnetsOf(record_)) ov_mag_destroy(m->Handle());
-        ov_list_remove_all(&record_.magnets);
-    }
     int Run(const std::function<void(CDialogMM&)>& act)
     {
         return RunModal(
@@ -71,22 +66,11 @@ protected:
             n += m.message == 0x197F && m.wparam == 0 && m.lparam == 0;
         return n;
     }
-    static std::vector<std::u16string> Names(const MagnetRecord& record)
-    {
-        std::vector<std::u16string> names;
-        for (const COvMag* m : MagnetsOf(record)) names.push_back(m->Name());
-        return names;
-    }
-    static std::vector<std::pair<float, float>> Positions(const COvMag& m)
-    {
-        std::vector<std::pair<float, float>> out;
-        for (const OvPointF& p : m.Positions()) out.emplace_back(p.x, p.y);
-        return out;
-    }
 
     DialogRegistry registry_;
     RecordingHostWindow window_;
-    MagnetRecord record_{};
+    RecordWithMagnets magnets_;
+    MagnetRecord& record_ = magnets_.record;
     COvMag* first_ = nullptr;
     COvMag* second_ = nullptr;
     COvMag pairs_;
@@ -101,8 +85,7 @@ TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
         Type(d, 1, 1, "7");
         EXPECT_EQ(first_->Positions()[0].x, 100);  // waits
         Type(d, 3, 2, "-1");
-        EXPECT_EQ(Positions(*first_),
-                  (std::vector<std::pair<float, float>>{{114, 200}, {110, 190}, {100, 202}}));
+        EXPECT_EQ(PointsText(first_->Positions()), "114,200 110,190 100,202");
         EXPECT_EQ(d.Table().GetItemText(4, 0), " * ");
         Type(d, 2, 2, "");
         Type(d, 2, 1, "");  // both cells empty: the row is skipped when applied
@@ -113,7 +96,7 @@ TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
         EXPECT_EQ(d.Current(), second_);
         EXPECT_EQ(record_.current_magnet, second_->Handle());
         EXPECT_EQ(Notifications(), 1u);
-        EXPECT_EQ(Positions(*first_), (std::vector<std::pair<float, float>>{{114, 200}, {106, 202}}));
+        EXPECT_EQ(PointsText(first_->Positions()), "114,200 106,202");
         // Deleted rows apply at once, clearing applies nothing.
         d.Table().SelectCells({1, 1, 1, 2});
         d.RunTableMenuItem(CDialogMM::kTableDeleteRows);
@@ -136,8 +119,7 @@ TEST_F(MagnetsDialog, CommandsNotifyTheHostOnceEachAndGeneratorsStoreTheirValues
         EXPECT_EQ(Notifications(), 2u);
         AnswerPrompt([&] { d.RunCommand(13); }, {"1", "2", "3", "45", "90", "500"});
         ASSERT_EQ(first_->Count(), 121);
-        EXPECT_FLOAT_EQ(first_->Positions()[0].x, 102);
-        EXPECT_FLOAT_EQ(first_->Positions()[0].y, 196);
+        EXPECT_EQ(PointsText({first_->Positions()[0]}), "102,196");
         EXPECT_EQ(Notifications(), 3u);
         for (int command : {6, 7, 8, 9}) d.RunCommand(command);
         d.RunCommand(CDialogMM::kMirrorX);  // the arc lies right of the y axis: every image is new
@@ -150,16 +132,11 @@ TEST_F(MagnetsDialog, CommandsNotifyTheHostOnceEachAndGeneratorsStoreTheirValues
     EXPECT_EQ(LoadMagnetPatternSettings().circle.A0, 45.0f);
 }
 
-TEST_F(MagnetsDialog, ExportedPositionsImportBackAndUnwritableFilesAreReported)
+TEST_F(MagnetsDialog, ExportedPositionsImportBackIntoAnotherMagnet)
 {
     const ScratchFile file("magnets.txt", "");
-    QString path = QString::fromStdString(file.Path());
-    ScopedOpenFilePresenter picker([&](const OpenFileRequest&) { return QStringList{path}; });
-    std::vector<QString> messages;
-    ScopedMessagePresenter boxes([&](const MessageRequest& r) {
-        messages.push_back(r.text);
-        return kMessageOk;
-    });
+    ScopedOpenFilePresenter picker(
+        [&](const OpenFileRequest&) { return QStringList{QString::fromStdString(file.Path())}; });
     first_->SetPositions(std::vector<OvPointF>{{100.013f, 200}, {90, 150.5f}});
     Run([&](CDialogMM& d) {
         d.RunCommand(CDialogMM::kExport);
@@ -170,47 +147,12 @@ TEST_F(MagnetsDialog, ExportedPositionsImportBackAndUnwritableFilesAreReported)
                 return 0;
             },
             Accept);
-        path = "/nonexistent-folder/x.txt";
-        d.RunCommand(CDialogMM::kExport);
     });
     std::ifstream in(file.Path());
     std::stringstream text;
     text << in.rdbuf();
     EXPECT_EQ(text.str(), "0.01,0.00\n-5.00,24.75\n");
-    EXPECT_EQ(Positions(*second_), (std::vector<std::pair<float, float>>{{100.02f, 200}, {90, 150.5f}}));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].endsWith("/nonexistent-folder/x.txt"));
-}
-
-TEST_F(MagnetsDialog, ListMenuRenamesAddsDeletesAndRemovesTemporaryMagnets)
-{
-    second_->SetFlags(OV_MAG_TEMPORARY, true);
-    AppendMagnet(record_, u"__TEMP_MAG")->SetFlags(OV_MAG_TEMPORARY, true);
-    Run([&](CDialogMM& d) {
-        d.MagnetList().setCurrentRow(1);
-        AnswerPrompt([&] { d.RunListMenuItem(CDialogMM::kListRename); }, {"Fixed"});
-        d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
-        d.RunCommand(CDialogMM::kCheckAll);
-        EXPECT_TRUE(second_->Has(OV_MAG_CHECKED));
-        AnswerPrompt([&] { d.RunCommand(CDialogMM::kNewMagnet); });
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"M_01", u"Fixed", u"M_03"}));
-        d.MagnetList().clearSelection();
-        d.MagnetList().item(0)->setSelected(true);
-        d.RunCommand(CDialogMM::kDeleteSelected);
-        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Fixed", u"M_03"}));
-        EXPECT_EQ(d.Current(), second_);
-        d.RunListMenuItem(CDialogMM::kListDeleteAll);
-        EXPECT_EQ(d.Current(), nullptr);
-        EXPECT_FALSE(d.Table().isEnabled());
-        RunModal(
-            [&] {
-                d.RunCommand(11);  // no current magnet: no prompt
-                return 0;
-            },
-            Accept, 200);
-        EXPECT_FALSE(LastRunSawDialog());
-    });
-    EXPECT_EQ(record_.magnets.count, 0);
+    EXPECT_EQ(PointsText(second_->Positions()), "100.02,200 90,150.5");
 }
 
 TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAreWrittenAfterCancel)
@@ -230,8 +172,8 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
               }),
               1);
     EXPECT_EQ(Notifications(), 0u);
-    EXPECT_EQ(Positions(pairs_), (std::vector<std::pair<float, float>>{{0.5f, 30}, {1, 0}, {1, 0}}));
-    EXPECT_EQ(Positions(*first_)[2], (std::pair<float, float>{120, 200}));
+    EXPECT_EQ(PointsText(pairs_.Positions()), "0.5,30 1,0 1,0");
+    EXPECT_EQ(PointsText({first_->Positions()[2]}), "120,200");
     EXPECT_EQ(
         Run([&](CDialogMM& d) {
             EXPECT_TRUE(d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdNewLayer))->isChecked());
@@ -245,12 +187,41 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
     EXPECT_EQ(key.ReadDword("RelativeCoord", 7), 0u);
 }
 
-TEST_F(MagnetsDialog, DroppedMagnetsAreGoneBeforeTheDialogAndNullRecordsOpenNothing)
+// The list's commands: magnets marked dropped are gone before the dialog opens; the temporary ones go
+// on request; rename, check and new act as named; deleting a selected magnet keeps the current one;
+// with none left the table is off and a generator opens no prompt. A null record opens nothing.
+TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
 {
     first_->SetFlags(OV_MAG_DROPPED, true);
     record_.current_magnet = first_->Handle();
-    Run([&](CDialogMM& d) { EXPECT_EQ(d.Current(), second_); });
-    EXPECT_EQ(record_.magnets.count, 1);
+    COvMag* third = AppendMagnet(record_, u"Third");
+    AppendMagnet(record_, u"__TEMP_MAG")->SetFlags(OV_MAG_TEMPORARY, true);
+    Run([&](CDialogMM& d) {
+        EXPECT_EQ(d.Current(), second_);
+        d.RunListMenuItem(CDialogMM::kListRemoveTemporary);
+        AnswerPrompt([&] { d.RunListMenuItem(CDialogMM::kListRename); }, {"Fixed"});
+        d.RunCommand(CDialogMM::kCheckAll);
+        EXPECT_TRUE(second_->Has(OV_MAG_CHECKED) && third->Has(OV_MAG_CHECKED));
+        AnswerPrompt([&] { d.RunCommand(CDialogMM::kNewMagnet); });
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Fixed", u"Third", u"M_03"}));
+        d.MagnetList().setCurrentRow(1);
+        d.MagnetList().clearSelection();
+        d.MagnetList().item(0)->setSelected(true);
+        d.RunCommand(CDialogMM::kDeleteSelected);
+        EXPECT_EQ(Names(record_), (std::vector<std::u16string>{u"Third", u"M_03"}));
+        EXPECT_EQ(d.Current(), third);
+        d.RunListMenuItem(CDialogMM::kListDeleteAll);
+        EXPECT_EQ(d.Current(), nullptr);
+        EXPECT_FALSE(d.Table().isEnabled());
+        RunModal(
+            [&] {
+                d.RunCommand(11);
+                return 0;
+            },
+            Accept, 200);
+        EXPECT_FALSE(LastRunSawDialog());
+    });
+    EXPECT_EQ(record_.magnets.count, 0);
     EXPECT_EQ(
         RunModal([&] { return DispatchGMagnet(window_.get(), nullptr, registry_, [] { return true; }); },
                  Accept, 200),

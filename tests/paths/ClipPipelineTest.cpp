@@ -1,5 +1,5 @@
 // The clipping pipeline: the pieces of crossing, self-crossing, bordering and closed figures, the grid
-// search against testing every pair, and the result records in nearest-end order with the zoom undone.
+// search against testing every pair, and the picked pieces in nearest-end order.
 #include "PathTestKit.h"
 
 #include "paths/ClipPieces.h"
@@ -58,49 +58,6 @@ TEST(ClipPipeline, PiecesOfTypicalFigures)
         EXPECT_EQ(pieces, row.pieces) << row.name;
         EXPECT_EQ(view.Nodes().size(), row.nodes) << row.name;
     }
-}
-
-// The piece whose points pass through p, or null.
-COvSeg* PieceThrough(ClipPieces& view, OvPointF p)
-{
-    for (Chain& piece : view.Pieces())
-        for (const OvPointF q : piece->AllPoints())
-            if (Near(p, q)) return piece.get();
-    return nullptr;
-}
-
-TEST(ClipPipeline, OuterPiecesComeBackInNearestEndOrderTheSecondReversedAndOneKeepsItsDirection)
-{
-    ClipPieces view;
-    view.Rebuild(std::vector<PathObject>{Polygon(kSquare), Polygon(kOtherSquare)});
-    HostRecords host;
-    host.view.pan_x = 99;
-    EXPECT_EQ(BuildResults(view, &host.list), 0);  // nothing picked: only the view record
-    EXPECT_EQ(host.view.pan_x, 0.0f);
-    EXPECT_EQ(host.view.max_y, 15.0f);
-    EXPECT_EQ(BuildResults(view, nullptr), 0);
-    COvSeg* first = PieceThrough(view, {0, 0});
-    COvSeg* second = PieceThrough(view, {15, 15});
-    ASSERT_TRUE(first && second);
-    second->state = 1;
-    ASSERT_EQ(BuildResults(view, &host.list), 1);
-    EXPECT_EQ(second->state, kPlacedForward);
-    EXPECT_TRUE(Near(host.Result(0).points[0], {5, 10}));
-    EXPECT_TRUE(Near(host.Result(0).points[1], {5, 15}));
-    host.TakeResults();
-    first->state = second->state = 1;  // picked second first, yet the order comes from the ends
-    ASSERT_EQ(BuildResults(view, &host.list), 2);
-    EXPECT_EQ(first->state, kPlacedForward);
-    EXPECT_EQ(second->state, kPlacedReversed);
-    const auto text = [](const COvSegPath& r) {
-        std::string s;
-        for (int32_t i = 0; i < r.count; ++i)
-            s += std::to_string(std::lround(r.points[i].x)) + "," +
-                 std::to_string(std::lround(r.points[i].y)) + " ";
-        return s;
-    };
-    EXPECT_EQ(text(host.Result(0)), "5,10 0,10 0,0 10,0 10,5 ");
-    EXPECT_EQ(text(host.Result(1)), "10,5 15,5 15,15 5,15 5,10 ");
 }
 
 struct OrderCase {

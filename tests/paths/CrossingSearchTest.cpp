@@ -1,7 +1,7 @@
 // The crossing search and the cuts it makes: every piece lies on the curve it was cut from and pieces
-// meet at crossings lying on both curves, crossings near a joint cut at the joint, the visits stop at
-// the work list's budget, the link grid answers like the scan of every box, and chain and loop cuts
-// keep each part on its curve and leave alone what cannot be cut.
+// meet at crossings lying on both curves, a crossing taken before is not cut again near a cubic's end,
+// the link grid answers like the scan of every box, and chain and loop cuts keep each part on its
+// curve and leave alone what cannot be cut.
 #include "PathTestKit.h"
 
 #include "paths/CrossingSearch.h"
@@ -51,49 +51,6 @@ TEST(CrossingSearch, PiecesOfCrossingCubicsAndALineLieOnTheirCurvesAndMeetAtTheC
     }
 }
 
-TEST(CrossingSearch, ACubicCrossingCloseToTheOtherCubicsStartCutsOnceAndIsRecorded)
-{
-    // The flat cubic crosses the arch 0.63 from the arch's start: near that end, yet no crossing of
-    // the arch's figure was taken there before.
-    ChainList chains = ChainsOf({Beziers(kArch), Beziers({{-20, 0.6f}, {-5, 0.6f}, {5, 0.6f}, {20, 0.6f}})});
-    std::vector<RecordedCrossing> recorded;
-    const PassStats stats = IntersectPass(chains, 0, recorded);
-    EXPECT_EQ(chains.size(), 4u);
-    EXPECT_EQ(stats.cuts, 2);
-    EXPECT_EQ(stats.visits, 6);  // every finished chain once, and once more per cut
-    ASSERT_EQ(recorded.size(), 2u);
-    for (const RecordedCrossing& c : recorded) {
-        EXPECT_NEAR(c.point.y, 0.6, 1e-3);
-        EXPECT_NEAR(c.point.x, 0.2, 0.01);
-    }
-    EXPECT_NE(recorded[0].figure, recorded[1].figure);
-    // A second pass finds the same crossings at the ends of the pieces and cuts nothing.
-    EXPECT_EQ(IntersectPass(chains, 0, recorded).cuts, 0);
-    EXPECT_EQ(recorded.size(), 2u);
-    // The second pass only cuts cubics at straight links: the arch pieces at the pole.
-    chains = ChainsOf({Lines({{100, 0}, {110, 10}}), Lines({{100, 10}, {110, 0}}), Beziers(kArch),
-                       Beziers(kWave), Lines(kPole)});
-    EXPECT_EQ(IntersectPass(chains, 1, recorded).cuts, 2);
-    EXPECT_EQ(chains.size(), 7u);
-}
-
-TEST(CrossingSearch, ACrossingNearAJointCutsAtTheJointAndNoneAtTheEndsOfAChain)
-{
-    // 0.004 past the joint; the last two touch only the first chain's start and end.
-    ChainList chains = ChainsOf({Lines({{0, 0}, {10, 0}, {20, 0}}), Lines({{10.004f, -5}, {10.004f, 5}}),
-                                 Lines({{0, 0}, {0, 8}}), Lines({{20, 0}, {25, 6}})});
-    std::vector<RecordedCrossing> recorded;
-    IntersectPass(chains, 0, recorded);
-    ASSERT_EQ(chains.size(), 6u);
-    int atJoint = 0;
-    for (const Chain& piece : chains) {
-        if (piece->figureId != 0) continue;
-        EXPECT_EQ(piece->AllPoints().size(), 2u);
-        atJoint += EndOf(*piece).x == 10.0f || StartOf(*piece).x == 10.0f;
-    }
-    EXPECT_EQ(atJoint, 2);
-}
-
 TEST(CrossingSearch, ACubicCrossingWithinAUnitOfItsEndIsLeftWhereACrossingWasTakenBefore)
 {
     // The straight cubic runs x = 30 t along the axis; a crossing of its figure was taken at the
@@ -112,22 +69,6 @@ TEST(CrossingSearch, ACubicCrossingWithinAUnitOfItsEndIsLeftWhereACrossingWasTak
             row.pieces)
             << row.x;
     }
-}
-
-TEST(CrossingSearch, ADenseSceneStopsAtTheBudgetWithWellLinkedChains)
-{
-    std::vector<PathObject> paths;
-    for (int i = 0; i < 12; ++i) {
-        paths.push_back(Lines({{0, float(i)}, {12, float(i) + 0.5f}}));
-        paths.push_back(Lines({{float(i) + 0.3f, -1}, {float(i), 13}}));
-    }
-    ChainList chains = ChainsOf(paths);
-    std::vector<RecordedCrossing> recorded;
-    const PassStats stats = IntersectPass(chains, 0, recorded);
-    EXPECT_EQ(stats.budget, 24 * 9);
-    EXPECT_EQ(stats.visits, stats.budget);  // 144 crossings need more cuts than the budget allows
-    EXPECT_EQ(chains.size(), 24u + size_t(stats.cuts));
-    for (const Chain& c : chains) ExpectWellFormed(*c);
 }
 
 // Small, thin, point-like and scene-wide boxes, queried inside, across and outside the scene: the
