@@ -1,23 +1,14 @@
 // The time-series dialog through the entry point's dispatch: pick mode with the host's selection record
 // and message, edit mode with the grid stored into the series, new and resized series with their
-// remembered size, and calls that open nothing.
+// remembered size.
 #include "animation/CDlgATS.h"
 #include "animation/TimeSeriesDialog.h"
 #include "animation/TimeSeriesList.h"
 #include "chart/SeriesPrompts.h"
-#include "data/DataTestFiles.h"
-#include "data/formula/CDlgGDByFunc.h"
-#include "data/import/DlgOpenASCPreView.h"
-#include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/ui/DialogTexts.h"
-#include "framework/ui/FileDialogs.h"
-#include "framework/ui/GuardedHandler.h"
-#include "framework/ui/MessageBox.h"
 #include "grid/CGridCtrl.h"
 #include "host/Dispatch.h"
-#include "magnets/MagnetList.h"
 #include "testhost/Controls.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -29,10 +20,6 @@
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 namespace {
 
@@ -214,21 +201,6 @@ TEST_F(TimeSeriesDialog, EditModeStoresEditsAndNewSeriesTakeTheRememberedSize)
     std::u16string names;
     for (const TimeSeries* series : SeriesOf(&list_)) names += TimeSeriesName(*series) + u" ";
     EXPECT_EQ(names, u"first second TimeSer_3 Long ");
-}
-
-// A call without the id counter or the list opens nothing and leaves the host's list as it was.
-TEST_F(TimeSeriesDialog, WithoutAListOrACounterNothingOpens)
-{
-    ov_list_append(&list_, &magnets_);
-    const GEEdtParams noCounter{nullptr, &list_, window_.get(), 0xFF, nullptr};
-    EXPECT_EQ(
-        RunModal([&] { return DispatchGEEdt(&noCounter, registry_, [] { return true; }); }, Accept, 200), 0);
-    EXPECT_FALSE(LastRunSawDialog());
-    EXPECT_EQ(list_.count, 3) << "the magnet record stays in the list";
-    ov_list_remove_last(&list_);
-    int32_t counter = 1;
-    EXPECT_EQ(RunTimeSeriesDialog(nullptr, nullptr, nullptr, nullptr, nullptr, &counter), 0);
-    EXPECT_EQ(RunTimeSeriesDialog(nullptr, nullptr, nullptr, &list_, nullptr, nullptr), 0);
 }
 
 }  // namespace

