@@ -166,13 +166,9 @@ TEST(TimeSeriesList, IdsAppendDeleteAndMove)
     EXPECT_EQ(hosts.Ids(), "6 7 5 ");
     EXPECT_TRUE(MoveSeries(hosts.list, 2, -4));
     EXPECT_EQ(hosts.Ids(), "5 6 7 ");
-    EXPECT_FALSE(MoveSeries(hosts.list, 2, 9));
-    EXPECT_FALSE(MoveSeries(hosts.list, 3, 0));
+    EXPECT_FALSE(MoveSeries(hosts.list, 2, 9) || MoveSeries(hosts.list, 3, 0));
     hosts.Add(2);
-    EXPECT_TRUE(DeleteSeriesAt(hosts.list, 3));
-    EXPECT_TRUE(DeleteSeriesAt(hosts.list, 1));
-    EXPECT_FALSE(DeleteSeriesAt(hosts.list, 2));
-    EXPECT_FALSE(DeleteSeriesAt(hosts.list, -1));
+    EXPECT_EQ(Each({3, 1, 2, -1}, [&](int at) { return DeleteSeriesAt(hosts.list, at); }), "1 1 0 0");
     EXPECT_EQ(hosts.Ids(), "5 7 ");
     EXPECT_TRUE(DeleteSeriesAt(hosts.list, 0));
     EXPECT_EQ(hosts.Ids(), "7 ");

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -17,7 +15,6 @@
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RememberedFolder.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
 #include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
