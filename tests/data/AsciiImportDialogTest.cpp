@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+
+#include <tuple>
 
 #include "data/import/AsciiSeriesImport.h"
 #include "data/import/DataFilePicker.h"
@@ -15,7 +15,6 @@
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/settings/RememberedFolder.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/ui/DialogTexts.h"
 #include "framework/ui/FileDialogs.h"
 #include "testhost/Controls.h"
 #include "testhost/ModalDriver.h"
@@ -67,9 +66,9 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
     key.WriteString("ASCPV_dc", u"9");  // wrong type: the default 2 stands
     {
         Dlg dialog;
-        EXPECT_EQ(dialog.settings.dataStartLine, 4);
-        EXPECT_EQ(dialog.settings.autoCheck, 1);
-        EXPECT_EQ(dialog.settings.columns, 2);
+        EXPECT_EQ(
+            std::tuple(dialog.settings.dataStartLine, dialog.settings.autoCheck, dialog.settings.columns),
+            std::tuple(4, 1, 2));
         dialog.previewLines = {"1 2"};
         std::vector<bool> columnsEnabled;
         RunModal([&] { return dialog.DoModal(); },
@@ -83,9 +82,9 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
         EXPECT_EQ(columnsEnabled, (std::vector<bool>{false, true}));
         EXPECT_EQ(dialog.settings.autoCheck, 0);
     }
-    EXPECT_EQ(key.ReadDword("ASCPV_ac", 99), 0U);
-    EXPECT_EQ(key.ReadDword("ASCPV_dc", 99), 2U);
-    EXPECT_EQ(key.ReadDword("ASCPV_sln", 99), 4U);
+    EXPECT_EQ(std::tuple(key.ReadDword("ASCPV_ac", 99), key.ReadDword("ASCPV_dc", 99),
+                         key.ReadDword("ASCPV_sln", 99)),
+              std::tuple(0U, 2U, 4U));
 }
 
 TEST_F(AsciiImportUi, ImportOneFileWithNameAndTitles)
@@ -100,9 +99,8 @@ TEST_F(AsciiImportUi, ImportOneFileWithNameAndTitles)
                  Accept(d);
              });
     ASSERT_TRUE(series.has_value());
-    EXPECT_EQ(series->matrix.cols, 3);
-    EXPECT_EQ(series->matrix.rows, 2);
-    EXPECT_EQ(series->matrix.At(2, 1), 6);
+    EXPECT_EQ(std::tuple(series->matrix.cols, series->matrix.rows, series->matrix.At(2, 1)),
+              std::tuple(3, 2, 6.0));
     EXPECT_EQ(series->name, std::optional<std::string>("Pressure run"));
     EXPECT_EQ(series->columnTitles, (std::vector<std::string>{"t", "p", "q"}));
 }
@@ -146,8 +144,7 @@ TEST_F(AsciiImportUi, MultipleFilesShareTheConfirmedSettings)
          }});
     ASSERT_EQ(series.size(), 2U);
     EXPECT_EQ(series[0].name, std::optional<std::string>("B"));
-    EXPECT_EQ(series[0].matrix.cols, 2);
-    EXPECT_EQ(series[0].matrix.At(1, 1), 8);
+    EXPECT_EQ(std::pair(series[0].matrix.cols, series[0].matrix.At(1, 1)), std::pair(2, 8.0));
     EXPECT_EQ(series[1].name, std::optional<std::string>("C"));
     EXPECT_EQ(series[1].matrix.cols, 0);  // no data: an empty series
 }

@@ -4,7 +4,9 @@
 
 #include <unistd.h>
 
+#include <charconv>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,15 +27,17 @@ std::vector<double> ValuesOf(const ov::AsciiMatrix& m)
     return std::vector<double>(m.values.get(), m.values.get() + static_cast<std::size_t>(m.cols) * m.rows);
 }
 
-struct Case {
-    const char* name;
-    std::string text;
-    int64_t skip;
-    int32_t forced;
-    int32_t cols;  // 0: the reader must fail
-    int32_t rows;
-    std::vector<double> values;
-};
+// "cols x rows: values column by column" (each value in its shortest exact form), or "fails".
+std::string Text(const std::optional<ov::AsciiMatrix>& m)
+{
+    if (!m) return "fails";
+    std::string text = std::to_string(m->cols) + "x" + std::to_string(m->rows) + ":";
+    for (const double v : ValuesOf(*m)) {
+        char buffer[32];
+        text.append(" ").append(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr);
+    }
+    return text;
+}
 
 std::string Utf16Le(const std::string& ascii)
 {
@@ -42,90 +46,60 @@ std::string Utf16Le(const std::string& ascii)
     return out;
 }
 
-const std::vector<Case>& Cases()
+TEST(ReadAsciiMatrix, RulesOverTheCaseTable)
 {
-    static const std::vector<Case> cases = {
-        {"auto_columns", "1 2\n3 4\n5 6\n", 0, -1, 2, 3, {1, 3, 5, 2, 4, 6}},
-        {"forced_three_ignores_lines", "1 2\n3 4\n5 6\n", 0, 3, 3, 2, {1, 4, 2, 5, 3, 6}},
-        {"forced_drops_extra_values", "1 2 3\n4 5 6\n7\n", 0, 2, 2, 3, {1, 3, 5, 2, 4, 6}},
-        {"auto_drops_extra_values", "1 2\n3 4 9\n", 0, -1, 2, 2, {1, 3, 2, 4}},
-        {"skip_two_lines", "a\nb\n1 2\n3 4\n", 2, -1, 2, 2, {1, 3, 2, 4}},
-        {"skip_counts_only_line_feeds", "x\r\ny\r\n1 2\r\n3 4\r\n", 2, -1, 2, 2, {1, 3, 2, 4}},
-        {"skip_past_end_fails", "1 2\n3 4\n", 5, -1, 0, 0, {}},
-        {"header_words_give_e_values", "Time Value\n1 2\n3 4\n", 0, -1, 2, 3, {0, 1, 3, 0, 2, 4}},
-        {"header_skipped_by_start_line", "Time Value\n1 2\n3 4\n", 1, -1, 2, 2, {1, 3, 2, 4}},
-        {"comma_and_semicolon_separate", "1,5;2\n3,5;4\n", 0, -1, 3, 2, {1, 3, 5, 5, 2, 4}},
-        {"date_gives_one_value_time_two",
-         "2023-05-17 10:30\n2024-01-02 11:45\n",
-         0,
-         -1,
-         3,
-         2,
-         {2023, 2024, 10, 11, 30, 45}},
-        {"unequal_lines_fill_in_reading_order",
-         "1 2 3\n4 5 6\n7 8 9\n10 11\n",
-         0,
-         -1,
-         2,
-         4,
-         {1, 3, 5, 7, 2, 4, 6, 8}},
-        {"one_data_line_fails", "1 2 3 4\n", 0, -1, 0, 0, {}},
-        {"one_line_forced_two_rows", "1 2 3 4\n", 0, 2, 2, 2, {1, 3, 2, 4}},
-        {"empty_file_fails", "", 0, -1, 0, 0, {}},
-        {"no_numbers_fails", "abc xyz\nhij\n", 0, -1, 0, 0, {}},
-        {"last_line_without_line_feed", "1 2\n3 4", 0, -1, 2, 2, {1, 3, 2, 4}},
-        {"last_line_ending_in_spaces", "1 2\n3 4   ", 0, -1, 2, 2, {1, 3, 2, 4}},
-        {"crlf_as_lf", "1 2\r\n3 4\r\n5 6\r\n", 0, -1, 2, 3, {1, 3, 5, 2, 4, 6}},
-        {"bare_cr_is_one_line", "1 2\r3 4\r5 6\r", 0, -1, 0, 0, {}},
-        {"blank_lines_are_not_rows", "\n\n1 2\n\n\n3 4\n\n", 0, -1, 2, 2, {1, 3, 2, 4}},
-        {"atof_prefixes", "1e5e3 -.5 +-2\n1.2.3 - .\n", 0, -1, 3, 2, {1e5, 1.2, -0.5, 0, 0, 0}},
-        {"utf16_digits_apart", Utf16Le("12 3\n45 6\n"), 0, -1, 3, 2, {1, 4, 2, 5, 3, 6}},
-        {"nul_and_high_bytes_separate",
+    struct Case {
+        const char* name;
+        std::string text;
+        int64_t skip;
+        int32_t forced;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"auto_columns", "1 2\n3 4\n5 6\n", 0, -1, "2x3: 1 3 5 2 4 6"},
+        {"forced_three_ignores_lines", "1 2\n3 4\n5 6\n", 0, 3, "3x2: 1 4 2 5 3 6"},
+        {"forced_drops_extra_values", "1 2 3\n4 5 6\n7\n", 0, 2, "2x3: 1 3 5 2 4 6"},
+        {"auto_drops_extra_values", "1 2\n3 4 9\n", 0, -1, "2x2: 1 3 2 4"},
+        {"skip_two_lines", "a\nb\n1 2\n3 4\n", 2, -1, "2x2: 1 3 2 4"},
+        {"skip_counts_only_line_feeds", "x\r\ny\r\n1 2\r\n3 4\r\n", 2, -1, "2x2: 1 3 2 4"},
+        {"skip_past_end_fails", "1 2\n3 4\n", 5, -1, "fails"},
+        {"header_words_give_e_values", "Time Value\n1 2\n3 4\n", 0, -1, "2x3: 0 1 3 0 2 4"},
+        {"header_skipped_by_start_line", "Time Value\n1 2\n3 4\n", 1, -1, "2x2: 1 3 2 4"},
+        {"comma_and_semicolon_separate", "1,5;2\n3,5;4\n", 0, -1, "3x2: 1 3 5 5 2 4"},
+        {"date_one_value_time_two", "2023-05-17 10:30\n2024-01-02 11:45\n", 0, -1,
+         "3x2: 2023 2024 10 11 30 45"},
+        {"unequal_lines_in_reading_order", "1 2 3\n4 5 6\n7 8 9\n10 11\n", 0, -1, "2x4: 1 3 5 7 2 4 6 8"},
+        {"one_data_line_fails", "1 2 3 4\n", 0, -1, "fails"},
+        {"one_line_forced_two_rows", "1 2 3 4\n", 0, 2, "2x2: 1 3 2 4"},
+        {"empty_file_fails", "", 0, -1, "fails"},
+        {"no_numbers_fails", "abc xyz\nhij\n", 0, -1, "fails"},
+        {"last_line_without_line_feed", "1 2\n3 4", 0, -1, "2x2: 1 3 2 4"},
+        {"last_line_ending_in_spaces", "1 2\n3 4   ", 0, -1, "2x2: 1 3 2 4"},
+        {"crlf_as_lf", "1 2\r\n3 4\r\n5 6\r\n", 0, -1, "2x3: 1 3 5 2 4 6"},
+        {"bare_cr_is_one_line", "1 2\r3 4\r5 6\r", 0, -1, "fails"},
+        {"blank_lines_are_not_rows", "\n\n1 2\n\n\n3 4\n\n", 0, -1, "2x2: 1 3 2 4"},
+        {"atof_prefixes", "1e5e3 -.5 +-2\n1.2.3 - .\n", 0, -1, "3x2: 1e+05 1.2 -0.5 0 0 0"},
+        {"utf16_digits_apart", Utf16Le("12 3\n45 6\n"), 0, -1, "3x2: 1 4 2 5 3 6"},
+        {"nul_and_high_bytes",
          std::string("1\0002\xff"
                      "3\n4\x80"
                      "5 6\n",
                      13),
-         0,
-         -1,
-         3,
-         2,
-         {1, 4, 2, 5, 3, 6}},
-        {"forced_zero_is_auto_not_one", "1 2\n3 4\n", 0, 0, 2, 2, {1, 3, 2, 4}},
-        {"forced_one_reads_one_column", "1 2\n3 4\n", 0, 1, 1, 4, {1, 2, 3, 4}},
+         0, -1, "3x2: 1 4 2 5 3 6"},
+        {"forced_zero_is_auto_not_one", "1 2\n3 4\n", 0, 0, "2x2: 1 3 2 4"},
+        {"forced_one_reads_one_column", "1 2\n3 4\n", 0, 1, "1x4: 1 2 3 4"},
     };
-    return cases;
+    for (const Case& c : cases)
+        EXPECT_EQ(Text(ov::ReadAsciiMatrixFromBytes(c.text, c.skip, c.forced)), c.expected) << c.name;
 }
 
-TEST(ReadAsciiMatrix, RulesOverTheCaseTable)
+TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArgumentsAndUnopenableFilesGiveNothing)
 {
-    for (const Case& c : Cases()) {
-        SCOPED_TRACE(c.name);
-        const auto m = ov::ReadAsciiMatrixFromBytes(c.text, c.skip, c.forced);
-        if (c.cols == 0) {
-            EXPECT_FALSE(m.has_value());
-            continue;
-        }
-        ASSERT_TRUE(m.has_value());
-        EXPECT_EQ(m->cols, c.cols);
-        EXPECT_EQ(m->rows, c.rows);
-        EXPECT_EQ(ValuesOf(*m), c.values);
-    }
-}
-
-TEST(ReadAsciiMatrix, DialogSettingsMapToReaderArguments)
-{
-    EXPECT_EQ(ov::SkipLinesForStartLine(0), 0);
-    EXPECT_EQ(ov::SkipLinesForStartLine(1), 0);
-    EXPECT_EQ(ov::SkipLinesForStartLine(3), 2);
-    EXPECT_EQ(ov::SkipLinesForStartLine(-7), 0);
-    EXPECT_EQ(ov::ForcedColumnsFor(true, 5), -1);
-    EXPECT_EQ(ov::ForcedColumnsFor(false, 0), 1);
-    EXPECT_EQ(ov::ForcedColumnsFor(false, -3), 1);
-    EXPECT_EQ(ov::ForcedColumnsFor(false, 4), 4);
-}
-
-TEST(ReadAsciiMatrix, UnopenableFilesGiveNothing)
-{
+    std::string mapped;
+    for (const int32_t line : {0, 1, 3, -7}) mapped += std::to_string(ov::SkipLinesForStartLine(line)) + " ";
+    for (const auto& [automatic, columns] : {std::pair{true, 5}, {false, 0}, {false, -3}, {false, 4}})
+        mapped += std::to_string(ov::ForcedColumnsFor(automatic, columns)) + " ";
+    EXPECT_EQ(mapped, "0 0 2 0 -1 1 1 4 ");
     EXPECT_FALSE(ov::ReadAsciiMatrix("/nonexistent/ornivex/data.txt", 0, -1).has_value());
     EXPECT_FALSE(ov::ReadAsciiMatrix("/", 0, -1).has_value());
 }
@@ -146,40 +120,17 @@ std::string MixedText(int lines, unsigned seed)
     return text;
 }
 
-struct Parse {
-    std::vector<double> values;
-    uint64_t rows;
-};
-
-Parse Tokenize(const std::string& text, const std::vector<std::size_t>& cuts)
-{
-    ov::AsciiTokenizer tokenizer(2);
-    std::size_t from = 0;
-    for (std::size_t cut : cuts) {
-        tokenizer.Feed(text.data() + from, cut - from);
-        from = cut;
-    }
-    tokenizer.Feed(text.data() + from, text.size() - from);
-    tokenizer.Finish();
-    Parse p{{}, tokenizer.Rows()};
-    tokenizer.Values().ForEach(UINT64_MAX, [&](double v) { p.values.push_back(v); });
-    return p;
-}
-
 // The text ends in a token longer than the characters kept of it, so cuts fall inside it too.
 TEST(AsciiTokenizer, EveryCutGivesTheSameValuesAndRows)
 {
     const std::string text = MixedText(12, 7) + "1" + std::string(600, '0') + " 5\n";
-    const Parse whole = Tokenize(text, {});
-    ASSERT_GT(whole.values.size(), 20U);
-    for (std::size_t cut = 0; cut <= text.size(); ++cut) {
-        const Parse two = Tokenize(text, {cut});
-        ASSERT_EQ(two.rows, whole.rows) << "cut at " << cut;
-        ASSERT_EQ(two.values, whole.values) << "cut at " << cut;
-    }
+    const std::vector<double> whole = ov::testing::TokenizerReading(text, 2, {});
+    ASSERT_GT(whole.size(), 20U);
+    for (std::size_t cut = 0; cut <= text.size(); ++cut)
+        ASSERT_EQ(ov::testing::TokenizerReading(text, 2, {cut}), whole) << "cut at " << cut;
     std::vector<std::size_t> every_byte;
     for (std::size_t i = 1; i < text.size(); ++i) every_byte.push_back(i);
-    EXPECT_EQ(Tokenize(text, every_byte).values, whole.values);
+    EXPECT_EQ(ov::testing::TokenizerReading(text, 2, every_byte), whole);
 }
 
 // Longer messy texts, where most bytes go through the 64-byte windows, read as the plain byte loop
@@ -191,7 +142,7 @@ TEST(AsciiTokenizer, MessyTextsReadAsThePlainByteLoop)
         for (unsigned seed = 1; seed <= 20; ++seed) {
             const std::string text = MixedText(300, seed);
             const std::vector<double> plain = ov::testing::PlainReading(text, 2);
-            const std::vector<double> read = ov::testing::TokenizerReading(text, 2, text.size() / 3);
+            const std::vector<double> read = ov::testing::TokenizerReading(text, 2, {text.size() / 3});
             // No ASSERT here: the baseline switch below must be reset whatever happens.
             EXPECT_TRUE(read.size() == plain.size() &&
                         std::memcmp(read.data(), plain.data(), plain.size() * sizeof(double)) == 0)
@@ -222,12 +173,9 @@ TEST_F(SmallViews, FileOfManyViewsEqualsOnePiece)
     ASSERT_GT(text.size(), 8 * 4096U);
     const ovtest::ScratchFile file("views.txt", text);
     for (const int32_t forced : {-1, 3}) {
-        const auto expected = ov::ReadAsciiMatrixFromBytes(text, 2, forced);
-        const auto got = ov::ReadAsciiMatrix(file.Path(), 2, forced);
-        ASSERT_TRUE(expected.has_value() && got.has_value());
-        EXPECT_EQ(got->cols, expected->cols);
-        EXPECT_EQ(got->rows, expected->rows);
-        EXPECT_EQ(ValuesOf(*got), ValuesOf(*expected));
+        const std::string expected = Text(ov::ReadAsciiMatrixFromBytes(text, 2, forced));
+        ASSERT_NE(expected, "fails");
+        EXPECT_EQ(Text(ov::ReadAsciiMatrix(file.Path(), 2, forced)), expected);
     }
 }
 
@@ -238,10 +186,7 @@ TEST_F(SmallViews, TokenStraddlingAViewBoundaryIsReadWhole)
         text += std::string(4096 - text.size() - shift, ' ');
         text += "123.456e-1 7\n";  // starts `shift` bytes before the boundary
         const ovtest::ScratchFile file("straddle.txt", text);
-        const auto m = ov::ReadAsciiMatrix(file.Path(), 0, -1);
-        ASSERT_TRUE(m.has_value());
-        EXPECT_EQ(m->At(0, 1), 12.3456) << "shift " << shift;
-        EXPECT_EQ(m->At(1, 1), 7);
+        EXPECT_EQ(Text(ov::ReadAsciiMatrix(file.Path(), 0, -1)), "2x2: 1 12.3456 2 7") << "shift " << shift;
     }
 }
 
@@ -250,27 +195,19 @@ TEST_F(SmallViews, SkippedLinesEndingInLaterViews)
     std::string text(5000, 'x');
     text += "\n9 9 9\n1 2\n3 4\n";
     const ovtest::ScratchFile file("skip.txt", text);
-    const auto m = ov::ReadAsciiMatrix(file.Path(), 2, -1);
-    ASSERT_TRUE(m.has_value());
-    EXPECT_EQ(ValuesOf(*m), (std::vector<double>{1, 3, 2, 4}));
+    EXPECT_EQ(Text(ov::ReadAsciiMatrix(file.Path(), 2, -1)), "2x2: 1 3 2 4");
 }
 
-// Another process cutting the file short while it is mapped: reading the lost pages must fail
-// cleanly (the kernel raises SIGBUS there), and the thread must go on working afterwards.
-TEST(GuardedCopy, FileTruncatedUnderTheMappingFailsInsteadOfCrashing)
+// Another process cutting the file short while it is mapped: finding a line feed on the lost page fails
+// cleanly (the kernel raises SIGBUS there) and the next search works. (The guarded copy's fault is the
+// SIGBUS fault test's.)
+TEST(GuardedCopy, LineFeedSearchOnAFileTruncatedUnderTheMappingFails)
 {
-    const std::string bytes(3 * 4096, '7');
-    const ovtest::ScratchFile file("truncated.txt", bytes);
+    const ovtest::ScratchFile file("truncated.txt", std::string(3 * 4096, '7'));
     ov::COvFileMapReadBlock map;
     ASSERT_TRUE(map.Open(file.Path()));
     const std::string_view view = map.MapView(0, nullptr);
-    ASSERT_EQ(view.size(), bytes.size());
     ASSERT_EQ(truncate(file.Path().c_str(), 4096), 0);
-
-    std::vector<char> copy(bytes.size());
-    EXPECT_TRUE(ov::GuardedCopy(copy.data(), view.data(), 4096));
-    EXPECT_EQ(copy[4095], '7');
-    EXPECT_FALSE(ov::GuardedCopy(copy.data(), view.data(), copy.size()));
     std::size_t at = 0;
     EXPECT_FALSE(ov::GuardedFind(view.data() + 4096, 4096, '\n', at));
     EXPECT_TRUE(ov::GuardedFind(view.data(), 4096, '\n', at));

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "data/import/AsciiMatrix.h"
@@ -68,27 +70,22 @@ protected:
 // Columns much longer than a piece, pieces holding several short columns, and boundaries anywhere.
 TEST_F(SmallPieces, RaggedTextsSplitAmongThreadsGiveThePlainReadingReshaped)
 {
-    struct Shape {
-        int lines;
-        int widest;
-        int32_t forced;
-    };
-    for (const Shape s : {Shape{40000, 1, -1}, Shape{9000, 4, -1}, Shape{6000, 9, 3}, Shape{3000, 5, 400},
-                          Shape{6000, 6, 7}, Shape{5, 3, -1}}) {
-        const std::string text = RaggedText(s.lines, s.widest, static_cast<unsigned>(s.lines + s.widest));
+    const std::tuple<int, int, int32_t> shapes[] = {{40000, 1, -1}, {9000, 4, -1}, {6000, 9, 3},
+                                                    {3000, 5, 400}, {6000, 6, 7},  {5, 3, -1}};
+    for (const auto& [lines, widest, forced] : shapes) {  // lines, widest line, forced columns
+        SCOPED_TRACE(std::to_string(lines) + " lines, widest " + std::to_string(widest));
+        const std::string text = RaggedText(lines, widest, static_cast<unsigned>(lines + widest));
         int32_t cols = 0;
         int32_t rows = 0;
-        const std::vector<double> expected = ExpectedMatrix(text, s.forced, cols, rows);
+        const std::vector<double> expected = ExpectedMatrix(text, forced, cols, rows);
         const ovtest::ScratchFile file("pieces.txt", text);
         for (const bool from_file : {true, false}) {
-            const auto m = from_file ? ov::ReadAsciiMatrix(file.Path(), 0, s.forced)
-                                     : ov::ReadAsciiMatrixFromBytes(text, 0, s.forced);
-            ASSERT_TRUE(m.has_value()) << s.lines << " lines";
-            ASSERT_EQ(m->cols, cols) << s.lines << " lines";
-            ASSERT_EQ(m->rows, rows) << s.lines << " lines";
+            const auto m = from_file ? ov::ReadAsciiMatrix(file.Path(), 0, forced)
+                                     : ov::ReadAsciiMatrixFromBytes(text, 0, forced);
+            ASSERT_TRUE(m.has_value());
+            ASSERT_EQ(std::pair(m->cols, m->rows), std::pair(cols, rows));
             EXPECT_EQ(std::memcmp(m->values.get(), expected.data(), expected.size() * sizeof(double)), 0)
-                << s.lines << " lines, widest " << s.widest << ", forced " << s.forced << ", file "
-                << from_file;
+                << "file " << from_file;
         }
     }
 }

@@ -41,12 +41,17 @@ inline std::vector<double> PlainReading(std::string_view text, uint64_t skip)
     return values;
 }
 
-// The tokenizer's values and row count in the same form, the text fed in two pieces cut at `cut`.
-inline std::vector<double> TokenizerReading(std::string_view text, uint64_t skip, std::size_t cut)
+// The tokenizer's values and row count in the same form, the text fed in pieces cut at `cuts` (ascending).
+inline std::vector<double> TokenizerReading(std::string_view text, uint64_t skip,
+                                            const std::vector<std::size_t>& cuts)
 {
     AsciiTokenizer tokenizer(skip);
-    tokenizer.Feed(text.data(), cut);
-    tokenizer.Feed(text.data() + cut, text.size() - cut);
+    std::size_t from = 0;
+    for (const std::size_t cut : cuts) {
+        tokenizer.Feed(text.data() + from, cut - from);
+        from = cut;
+    }
+    tokenizer.Feed(text.data() + from, text.size() - from);
     tokenizer.Finish();
     std::vector<double> values;
     tokenizer.Values().ForEach(UINT64_MAX, [&](double v) { values.push_back(v); });

@@ -1,5 +1,5 @@
 // The preview line reader (line ends, limit, missing and empty files, file equal to memory) and the
-// title splitter (separators, empty fields, padding to the column count).
+// title splitter (separators, empty fields, padding or cutting to the column count).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -31,6 +31,7 @@ TEST(ReadPreviewLines, LineEndsLimitAndEmptyLines)
         {"limit", "1\n2\n3\n4\n", 2, {"1", "2"}},
         {"limit_zero", "1\n", 0, {}},
         {"utf8_kept", "Zeit \xc3\xa4\n", 256, {"Zeit \xc3\xa4"}},
+        {"empty_file", "", 256, {}},
     };
     for (const PreviewCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -42,20 +43,12 @@ TEST(ReadPreviewLines, LineEndsLimitAndEmptyLines)
         ov::SplitPreviewLines(c.text, c.limit, from_text);
         EXPECT_EQ(from_text, c.expected);
     }
+    Lines missing = {"stale"};
+    EXPECT_FALSE(ov::ReadPreviewLines("/nonexistent/ornivex/x.txt", 256, missing));
+    EXPECT_TRUE(missing.empty());
 }
 
-TEST(ReadPreviewLines, MissingOrEmptyFileReadsNothing)
-{
-    Lines lines = {"stale"};
-    EXPECT_FALSE(ov::ReadPreviewLines("/nonexistent/ornivex/x.txt", 256, lines));
-    EXPECT_TRUE(lines.empty());
-    const ovtest::ScratchFile empty("empty-preview.txt", "");
-    lines = {"stale"};
-    EXPECT_FALSE(ov::ReadPreviewLines(empty.Path(), 256, lines));
-    EXPECT_TRUE(lines.empty());
-}
-
-TEST(SplitTitleLine, SeparatorsAndEmptyFields)
+TEST(SplitTitleLine, SeparatorsEmptyFieldsAndFittingToTheColumns)
 {
     const std::vector<std::pair<std::string, Lines>> cases = {
         {"Time,Speed;Force\tAngle", {"Time", "Speed", "Force", "Angle"}},
@@ -68,10 +61,7 @@ TEST(SplitTitleLine, SeparatorsAndEmptyFields)
         {"end,", {"end"}},
     };
     for (const auto& [line, expected] : cases) EXPECT_EQ(ov::SplitTitleLine(line), expected) << line;
-}
-
-TEST(SplitTitleLine, FitToColumnsPadsOrCutsFromTheEnd)
-{
+    // Fitted to the columns: padded with empty titles or cut from the end.
     Lines titles = ov::SplitTitleLine("a,b,c");
     ov::FitTitlesToColumns(titles, 5);
     EXPECT_EQ(titles, (Lines{"a", "b", "c", "", ""}));

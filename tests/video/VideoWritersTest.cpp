@@ -13,6 +13,8 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <tuple>
+#include <utility>
 
 using namespace ov;
 namespace fs = std::filesystem;
@@ -101,8 +103,8 @@ TEST(VideoWriters, RefuseFramesAfterAFailedOpenAndLeaveNoFile)
         SCOPED_TRACE(c.path + " " + std::to_string(c.codec));
         const auto writer = MakeWriter(c.wmv);
         EXPECT_EQ(writer->Open(c.path, c.codec, 24, 64, 48, 64 * 48 * 3, 0), kVideoFail);
-        EXPECT_EQ(writer->WriteFrame(), kVideoFail);
-        EXPECT_EQ(writer->AddBitmap(TopDown(frame, 64, 48)), kVideoFail);
+        EXPECT_EQ(std::pair(writer->WriteFrame(), writer->AddBitmap(TopDown(frame, 64, 48))),
+                  std::pair(kVideoFail, kVideoFail));
         if (c.text) {
             EXPECT_EQ(writer->ErrorText(), c.text);
         }
@@ -133,9 +135,8 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
                     ASSERT_EQ(writer->AddBitmap(TopDown(frame, width, height)), kVideoOk) << i;
                 }
                 if (auto* wmv = dynamic_cast<COvWMVFile*>(writer.get())) {
-                    EXPECT_EQ(wmv->State(), WmvState::kWriting);
-                    EXPECT_EQ(wmv->FramesWritten(), 4);
-                    EXPECT_EQ(wmv->NextSampleTime(), 160);
+                    EXPECT_EQ(std::tuple(wmv->State(), wmv->FramesWritten(), wmv->NextSampleTime()),
+                              std::tuple(WmvState::kWriting, 4, 160));
                 } else {
                     EXPECT_EQ(dynamic_cast<COvAVIFile&>(*writer).FrameCounter(), 4);
                 }
@@ -151,8 +152,8 @@ TEST(VideoWriters, EveryTypeReadsBackWithSizeCountRateTimesAndPixels)
             EXPECT_EQ(value("pts") + " lasting " + value("duration") + " keys " + value("flags"), type.times);
             packetBytes[name] = PacketBytes(value("size"));
             if (!type.wmv) {
-                EXPECT_EQ(value("TAG:title"), "VideoStream");
-                EXPECT_EQ(value("codec_tag_string"), type.codec ? "MSVC" : "[0][0][0][0]");
+                EXPECT_EQ(value("TAG:title") + " " + value("codec_tag_string"),
+                          type.codec ? "VideoStream MSVC" : "VideoStream [0][0][0][0]");
             }
             int status = -1;
             const std::string decoded = ovtest::RunCommand(
@@ -205,15 +206,15 @@ TEST(VideoWriters, AFailingWmvStepLeavesItsText)
         EXPECT_EQ(writer.Open(path.string(), 2, 24, 64, 48, 0, 0), failingFrame == 0 ? kVideoFail : kVideoOk);
         for (int i = 1; i < failingFrame; ++i) ASSERT_EQ(writer.AddBitmap(TopDown(frame, 64, 48)), kVideoOk);
         if (failingFrame > 0) {
-            EXPECT_EQ(writer.State(), failingFrame == 1 ? WmvState::kOpened : WmvState::kWriting);
-            EXPECT_EQ(writer.NextSampleTime(), failingFrame == 1 ? 0 : 41);
+            EXPECT_EQ(
+                std::tuple(writer.State(), writer.NextSampleTime()),
+                failingFrame == 1 ? std::tuple(WmvState::kOpened, 0) : std::tuple(WmvState::kWriting, 41));
             SetVideoStepFaultForTesting(fault);
             EXPECT_EQ(writer.AddBitmap(TopDown(frame, 64, 48)), kVideoFail);
         }
         SetVideoStepFaultForTesting({});
-        EXPECT_EQ(writer.ErrorText(), WmvStepText(step));
-        EXPECT_EQ(writer.State(), WmvState::kClosed);
-        EXPECT_EQ(writer.AddBitmap(TopDown(frame, 64, 48)), kVideoFail);
+        EXPECT_EQ(std::tuple(writer.ErrorText(), writer.State(), writer.AddBitmap(TopDown(frame, 64, 48))),
+                  std::tuple(WmvStepText(step), WmvState::kClosed, kVideoFail));
         EXPECT_EQ(fs::exists(path) ? ovtest::ProbeValue(ovtest::ProbeStream(path), "nb_read_frames") : "none",
                   failingFrame == 2 ? "1" : "none");
         fs::remove(path);

@@ -103,8 +103,7 @@ TEST_F(SurfaceSheet, CancelKeepsTheHostRecordAndApplyHandsOverOnlyWhatWasApplied
         ToolPage(sheet).OnViewCommand(1);
         Cancel(sheet);
     });
-    EXPECT_EQ(record_.style_3d, 3);
-    EXPECT_EQ(record_.view_preset_3d, 4);
+    EXPECT_EQ(std::pair(record_.style_3d, record_.view_preset_3d), std::pair(uint8_t{3}, uint8_t{4}));
 }
 
 TEST_F(SurfaceSheet, AStoredStartTabPastTheLastOpensThe3DTab)
@@ -113,8 +112,7 @@ TEST_F(SurfaceSheet, AStoredStartTabPastTheLastOpensThe3DTab)
     Run([](CDlg3DSPP& sheet) {
         EXPECT_EQ(sheet.CurrentTab(), kSurfSlot3D);
         ASSERT_NE(sheet.ViewTab(), nullptr);
-        EXPECT_NE(dynamic_cast<CDPP_3DSTool*>(sheet.ViewTab()->ToolPage()), nullptr);
-        EXPECT_EQ(sheet.Page(kSurfSlotData), nullptr);
+        EXPECT_TRUE(dynamic_cast<CDPP_3DSTool*>(sheet.ViewTab()->ToolPage()) && !sheet.Page(kSurfSlotData));
         Cancel(sheet);
     });
     EXPECT_EQ(RegKeyHandle(kSheetSettingsKey).ReadDword("InitPage3", 77), 4u);
@@ -130,9 +128,8 @@ TEST_F(SurfaceSheet, RangeEditsRelabelAndShownValuesAreStoredAsTheirTexts)
                   Accept(sheet);
               }),
               1);
-    EXPECT_EQ(grid_.x_max, 6.283185307179586);
-    EXPECT_EQ(grid_.values[0], 3.14159);
-    EXPECT_EQ(grid_.values[5], 5);
+    EXPECT_EQ(std::tuple(grid_.x_max, grid_.values[0], grid_.values[5]),
+              std::tuple(6.283185307179586, 3.14159, 5.0));
 }
 
 TEST_F(SurfaceSheet, ASurfaceWithoutValuesShowsAnEmptyDisabledGrid)
@@ -140,8 +137,7 @@ TEST_F(SurfaceSheet, ASurfaceWithoutValuesShowsAnEmptyDisabledGrid)
     FreeSurfaceData(&grid_);
     Run([](CDlg3DSPP& sheet) {
         CGridCtrl& grid = DataPage(sheet).Grid();
-        EXPECT_FALSE(grid.isEnabled());
-        EXPECT_EQ(grid.GetRowCount() + grid.GetColumnCount(), 2);
+        EXPECT_TRUE(!grid.isEnabled() && grid.GetRowCount() + grid.GetColumnCount() == 2);
         Accept(sheet);
     });
 }
