@@ -8,11 +8,11 @@ namespace ov {
 ModelItem* AppendModelItem(OvHostList& list, uint8_t kind, int32_t count)
 {
     if (count < 0) return nullptr;
-    auto* item = static_cast<ModelItem*>(std::calloc(1, sizeof(ModelItem)));
+    auto* item = static_cast<ModelItem*>(std::malloc(sizeof(ModelItem)));
     if (!item) return nullptr;
+    *item = ModelItem{};
     item->kind = kind;
     item->count = count;
-    ov_list_init(&item->children);
     if (count > 0)
         item->points =
             static_cast<OvPoint3F*>(std::calloc(static_cast<std::size_t>(count), sizeof(OvPoint3F)));

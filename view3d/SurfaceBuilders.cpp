@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <new>
+#include <optional>
 #include <vector>
 
 namespace ov {
@@ -57,6 +59,40 @@ bool HasCells(const SurfaceGrid* grid)
 {
     return grid && grid->values && grid->nx >= 2 && grid->ny >= 2;
 }
+
+// The model points of every grid position (as GridPoint makes them), mapped once: x by column, y by row
+// and z column after column. The cells are built column by column while the values are stored row after
+// row, so reading them in place took a page per value; here each row is read a strip of columns at a
+// time.
+class MappedGrid {
+public:
+    MappedGrid(const SurfaceFrame& frame, double dx, double dy)
+        : ny_(static_cast<std::size_t>(frame.grid->ny))
+    {
+        const SurfaceGrid& grid = *frame.grid;
+        const auto nx = static_cast<std::size_t>(grid.nx);
+        for (std::size_t i = 0; i < nx; ++i)
+            x_.push_back(static_cast<float>(MapValue(frame.x, static_cast<int>(i) * dx + frame.x.data_min)));
+        for (std::size_t j = 0; j < ny_; ++j)
+            y_.push_back(static_cast<float>(MapValue(frame.y, static_cast<int>(j) * dy + frame.y.data_min)));
+        z_.resize(nx * ny_);
+        constexpr std::size_t kStrip = 16;
+        for (std::size_t first = 0; first < nx; first += kStrip)
+            for (std::size_t j = 0; j < ny_; ++j)
+                for (std::size_t i = first; i < std::min(nx, first + kStrip); ++i)
+                    z_[i * ny_ + j] = static_cast<float>(MapValue(frame.z, grid.values[j * nx + i]));
+    }
+
+    OvPoint3F At(int i, int j) const
+    {
+        const auto column = static_cast<std::size_t>(i), row = static_cast<std::size_t>(j);
+        return {x_[column], y_[row], z_[column * ny_ + row]};
+    }
+
+private:
+    std::size_t ny_;
+    std::vector<float> x_, y_, z_;
+};
 
 }  // namespace
 
@@ -138,14 +174,16 @@ bool BuildCells(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& fr
     const BandSettings bands{&colours, std::clamp(frame.levels, 4, 64), frame.zTolerance,
                              detail == CellDetail::Bands};
     const std::vector<Rgb> bandColours = BandColours(bands);
+    std::optional<MappedGrid> points;
+    try {
+        points.emplace(frame, dx, dy);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     for (int i = 0; i + 1 < grid->nx; ++i) {
-        // The upper edge of one cell is the lower edge of the next: each point is mapped once per column.
-        OvPoint3F lower0 = GridPoint(frame, i, 0, dx, dy), lower1 = GridPoint(frame, i + 1, 0, dx, dy);
         for (int j = 0; j + 1 < grid->ny; ++j) {
-            const std::array<OvPoint3F, 4> corners = {lower0, lower1, GridPoint(frame, i + 1, j + 1, dx, dy),
-                                                      GridPoint(frame, i, j + 1, dx, dy)};
-            lower0 = corners[3];
-            lower1 = corners[2];
+            const std::array<OvPoint3F, 4> corners = {points->At(i, j), points->At(i + 1, j),
+                                                      points->At(i + 1, j + 1), points->At(i, j + 1)};
             ModelItem* cell = stock.Append(items, OV_ITEM_QUAD, 4);
             if (!cell) return false;
             double meanZ = 0;
