@@ -9,11 +9,12 @@
 namespace ov {
 namespace {
 
-// Gives the item room for `count` zeroed points: a block holding at least as many points as the new
-// count is kept; a larger count takes a new block.
+// Gives the item room for `count` zeroed points: a block of between one and two times as many points
+// is kept; a larger count takes a new block, and so does a much smaller one (a long polyline's block
+// is not held by a quadrilateral).
 bool FitPoints(ModelItem& item, int32_t count)
 {
-    if (count > 0 && item.points && count <= item.count) {
+    if (count > 0 && item.points && count <= item.count && item.count / 2 <= count) {
         std::memset(item.points, 0, sizeof(OvPoint3F) * static_cast<std::size_t>(count));
         return true;
     }

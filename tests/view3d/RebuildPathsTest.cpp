@@ -1,5 +1,6 @@
-// A rebuild made of the blocks of the model it replaces: the stock hands old items, points and nodes
-// out as new ones, and a model rebuilt over any other model equals one built from nothing.
+// The ways a rebuild saves work: a model made of the blocks of the one it replaces (the stock hands old
+// items, points and nodes out as new ones; a model rebuilt over any other equals one built from
+// nothing), and cells that read the grid a strip of columns at a time.
 #include "view3d/ModelItemStock.h"
 #include "view3d/ModelItems.h"
 #include "view3d/ModelRebuild.h"
@@ -59,8 +60,11 @@ struct Scene {
             record.axes[a].ratio_3d = 1;
         }
         record.contour_levels = 8;
-        const std::vector<double> values{0, 3, 1, 7, 2, 5, 9, 4, 6};  // every cell crosses levels
-        EXPECT_TRUE(SetSurfaceData(grid, values.data(), 3, 3, 0, 1, 0, 1));
+        SetGrid({0, 3, 1, 7, 2, 5, 9, 4, 6}, 3, 3);  // every cell crosses levels
+    }
+    void SetGrid(const std::vector<double>& values, int nx, int ny)
+    {
+        EXPECT_TRUE(SetSurfaceData(grid, values.data(), nx, ny, 0, 1, 0, 1));
     }
     ~Scene()
     {
@@ -151,4 +155,32 @@ TEST(ModelReuse, TheStockHandsOutOldItemsAndTheirChildrenBeforeNewOnes)
               "0 kind 2 count 0 series -1 colour 0 0 0 depth 0:\n"
               "0 kind 2 count 3 series -1 colour 0 0 0 depth 0: 0 0 0 0 0 0 0 0 0\n");
     FreeModelItems(built);
+}
+
+TEST(ModelReuse, CellsOfAGridWiderThanAStripHaveTheirOwnCorners)
+{
+    // 37 columns: two whole strips of columns and part of a third; every value differs
+    constexpr int nx = 37, ny = 4;
+    std::vector<double> values;
+    for (int j = 0; j < ny; ++j)
+        for (int i = 0; i < nx; ++i) values.push_back(i * ny + j);
+    Scene scene;
+    scene.SetGrid(values, nx, ny);
+    scene.Build(4);
+    const std::vector<ModelItem*> cells = ModelItemsOf(scene.object.items);
+    ASSERT_EQ(cells.size(), static_cast<std::size_t>((nx - 1) * (ny - 1)));
+    // x, y and z each run over [-1, 1]; cell (i, j) has the corners (i, j), (i + 1, j), (i + 1, j + 1), (i, j
+    // + 1)
+    const auto mapped = [](double v, double last) { return -1 + 2 * v / last; };
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const int i = static_cast<int>(c) / (ny - 1), j = static_cast<int>(c) % (ny - 1);
+        for (int k = 0; k < 4; ++k) {
+            const int ci = i + (k == 1 || k == 2), cj = j + (k >= 2);
+            const OvPoint3F& p = cells[c]->points[k];
+            ASSERT_NEAR(p.x, mapped(ci, nx - 1), 1e-6) << "cell " << i << ", " << j << " corner " << k;
+            ASSERT_NEAR(p.y, mapped(cj, ny - 1), 1e-6) << "cell " << i << ", " << j << " corner " << k;
+            ASSERT_NEAR(p.z, mapped(ci * ny + cj, nx * ny - 1), 1e-6)
+                << "cell " << i << ", " << j << " corner " << k;
+        }
+    }
 }
