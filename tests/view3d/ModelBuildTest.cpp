@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -124,6 +125,25 @@ std::string Points(const ModelItem& item)
 Rgb ColourOfItem(const ModelItem& item)
 {
     return {item.colour[0], item.colour[1], item.colour[2]};
+}
+
+// Every field the host reads of the items and their children, one item a line (each points block must
+// hold its points); each item is then marked as a projection leaves it, so a rebuild over them starts
+// from used blocks.
+std::string DumpAndMark(const OvHostList& list)
+{
+    std::string text;
+    for (ModelItem* item : ModelItemsOf(list)) {
+        char head[96];
+        std::snprintf(head, sizeof head, "%d %d %d %g %g %g %g: ", item->kind, item->count,
+                      item->series ? item->series->rows : -1, item->colour[0], item->colour[1],
+                      item->colour[2], item->mean_depth);
+        text += head + Points(*item) + "\n" + DumpAndMark(item->children);
+        EXPECT_GE(malloc_usable_size(item->points), sizeof(OvPoint3F) * item->count);  // null: 0
+        item->mean_depth = 7;
+        item->colour[1] = 9;
+    }
+    return text;
 }
 
 }  // namespace
@@ -352,4 +372,32 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     EXPECT_TRUE(Build(0).empty());
     object_.series_list = nullptr;
     EXPECT_TRUE(Build(0).empty());
+}
+
+TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
+{
+    std::vector<double> values;  // 37 columns: wider than the strip of columns the cells read at a time
+    for (int k = 0; k < 37 * 4; ++k) values.push_back(k * 7919 % 101);
+    Grid(values, 37, 4);
+    // bars (groups of six), bands, lines (two points), bands again (more points than lines had), ...
+    for (const int preset : {0, 8, 9, 8, 5, 2, 4, -1, -2}) {
+        if (preset < 0) AddSeries(2, std::vector<double>(preset == -1 ? 4 : 10, 0.5));  // polylines grow
+        const std::string rebuilt = DumpAndMark((Build(std::max(preset, 0)), object_.items));
+        Host3DObject fresh = object_;
+        ov_list_init(&fresh.items);
+        ASSERT_TRUE(RebuildModel(record_, fresh));
+        EXPECT_EQ(rebuilt, DumpAndMark(fresh.items)) << preset;
+        FreeModelItems(fresh.items);
+    }
+    // A cell's corners (i, j) and (i + 1, j + 1) are the tops of bars (i, j) and (i + 1, j + 1).
+    object_.surface = &grid_;
+    object_.series_list = nullptr;
+    std::vector<float> tops;
+    for (const ModelItem* bar : Build(0)) tops.push_back(ModelItemsOf(bar->children)[1]->points[0].z);
+    const auto cells = Build(4);
+    ASSERT_EQ(cells.size(), 36u * 3);
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        ASSERT_EQ(cells[c]->points[0].z, tops[c / 3 * 4 + c % 3]) << c;
+        ASSERT_EQ(cells[c]->points[2].z, tops[c / 3 * 4 + c % 3 + 5]) << c;
+    }
 }
