@@ -3,6 +3,7 @@
 #include "chart/ColourMap.h"
 #include "view3d/AxisMaps.h"
 #include "view3d/ContourBands.h"
+#include "view3d/ModelItemStock.h"
 #include "view3d/ModelItems.h"
 #include "view3d/ModelRebuild.h"
 #include "view3d/SeriesModel.h"
@@ -132,8 +133,9 @@ Rgb ColourOfItem(const ModelItem& item)
 // from used blocks.
 std::string DumpAndMark(const OvHostList& list)
 {
-    std::string text;
+    std::string text = std::to_string(ov_list_count(&list)) + " items\n";
     for (ModelItem* item : ModelItemsOf(list)) {
+        EXPECT_EQ(item->points == nullptr, item->count == 0);
         char head[96];
         std::snprintf(head, sizeof head, "%d %d %d %g %g %g %g: ", item->kind, item->count,
                       item->series ? item->series->rows : -1, item->colour[0], item->colour[1],
@@ -378,7 +380,7 @@ TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
 {
     std::vector<double> values;  // 37 columns: wider than the strip of columns the cells read at a time
     for (int k = 0; k < 37 * 4; ++k) values.push_back(k * 7919 % 101);
-    Grid(values, 37, 4);
+    Grid(values, 37, 4, 2, 3);
     // bars (groups of six), bands, lines (two points), bands again (more points than lines had), ...
     for (const int preset : {0, 8, 9, 8, 5, 2, 4, -1, -2}) {
         if (preset < 0) AddSeries(2, std::vector<double>(preset == -1 ? 4 : 10, 0.5));  // polylines grow
@@ -388,6 +390,7 @@ TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
         ASSERT_TRUE(RebuildModel(record_, fresh));
         EXPECT_EQ(rebuilt, DumpAndMark(fresh.items)) << preset;
         FreeModelItems(fresh.items);
+        EXPECT_TRUE(!fresh.items.head && ov_list_count(&fresh.items) == 0);
     }
     // A cell's corners (i, j) and (i + 1, j + 1) are the tops of bars (i, j) and (i + 1, j + 1).
     object_.surface = &grid_;
@@ -397,7 +400,21 @@ TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
     const auto cells = Build(4);
     ASSERT_EQ(cells.size(), 36u * 3);
     for (std::size_t c = 0; c < cells.size(); ++c) {
+        ASSERT_NEAR(cells[c]->points[0].x, -1 + 2.0 * (c / 3) / 36, 1e-6) << c;  // x 2 ... 3
         ASSERT_EQ(cells[c]->points[0].z, tops[c / 3 * 4 + c % 3]) << c;
         ASSERT_EQ(cells[c]->points[2].z, tops[c / 3 * 4 + c % 3 + 5]) << c;
     }
+}
+
+TEST(ModelItemStock, HandsAnOldItemOutAgainWithZeroedPoints)
+{
+    OvHostList old{}, built{};
+    ModelItem* used = AppendModelItem(old, OV_ITEM_QUAD, 4);
+    std::fill_n(&used->points[0].x, 12, 5.0f);
+    {
+        ModelItemStock stock(old);
+        EXPECT_EQ(stock.Append(built, OV_ITEM_LINES, 3), used);  // three points fit where four were
+    }
+    EXPECT_EQ(Points(*used), "0 0 0, 0 0 0, 0 0 0");
+    FreeModelItems(built);
 }
