@@ -103,12 +103,8 @@ Rgb ColourMap::ColourOf(double value) const
     if (value > maximum_) return outOfRange_ ? above_ : controls_.back();
     if (value < minimum_) return outOfRange_ ? below_ : controls_.front();
     const double t = (value - minimum_) * scale_;
-    // The first control after t (the last one at most), searched from t's place on the scale.
-    constexpr int last = kColourMapControls - 1;
-    int i = t >= 0 ? static_cast<int>(std::min(t, 1.0) * last) + 1 : 1;
-    i = std::min(i, last);
-    while (i > 1 && kPositions[static_cast<std::size_t>(i - 1)] > t) --i;
-    while (i < last && kPositions[static_cast<std::size_t>(i)] <= t) ++i;
+    int i = 1;
+    while (i < kColourMapControls - 1 && kPositions[static_cast<std::size_t>(i)] <= t) ++i;
     const double p0 = Position(i - 1), p1 = Position(i);
     const Rgb& c0 = controls_[static_cast<std::size_t>(i - 1)];
     const Rgb& c1 = controls_[static_cast<std::size_t>(i)];

@@ -3,6 +3,7 @@
 
 #include "view3d/AxisMaps.h"
 #include "view3d/ContourBands.h"
+#include "view3d/MappedGrid.h"
 #include "view3d/SurfaceData.h"
 
 #include <algorithm>
@@ -59,40 +60,6 @@ bool HasCells(const SurfaceGrid* grid)
 {
     return grid && grid->values && grid->nx >= 2 && grid->ny >= 2;
 }
-
-// The model points of every grid position (as GridPoint makes them), mapped once: x by column, y by row
-// and z column after column. The cells are built column by column while the values are stored row after
-// row, so reading them in place took a page per value; here each row is read a strip of columns at a
-// time.
-class MappedGrid {
-public:
-    MappedGrid(const SurfaceFrame& frame, double dx, double dy)
-        : ny_(static_cast<std::size_t>(frame.grid->ny))
-    {
-        const SurfaceGrid& grid = *frame.grid;
-        const auto nx = static_cast<std::size_t>(grid.nx);
-        for (std::size_t i = 0; i < nx; ++i)
-            x_.push_back(static_cast<float>(MapValue(frame.x, static_cast<int>(i) * dx + frame.x.data_min)));
-        for (std::size_t j = 0; j < ny_; ++j)
-            y_.push_back(static_cast<float>(MapValue(frame.y, static_cast<int>(j) * dy + frame.y.data_min)));
-        z_.resize(nx * ny_);
-        constexpr std::size_t kStrip = 16;
-        for (std::size_t first = 0; first < nx; first += kStrip)
-            for (std::size_t j = 0; j < ny_; ++j)
-                for (std::size_t i = first; i < std::min(nx, first + kStrip); ++i)
-                    z_[i * ny_ + j] = static_cast<float>(MapValue(frame.z, grid.values[j * nx + i]));
-    }
-
-    OvPoint3F At(int i, int j) const
-    {
-        const auto column = static_cast<std::size_t>(i), row = static_cast<std::size_t>(j);
-        return {x_[column], y_[row], z_[column * ny_ + row]};
-    }
-
-private:
-    std::size_t ny_;
-    std::vector<float> x_, y_, z_;
-};
 
 }  // namespace
 
