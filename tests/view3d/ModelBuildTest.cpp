@@ -381,14 +381,16 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
 
 TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
 {
-    std::vector<double> values;  // 37 columns: wider than the strip of columns the cells read at a time
-    for (int k = 0; k < 37 * 4; ++k) values.push_back(k * 7919 % 101);  // 0 ... 100: z −1 ... 1
+    std::vector<double> values(37 *
+                               4);  // 37 columns: wider than the strip of columns the cells read at a time
+    for (std::size_t k = 0; k < values.size(); ++k)
+        values[k] = static_cast<double>(k * 7919 % 101);  // z −1 ... 1
     Grid(values, 37, 4, 2, 3);
     const auto cells = Build(4);
     ASSERT_EQ(cells.size(), 36u * 3);
     for (std::size_t c = 0; c < cells.size(); ++c) {  // corners (i, j) and (i + 1, j + 1) of cell c
-        const std::size_t at = c % 3 * 37 + c / 3;
-        ASSERT_NEAR(cells[c]->points[0].x, -1 + static_cast<double>(c / 3) / 18, 1e-6) << c;  // x 2 ... 3
+        const std::size_t i = c / 3, at = c % 3 * 37 + i;
+        ASSERT_NEAR(cells[c]->points[0].x, -1 + static_cast<double>(i) / 18, 1e-6) << c;  // x 2 ... 3
         ASSERT_NEAR(cells[c]->points[0].z, -1 + values[at] / 50, 1e-6) << c;
         ASSERT_NEAR(cells[c]->points[2].z, -1 + values[at + 38] / 50, 1e-6) << c;
     }
