@@ -381,8 +381,8 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
 
 TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
 {
-    std::vector<double> values(
-        37 * 4);  // 37 columns: 37 × 4, wider than the strip of columns the cells read at a time
+    std::vector<double> values(std::size_t{37} *
+                               4);  // 37 columns: wider than the strip the cells read at a time
     for (std::size_t k = 0; k < values.size(); ++k)
         values[k] = static_cast<double>(k * 7919 % 101);  // z −1 ... 1
     Grid(values, 37, 4, 2, 3);
