@@ -381,10 +381,9 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
 
 TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
 {
-    std::vector<double> values(std::size_t{37} *
-                               4);  // 37 columns: wider than the strip the cells read at a time
-    for (std::size_t k = 0; k < values.size(); ++k)
-        values[k] = static_cast<double>(k * 7919 % 101);  // z −1 ... 1
+    // 37 columns: wider than the strip of columns the cells read at a time; values 0 ... 100, z −1 ... 1
+    std::vector<double> values(std::size_t{37} * 4);
+    for (std::size_t k = 0; k < values.size(); ++k) values[k] = static_cast<double>(k * 7919 % 101);
     Grid(values, 37, 4, 2, 3);
     const auto cells = Build(4);
     ASSERT_EQ(cells.size(), 36u * 3);
