@@ -1,5 +1,6 @@
-// 3-D model rebuild on a 1000 × 1000 surface with 16 contour levels: every view preset, reported
-// against preset 8 (filled bands) of the same run, and the projection with the back-to-front order.
+// 3-D model rebuild on a 1000 × 1000 surface with 16 contour levels: every view preset (each rebuild
+// over the model the one before left), presets 8 and 9 after the model was freed, reported against
+// preset 8 (filled bands) of the same run, and the projection with the back-to-front order.
 // `--write-grid FILE` writes the z values (x fastest, little-endian doubles) for the contour peer in
 // scripts/bench-3d. `--hash` prints, per preset, a hash of the whole model (kind, count, points, colour and
 // children of every item) so a change to the builders can show that it builds the same model.
@@ -69,6 +70,21 @@ void BM_Rebuild(benchmark::State& state)
     state.counters["items"] = ov_list_count(&scene.object.items);
 }
 BENCHMARK(BM_Rebuild)->DenseRange(0, 9)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// A rebuild after the previous model was freed: nothing of it is left to build the new one from.
+void BM_BuildAfterFree(benchmark::State& state)
+{
+    Scene scene;
+    scene.record.view_preset_3d = static_cast<uint8_t>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        ov::FreeModelItems(scene.object.items);
+        state.ResumeTiming();
+        ov::RebuildModel(scene.record, scene.object);
+        benchmark::DoNotOptimize(scene.object.items.count);
+    }
+}
+BENCHMARK(BM_BuildAfterFree)->Arg(8)->Arg(9)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 void BM_ProjectAndSort(benchmark::State& state)
 {

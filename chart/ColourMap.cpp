@@ -39,6 +39,13 @@ Rgb FromRgb(uint32_t rgb)
             static_cast<float>(rgb & 0xff) / 255.0f};
 }
 
+// Position(i) of every control, worked out once: a 3-D model looks up a colour for every cell.
+constexpr std::array<float, kColourMapControls> kPositions = [] {
+    std::array<float, kColourMapControls> p{};
+    for (int i = 0; i < kColourMapControls; ++i) p[static_cast<std::size_t>(i)] = ColourMap::Position(i);
+    return p;
+}();
+
 float Blend(float a, float b, double f)
 {
     return static_cast<float>(a + (b - a) * f);
@@ -97,7 +104,7 @@ Rgb ColourMap::ColourOf(double value) const
     if (value < minimum_) return outOfRange_ ? below_ : controls_.front();
     const double t = (value - minimum_) * scale_;
     int i = 1;
-    while (i < kColourMapControls - 1 && Position(i) <= t) ++i;
+    while (i < kColourMapControls - 1 && kPositions[static_cast<std::size_t>(i)] <= t) ++i;
     const double p0 = Position(i - 1), p1 = Position(i);
     const Rgb& c0 = controls_[static_cast<std::size_t>(i - 1)];
     const Rgb& c1 = controls_[static_cast<std::size_t>(i)];

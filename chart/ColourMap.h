@@ -39,7 +39,7 @@ public:
     double Maximum() const { return maximum_; }
     double Scale() const { return scale_; }
 
-    static float Position(int i) { return static_cast<float>(i) / (kColourMapControls - 1); }
+    static constexpr float Position(int i) { return static_cast<float>(i) / (kColourMapControls - 1); }
 
 private:
     bool outOfRange_ = false;

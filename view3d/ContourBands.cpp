@@ -1,7 +1,6 @@
 // Banding of cell triangles between contour levels.
 #include "view3d/ContourBands.h"
 
-#include "view3d/ModelItems.h"
 #include "view3d/SurfaceBuilders.h"
 
 #include <algorithm>
@@ -32,6 +31,7 @@ const Rgb& LevelColour(const std::vector<Rgb>& colours, int k)
 struct Banding {
     const BandSettings& settings;
     const std::vector<Rgb>& colours;
+    ModelItemStock& stock;
 
     const Rgb& ColourOfLevel(int k) const { return LevelColour(colours, k); }
 };
@@ -59,9 +59,10 @@ bool Same(const V& a, const V& b)
     return a.x == b.x && a.y == b.y && a.z == b.z;
 }
 
-bool AddQuad(OvHostList& out, const V& a, const V& b, const V& c, const V& d, const Rgb& colour)
+bool AddQuad(ModelItemStock& stock, OvHostList& out, const V& a, const V& b, const V& c, const V& d,
+             const Rgb& colour)
 {
-    ModelItem* quad = AppendModelItem(out, OV_ITEM_QUAD, 4);
+    ModelItem* quad = stock.Append(out, OV_ITEM_QUAD, 4);
     if (!quad) return false;
     quad->points[0] = To(a);
     quad->points[1] = To(b);
@@ -76,7 +77,7 @@ bool AddLevelLine(OvHostList& out, const V& a, const V& b, const Banding& bands,
 {
     const ColourMap& map = *bands.settings.colours;
     if (Same(a, b) || !(map.OnLevel(a.z) || map.OnLevel(b.z))) return true;
-    ModelItem* line = AppendModelItem(out, OV_ITEM_LINES, 2);
+    ModelItem* line = bands.stock.Append(out, OV_ITEM_LINES, 2);
     if (!line) return false;
     line->points[0] = To(a);
     line->points[1] = To(b);
@@ -94,13 +95,13 @@ bool Band(OvHostList& out, const LevelTriangle& t, const Banding& bands, bool la
     for (int k = LevelIndex(settings, std::min(t.l1.z, t.l2.z)); k < top; ++k) {
         const double h = LevelHeight(settings, k);
         const V ca = AtHeight(t.l1, t.u1, h), cb = AtHeight(t.l2, t.u2, h);
-        const bool ok = settings.filled ? AddQuad(out, a, b, cb, ca, bands.ColourOfLevel(k))
+        const bool ok = settings.filled ? AddQuad(bands.stock, out, a, b, cb, ca, bands.ColourOfLevel(k))
                                         : AddLevelLine(out, a, b, bands, k);
         if (!ok) return false;
         a = ca;
         b = cb;
     }
-    if (settings.filled) return AddQuad(out, a, b, t.u2, t.u1, bands.ColourOfLevel(top));
+    if (settings.filled) return AddQuad(bands.stock, out, a, b, t.u2, t.u1, bands.ColourOfLevel(top));
     return lastCutShared || AddLevelLine(out, a, b, bands, top);
 }
 
@@ -143,8 +144,8 @@ std::vector<Rgb> BandColours(const BandSettings& bands)
     return colours;
 }
 
-bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands,
-                   const std::vector<Rgb>& colours)
+bool SubdivideCell(ModelItemStock& stock, OvHostList& children, const std::array<OvPoint3F, 4>& corners,
+                   const BandSettings& bands, const std::vector<Rgb>& colours)
 {
     // A cell inside one band is that band's only piece, and has no level line unless a corner or the
     // centre lies on a level: most cells of a fine grid are such cells.
@@ -153,8 +154,8 @@ bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners
     const int band = LevelIndex(bands, low->z);
     const bool oneBand = band == LevelIndex(bands, high->z);
     if (oneBand && bands.filled)
-        return AddQuad(children, From(corners[0]), From(corners[1]), From(corners[2]), From(corners[3]),
-                       LevelColour(colours, band));
+        return AddQuad(stock, children, From(corners[0]), From(corners[1]), From(corners[2]),
+                       From(corners[3]), LevelColour(colours, band));
     V centre;
     for (const OvPoint3F& c : corners) {
         centre.x += c.x / 4.0;
@@ -168,7 +169,7 @@ bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners
                                   });
         if (!touchesLevel) return true;
     }
-    const Banding banding{bands, colours};
+    const Banding banding{bands, colours, stock};
     for (std::size_t k = 0; k < 4; ++k)
         if (!Triangle(children, From(corners[k]), From(corners[(k + 1) % 4]), centre, banding)) return false;
     return true;

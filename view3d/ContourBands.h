@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/ColourMap.h"
+#include "view3d/ModelItemStock.h"
 
 #include <ornivex/surface.h>
 
@@ -30,8 +31,9 @@ std::vector<Rgb> BandColours(const BandSettings& bands);
 
 // Splits the cell with the given corners into four triangles about its centre and appends their bands
 // (quadrilaterals) or level lines (two-point lines) to `children`, coloured from `colours` (made by
-// BandColours for the same settings); a cell inside one band is a single band. False when memory ran out.
-bool SubdivideCell(OvHostList& children, const std::array<OvPoint3F, 4>& corners, const BandSettings& bands,
-                   const std::vector<Rgb>& colours);
+// BandColours for the same settings) and made through `stock`; a cell inside one band is a single band.
+// False when memory ran out.
+bool SubdivideCell(ModelItemStock& stock, OvHostList& children, const std::array<OvPoint3F, 4>& corners,
+                   const BandSettings& bands, const std::vector<Rgb>& colours);
 
 }  // namespace ov

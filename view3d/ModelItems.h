@@ -13,6 +13,8 @@ namespace ov {
 ModelItem* AppendModelItem(OvHostList& list, uint8_t kind, int32_t count);
 // Frees every item of the list with its points and children and empties the list.
 void FreeModelItems(OvHostList& list);
+// Frees one item (null: nothing) with its points and children; its list's node is the caller's.
+void FreeModelItem(ModelItem* item);
 // The items of a list in order.
 std::vector<ModelItem*> ModelItemsOf(const OvHostList& list);
 

@@ -3,6 +3,7 @@
 
 #include "view3d/AxisMaps.h"
 #include "view3d/Flattening.h"
+#include "view3d/ModelItemStock.h"
 #include "view3d/ModelItems.h"
 #include "view3d/SeriesModel.h"
 #include "view3d/SurfaceBuilders.h"
@@ -24,7 +25,7 @@ void SetAxisMaps(const ChartRecord& record, Host3DObject& object, const DataRang
     object.z_tolerance = static_cast<float>((z.range_max - z.range_min) * kRelativeZTolerance);
 }
 
-bool BuildSurface(const ChartRecord& record, Host3DObject& object)
+bool BuildSurface(const ChartRecord& record, Host3DObject& object, ModelItemStock& stock)
 {
     const SurfaceGrid& grid = *object.surface;
     const DataRange ranges[3] = {
@@ -44,13 +45,15 @@ bool BuildSurface(const ChartRecord& record, Host3DObject& object)
     bool ok = true;
     switch (BuilderOfPreset(record.view_preset_3d)) {
     case SurfaceBuilder::None: break;
-    case SurfaceBuilder::BarsOnFloor: ok = BuildBars(object.items, frame, false); break;
-    case SurfaceBuilder::BarsOnZero: ok = BuildBars(object.items, frame, true); break;
-    case SurfaceBuilder::Cells: ok = BuildCells(object.items, frame, CellDetail::None); break;
-    case SurfaceBuilder::SegmentsAlongX: ok = BuildSegments(object.items, frame, true); break;
-    case SurfaceBuilder::SegmentsAlongY: ok = BuildSegments(object.items, frame, false); break;
-    case SurfaceBuilder::Bands: ok = BuildCells(object.items, frame, CellDetail::Bands); break;
-    case SurfaceBuilder::LevelLines: ok = BuildCells(object.items, frame, CellDetail::LevelLines); break;
+    case SurfaceBuilder::BarsOnFloor: ok = BuildBars(stock, object.items, frame, false); break;
+    case SurfaceBuilder::BarsOnZero: ok = BuildBars(stock, object.items, frame, true); break;
+    case SurfaceBuilder::Cells: ok = BuildCells(stock, object.items, frame, CellDetail::None); break;
+    case SurfaceBuilder::SegmentsAlongX: ok = BuildSegments(stock, object.items, frame, true); break;
+    case SurfaceBuilder::SegmentsAlongY: ok = BuildSegments(stock, object.items, frame, false); break;
+    case SurfaceBuilder::Bands: ok = BuildCells(stock, object.items, frame, CellDetail::Bands); break;
+    case SurfaceBuilder::LevelLines:
+        ok = BuildCells(stock, object.items, frame, CellDetail::LevelLines);
+        break;
     }
     if (record.projection_3d != 0)
         for (ModelItem* item : ModelItemsOf(object.items))
@@ -58,12 +61,12 @@ bool BuildSurface(const ChartRecord& record, Host3DObject& object)
     return ok;
 }
 
-bool BuildSeries(const ChartRecord& record, Host3DObject& object)
+bool BuildSeries(const ChartRecord& record, Host3DObject& object, ModelItemStock& stock)
 {
     DataRange ranges[3];
     SeriesRanges(object.series_list, ranges);
     SetAxisMaps(record, object, ranges);
-    return BuildSeriesItems(object);
+    return BuildSeriesItems(stock, object);
 }
 
 }  // namespace
@@ -87,10 +90,11 @@ SurfaceBuilder BuilderOfPreset(int preset)
 
 bool RebuildModel(ChartRecord& record, Host3DObject& object)
 {
-    FreeModelItems(object.items);
+    // The new model is made of the old one's blocks; what it does not take is freed on return.
+    ModelItemStock stock(object.items);
     NormaliseAxisRatios(record);
-    if (object.surface) return BuildSurface(record, object);
-    if (object.series_list) return BuildSeries(record, object);
+    if (object.surface) return BuildSurface(record, object, stock);
+    if (object.series_list) return BuildSeries(record, object, stock);
     return true;
 }
 

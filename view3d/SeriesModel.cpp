@@ -3,7 +3,6 @@
 
 #include "view3d/AxisMaps.h"
 #include "view3d/Flattening.h"
-#include "view3d/ModelItems.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,12 +56,12 @@ void SeriesRanges(const OvHostList* series, DataRange (&ranges)[3])
     }
 }
 
-bool BuildSeriesItems(Host3DObject& object)
+bool BuildSeriesItems(ModelItemStock& stock, Host3DObject& object)
 {
     const AxisMap(&maps)[3] = object.axis_maps;
     for (const DataSeries* s : SeriesOf(object.series_list)) {
         const int rows = HasRows(*s) ? s->rows : 0;
-        ModelItem* item = AppendModelItem(object.items, OV_ITEM_LINES, rows);
+        ModelItem* item = stock.Append(object.items, OV_ITEM_LINES, rows);
         if (!item) return false;
         item->series = const_cast<DataSeries*>(s);
         for (int r = 0; r < rows; ++r) {

@@ -2,6 +2,8 @@
 // per series, flattened by the series' own projection index.
 #pragma once
 
+#include "view3d/ModelItemStock.h"
+
 #include <ornivex/surface.h>
 
 namespace ov {
@@ -16,7 +18,7 @@ struct DataRange {
 // 0 ... 1.
 void SeriesRanges(const OvHostList* series, DataRange (&ranges)[3]);
 // Appends one line item per series (one point per row) to the object's items, linked to the series,
-// and flattens it by the series' projection index. False when memory ran out.
-bool BuildSeriesItems(Host3DObject& object);
+// made through `stock`, and flattens it by the series' projection index. False when memory ran out.
+bool BuildSeriesItems(ModelItemStock& stock, Host3DObject& object);
 
 }  // namespace ov

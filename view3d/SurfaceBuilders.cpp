@@ -3,11 +3,13 @@
 
 #include "view3d/AxisMaps.h"
 #include "view3d/ContourBands.h"
-#include "view3d/ModelItems.h"
+#include "view3d/MappedGrid.h"
 #include "view3d/SurfaceData.h"
 
 #include <algorithm>
 #include <array>
+#include <new>
+#include <optional>
 #include <vector>
 
 namespace ov {
@@ -26,12 +28,13 @@ double DataSpan(const AxisMap& map)
     return map.data_max - map.data_min;
 }
 
-bool AddBar(OvHostList& items, const std::array<OvPoint3F, 8>& corners, const Rgb& colour)
+bool AddBar(ModelItemStock& stock, OvHostList& items, const std::array<OvPoint3F, 8>& corners,
+            const Rgb& colour)
 {
-    ModelItem* group = AppendModelItem(items, OV_ITEM_GROUP, 0);
+    ModelItem* group = stock.Append(items, OV_ITEM_GROUP, 0);
     if (!group) return false;
     for (const auto& face : kBarFaces) {
-        ModelItem* quad = AppendModelItem(group->children, OV_ITEM_QUAD, 4);
+        ModelItem* quad = stock.Append(group->children, OV_ITEM_QUAD, 4);
         if (!quad) return false;
         for (int k = 0; k < 4; ++k) quad->points[k] = corners[static_cast<std::size_t>(face[k])];
         SetItemColour(*quad, colour);
@@ -39,13 +42,13 @@ bool AddBar(OvHostList& items, const std::array<OvPoint3F, 8>& corners, const Rg
     return true;
 }
 
-bool AddSegment(OvHostList& items, const SurfaceFrame& frame, const ColourMap& colours,
+bool AddSegment(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, const ColourMap& colours,
                 const std::array<int, 4>& ends, double dx, double dy)
 {
     double v0 = 0, v1 = 0;
     const OvPoint3F a = GridPoint(frame, ends[0], ends[1], dx, dy, &v0);
     const OvPoint3F b = GridPoint(frame, ends[2], ends[3], dx, dy, &v1);
-    ModelItem* line = AppendModelItem(items, OV_ITEM_LINES, 2);
+    ModelItem* line = stock.Append(items, OV_ITEM_LINES, 2);
     if (!line) return false;
     line->points[0] = a;
     line->points[1] = b;
@@ -84,7 +87,7 @@ void SetItemColour(ModelItem& item, const Rgb& colour)
     item.colour[2] = colour.b;
 }
 
-bool BuildBars(OvHostList& items, const SurfaceFrame& frame, bool baseOnZero)
+bool BuildBars(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, bool baseOnZero)
 {
     const SurfaceGrid* grid = frame.grid;
     if (!grid || !grid->values || grid->nx < 1 || grid->ny < 1) return true;
@@ -99,13 +102,13 @@ bool BuildBars(OvHostList& items, const SurfaceFrame& frame, bool baseOnZero)
             const std::array<OvPoint3F, 8> corners = {
                 Point(p.x, p.y, base), Point(x1, p.y, base), Point(x1, y1, base), Point(p.x, y1, base),
                 Point(p.x, p.y, p.z),  Point(x1, p.y, p.z),  Point(x1, y1, p.z),  Point(p.x, y1, p.z)};
-            if (!AddBar(items, corners, colours.ColourOf(v))) return false;
+            if (!AddBar(stock, items, corners, colours.ColourOf(v))) return false;
         }
     }
     return true;
 }
 
-bool BuildSegments(OvHostList& items, const SurfaceFrame& frame, bool alongX)
+bool BuildSegments(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, bool alongX)
 {
     const SurfaceGrid* grid = frame.grid;
     if (!HasCells(grid)) return true;
@@ -115,13 +118,13 @@ bool BuildSegments(OvHostList& items, const SurfaceFrame& frame, bool alongX)
         for (int j = 0; j + 1 < grid->ny; ++j) {
             bool ok = true;
             if (alongX) {
-                ok = AddSegment(items, frame, colours, {i, j, i + 1, j}, dx, dy);
+                ok = AddSegment(stock, items, frame, colours, {i, j, i + 1, j}, dx, dy);
                 if (ok && j == grid->ny - 2)
-                    ok = AddSegment(items, frame, colours, {i, j + 1, i + 1, j + 1}, dx, dy);
+                    ok = AddSegment(stock, items, frame, colours, {i, j + 1, i + 1, j + 1}, dx, dy);
             } else {
-                ok = AddSegment(items, frame, colours, {i, j, i, j + 1}, dx, dy);
+                ok = AddSegment(stock, items, frame, colours, {i, j, i, j + 1}, dx, dy);
                 if (ok && i == grid->nx - 2)
-                    ok = AddSegment(items, frame, colours, {i + 1, j, i + 1, j + 1}, dx, dy);
+                    ok = AddSegment(stock, items, frame, colours, {i + 1, j, i + 1, j + 1}, dx, dy);
             }
             if (!ok) return false;
         }
@@ -129,7 +132,7 @@ bool BuildSegments(OvHostList& items, const SurfaceFrame& frame, bool alongX)
     return true;
 }
 
-bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
+bool BuildCells(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
 {
     const SurfaceGrid* grid = frame.grid;
     if (!HasCells(grid)) return true;
@@ -138,15 +141,17 @@ bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
     const BandSettings bands{&colours, std::clamp(frame.levels, 4, 64), frame.zTolerance,
                              detail == CellDetail::Bands};
     const std::vector<Rgb> bandColours = BandColours(bands);
+    std::optional<MappedGrid> points;
+    try {
+        points.emplace(frame, dx, dy);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     for (int i = 0; i + 1 < grid->nx; ++i) {
-        // The upper edge of one cell is the lower edge of the next: each point is mapped once per column.
-        OvPoint3F lower0 = GridPoint(frame, i, 0, dx, dy), lower1 = GridPoint(frame, i + 1, 0, dx, dy);
         for (int j = 0; j + 1 < grid->ny; ++j) {
-            const std::array<OvPoint3F, 4> corners = {lower0, lower1, GridPoint(frame, i + 1, j + 1, dx, dy),
-                                                      GridPoint(frame, i, j + 1, dx, dy)};
-            lower0 = corners[3];
-            lower1 = corners[2];
-            ModelItem* cell = AppendModelItem(items, OV_ITEM_QUAD, 4);
+            const std::array<OvPoint3F, 4> corners = {points->At(i, j), points->At(i + 1, j),
+                                                      points->At(i + 1, j + 1), points->At(i, j + 1)};
+            ModelItem* cell = stock.Append(items, OV_ITEM_QUAD, 4);
             if (!cell) return false;
             double meanZ = 0;
             for (int k = 0; k < 4; ++k) {
@@ -154,7 +159,8 @@ bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail)
                 meanZ += corners[static_cast<std::size_t>(k)].z / 4.0;
             }
             SetItemColour(*cell, colours.ColourOf(meanZ));
-            if (detail != CellDetail::None && !SubdivideCell(cell->children, corners, bands, bandColours))
+            if (detail != CellDetail::None &&
+                !SubdivideCell(stock, cell->children, corners, bands, bandColours))
                 return false;
         }
     }

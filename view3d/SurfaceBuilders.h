@@ -3,11 +3,13 @@
 #pragma once
 
 #include "chart/ColourMap.h"
+#include "view3d/ModelItemStock.h"
 
 #include <ornivex/surface.h>
 
 namespace ov {
 
+// Every builder appends its items to `items` through `stock` (the blocks of the model it replaces).
 // What every builder reads: the grid, the three axis maps, the colour choice and the z tolerance.
 struct SurfaceFrame {
     const SurfaceGrid* grid = nullptr;
@@ -25,14 +27,14 @@ void SetItemColour(ModelItem& item, const Rgb& colour);
 
 // One group of six quadrilaterals per value (needs nx, ny ≥ 1), based on the floor of the box or on the
 // level of z = 0. False when memory ran out.
-bool BuildBars(OvHostList& items, const SurfaceFrame& frame, bool baseOnZero);
+bool BuildBars(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, bool baseOnZero);
 // Two-point line items joining neighbours along x (or along y), coloured by the mean of their values
 // (needs nx, ny ≥ 2).
-bool BuildSegments(OvHostList& items, const SurfaceFrame& frame, bool alongX);
+bool BuildSegments(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, bool alongX);
 // How a cell is subdivided: not at all, into filled bands between levels, or into level lines.
 enum class CellDetail { None, Bands, LevelLines };
 // One quadrilateral per cell of four neighbouring positions (needs nx, ny ≥ 2), coloured by the mean
 // model z of its corners, with its subdivision as children.
-bool BuildCells(OvHostList& items, const SurfaceFrame& frame, CellDetail detail);
+bool BuildCells(ModelItemStock& stock, OvHostList& items, const SurfaceFrame& frame, CellDetail detail);
 
 }  // namespace ov

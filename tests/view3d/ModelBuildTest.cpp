@@ -3,6 +3,7 @@
 #include "chart/ColourMap.h"
 #include "view3d/AxisMaps.h"
 #include "view3d/ContourBands.h"
+#include "view3d/ModelItemStock.h"
 #include "view3d/ModelItems.h"
 #include "view3d/ModelRebuild.h"
 #include "view3d/SeriesModel.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -124,6 +126,29 @@ std::string Points(const ModelItem& item)
 Rgb ColourOfItem(const ModelItem& item)
 {
     return {item.colour[0], item.colour[1], item.colour[2]};
+}
+
+// Every field the host reads of the items and their children, one item a line (each points block must
+// hold its points); each item is then marked as a projection leaves it, so a rebuild over them starts
+// from used blocks.
+std::string DumpAndMark(const OvHostList& list)
+{
+    int32_t chain = 0;  // the count the host reads is the length of the chain
+    for (const OvHostListNode* node = list.head; node; node = node->next) ++chain;
+    EXPECT_EQ(chain, ov_list_count(&list));
+    std::string text;
+    for (ModelItem* item : ModelItemsOf(list)) {
+        EXPECT_EQ(item->points == nullptr, item->count == 0);
+        char head[96];
+        std::snprintf(head, sizeof head, "%d %d %d %g %g %g %g: ", item->kind, item->count,
+                      item->series ? item->series->rows : -1, item->colour[0], item->colour[1],
+                      item->colour[2], item->mean_depth);
+        text += head + Points(*item) + "\n" + DumpAndMark(item->children);
+        EXPECT_GE(malloc_usable_size(item->points), sizeof(OvPoint3F) * item->count);  // null: 0
+        item->mean_depth = 7;
+        item->colour[1] = 9;
+    }
+    return text;
 }
 
 }  // namespace
@@ -352,4 +377,41 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     EXPECT_TRUE(Build(0).empty());
     object_.series_list = nullptr;
     EXPECT_TRUE(Build(0).empty());
+}
+
+TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
+{
+    // 37 columns: wider than the strip of columns the cells read at a time; values 0 ... 100, z −1 ... 1
+    std::vector<double> values(std::size_t{37} * 4);
+    for (std::size_t k = 0; k < values.size(); ++k) values[k] = static_cast<double>(k * 7919 % 101);
+    Grid(values, 37, 4, 2, 3);
+    const auto cells = Build(4);
+    ASSERT_EQ(cells.size(), 36u * 3);
+    for (std::size_t c = 0; c < cells.size(); ++c) {  // corners (i, j) and (i + 1, j + 1) of cell c
+        const std::size_t i = c / 3, at = c % 3 * 37 + i;
+        ASSERT_NEAR(cells[c]->points[0].x, -1 + static_cast<double>(i) / 18, 1e-6) << c;  // x 2 ... 3
+        ASSERT_NEAR(cells[c]->points[0].z, -1 + values[at] / 50, 1e-6) << c;
+        ASSERT_NEAR(cells[c]->points[2].z, -1 + values[at + 38] / 50, 1e-6) << c;
+    }
+    // bars (groups of six), bands, lines (two points), bands again (more points than lines had), ...
+    for (const int preset : {0, 8, 9, 8, 5, 2, 4, -1, -2}) {
+        if (preset < 0) AddSeries(2, std::vector<double>(preset == -1 ? 4 : 10, 0.5));  // polylines grow
+        const std::string rebuilt = DumpAndMark((Build(std::max(preset, 0)), object_.items));
+        Host3DObject fresh = object_;
+        ov_list_init(&fresh.items);
+        ASSERT_TRUE(RebuildModel(record_, fresh));
+        EXPECT_EQ(rebuilt, DumpAndMark(fresh.items)) << preset;
+        FreeModelItems(fresh.items);
+        EXPECT_TRUE(!fresh.items.head && ov_list_count(&fresh.items) == 0);
+    }
+}
+
+TEST(ModelItemStock, HandsAnOldItemOutAgainWithZeroedPoints)
+{
+    OvHostList old{}, built{};
+    ModelItem* used = AppendModelItem(old, OV_ITEM_QUAD, 4);
+    std::fill_n(&used->points[0].x, 12, 5.0f);
+    EXPECT_EQ(ModelItemStock(old).Append(built, OV_ITEM_LINES, 3), used);  // three points fit where four were
+    EXPECT_EQ(Points(*used), "0 0 0, 0 0 0, 0 0 0");
+    FreeModelItems(built);
 }
