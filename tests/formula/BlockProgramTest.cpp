@@ -1,18 +1,21 @@
-// The block evaluation against muParser's own per-row results, bit for bit: muParser-style expressions
-// and a generated set of formulas over columns with special values, split among threads; and what
-// the block form leaves to muParser.
+// The block evaluation against muParser's own per-row results, bit for bit, with sine and cosine
+// taken from the block versions in muParser as well: muParser-style expressions and a generated set
+// of formulas over columns with special values, split among threads; and what the block form leaves
+// to muParser.
 #include <gtest/gtest.h>
 
 #include <muParser.h>
 
+#include <bit>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "data/formula/BlockProgram.h"
+#include "data/formula/BlockSinCos.h"
 #include "data/formula/FormulaParserSetup.h"
 
 namespace ov {
@@ -20,8 +23,15 @@ namespace {
 
 constexpr int kRows = 3000;  // not a multiple of the block: every part ends in a short block
 
-// A formula of the operators, functions and operands the block form takes.
-std::string Generated(std::mt19937& rng, int depth)
+// A formula of the operators, functions and operands the block form takes, and whether it names a
+// column. Sine and cosine always get a column in their argument: muParser works out a function of
+// constants once while parsing, with the C library's function.
+struct Formula {
+    std::string text;
+    bool variable = false;
+};
+
+Formula Generated(std::mt19937& rng, int depth)
 {
     static const char* const kLeaves[] = {"a",  "c1", "c2",  "2",    "0.5", "3.25e-1",
                                           "pi", "0",  "a^2", "c1^3", "a^4"};
@@ -31,16 +41,37 @@ std::string Generated(std::mt19937& rng, int depth)
                                          "ln",  "log10", "sign", "rint", "tanh", "atan"};
     static const char* const kLists[] = {"min", "max", "sum", "avg"};
     const auto pick = [&](const auto& list) { return std::string(list[rng() % std::size(list)]); };
-    if (depth == 0 || rng() % 5 == 0) return pick(kLeaves);
-    switch (rng() % 4) {
-    case 0: return pick(kUnary) + "(" + Generated(rng, depth - 1) + ")";
-    case 1: {
-        std::string text = pick(kLists) + "(" + Generated(rng, depth - 1);
-        for (unsigned k = 0, n = 1 + rng() % 3; k < n; ++k) text += "," + Generated(rng, depth - 1);
-        return text + ")";
+    if (depth == 0 || rng() % 5 == 0) {
+        const std::string leaf = pick(kLeaves);
+        return {leaf, leaf[0] == 'a' || leaf[0] == 'c'};
     }
-    case 2: return "-(" + Generated(rng, depth - 1) + ")";
-    default: return "(" + Generated(rng, depth - 1) + pick(kBinary) + Generated(rng, depth - 1) + ")";
+    switch (rng() % 4) {
+    case 0: {
+        const std::string name = pick(kUnary);
+        Formula arg = Generated(rng, depth - 1);
+        if (!arg.variable && (name == "sin" || name == "cos")) arg = {"(" + arg.text + ")*c1", true};
+        return {name + "(" + arg.text + ")", arg.variable};
+    }
+    case 1: {
+        Formula f = Generated(rng, depth - 1);
+        f.text = pick(kLists) + "(" + f.text;
+        for (unsigned k = 0, n = 1 + rng() % 3; k < n; ++k) {
+            const Formula next = Generated(rng, depth - 1);
+            f.text += "," + next.text;
+            f.variable = f.variable || next.variable;
+        }
+        f.text += ")";
+        return f;
+    }
+    case 2: {
+        const Formula f = Generated(rng, depth - 1);
+        return {"-(" + f.text + ")", f.variable};
+    }
+    default: {
+        const Formula x = Generated(rng, depth - 1);
+        const Formula y = Generated(rng, depth - 1);
+        return {"(" + x.text + pick(kBinary) + y.text + ")", x.variable || y.variable};
+    }
     }
 }
 
@@ -50,7 +81,7 @@ int FirstDifference(const std::vector<double>& x, const std::vector<double>& y)
 {
     for (std::size_t i = 0; i < x.size(); ++i) {
         if (std::isnan(x[i]) && std::isnan(y[i])) continue;
-        if (std::memcmp(&x[i], &y[i], sizeof(double)) != 0) return static_cast<int>(i);
+        if (std::bit_cast<uint64_t>(x[i]) != std::bit_cast<uint64_t>(y[i])) return static_cast<int>(i);
     }
     return -1;
 }
@@ -79,9 +110,16 @@ struct Columns {
 struct ScalarParser {
     mu::Parser parser;
     double a = 0, c1 = 0, c2 = 0;
-    explicit ScalarParser(const std::string& formula)
+    // block_sine: sin and cos replaced by the block versions, one row at a time.
+    explicit ScalarParser(const std::string& formula, bool block_sine = false)
     {
         PrepareFormulaParser(parser);
+        if (block_sine) {
+            parser.DefineFun(
+                "sin", +[](double x) { return (SinBlock(&x, &x, 1), x); });
+            parser.DefineFun(
+                "cos", +[](double x) { return (CosBlock(&x, &x, 1), x); });
+        }
         parser.DefineVar("a", &a);
         parser.DefineVar("c1", &c1);
         parser.DefineVar("c2", &c2);
@@ -134,10 +172,10 @@ TEST_F(BlockEvaluation, GeneratedAndMuParserStyleFormulasEqualMuParserBitForBit)
                                          "c2",
                                          "7"};
     std::mt19937 rng(2026);
-    for (int n = 0; n < 400; ++n) formulas.push_back(Generated(rng, 1 + n % 5));
+    for (int n = 0; n < 400; ++n) formulas.push_back(Generated(rng, 1 + n % 5).text);
     for (const std::string& formula : formulas) {
-        ScalarParser reference(formula);
-        const std::optional<BlockProgram> program = reference.Program();
+        ScalarParser reference(formula, true);
+        const std::optional<BlockProgram> program = ScalarParser(formula).Program();
         ASSERT_TRUE(program.has_value()) << formula;
         std::vector<double> blocks(kRows, -7.0);
         ASSERT_TRUE(
