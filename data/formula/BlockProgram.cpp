@@ -337,20 +337,25 @@ bool BlockProgram::Run(const std::vector<const double*>& columns, double* output
         static_cast<int64_t>(std::min<int64_t>(hardware, std::max<int64_t>(1, count / threshold)));
     // Parts start on block boundaries, so every row is computed in the same block position.
     const int64_t per_part = (count / parts + kBlockRows - 1) / kBlockRows * kBlockRows;
-    std::vector<char> ok(static_cast<std::size_t>(parts), 0);
+    std::array<char, kMaxThreads> ok{};
+    const auto run_part = [&](int64_t p) {
+        const bool done =
+            RunRange(columns, output, std::min(count, p * per_part), std::min(count, (p + 1) * per_part));
+        ok[static_cast<std::size_t>(p)] = done ? 1 : 0;
+    };
     {
         std::vector<std::jthread> workers;
         for (int64_t p = 1; p < parts; ++p) {
-            workers.emplace_back([&, p] {
-                ok[static_cast<std::size_t>(p)] = RunRange(columns, output, std::min(count, p * per_part),
-                                                           std::min(count, (p + 1) * per_part))
-                                                      ? 1
-                                                      : 0;
-            });
+            // No thread to be had (std::system_error) or no memory for it: this thread takes the part.
+            try {
+                workers.emplace_back(run_part, p);
+            } catch (...) {
+                run_part(p);
+            }
         }
-        ok[0] = RunRange(columns, output, 0, std::min(count, per_part)) ? 1 : 0;
+        run_part(0);
     }
-    return std::all_of(ok.begin(), ok.end(), [](char v) { return v != 0; });
+    return std::all_of(ok.begin(), ok.begin() + parts, [](char v) { return v != 0; });
 }
 
 void SetBlockThreadThreshold(int64_t rows)
