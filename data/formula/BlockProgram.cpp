@@ -10,9 +10,12 @@
 #include <array>
 #include <atomic>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <thread>
 #include <utility>
+
+#include "data/formula/VectorClones.h"
 
 // The loops over a block have run-time lengths, which the cheapest vectorisation model of -O2 leaves
 // scalar; the dynamic model vectorises them (element by element, so the values do not change).
@@ -60,7 +63,7 @@ constexpr std::array kBinaryCodes = {mu::cmLE,  mu::cmGE,   mu::cmNEQ, mu::cmEQ,
 
 // out[i] = x op y over n rows; either side may be a constant (both constant: one value).
 template <int Code>
-Operand BinaryLoop(Operand x, Operand y, double* __restrict out, int64_t n)
+OV_VECTOR_CLONES Operand BinaryLoop(Operand x, Operand y, double* __restrict out, int64_t n)
 {
     if (x.values == nullptr && y.values == nullptr) return {nullptr, Apply<Code>(x.constant, y.constant)};
     if (x.values == nullptr) {
@@ -101,26 +104,34 @@ double ValueAt(const Operand& o, int64_t i)
 }
 
 using UnaryFn = double (*)(double);
+using BlockFn = void (*)(const double*, double*, int64_t);
+
+template <UnaryFn Function>
+void LibraryLoop(const double* x, double* out, int64_t n)
+{
+    for (int64_t i = 0; i != n; ++i) out[i] = Function(x[i]);
+}
 
 // muParser's wrappers of library functions that do nothing but call the function, each found once in
-// the bytecode of a probe formula, with the function itself: calling it straight gives the same value
-// and saves a call per row.
-const std::vector<std::pair<mu::erased_fun_type, UnaryFn>>& DirectFunctions()
+// the bytecode of a probe formula, with the loop that replaces it over a block: the library function
+// called straight, which gives the same value and saves a call per row.
+const std::vector<std::pair<mu::erased_fun_type, BlockFn>>& BlockFunctions()
 {
-    static const std::vector<std::pair<mu::erased_fun_type, UnaryFn>> table = [] {
-        const std::pair<const char*, UnaryFn> library[] = {{"sin", ::sin}, {"cos", ::cos},   {"tan", ::tan},
-                                                           {"exp", ::exp}, {"sqrt", ::sqrt}, {"ln", ::log}};
-        std::vector<std::pair<mu::erased_fun_type, UnaryFn>> found;
+    static const std::vector<std::pair<mu::erased_fun_type, BlockFn>> table = [] {
+        const std::pair<const char*, BlockFn> replacements[] = {
+            {"sin", LibraryLoop<::sin>}, {"cos", LibraryLoop<::cos>},   {"tan", LibraryLoop<::tan>},
+            {"exp", LibraryLoop<::exp>}, {"sqrt", LibraryLoop<::sqrt>}, {"ln", LibraryLoop<::log>}};
+        std::vector<std::pair<mu::erased_fun_type, BlockFn>> found;
         mu::Parser probe;
         double x = 0.0;
-        for (const auto& [name, function] : library) {
+        for (const auto& [name, loop] : replacements) {
             try {
                 probe.DefineVar("x", &x);
                 probe.SetExpr(std::string(name) + "(x)");
                 probe.Eval();
                 for (const mu::SToken* t = probe.GetByteCode().GetBase(); t->Cmd != mu::cmEND; ++t) {
                     if (t->Cmd == mu::cmFUNC && t->Fun.cb._pUserData == nullptr)
-                        found.emplace_back(t->Fun.cb._pRawFun, function);
+                        found.emplace_back(t->Fun.cb._pRawFun, loop);
                 }
             } catch (
                 const mu::Parser::exception_type&) {  // a muParser without the function: called through it
@@ -131,13 +142,17 @@ const std::vector<std::pair<mu::erased_fun_type, UnaryFn>>& DirectFunctions()
     return table;
 }
 
-// A function of one argument without user data, over a column slice: the plain loop.
+// A function of one argument without user data, over a column slice: its block loop, or muParser's
+// function row by row.
 Operand UnaryLoop(const mu::generic_callable_type& f, const double* x, double* out, int64_t n)
 {
-    auto fn = reinterpret_cast<mu::fun_type1>(f._pRawFun);
-    for (const auto& [wrapper, direct] : DirectFunctions()) {
-        if (wrapper == f._pRawFun) fn = direct;
+    for (const auto& [wrapper, loop] : BlockFunctions()) {
+        if (wrapper == f._pRawFun) {
+            loop(x, out, n);
+            return {out, 0.0};
+        }
     }
+    const auto fn = reinterpret_cast<mu::fun_type1>(f._pRawFun);
     for (int64_t i = 0; i != n; ++i) out[i] = fn(x[i]);
     return {out, 0.0};
 }
@@ -171,7 +186,7 @@ Operand FunctionLoop(const BlockOp& op, const Operand* args, double* out, int64_
 }
 
 // column^power by repeated multiplication, left to right as muParser does.
-Operand PowerLoop(const double* __restrict x, int power, double* __restrict out, int64_t n)
+OV_VECTOR_CLONES Operand PowerLoop(const double* __restrict x, int power, double* __restrict out, int64_t n)
 {
     if (power == 2) {
         for (int64_t i = 0; i != n; ++i) out[i] = x[i] * x[i];
@@ -183,7 +198,8 @@ Operand PowerLoop(const double* __restrict x, int power, double* __restrict out,
     return {out, 0.0};
 }
 
-Operand ScaledLoop(const double* __restrict x, double scale, double offset, double* __restrict out, int64_t n)
+OV_VECTOR_CLONES Operand ScaledLoop(const double* __restrict x, double scale, double offset,
+                                    double* __restrict out, int64_t n)
 {
     for (int64_t i = 0; i != n; ++i) out[i] = x[i] * scale + offset;
     return {out, 0.0};
@@ -262,15 +278,22 @@ std::optional<BlockProgram> BlockProgram::FromParser(const mu::ParserBase& parse
 bool BlockProgram::RunRange(const std::vector<const double*>& columns, double* output, int64_t begin,
                             int64_t end) const
 {
-    std::vector<double> buffers(static_cast<std::size_t>(depth_ * kBlockRows));
-    std::vector<Operand> stack(static_cast<std::size_t>(depth_));
+    // The bottom level of the stack works in the output itself unless the output shares memory with
+    // an input column, which the later operations of a block may still read.
+    const std::less<const double*> before;
+    const bool in_place = std::none_of(columns.begin(), columns.end(), [&](const double* c) {
+        return before(c + begin, output + end) && before(output + begin, c + end);
+    });
     try {
+        std::vector<double> buffers(static_cast<std::size_t>(depth_ * kBlockRows));
+        std::vector<Operand> stack(static_cast<std::size_t>(depth_));
         for (int64_t row = begin; row < end; row += kBlockRows) {
             const int64_t n = std::min(kBlockRows, end - row);
             std::size_t top = 0;
             for (const BlockOp& op : ops_) {
                 const std::size_t level = top - static_cast<std::size_t>(Consumed(op));
-                double* const out = buffers.data() + level * kBlockRows;
+                double* const out =
+                    level == 0 && in_place ? output + row : buffers.data() + level * kBlockRows;
                 const bool reads_column = op.kind != BlockOp::kPushConstant && op.kind <= BlockOp::kPushPower;
                 const double* const x =
                     reads_column ? columns[static_cast<std::size_t>(op.column)] + row : nullptr;
@@ -288,13 +311,13 @@ bool BlockProgram::RunRange(const std::vector<const double*>& columns, double* o
                 top = level + 1;
             }
             const Operand& result = stack[0];
-            if (result.values != nullptr) {
-                std::copy(result.values, result.values + n, output + row);
-            } else {
+            if (result.values == nullptr) {
                 std::fill(output + row, output + row + n, result.constant);
+            } else if (result.values != output + row) {
+                std::copy(result.values, result.values + n, output + row);
             }
         }
-    } catch (...) {  // a function of the formula threw: the caller falls back to muParser
+    } catch (...) {  // a function of the formula threw, or no memory: the caller falls back to muParser
         return false;
     }
     return true;
@@ -309,20 +332,25 @@ bool BlockProgram::Run(const std::vector<const double*>& columns, double* output
         static_cast<int64_t>(std::min<int64_t>(hardware, std::max<int64_t>(1, count / threshold)));
     // Parts start on block boundaries, so every row is computed in the same block position.
     const int64_t per_part = (count / parts + kBlockRows - 1) / kBlockRows * kBlockRows;
-    std::vector<char> ok(static_cast<std::size_t>(parts), 0);
+    std::array<char, kMaxThreads> ok{};
+    const auto run_part = [&](int64_t p) {
+        const bool done =
+            RunRange(columns, output, std::min(count, p * per_part), std::min(count, (p + 1) * per_part));
+        ok[static_cast<std::size_t>(p)] = done ? 1 : 0;
+    };
     {
         std::vector<std::jthread> workers;
         for (int64_t p = 1; p < parts; ++p) {
-            workers.emplace_back([&, p] {
-                ok[static_cast<std::size_t>(p)] = RunRange(columns, output, std::min(count, p * per_part),
-                                                           std::min(count, (p + 1) * per_part))
-                                                      ? 1
-                                                      : 0;
-            });
+            // No thread to be had (std::system_error) or no memory for it: this thread takes the part.
+            try {
+                workers.emplace_back(run_part, p);
+            } catch (...) {
+                run_part(p);
+            }
         }
-        ok[0] = RunRange(columns, output, 0, std::min(count, per_part)) ? 1 : 0;
+        run_part(0);
     }
-    return std::all_of(ok.begin(), ok.end(), [](char v) { return v != 0; });
+    return std::all_of(ok.begin(), ok.begin() + parts, [](char v) { return v != 0; });
 }
 
 void SetBlockThreadThreshold(int64_t rows)

@@ -144,6 +144,12 @@ TEST_F(BlockEvaluation, GeneratedAndMuParserStyleFormulasEqualMuParserBitForBit)
             program->Run({columns_.a.data(), columns_.c1.data(), columns_.c2.data()}, blocks.data(), kRows));
         EXPECT_EQ(FirstDifference(blocks, reference.PerRow(columns_)), -1) << formula;
     }
+    // The output may be an input column: no operation may write into it before the block is done.
+    ScalarParser reference("sin(a)*2+a");
+    std::vector<double> a = columns_.a;
+    ASSERT_TRUE(
+        reference.Program()->Run({a.data(), columns_.c1.data(), columns_.c2.data()}, a.data(), kRows));
+    EXPECT_EQ(FirstDifference(a, reference.PerRow(columns_)), -1);
 }
 
 TEST_F(BlockEvaluation, WhatTheBlockFormDoesNotTakeIsLeftToMuParser)
