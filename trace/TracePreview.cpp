@@ -2,6 +2,7 @@
 #include "trace/TracePreview.h"
 
 #include "framework/ui/GuardedHandler.h"
+#include "trace/PreviewHatch.h"
 #include "trace/PreviewOutline.h"
 #include "trace/PreviewView.h"
 #include "trace/StrokeCoverage.h"
@@ -12,12 +13,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <future>
 
 namespace ov {
 namespace {
 
 const QColor kVeil(255, 255, 255, 200);
-const QColor kHatch(0, 128, 0);
 const QColor kKeyPoint(200, 0, 0);
 const QColor kEdge(200, 200, 220);
 // What the screen cannot show is left out of the drawn outline: a quarter of a device pixel.
@@ -62,6 +63,11 @@ void StrokeOutline(QPainter& painter, const std::vector<PreviewPolyline>& lines,
 
 void PaintFigures(QPainter& painter, const PreviewContent& c, const PreviewView& view)
 {
+    const double devicePerUnit = view.scale * painter.device()->devicePixelRatioF();
+    const auto lines = SimplifyForPreview(*c.figures, kOutlineTolerance / devicePerUnit);
+    const QPainterPath outline = OutlinePath(lines, c.figures->FillMode());
+    std::future<QImage> hatch = StartHatchLayer(outline, view, *painter.device());
+    painter.save();
     painter.translate(view.dx, view.dy);
     painter.scale(view.scale, view.scale);
     if (c.bitmap && !c.bitmap->levels.empty()) {
@@ -70,14 +76,16 @@ void PaintFigures(QPainter& painter, const PreviewContent& c, const PreviewView&
         painter.drawImage(QRectF(QPointF(0, 0), size), c.bitmap->LevelFor(onScreen));
         painter.fillRect(QRectF(-1, -1, size.width() + 2, size.height() + 2), kVeil);
     }
-    const double devicePerUnit = view.scale * painter.device()->devicePixelRatioF();
-    const auto lines = SimplifyForPreview(*c.figures, kOutlineTolerance / devicePerUnit);
     StrokeOutline(painter, lines, view);
-    painter.translate(-1, -1);  // mask coordinates onto the bitmap's pixels
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    painter.fillPath(OutlinePath(lines, c.figures->FillMode()), QBrush(kHatch, Qt::BDiagPattern));
-    painter.resetTransform();
+    painter.restore();
+    const QImage layer = hatch.valid() ? hatch.get() : QImage();
+    if (!layer.isNull()) {
+        painter.drawImage(QPointF(0, 0), layer);
+    } else {
+        painter.save();
+        PaintHatch(painter, outline, view);
+        painter.restore();
+    }
 }
 
 // Squares of whole device pixels, marked in one image and drawn once: thousands of antialiased
