@@ -46,13 +46,6 @@ struct ChainTravel {
 
 }  // namespace
 
-double ChainAreaBound(const signed char* codes, size_t count)
-{
-    ChainTravel travel;
-    travel.Walk(codes, count);
-    return travel.Bound();
-}
-
 void OutlineChains::ReleaseStorage::operator()(CvMemStorage* storage) const
 {
     cvReleaseMemStorage(&storage);

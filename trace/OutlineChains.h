@@ -40,9 +40,4 @@ private:
     std::vector<double> bounds_;
 };
 
-// The area bound of a closed chain of Freeman codes (0 = +x, counter-clockwise in steps of 45°,
-// y down) starting anywhere: every polygon through a subset of its points, in order, has an area
-// below it.
-double ChainAreaBound(const signed char* codes, size_t count);
-
 }  // namespace ov
