@@ -38,6 +38,9 @@ TEST(TinyHoles, FillsWholeOneAndTwoPixelHolesOnly)
     EXPECT_EQ(std::pair(set.smallestSkipped, set.largestSkipped),
               std::pair(kSinglePixelHoleBound, kTwoPixelHoleBound));
     EXPECT_EQ(set.outlines.size() + 5, ExtractContours(before).size());
+    cv::Mat solid(6, 7, CV_8UC1, cv::Scalar(0));  // one outline, nothing to leave out
+    solid(cv::Rect(1, 1, 5, 4)).setTo(255);
+    EXPECT_EQ(ExtractOutlines(solid, true).outlines, ExtractContours(solid));
     cv::Mat framed = before.clone();  // a region pixel on the frame: every outline is searched
     framed.at<uchar>(0, 3) = 255;
     EXPECT_EQ(ExtractOutlines(framed, true).skipped, 0u);
@@ -110,6 +113,7 @@ TEST(TinyHoles, TheSpeckledPhotoKeepsTheFiguresOfTheFullSearch)
     double largest = 0;
     for (const Outline& o : all) largest = std::max(largest, OutlineArea(o));
     EXPECT_LE(reduced.largestSkipped, 0.01 * largest) << "debris 1 can do without the full search";
+    EXPECT_LT(reduced.outlines.size(), all.size() / 100) << "nearly every outline is left out";
     auto kept = [](const Outlines& outlines, double threshold) {
         Outlines out;
         for (const Outline& o : outlines) {
