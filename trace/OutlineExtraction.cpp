@@ -45,15 +45,18 @@ void ListLikelyKept(const OutlineChains& chains, OutlineSet& set)
     }
     Outline largest = chains.Reduced(widest);
     const double cut = DebrisFraction(1) * OutlineArea(largest);
+    size_t slot = 0;
     for (size_t i = 0; i < chains.Size(); ++i) {
         if (i == widest) {
-            set.outlines.push_back(std::move(largest));
+            slot = set.outlines.size();
+            set.outlines.emplace_back();
         } else if (chains.AreaBound(i) > cut) {
             set.outlines.push_back(chains.Reduced(i));
         } else {
             Skip(set, 1, chains.AreaBound(i));
         }
     }
+    set.outlines[slot] = std::move(largest);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <utility>
 
 #include "trace/OutlineChains.h"
 
@@ -39,9 +40,8 @@ TEST(OutlineChains, TheBoundOfARectangleOrACombIsItsBoxPlusOne)
     for (int x = 50; x <= 90; x += 4) mask(cv::Rect(x, 5, 1, 11)).setTo(255);
     const OutlineChains chains(mask);
     ASSERT_EQ(chains.Size(), 2u);
-    const auto [low, high] = std::minmax({chains.AreaBound(0), chains.AreaBound(1)});
-    EXPECT_EQ(low, 29 * 11 + 1);
-    EXPECT_EQ(high, 40 * 10 + 1);
+    EXPECT_EQ(std::minmax({chains.AreaBound(0), chains.AreaBound(1)}),
+              std::pair(29.0 * 11 + 1, 40.0 * 10 + 1));
 }
 
 }  // namespace
