@@ -5,6 +5,7 @@
 
 #include <ornivex/path.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -13,8 +14,22 @@
 namespace ov {
 
 class COvCFA {
+    // The points of the whole run and the length of each step to a point from the one before; the
+    // nodes of one tree share them and each covers a stretch.
+    struct Run {
+        std::vector<double> x;
+        std::vector<double> y;
+        std::vector<double> step;
+    };
+    struct Stretch {  // a child's part of its parent's run: only a node can name one
+        std::shared_ptr<const Run> run;
+        size_t first = 0;
+        size_t count = 0;
+    };
+
 public:
     COvCFA(std::span<const OvPointF> points, double tolerance);
+    COvCFA(Stretch stretch, double tolerance);
     virtual ~COvCFA() = default;
     COvCFA(const COvCFA&) = delete;
     COvCFA& operator=(const COvCFA&) = delete;
@@ -26,9 +41,8 @@ public:
 private:
     void Split(double tolerance);
 
-    std::vector<double> x_;
-    std::vector<double> y_;
-    std::vector<double> arc_;
+    std::shared_ptr<const Run> run_;
+    size_t first_ = 0;
     int32_t count_ = 0;
     std::unique_ptr<COvCFA> left_;
     std::unique_ptr<COvCFA> right_;

@@ -16,17 +16,20 @@ using Outlines = std::vector<Outline>;
 // k-cosine method; coordinates are mask coordinates. Empty for an empty mask.
 Outlines ExtractContours(const cv::Mat& mask);
 
-// The outlines of a mask, possibly without holes too small to pass the debris threshold.
+// The outlines of a mask, possibly without outlines too small to pass the debris threshold.
 struct OutlineSet {
     Outlines outlines;
-    size_t skipped = 0;          // holes left out
-    double smallestSkipped = 0;  // the least and the greatest area bound of those holes (SmallHoles.h)
-    double largestSkipped = 0;
+    size_t skipped = 0;          // outlines left out
+    double smallestSkipped = 0;  // the least and the greatest bound of their areas: every area left
+    double largestSkipped = 0;   // out is below its bound
 };
 
-// ExtractContours, but with `leaveOutTinyHoles` the one- and two-pixel holes are filled first (on a
-// copy) and left out; the other outlines are those of the full search, in the same order.
-OutlineSet ExtractOutlines(const cv::Mat& mask, bool leaveOutTinyHoles);
+// ExtractContours, but with `leaveOutDebris` (debris 1 or more) the search leaves out the one- and
+// two-pixel holes (filled first, on a copy) and every outline whose area is bound to stay below 1% of
+// the largest one's (see OutlineChains), so that no debris setting of 1 or more could keep it. The
+// listed outlines are those of the full search, in the same order. The mask's frame must be 0 for
+// that; otherwise every outline is searched.
+OutlineSet ExtractOutlines(const cv::Mat& mask, bool leaveOutDebris);
 
 // ComputeDebrisThreshold for the full search, when the set decides it: a threshold that keeps exactly
 // the listed outlines the full search would keep, and drops every outline left out. Nothing when the

@@ -14,17 +14,27 @@ namespace {
 // Pieces no longer than this keep the box scanned around each one small.
 constexpr double kPieceLength = 4.0;
 
-double SegmentDistance(Vec2 p, Vec2 a, Vec2 b)
+double SegmentDistanceSquared(Vec2 p, Vec2 a, Vec2 b)
 {
     const Vec2 ab = b - a;
     const double len2 = Dot(ab, ab);
     const double t = len2 > 0 ? std::clamp(Dot(p - a, ab) / len2, 0.0, 1.0) : 0.0;
-    return std::sqrt(DistanceSquared(p, a + ab * t));  // hypot's care for overflow is not needed here
+    return DistanceSquared(p, a + ab * t);
 }
+
+// Squared distances clearly past the reach (no coverage) or clearly inside the full core skip the
+// square root; those near either edge take it, so every value is what the distance itself gives.
+constexpr double kMargin = 1e-9;
 
 class Painter {
 public:
-    Painter(CoverageMask& mask, double halfWidth) : mask_(mask), half_(halfWidth) {}
+    Painter(CoverageMask& mask, double halfWidth)
+        : mask_(mask),
+          reach_(halfWidth + 0.5),
+          outside_((reach_ * reach_) * (1 + kMargin)),
+          core_(reach_ > 1 ? (reach_ - 1) * (reach_ - 1) * (1 - kMargin) : -1)
+    {
+    }
 
     void Segment(Vec2 a, Vec2 b)
     {
@@ -36,7 +46,7 @@ public:
 private:
     void Piece(Vec2 a, Vec2 b)
     {
-        const double reach = half_ + 0.5;
+        const double reach = reach_;
         const double x0 = std::max(std::floor(std::min(a.x, b.x) - reach), 0.0);
         const double y0 = std::max(std::floor(std::min(a.y, b.y) - reach), 0.0);
         const double x1 = std::min(std::ceil(std::max(a.x, b.x) + reach), double(mask_.width));
@@ -45,7 +55,10 @@ private:
         for (int y = int(y0); y < int(y1); ++y) {
             uint8_t* row = mask_.alpha.data() + static_cast<size_t>(y) * static_cast<size_t>(mask_.width);
             for (int x = int(x0); x < int(x1); ++x) {
-                const double cover = reach - SegmentDistance({x + 0.5, y + 0.5}, a, b);
+                if (row[x] == 255) continue;  // nothing covers more
+                const double d2 = SegmentDistanceSquared({x + 0.5, y + 0.5}, a, b);
+                if (d2 > outside_) continue;
+                const double cover = d2 < core_ ? 1.0 : reach - std::sqrt(d2);
                 if (cover <= 0) continue;
                 const auto value = static_cast<uint8_t>(std::lround(std::min(cover, 1.0) * 255));
                 row[x] = std::max(row[x], value);
@@ -63,7 +76,9 @@ private:
     }
 
     CoverageMask& mask_;
-    double half_;
+    double reach_;
+    double outside_;  // squared distances beyond this get no coverage
+    double core_;     // and below this full coverage
 };
 
 Vec2 Map(const DeviceMapping& m, OvPointF p)

@@ -35,7 +35,7 @@ public:
     float SeedX() const { return seedX_; }
     float SeedY() const { return seedY_; }
     const FloodFillSettings& Settings() const { return settings_; }
-    // The outlines of the mask, except holes too small to pass the debris threshold when the search
+    // The outlines of the mask, except outlines too small to pass the debris threshold when the search
     // could leave them out (see ExtractOutlines); every outline the threshold keeps is among them.
     const Outlines& Contours() const { return outlines_.outlines; }
     double DebrisThreshold() const { return threshold_; }

@@ -1,7 +1,9 @@
-// Leaving one- and two-pixel holes out of the contour search: which holes are filled, when the
-// threshold needs them back, and on a speckled photo the figures of the full search for every debris.
+// Leaving one- and two-pixel holes and outlines bound to be debris out of the contour search: which
+// holes are filled, when the threshold needs them back, and on a speckled photo the figures of the
+// full search for every debris.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 
@@ -36,6 +38,9 @@ TEST(TinyHoles, FillsWholeOneAndTwoPixelHolesOnly)
     EXPECT_EQ(std::pair(set.smallestSkipped, set.largestSkipped),
               std::pair(kSinglePixelHoleBound, kTwoPixelHoleBound));
     EXPECT_EQ(set.outlines.size() + 5, ExtractContours(before).size());
+    cv::Mat framed = before.clone();  // a region pixel on the frame: every outline is searched
+    framed.at<uchar>(0, 3) = 255;
+    EXPECT_EQ(ExtractOutlines(framed, true).skipped, 0u);
 }
 
 TEST(TinyHoles, LeftOutHolesThatCouldMatterNeedTheFullSearch)
@@ -102,6 +107,10 @@ TEST(TinyHoles, TheSpeckledPhotoKeepsTheFiguresOfTheFullSearch)
     ASSERT_GT(all.size(), 2000u);
     EXPECT_GT(reduced.skipped, all.size() / 2);
     EXPECT_EQ(reduced.outlines.size() + reduced.skipped, all.size());
+    double largest = 0;
+    for (const Outline& o : all) largest = std::max(largest, OutlineArea(o));
+    EXPECT_LE(reduced.largestSkipped, 0.01 * largest) << "debris 1 can do without the full search";
+    EXPECT_LT(reduced.outlines.size(), all.size() / 100) << "nearly every outline is left out";
     auto kept = [](const Outlines& outlines, double threshold) {
         Outlines out;
         for (const Outline& o : outlines) {

@@ -159,8 +159,35 @@ TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
          1,
          {{0, 0}, {0.2f, 0.3f}, {0.4f, 0}}},  // short
     };
-    for (const auto& r : rows)
+    const auto transposed = [](P points) {  // x and y play the same part
+        for (OvPointF& p : points) std::swap(p.x, p.y);
+        return points;
+    };
+    for (const auto& r : rows) {
         EXPECT_EQ(Pairs(ApproximateOutline(r.points, r.approximability)), Pairs(r.keys));
+        EXPECT_EQ(Pairs(ApproximateOutline(transposed(r.points), r.approximability)),
+                  Pairs(transposed(r.keys)));
+    }
+    // On a wobbly ring split many levels deep, every piece of five or more points between key points
+    // follows its chord within the tolerance, measured against uniform motion along the piece.
+    P w;
+    for (int i = 0; i <= 200; ++i) {
+        const double a = i % 200 * 2 * std::numbers::pi / 200, r = 40 + 3 * std::sin(i * 0.7);
+        w.push_back({float(r * std::cos(a)), float(r * std::sin(a))});
+    }
+    const P keys = ApproximateOutline(w, 5);
+    const auto step = [&](size_t i) { return std::hypot(w[i].x - w[i - 1].x, w[i].y - w[i - 1].y); };
+    for (size_t k = 1, from = 0, to = 1; k < keys.size(); ++k, from = to, to = from + 1) {
+        while (w[to].x != keys[k].x || w[to].y != keys[k].y) ++to;
+        double length = 0, arc = 0;
+        for (size_t i = from + 1; i <= to; ++i) length += step(i);
+        for (size_t i = from + 1; i < to && to - from >= 4; ++i) {
+            const double t = (arc += step(i)) / length;
+            const OvPointF a = w[from], b = w[to], p = w[i];
+            EXPECT_LE(std::abs(p.x - (a.x + (b.x - a.x) * t)), 0.5) << k << ", " << i;
+            EXPECT_LE(std::abs(p.y - (a.y + (b.y - a.y) * t)), 0.5) << k << ", " << i;
+        }
+    }
     // A closed square ring: the chord collapses to a point; splitting still finds the corners.
     const P ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}, {0, 0}};
     EXPECT_EQ(Pairs(ApproximateOutline(ring, 10)), Pairs({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}));
