@@ -144,19 +144,23 @@ TEST(FormulaEvaluator, SurfaceFillsXFastest)
     EXPECT_EQ(shown, 1);
 }
 
-TEST(FormulaEvaluator, BulkMatchesOneByOneBitForBit)
+// Bit for bit without a transcendental function; with the block sine and cosine, within 2^-51 relative.
+TEST(FormulaEvaluator, BulkMatchesOneByOne)
 {
     const std::vector<double> a = EvenlySpaced(-3.7, 12.9, 1000);
     std::vector<double> table(2000);
     for (size_t i = 0; i < table.size(); ++i) table[i] = std::sin(0.37 * static_cast<double>(i)) * 1e3;
-    for (const std::u16string formula :
-         {u"sin(a)*c1/c2", u"a^3-2*a^2+e", u"a>1?sqrt(a):c2", u"min(a,c1,3)+rint(c2)", u"c1=c1+a"}) {
+    for (const auto& [formula, ulps] :
+         {std::pair{u"sin(a)*c1/c2", 2}, std::pair{u"cos(a)*c2", 2}, std::pair{u"a^3-2*a^2+e", 0},
+          std::pair{u"a>1?sqrt(a):c2", 0}, std::pair{u"min(a,c1,3)+rint(c2)", 0}, std::pair{u"c1=c1+a", 0}}) {
         COvMathParserX p;
         ASSERT_TRUE(p.SetColumnFormula(formula, table.data(), 1000, 2));
         std::vector<double> bulk(1000), single(1000);
         ASSERT_TRUE(p.EvaluateRows(a.data(), bulk.data(), 1000));
         ASSERT_TRUE(p.EvaluateRowsOneByOne(a.data(), single.data(), 1000));
-        EXPECT_EQ(0, std::memcmp(bulk.data(), single.data(), bulk.size() * sizeof(double)));
+        for (size_t i = 0; i < bulk.size(); ++i) {
+            ASSERT_LE(std::fabs(bulk[i] - single[i]), ulps * 0x1p-52 * std::fabs(single[i])) << i;
+        }
     }
     EXPECT_EQ(table[0], 0.0);  // an assignment in the formula never writes into the caller's table
 }
