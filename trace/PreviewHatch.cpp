@@ -1,7 +1,7 @@
 // PreviewHatch: the hatch brush and the layer painted on another thread.
 #include "trace/PreviewHatch.h"
 
-#include <system_error>
+#include <exception>
 
 namespace ov {
 
@@ -43,7 +43,7 @@ std::future<QImage> StartHatchLayer(const QPainterPath& outline, const PreviewVi
         return std::async(std::launch::async, [&outline, view, pixels, ratio] {
             return HatchLayer(outline, view, pixels, ratio);
         });
-    } catch (const std::system_error&) {
+    } catch (const std::exception&) {  // no thread to be had, or no memory for its state
         return {};
     }
 }

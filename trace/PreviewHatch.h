@@ -22,7 +22,8 @@ void PaintHatch(QPainter& painter, const QPainterPath& outline, const PreviewVie
 // there is no memory for it.
 QImage HatchLayer(const QPainterPath& outline, const PreviewView& view, QSize pixels, double ratio);
 
-// HatchLayer for the device, started on another thread; an invalid future when no thread can start.
+// HatchLayer for the device, started on another thread; an invalid future when no thread can start
+// (the caller then paints the hatch in place).
 // The outline must outlive the future.
 std::future<QImage> StartHatchLayer(const QPainterPath& outline, const PreviewView& view,
                                     const QPaintDevice& device);
