@@ -36,18 +36,11 @@ std::vector<double> Values(const DataSeries& s)
     return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
 }
 
-ChartRecord ZeroRecord()
-{
-    ChartRecord r;
-    std::memset(&r, 0, sizeof r);
-    return r;
-}
-
 }  // namespace
 
 TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
 {
-    ChartRecord r = ZeroRecord();
+    ChartRecord r{};
     std::memset(r.font_face, 0x41, sizeof r.font_face);  // garbage after the text must go
     const std::u16string longText(200, u'c');
     SetCaption(r, longText);
@@ -136,7 +129,7 @@ TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
 
 TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)
 {
-    ChartRecord r = ZeroRecord();
+    ChartRecord r{};
     r.axes[OV_AXIS_Y2].shown = 1;
     EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY2), kSystemXY2);
     EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY3), kSystemXY);  // axis 3 not shown
