@@ -52,11 +52,6 @@ protected:
             act(sheet, *tab);
         });
     }
-    // Where the view shows: the widget itself, or the message standing in its place without GL.
-    static QRect ViewArea(View3DTab& tab)
-    {
-        return tab.View().HasContext() ? tab.View().geometry() : tab.View().MessageWidget()->geometry();
-    }
 
     DataSeries* helix_ = nullptr;
     HostList series_;
@@ -74,7 +69,9 @@ TEST_F(View3DSheet, CancelHandsOnTheViewSizeOkStoresTheRotationAndTheToolPageAnd
     QRect area;
     EXPECT_EQ(Run([&](CDlgXYPP& sheet, View3DTab& tab) {
                   tab.View().ResetView(false);  // turned to the default orientation
-                  area = ViewArea(tab);
+                  // Where the view shows: the widget itself, or the message in its place without GL.
+                  area = tab.View().HasContext() ? tab.View().geometry()
+                                                 : tab.View().MessageWidget()->geometry();
                   Cancel(sheet);
               }),
               0);
