@@ -51,6 +51,8 @@ TEST(ColourMap, ANewMapSpansZeroToOneWithTheDefaultScaleLevelsMayRoundEitherWayA
     EXPECT_TRUE(map.OnLevel(0.5));
     EXPECT_FALSE(map.OnLevel(0.51));
     EXPECT_TRUE(map.OnLevel(0.0625));
+    ranged.SetRange(0.3, 1.3);  // levels counted from the minimum
+    EXPECT_TRUE(ranged.OnLevel(0.3625));
     map.SetRange(3, 3);
     EXPECT_EQ(map.Scale(), 0);
     EXPECT_EQ(map.ColourOf(3), map.Control(0));
