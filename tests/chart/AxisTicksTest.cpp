@@ -22,12 +22,7 @@ std::vector<std::string> Labels(const AxisTicks& t)
 
 AxisTicks Ticks(double from, double to, double length = 400, bool log = false)
 {
-    AxisRequest r;
-    r.from = from;
-    r.to = to;
-    r.length = length;
-    r.logarithmic = log;
-    return ChooseAxisTicks(r);
+    return ChooseAxisTicks({.from = from, .to = to, .length = length, .logarithmic = log});
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Chart record access and data series: text slots, clamps, ranges, series creation, resizing,
-// coordinate systems and property codes. A drawing path becoming a series is the data pages' test.
+// Chart record access and data series: text slots, ranges, series creation, resizing (values kept or
+// not), replacing the matrix, a drawing path as a series, coordinate systems and property codes. The
+// font size and scale parameter clamps are the page models' tests.
 #include "chart/ChartRecordAccess.h"
 #include "chart/DataSeriesObject.h"
 #include "chart/SeriesProperties.h"
@@ -7,10 +8,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <vector>
 
 using namespace ov;
 
@@ -21,18 +23,24 @@ struct SeriesDeleter {
 };
 using SeriesPtr = std::unique_ptr<DataSeries, SeriesDeleter>;
 
-ChartRecord ZeroRecord()
+SeriesPtr Series(int columns, int rows, const std::vector<double>& values)
 {
-    ChartRecord r;
-    std::memset(&r, 0, sizeof r);
-    return r;
+    SeriesPtr s(CreateDataSeries());
+    ResizeSeries(*s, columns, rows);
+    std::copy(values.begin(), values.end(), s->values);
+    return s;
+}
+
+std::vector<double> Values(const DataSeries& s)
+{
+    return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
 }
 
 }  // namespace
 
 TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
 {
-    ChartRecord r = ZeroRecord();
+    ChartRecord r{};
     std::memset(r.font_face, 0x41, sizeof r.font_face);  // garbage after the text must go
     const std::u16string longText(200, u'c');
     SetCaption(r, longText);
@@ -57,17 +65,6 @@ TEST(ChartRecordAccess, TextSlotsAreCutAndTerminated)
     EXPECT_EQ(Caption(r), std::u16string(std::size(r.caption), u'\x4141'));
 }
 
-TEST(ChartRecordAccess, FontSizeAndScaleParameterClamps)
-{
-    const std::pair<float, float> sizes[] = {{1, 2}, {500, 240}, {12.5f, 12.5f}, {std::nanf(""), 2}};
-    for (auto [typed, stored] : sizes) EXPECT_EQ(ClampFontSize(typed), stored) << typed;
-    for (auto [typed, stored] : {std::pair{-3.0f, 0.0f}, {0.5f, 0.5f}, {2.5f, 2.5f}}) {
-        AxisRecord axis{};
-        StoreScaleParameter(axis, typed);
-        EXPECT_EQ(axis.scale_param, stored) << typed;
-    }
-}
-
 TEST(ChartRecordAccess, RangesAreOrderedAndWidenedInSinglePrecision)
 {
     struct Case {
@@ -84,24 +81,6 @@ TEST(ChartRecordAccess, RangesAreOrderedAndWidenedInSinglePrecision)
         StoreAxisRange(axis, c.a, c.b);
         EXPECT_EQ(axis.range_min, c.min) << c.a << " " << c.b;
         EXPECT_EQ(axis.range_max, c.max) << c.a << " " << c.b;
-    }
-}
-
-TEST(ChartRecordAccess, FieldAccessIsBoundsChecked)
-{
-    ChartRecord r = ZeroRecord();
-    EXPECT_TRUE(WriteField<uint32_t>(r, 0x878, 0xff112233u));
-    EXPECT_EQ(r.line_colour_3d, 0xff112233u);
-    EXPECT_EQ(ReadField<float>(r, 0x32c + 0x150 + 0x104), r.axes[1].range_max);
-    EXPECT_FALSE(ReadField<uint32_t>(r, kChartRecordSize - 3).has_value());
-    EXPECT_FALSE(WriteField<uint8_t>(r, kChartRecordSize, 1));
-    const ChartRecord& shown = r;
-    for (const auto& [index, axis] : {std::pair{-1, static_cast<AxisRecord*>(nullptr)},
-                                      {0, &r.axes[0]},
-                                      {3, &r.axes[3]},
-                                      {4, static_cast<AxisRecord*>(nullptr)}}) {
-        EXPECT_EQ(AxisAt(r, index), axis) << index;
-        EXPECT_EQ(AxisAt(shown, index), axis) << index;
     }
 }
 
@@ -123,9 +102,34 @@ TEST(SeriesValues, ResizeReplacesTheBlockAndRejectsBadSizes)
     EXPECT_EQ(s->values, nullptr);
 }
 
+TEST(SeriesValues, ResizeKeepsTheOverlapAndZeroesTheRest)
+{
+    SeriesPtr s = Series(2, 3, {1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(ResizeSeriesKeepingValues(*s, 3, 2));
+    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 4, 5, 0, 0}));
+    ASSERT_TRUE(ResizeSeriesKeepingValues(*s, 1, 4));
+    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 0, 0}));
+    EXPECT_FALSE(ResizeSeriesKeepingValues(*s, -1, 4));
+    EXPECT_EQ(s->columns, 1);
+}
+
+TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
+{
+    SeriesPtr s = Series(2, 2, {1, 2, 3, 4});
+    const double matrix[] = {10, 11, 12, 20, 21, 22, 30, 31, 32, 40, 41, 42};  // 4 columns of 3 rows
+    ASSERT_TRUE(ReplaceSeriesValues(*s, 4, 3, matrix));
+    EXPECT_EQ(s->columns, 4);
+    EXPECT_EQ(s->rows, 3);
+    EXPECT_EQ(Values(*s), std::vector<double>(std::begin(matrix), std::end(matrix)));
+    ASSERT_TRUE(ReplaceSeriesValues(*s, 0, 3, nullptr));  // a file that gave no data
+    EXPECT_EQ(s->values, nullptr);
+    EXPECT_FALSE(ReplaceSeriesValues(*s, -1, 3, matrix));
+    EXPECT_EQ(s->columns, 0);
+}
+
 TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)
 {
-    ChartRecord r = ZeroRecord();
+    ChartRecord r{};
     r.axes[OV_AXIS_Y2].shown = 1;
     EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY2), kSystemXY2);
     EXPECT_EQ(AllowedCoordinateSystem(r, kSystemXY3), kSystemXY);  // axis 3 not shown
@@ -137,6 +141,28 @@ TEST(DataSeriesObject, CoordinateSystemFollowsTheShownAxes)
     SetSeriesType(s, 1);
     EXPECT_EQ(SeriesSystem(s), kSystemXY3);
     EXPECT_EQ(SeriesType(s), 1);
+}
+
+// A drawing path becomes a series of x and y columns in chart units; a path of one point is none.
+TEST(DataSeriesObject, PathBecomesASeriesInChartUnits)
+{
+    OvPointF points[3] = {{10, 20}, {30, 0}, {50, 40}};
+    std::u16string name = u"Outline";
+    DrawingPath path{};
+    path.name = name.data();
+    path.points = points;
+    path.count = 3;
+    DrawingContext context{};
+    context.origin_x = 10;
+    context.origin_y = 40;
+    context.scale = 10;
+    SeriesPtr s(SeriesFromPath(path, context));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(std::u16string(s->name), u"Outline");
+    EXPECT_EQ(std::pair(s->columns, s->rows), std::pair(2, 3));
+    EXPECT_EQ(Values(*s), (std::vector<double>{0, 2, 4, 2, 4, 0}));
+    path.count = 1;
+    EXPECT_EQ(SeriesFromPath(path, context), nullptr);
 }
 
 TEST(SeriesProperties, EachCodeCopiesOnlyItsField)

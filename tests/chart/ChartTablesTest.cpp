@@ -40,25 +40,19 @@ TEST(ColourMap, EdgesOfTheRange)
     for (auto [value, argb] : outside) EXPECT_EQ(ToArgb(map.ColourOf(value)), argb) << value;
 }
 
-TEST(ColourMap, IndexTenAndUnknownIndexesAreTheDefaultScale)
+TEST(ColourMap, ANewMapSpansZeroToOneWithTheDefaultScaleLevelsMayRoundEitherWayAndEqualLimits)
 {
-    for (int index : {10, 11, -1}) EXPECT_EQ(ColourMapTable(index), ColourMapTable(0)) << index;
-    for (int index = 1; index <= 9; ++index) EXPECT_NE(ColourMapTable(index), ColourMapTable(0)) << index;
-    ColourMap a, b;
-    a.ChooseControlColours(10);
-    for (int i = 0; i < kColourMapControls; ++i) EXPECT_EQ(a.Control(i), b.Control(i));
-}
-
-TEST(ColourMap, ANewMapSpansZeroToOneLevelsMayRoundEitherWayAndEqualLimits)
-{
-    ColourMap map, ranged;  // range 0 ... 1, 16 levels
+    ColourMap map, ranged;  // range 0 ... 1, 16 levels, the default scale
     ranged.SetRange(0, 1);
+    ranged.ChooseControlColours(10);  // index 10 is the default scale too
     for (double v : {0.25, 0.5, 0.75}) EXPECT_EQ(map.ColourOf(v), ranged.ColourOf(v)) << v;
     ranged.SetRange(0, 0.7);  // level lines that land a rounding below or above a whole number
     for (int k = 1; k < 16; ++k) EXPECT_TRUE(ranged.OnLevel(0.7 * k / 16)) << k;
     EXPECT_TRUE(map.OnLevel(0.5));
     EXPECT_FALSE(map.OnLevel(0.51));
     EXPECT_TRUE(map.OnLevel(0.0625));
+    ranged.SetRange(0.3, 1.3);  // levels counted from the minimum
+    EXPECT_TRUE(ranged.OnLevel(0.3625));
     map.SetRange(3, 3);
     EXPECT_EQ(map.Scale(), 0);
     EXPECT_EQ(map.ColourOf(3), map.Control(0));

@@ -1,11 +1,8 @@
-// The series list and data table pages inside the X-Y sheet, driven as a user would: the table's
-// headers, formula fill and store on OK, a saved table opened back, new series from the prompt and
-// from a drawing path.
-#include "chart/CDPP_DSList.h"
+// The data table page inside the X-Y sheet, driven as a user would: the table's headers, formula fill
+// and store on OK, and a saved table opened back. A drawing path becoming a series is a unit test.
 #include "chart/CDPP_DataTable.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/DataSeriesObject.h"
-#include "chart/SeriesPrompts.h"
 #include "chart/SeriesValues.h"
 #include "data/DataTestFiles.h"
 #include "data/formula/CDlgGDByFunc.h"
@@ -13,14 +10,12 @@
 #include "data/import/DlgOpenASCPreView.h"
 #include "framework/ui/FileDialogs.h"
 #include "grid/CGridCtrl.h"
-#include "testhost/PromptAnswers.h"
 #include "tests/chart/ChartSheetKit.h"
 
 #include <QLineEdit>
 
 #include <bit>
 #include <cmath>
-#include <optional>
 
 using namespace ov;
 using namespace ovtest;
@@ -38,14 +33,13 @@ protected:
     }
     void TearDown() override
     {
-        for (DataSeries* s : Order()) DestroyDataSeries(s);
+        for (DataSeries* s : series_) DestroyDataSeries(s);
     }
-    int Run(const std::function<void(CDlgXYPP&, CDPP_DSList&, CDPP_DataTable&)>& act)
+    int Run(const std::function<void(CDlgXYPP&, CDPP_DataTable&)>& act)
     {
-        list_.emplace(HostList::Pointers({series_[0], series_[1], series_[2], &context_}));
-        return RunSheet<CDlgXYPP>(list_->get(), 1, [&](CDlgXYPP& sheet) {
-            act(sheet, *dynamic_cast<CDPP_DSList*>(sheet.Page(kSlotSeriesList)),
-                *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
+        HostList list = HostList::Pointers({series_[0], series_[1], series_[2], &context_});
+        return RunSheet<CDlgXYPP>(list.get(), 1, [&](CDlgXYPP& sheet) {
+            act(sheet, *dynamic_cast<CDPP_DataTable*>(sheet.Page(kSlotDataTable)));
         });
     }
     static std::vector<double> Values(const DataSeries& s)
@@ -58,17 +52,9 @@ protected:
         for (double v : Values(s)) bits.push_back(std::bit_cast<uint64_t>(v));
         return bits;
     }
-    std::vector<DataSeries*> Order() const
-    {
-        std::vector<DataSeries*> order;
-        for (void* s : list_ ? list_->PointersNow() : std::vector<void*>{})
-            if (s != &context_) order.push_back(static_cast<DataSeries*>(s));
-        return order;
-    }
 
     DrawingContext context_{};
     DataSeries* series_[3]{};
-    std::optional<HostList> list_;
 };
 
 // The table names its columns by the series' coordinate system, fills the selected column from a
@@ -78,7 +64,7 @@ TEST_F(DataPages, TableHeadersFormulaFillAndStoreThroughTheTextOnOk)
     SetSeriesSystem(*series_[0], 2);
     series_[0]->values[0] = 1e-12;
     record_.axes[OV_AXIS_Y3].shown = 1;
-    EXPECT_EQ(Run([](CDlgXYPP& sheet, CDPP_DSList&, CDPP_DataTable& table) {
+    EXPECT_EQ(Run([](CDlgXYPP& sheet, CDPP_DataTable& table) {
                   EXPECT_EQ(table.Grid().GetItemText(0, 2), "Y#3 : c2");
                   EXPECT_EQ(table.Grid().GetItemText(1, 1), "0");
                   table.Grid().SelectCells({2, 2, 2, 2});
@@ -98,38 +84,6 @@ TEST_F(DataPages, TableHeadersFormulaFillAndStoreThroughTheTextOnOk)
     EXPECT_EQ(Values(*series_[0]), (std::vector<double>{0, 1, 2, 0, 0.0833333, 0.333333}));
 }
 
-TEST_F(DataPages, NewSeriesFromPromptAndFromADrawingPath)
-{
-    OvPointF points[3] = {{10, 20}, {30, 0}, {50, 40}};
-    DrawingPath path{};
-    std::u16string pathName = u"Outline";
-    path.name = pathName.data();
-    path.points = points;
-    path.count = 3;
-    DrawingPath single = path;
-    single.count = 1;
-    context_.origin_x = 10;
-    context_.origin_y = 40;
-    context_.scale = 10;
-    ov_list_append(&context_.paths, &single);
-    ov_list_append(&context_.paths, &path);
-    Run([&](CDlgXYPP& sheet, CDPP_DSList& page, CDPP_DataTable&) {
-        AnswerPrompt([&] { page.RunCommand(kListNewSeries); }, {"DatSer_4", "0", "3"});
-        AnswerPrompt([&] { page.RunCommand(kListFirstPath); }, {"Traced"});
-        EXPECT_EQ(sheet.CurrentSeries(), Order().back());
-    });
-    ov_list_remove_all(&context_.paths);
-    const std::vector<DataSeries*> order = Order();
-    ASSERT_EQ(order.size(), 5u);
-    EXPECT_EQ(std::u16string(order[3]->name), u"DatSer_4");
-    EXPECT_EQ(order[3]->columns, 1);
-    EXPECT_EQ(order[3]->values[2], 2);
-    EXPECT_EQ(std::u16string(order[4]->name), u"Traced");
-    EXPECT_EQ(order[4]->rows, 3);
-    EXPECT_EQ(order[4]->values[2], 4);  // x = (50 - 10) / 10
-    EXPECT_EQ(order[4]->values[3], 2);  // y = (40 - 20) / 10
-}
-
 TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
 {
     StoreAsciiImportSettings(AsciiImportSettings{});
@@ -146,7 +100,7 @@ TEST_F(DataPages, SavedTableOpensBackAsItselfWithTheImportDefaults)
     std::vector<uint64_t> saved;
     std::vector<uint64_t> opened;
     QString startLineShown;
-    Run([&](CDlgXYPP&, CDPP_DSList&, CDPP_DataTable& table) {
+    Run([&](CDlgXYPP&, CDPP_DataTable& table) {
         const char* typed[] = {" 2.5", "0.1234567890123456789", "-1e999", "x"};
         for (int r = 1; r <= 4; ++r) table.Grid().SetItemText(r, 3, typed[r - 1]);
         table.Store();

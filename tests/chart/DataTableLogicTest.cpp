@@ -1,36 +1,14 @@
-// The data pages' plain logic: column headers, block moves of the series list, resizing with values
-// kept and replacing a series' matrix. Storing the table through its texts and the new numbered series
-// are the data pages' sheet tests.
+// The data pages' plain logic: column headers and block moves of the series list. Resizing with values
+// kept and replacing a series' matrix are the series tests'; storing the table through its texts is the
+// data pages' sheet test.
 #include <gtest/gtest.h>
 
-#include "chart/DataSeriesObject.h"
 #include "chart/DataTableHeaders.h"
 #include "chart/SeriesListMoves.h"
-#include "chart/SeriesValues.h"
-
-#include <memory>
 
 namespace {
 
 using ov::SeriesMove;
-
-struct SeriesDeleter {
-    void operator()(DataSeries* s) const { ov::DestroyDataSeries(s); }
-};
-using SeriesPtr = std::unique_ptr<DataSeries, SeriesDeleter>;
-
-SeriesPtr Series(int columns, int rows, std::vector<double> values)
-{
-    SeriesPtr s(ov::CreateDataSeries());
-    ov::ResizeSeries(*s, columns, rows);
-    std::copy(values.begin(), values.end(), s->values);
-    return s;
-}
-
-std::vector<double> Values(const DataSeries& s)
-{
-    return {s.values, s.values + static_cast<size_t>(s.columns) * s.rows};
-}
 
 TEST(DataTableHeaders, NamesFollowKindSystemAndColumnCount)
 {
@@ -65,31 +43,6 @@ TEST(SeriesListMoves, SelectedSeriesMoveAsOneBlock)
         {{false, false, false}, SeriesMove::kTop, {0, 1, 2}},
     };
     for (const auto& r : rows) EXPECT_EQ(ov::MovedOrder(r.selected, r.move), r.order);
-}
-
-TEST(SeriesValues, ResizeKeepsTheOverlapAndZeroesTheRest)
-{
-    SeriesPtr s = Series(2, 3, {1, 2, 3, 4, 5, 6});
-    ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 3, 2));
-    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 4, 5, 0, 0}));
-    ASSERT_TRUE(ov::ResizeSeriesKeepingValues(*s, 1, 4));
-    EXPECT_EQ(Values(*s), (std::vector<double>{1, 2, 0, 0}));
-    EXPECT_FALSE(ov::ResizeSeriesKeepingValues(*s, -1, 4));
-    EXPECT_EQ(s->columns, 1);
-}
-
-TEST(SeriesValues, ReplacingCopiesAMatrixOfAnySize)
-{
-    SeriesPtr s = Series(2, 2, {1, 2, 3, 4});
-    const double matrix[] = {10, 11, 12, 20, 21, 22, 30, 31, 32, 40, 41, 42};  // 4 columns of 3 rows
-    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 4, 3, matrix));
-    EXPECT_EQ(s->columns, 4);
-    EXPECT_EQ(s->rows, 3);
-    EXPECT_EQ(Values(*s), std::vector<double>(std::begin(matrix), std::end(matrix)));
-    ASSERT_TRUE(ov::ReplaceSeriesValues(*s, 0, 3, nullptr));  // a file that gave no data
-    EXPECT_EQ(s->values, nullptr);
-    EXPECT_FALSE(ov::ReplaceSeriesValues(*s, -1, 3, matrix));
-    EXPECT_EQ(s->columns, 0);
 }
 
 }  // namespace

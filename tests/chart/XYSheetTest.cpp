@@ -1,24 +1,19 @@
 // The X-Y property sheet through the dispatcher, driven as a user would: copy-back on OK, Apply and
-// Cancel with the chart-style page writing to every selected series, the start tab of the X-Y and pie
-// sheets and their placement values, and the pages' edits (an axis hidden takes its series back to the
-// first coordinate system).
-#include "chart/CDPP_Axis.h"
+// Cancel with the chart-style page writing to every selected series, and the start tab of the X-Y and
+// pie sheets and their placement values.
 #include "chart/CDPP_ChartStyle.h"
 #include "chart/CDPP_DSList.h"
-#include "chart/CDPP_TickGrid.h"
 #include "chart/CDlgPiePP.h"
 #include "chart/CDlgXYPP.h"
 #include "chart/ChartSheet.h"
 #include "chart/DataSeriesObject.h"
 #include "tests/chart/ChartSheetKit.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTreeWidget>
 
 #include <cstring>
+#include <tuple>
 
 using namespace ov;
 using namespace ovtest;
@@ -84,9 +79,8 @@ TEST_F(XYSheet, CancelKeepsSeriesEditsAndTheRecordAsAtApply)
               0);
     EXPECT_EQ(std::memcmp(&atApply, &record_, sizeof atApply), 0);
     EXPECT_EQ(record_.caption[0], u'A');
-    EXPECT_EQ(series_[0]->marker_size, 9.0f);
-    EXPECT_EQ(series_[1]->marker_size, 6.0f);
-    EXPECT_EQ(series_[2]->marker_size, 9.0f);
+    EXPECT_EQ(std::tuple(series_[0]->marker_size, series_[1]->marker_size, series_[2]->marker_size),
+              std::tuple(9.0f, 6.0f, 9.0f));
     EXPECT_EQ(MessagesText(), "1980 0 0");
 }
 
@@ -122,24 +116,4 @@ TEST_F(XYSheet, StartTabPerSheetAndKindAndSettingsWrittenOnClose)
         EXPECT_GT(key.ReadDword("W", 0), 300u);
         EXPECT_GT(key.ReadDword("H", 0), 200u);
     }
-}
-
-TEST_F(XYSheet, PageEditsReachTheRecordAndTheHost)
-{
-    record_.axes[OV_AXIS_Y2].shown = 1;
-    SetSeriesSystem(*series_[0], kSystemXY2);
-    Run([&](CDlgXYPP& sheet) {
-        sheet.SelectTab(1);
-        sheet.findChild<QPushButton*>(ControlName(kTgResetScale))->click();
-        sheet.SelectTab(5);
-        sheet.SelectTab(3);
-        sheet.findChild<QLineEdit*>(ControlName(AxisControlId(OV_AXIS_Y, kAxMax)))->setText("8");
-        sheet.findChild<QCheckBox*>(ControlName(AxisControlId(OV_AXIS_Y2, kAxCheck)))->click();
-        EXPECT_EQ(SeriesSystem(*series_[0]), kSystemXY);
-        EXPECT_FALSE(sheet.findChild<QRadioButton*>(ControlName(kCsSystem + 1))->isEnabled());
-        Accept(sheet);
-    });
-    EXPECT_EQ(record_.axes[OV_AXIS_Y].range_max, 8.0f);
-    EXPECT_EQ(record_.axes[OV_AXIS_Y2].shown, 0);
-    EXPECT_EQ(MessagesText(), "1980 0 1");  // the reset-scale request
 }

@@ -45,9 +45,7 @@ std::vector<std::u16string> KeyNames()
 
 fs::path Scratch(const std::string& name)
 {
-    const fs::path dir = fs::temp_directory_path() / ("ov-hotkeys-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    return dir / name;
+    return fs::temp_directory_path() / ("ov-hotkeys-" + std::to_string(::getpid()) + "-" + name);
 }
 
 }  // namespace
