@@ -6,16 +6,6 @@
 
 namespace ov {
 
-AxisRecord* AxisAt(ChartRecord& record, int index)
-{
-    return index >= 0 && index < OV_AXIS_COUNT ? &record.axes[index] : nullptr;
-}
-
-const AxisRecord* AxisAt(const ChartRecord& record, int index)
-{
-    return index >= 0 && index < OV_AXIS_COUNT ? &record.axes[index] : nullptr;
-}
-
 std::u16string ReadTextSlot(const ov_char16* slot, std::size_t capacity)
 {
     std::size_t n = 0;

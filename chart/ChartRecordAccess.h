@@ -1,20 +1,16 @@
 // Typed access to the chart record: text slots cut to their size, the font size clamp, axis ranges
-// with their single-precision widening, and bounds-checked field reads and writes by byte offset for
-// the pages that bind controls to offsets.
+// with their single-precision widening and the scale parameter.
 #pragma once
 
 #include <ornivex/chart.h>
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <optional>
 #include <string>
 #include <string_view>
 
 namespace ov {
 
-constexpr std::size_t kChartRecordSize = sizeof(ChartRecord);
 constexpr std::size_t kMaxSlotText = 127;      // caption, axis titles
 constexpr std::size_t kMaxFontFaceText = 126;  // the font face slot is one character shorter
 constexpr float kMinFontSize = 2.0f;
@@ -25,10 +21,6 @@ inline uint8_t ChartKindOf(const ChartRecord& record)
 {
     return record.kind;
 }
-
-// Axis 0 ... 3, or null for any other index.
-AxisRecord* AxisAt(ChartRecord& record, int index);
-const AxisRecord* AxisAt(const ChartRecord& record, int index);
 
 // Reads a NUL-terminated slot of `capacity` characters (stops at the end of the slot).
 std::u16string ReadTextSlot(const ov_char16* slot, std::size_t capacity);
@@ -52,23 +44,5 @@ void StoreAxisRange(AxisRecord& axis, double a, double b);
 
 // The scale parameter is never stored below 0.
 void StoreScaleParameter(AxisRecord& axis, float value);
-
-// Bounds-checked field access by byte offset (the offsets of the record tables).
-template <typename T>
-std::optional<T> ReadField(const ChartRecord& record, std::size_t offset)
-{
-    if (offset > kChartRecordSize || sizeof(T) > kChartRecordSize - offset) return std::nullopt;
-    T value;
-    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&record) + offset, sizeof value);
-    return value;
-}
-
-template <typename T>
-bool WriteField(ChartRecord& record, std::size_t offset, const T& value)
-{
-    if (offset > kChartRecordSize || sizeof(T) > kChartRecordSize - offset) return false;
-    std::memcpy(reinterpret_cast<unsigned char*>(&record) + offset, &value, sizeof value);
-    return true;
-}
 
 }  // namespace ov
