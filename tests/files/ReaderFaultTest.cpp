@@ -168,14 +168,6 @@ TEST(BoundedFileRead, ReadsAFileUpToItsCapAndNoFurther)
     ASSERT_GT(maps.bytes.size(), 8192u);
     EXPECT_EQ(maps.bytes.find('\0'), std::string::npos);
     EXPECT_EQ(maps.bytes.back(), '\n');
-
-    FileReadFailure failure = FileReadFailure::kTooLarge;
-    int error = -1;
-    const int fd = OpenRegularFile(path, failure, error);
-    EXPECT_GE(fd, 0);
-    EXPECT_EQ(failure, FileReadFailure::kNone);
-    EXPECT_EQ(error, 0);
-    close(fd);
 }
 
 }  // namespace
