@@ -82,6 +82,10 @@ TEST(LangTable, CurrentSectionFollowsTheLastKeyedLookupAndReopenOrCloseForgetsIt
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"七");
     table.Close();
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"");
+    // A table whose contents moved to another opens again.
+    const LangTable taken = std::move(table);
+    table.OpenPath(u"cn", "/nonexistent/lang.xml");
+    EXPECT_FALSE(table.IsLoaded());
 }
 
 // Chinese text and a character outside the basic plane survive UTF-8 and UTF-16 in either byte order.
