@@ -9,7 +9,6 @@
 #include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
