@@ -28,7 +28,8 @@ struct Recorder {
 }  // namespace
 
 // Each kind of failure shows one message in the user's language; an injected fault fails exactly
-// one handler. (A guarded slot in a running dialog is the handler fault test's part.)
+// one handler; a failure while the message is up adds no second message. (A guarded slot in a running
+// dialog is the handler fault test's part.)
 TEST(GuardedHandler, EachFailureShowsOneMessageAndTheSlotsKeepWorking)
 {
     ovtest::EnsureTestApplication();
@@ -61,4 +62,12 @@ TEST(GuardedHandler, EachFailureShowsOneMessageAndTheSlotsKeepWorking)
     EXPECT_TRUE(RunGuarded(nullptr, [&] { ++runs; }));
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(recorder.texts.size(), 1u);
+    // A handler failing under the message box's own event loop (a repaint) fails without a message.
+    bool innerResult = true;
+    ScopedMessagePresenter nested{[&](const MessageRequest&) {
+        innerResult = RunGuarded(nullptr, [] { throw std::runtime_error("repaint"); });
+        return int(kMessageOk);
+    }};
+    EXPECT_FALSE(RunGuarded(nullptr, [] { throw std::runtime_error("first"); }));
+    EXPECT_FALSE(innerResult);
 }

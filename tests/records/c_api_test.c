@@ -51,10 +51,7 @@ static void test_list_operations(void)
     CHECK(ov_list_insert_at(&list, list.count, &values[4])); /* index == count appends */
     CHECK(!ov_list_insert_at(&list, -1, &values[5]));
     CHECK(!ov_list_insert_at(&list, list.count + 1, &values[5]));
-    {
-        const int expected[] = {2, 0, 3, 1, 4};
-        CHECK(holds(&list, expected, 5));
-    }
+    CHECK(holds(&list, (const int[]){2, 0, 3, 1, 4}, 5));
     CHECK(ov_list_remove_at(&list, 2) == &values[3]);
     CHECK(ov_list_remove_at(&list, 0) == &values[2]);
     CHECK(ov_list_remove_at(&list, list.count) == NULL && ov_list_remove_at(&list, -1) == NULL);
@@ -62,10 +59,7 @@ static void test_list_operations(void)
 
     CHECK(ov_list_append(&other, &values[5]) && ov_list_append(&other, &values[2]));
     CHECK(ov_list_append_list(&list, &other));
-    {
-        const int expected[] = {0, 1, 5, 2}, unchanged[] = {5, 2};
-        CHECK(holds(&list, expected, 4) && holds(&other, unchanged, 2));
-    }
+    CHECK(holds(&list, (const int[]){0, 1, 5, 2}, 4) && holds(&other, (const int[]){5, 2}, 2));
     while (ov_list_remove_last(&list)) {
     }
     CHECK(list.count == 0 && list.head == NULL && list.tail == NULL);
