@@ -1,6 +1,7 @@
 // The dispatch out of memory on its way back after OK: every failing allocation gives result 0 with
-// the host's value list, seed and path data exactly as they were; the first call that has memory
-// enough hands over the complete result, into the host's own arrays when they are large enough.
+// the host's value list, seed and path data exactly as they were (as Cancel does); the first call that
+// has memory enough hands over the complete result, into the host's own arrays when they are large
+// enough.
 #include "host/Dispatch.h"
 #include "testhost/HostFixtures.h"
 #include "testhost/ModalDriver.h"
@@ -63,16 +64,17 @@ TEST_F(DispatchOutOfMemory, FloodFillKeepsTheHostsSeedAndPathWhenTheOutlineCanno
         ov_path_add_polygon(c.outline, tri, 3);
         return RunBareDialog(c.parent);
     };
-    // No arrays yet, and arrays too small for the outline (which are replaced, not reused).
+    // No arrays yet, and arrays too small for the outline (which are replaced, not reused); Cancel
+    // (allocation 0) keeps them as well.
     OvPointF twoPoints[2] = {{7, 7}, {8, 8}};
     uint8_t twoTypes[2] = {1, 1};
     for (OvPathData held : {OvPathData{0, nullptr, nullptr}, OvPathData{2, twoPoints, twoTypes}}) {
-        for (int nth : {1, 2}) {
+        for (int nth : {0, 1, 2}) {
             float x = 0.5f, y = 0.25f;
             OvPathData data = held;
             FailHostAllocationForTesting(nth);
             EXPECT_EQ(RunModal([&] { return DispatchDFF(u"a.png", &x, &y, &data, registry, UiAlwaysReady); },
-                               Accept),
+                               nth == 0 ? Cancel : Accept),
                       0);
             EXPECT_EQ(x, 0.5f);
             EXPECT_EQ(y, 0.25f);

@@ -28,39 +28,15 @@
 using namespace ov;
 using namespace ovtest;
 
-namespace {
-
-const QString kOutOfMemory = "There is not enough memory to finish this command. Nothing was changed.";
-
-class HandlerFault : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        EnsureTestApplication();
-        SetCurrentLanguageCodeForTesting(u"en");
-    }
-    void TearDown() override
-    {
-        InjectHandlerFault(nullptr);
-        SetCurrentLanguageCodeForTesting(u"");
-    }
-    // The next guarded slot throws as if memory had run out.
-    static void FailNextSlot() { InjectHandlerFault(std::make_exception_ptr(std::bad_alloc())); }
-    // A click delivered without running the event loop, so no pending paint (also guarded) takes
-    // the injected fault before the button's slot does.
-    static void ClickAtOnce(QDialog& d, int id) { Control<QAbstractButton>(d, id)->click(); }
-
-    std::vector<QString> messages_;
-    ScopedMessagePresenter presenter_{[this](const MessageRequest& r) {
-        messages_.push_back(r.text);
+TEST(HandlerFault, ChartSheet)
+{
+    EnsureTestApplication();
+    SetCurrentLanguageCodeForTesting(u"en");
+    std::vector<QString> messages;
+    ScopedMessagePresenter presenter{[&](const MessageRequest& r) {
+        messages.push_back(r.text);
         return int{kMessageOk};
     }};
-};
-
-}  // namespace
-
-TEST_F(HandlerFault, ChartSheet)
-{
     RegKeyHandle(kSheetSettingsKey).WriteDword("InitPage1", 0);
     DialogRegistry registry;
     registry.xyChart = [](ChartSheetCall& c) { return RunXYChartSheet(c); };
@@ -77,10 +53,13 @@ TEST_F(HandlerFault, ChartSheet)
         RunModal([&] { return DispatchGEEdt(&p, registry, UiAlwaysReady); },
                  [&](QDialog& d) {
                      auto& sheet = dynamic_cast<CDlgXYPP&>(d);
-                     // Apply fails: one message, nothing reaches the host.
-                     FailNextSlot();
-                     ClickAtOnce(d, kXYApply);
-                     EXPECT_EQ(messages_, std::vector<QString>{kOutOfMemory});
+                     // Apply fails as if memory had run out: one message, nothing reaches the host. The
+                     // click is delivered without running the event loop, so no pending paint (also
+                     // guarded) takes the injected fault before the button's slot does.
+                     InjectHandlerFault(std::make_exception_ptr(std::bad_alloc()));
+                     Control<QAbstractButton>(d, kXYApply)->click();
+                     EXPECT_EQ(messages, std::vector<QString>{"There is not enough memory to finish this "
+                                                              "command. Nothing was changed."});
                      EXPECT_TRUE(window.Messages().empty());
                      EXPECT_TRUE(d.isVisible());
 
@@ -92,6 +71,6 @@ TEST_F(HandlerFault, ChartSheet)
                      Cancel(d);
                  });
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
 }

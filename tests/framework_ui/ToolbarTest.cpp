@@ -1,7 +1,6 @@
-// Toolbar descriptions, the overflow menu rules, the toolbar's mouse handling and its icon names.
+// The toolbar's mouse handling, its overflow menu and its icon names.
 #include "framework/toolbar/CDlgToolbar.h"
 #include "framework/toolbar/COvMenu.h"
-#include "framework/toolbar/ToolbarDescription.h"
 #include "testhost/ModalDriver.h"
 
 #include <QSignalSpy>
@@ -9,58 +8,18 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-
 using namespace ov;
-
-namespace {
-
-std::vector<ToolbarButton> Parse(const std::string& xml, std::u16string_view lang = u"en")
-{
-    return ParseToolbarDescription(xml.data(), xml.size(), lang);
-}
-
-ToolbarButton Button(int kind, int command, bool hidden)
-{
-    ToolbarButton b;
-    b.kind = kind, b.command = command, b.hiddenInOverflow = hidden;
-    return b;
-}
-
-}  // namespace
-
-TEST(ToolbarDescription, MissingAttributesTakeTheirDefaultsAndBrokenFilesGiveNoButtons)
-{
-    const auto buttons = Parse(R"(<tb><b/><b cmd="12" type="5" size="1.5" icon="tb/Cut">
-        <tit en="Cut" cn="剪切"/><tip en="Cut the cells"/></b></tb>)",
-                               u"cn");
-    ASSERT_EQ(buttons.size(), 2u);
-    EXPECT_EQ(std::tuple(buttons[0].command, buttons[0].kind, buttons[0].size, buttons[0].enabled),
-              std::tuple(0, 1, 1.0f, 1));
-    EXPECT_EQ(std::tuple(buttons[1].command, buttons[1].kind, buttons[1].size, buttons[1].iconName),
-              std::tuple(12, 5, 1.5f, std::string("tb/Cut")));
-    EXPECT_EQ(buttons[1].title + u"|" + buttons[1].tooltip, u"剪切|") << "no tooltip for the language";
-    for (const char* bad : {"", "<tb><b></tb>"}) EXPECT_TRUE(Parse(bad).empty()) << bad;
-    EXPECT_TRUE(LoadToolbarDescription("no_such_toolbar", u"en").empty());
-}
-
-TEST(OverflowMenu, SeparatorsOnlyBetweenItems)
-{
-    // Hidden: separator, item 1, separator, item 2, separator (last).
-    const auto entries = BuildOverflowEntries({Button(2, 1, false), Button(1, 0, true), Button(2, 10, true),
-                                               Button(1, 0, true), Button(5, 11, true), Button(3, 0, true)});
-    std::string shown;
-    for (const auto& entry : entries) shown += entry.separator ? "| " : std::to_string(entry.button) + " ";
-    EXPECT_EQ(shown, "2 | 4 ");
-}
 
 class ToolbarWidget : public ::testing::Test {
 protected:
     void SetUp() override
     {
         std::vector<ToolbarButton> buttons;
-        for (int i = 0; i < 6; ++i) buttons.push_back(Button(i == 2 ? 1 : 2, 100 + i, false));
+        for (int i = 0; i < 6; ++i) {
+            buttons.emplace_back();
+            buttons.back().kind = i == 2 ? 1 : 2;  // the third is a separator
+            buttons.back().command = 100 + i;
+        }
         toolbar.SetButtons(buttons);
         toolbar.resize(toolbar.sizeHint());
         toolbar.show();

@@ -27,7 +27,5 @@ TEST(AppStart, SettingsAtOnceTheUiPartOnlyWithAGuiApplication)
     char* argv[] = {name, nullptr};
     QGuiApplication gui(argc, argv);
     app.InitUi();
-    ASSERT_TRUE(app.UiReady());
-    EXPECT_GE(app.UiScale(), 1.0f);
-    EXPECT_LE(app.UiScale(), 2.0f);
+    EXPECT_TRUE(app.UiReady());
 }

@@ -1,31 +1,25 @@
-// Magnets as the host sees them: names, positions and marks through the C functions, their answers
-// to null and out-of-range arguments, and handles kept in a magnet record's list.
+// Magnets as the host sees them: names, positions and marks through the C functions, and their answers
+// to null and out-of-range arguments.
 #include <ornivex/ornivex.h>
 
-#include "magnets/COvMag.h"
-
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
-#include <vector>
 
 namespace {
 
-using ov::COvMag;
-
-std::vector<OvPointF> PositionsOf(const OvMagnet* magnet)
+// The positions as one text, "x,y x,y ...".
+std::string PositionsOf(const OvMagnet* magnet)
 {
+    std::ostringstream text;
     const OvPointF* p = ov_mag_positions(magnet);
-    return p ? std::vector<OvPointF>(p, p + ov_mag_count(magnet)) : std::vector<OvPointF>{};
-}
-
-MATCHER_P2(At, x, y, "")
-{
-    return arg.x == x && arg.y == y;
+    for (int32_t i = 0; p && i < ov_mag_count(magnet); ++i) text << p[i].x << ',' << p[i].y << ' ';
+    return text.str();
 }
 
 struct MagnetDeleter {
@@ -47,11 +41,10 @@ TEST(MagnetApi, CreateRenamePositionsAndMarksRoundTrip)
     const float xs[] = {10, 30}, ys[] = {20, 20};
     ASSERT_EQ(ov_mag_set_positions(magnet.get(), xs, ys, 2), 1);
     ASSERT_EQ(ov_mag_add_position(magnet.get(), 50, 25), 1);
-    EXPECT_THAT(PositionsOf(magnet.get()),
-                testing::ElementsAre(At(10.f, 20.f), At(30.f, 20.f), At(50.f, 25.f)));
+    EXPECT_EQ(PositionsOf(magnet.get()), "10,20 30,20 50,25 ");
     OvPointF p{};
     ASSERT_EQ(ov_mag_position(magnet.get(), 2, &p), 1);
-    EXPECT_THAT(p, At(50.f, 25.f));
+    EXPECT_EQ(std::pair(p.x, p.y), std::pair(50.f, 25.f));
     // An empty set is a valid replacement; the arrays may then be missing.
     ASSERT_EQ(ov_mag_set_positions(magnet.get(), nullptr, nullptr, 0), 1);
     EXPECT_EQ(ov_mag_positions(magnet.get()), nullptr);
@@ -76,9 +69,8 @@ TEST(MagnetApi, BrokenArgumentsAreRefusedWithoutChange)
         [](OvMagnet* m) { return ov_mag_position(m, 0, nullptr); },
     };
     EXPECT_EQ(std::u16string(ov_mag_name(nullptr)), u"");
-    EXPECT_EQ(ov_mag_count(nullptr), 0);
-    EXPECT_EQ(ov_mag_flags(nullptr), 0);
-    EXPECT_EQ(ov_mag_set_name(nullptr, u"x"), 0);
+    EXPECT_EQ(std::tuple(ov_mag_count(nullptr), ov_mag_flags(nullptr), ov_mag_set_name(nullptr, u"x")),
+              std::tuple(0, 0, 0));
     ov_mag_set_flags(nullptr, OV_MAG_CHANGED, 1);
     ov_mag_destroy(nullptr);
     for (size_t i = 0; i < std::size(calls); ++i) {
@@ -88,37 +80,9 @@ TEST(MagnetApi, BrokenArgumentsAreRefusedWithoutChange)
         ASSERT_EQ(ov_mag_set_positions(magnet.get(), old_xs, old_ys, 2), 1);
         ov_mag_set_flags(magnet.get(), OV_MAG_CHANGED, 0);
         EXPECT_EQ(calls[i](magnet.get()), 0) << "call " << i;
-        EXPECT_THAT(PositionsOf(magnet.get()), testing::ElementsAre(At(1.f, 3.f), At(2.f, 4.f)))
-            << "call " << i;
+        EXPECT_EQ(PositionsOf(magnet.get()), "1,3 2,4 ") << "call " << i;
         EXPECT_EQ(ov_mag_flags(magnet.get()), 0) << "call " << i;
     }
-}
-
-// The host keeps handles in its record; the library reads the same objects back from the list. In
-// copy mode the second magnet carries (scale, angle) pairs, and growing it adds neutral pairs.
-TEST(MagnetRecord, HandlesInTheRecordAreTheLibrarysMagnets)
-{
-    MagnetRecord record{};
-    ov_list_init(&record.magnets);
-    MagnetPtr first(ov_mag_create(u"M_01")), second(ov_mag_create(u"M_02")), pairs(ov_mag_create(nullptr));
-    ASSERT_TRUE(ov_list_append(&record.magnets, first.get()) &&
-                ov_list_append(&record.magnets, second.get()));
-    record.current_magnet = second.get();
-    COvMag* seen = COvMag::FromHandle(static_cast<OvMagnet*>(ov_list_last(&record.magnets)));
-    EXPECT_EQ(seen->Name(), u"M_02");
-    seen->Append({100, 200});
-    EXPECT_EQ(ov_mag_count(record.current_magnet), 1);
-    EXPECT_TRUE(ov_mag_flags(record.current_magnet) & OV_MAG_CHANGED);
-    EXPECT_EQ(ov_mag_count(static_cast<OvMagnet*>(ov_list_at(&record.magnets, 0))), 0);
-    ov_list_remove_all(&record.magnets);
-
-    record.scale_angle_mode = 1;
-    record.scale_angle = pairs.get();
-    const float scales[] = {2.5f}, angles[] = {45};
-    ASSERT_EQ(ov_mag_set_positions(record.scale_angle, scales, angles, 1), 1);
-    ASSERT_EQ(ov_mag_resize(record.scale_angle, 3, 1, 0), 1);
-    EXPECT_THAT(PositionsOf(record.scale_angle),
-                testing::ElementsAre(At(2.5f, 45.f), At(1.f, 0.f), At(1.f, 0.f)));
 }
 
 }  // namespace

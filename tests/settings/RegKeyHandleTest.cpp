@@ -1,20 +1,17 @@
 // Key handle behaviour: type and size rules of reads, the write cut, case-insensitive names and
-// paths, key (re)creation, and the remembered folders built on them.
+// paths.
 #include "framework/settings/RegKeyHandle.h"
 
 #include <gtest/gtest.h>
 
 #include "SettingsTestSupport.h"
-#include "framework/settings/RememberedFolder.h"
 
 namespace ov::test {
 namespace {
 
 constexpr std::string_view kAppSettings = "Software\\Ornivex\\MP\\AppSettings";
-constexpr std::string_view kFdInit = "Software\\Ornivex\\MP\\FDInit";
 
 using RegKeyHandleTest = FreshStoreTest;
-using RememberedFolderTest = FreshStoreTest;
 
 // A read uses a stored value only when its type and size fit; otherwise it gives the fallback.
 TEST_F(RegKeyHandleTest, ReadsUseOnlyValuesOfTheirTypeAndSize)
@@ -74,23 +71,6 @@ TEST_F(RegKeyHandleTest, NamesAndPathsIgnoreOnlyAsciiCase)
     EXPECT_EQ(key.ReadDword("GRÖSSE", 9), 9u);
     EXPECT_EQ(key.ReadDword("GRößE", 9), 1u);
     EXPECT_FALSE(Store().KeyExists("Software\\Ornivex\\ä"));
-}
-
-// Remembered folders of file dialogs (each slot's own folder is the file pickers' tests' part): the
-// folder part of a path, a folder too long for the read buffer is written but reads as the default,
-// and so does one whose key was deleted, which the read makes again.
-TEST_F(RememberedFolderTest, AFolderTooLongOrWhoseKeyWentReadsAsTheDefault)
-{
-    EXPECT_EQ(FolderOfPath("data.txt"), "");
-    EXPECT_EQ(FolderOfPath("/x/a\\b.txt"), "/x/");
-    RememberFolderOf(4, "/srv/Grüße/data.csv");
-    EXPECT_EQ(ReadRememberedFolder(4), "/srv/Grüße/");
-    RememberFolderOf(1, "/" + std::string(148, 'd') + "/file.txt");
-    EXPECT_EQ(Store().ReadValue(kRememberedFolderKey, "LID_1")->data.size(), 151u * 2);
-    EXPECT_EQ(ReadRememberedFolder(1), "");
-    ASSERT_TRUE(Store().DeleteKeyTree(kFdInit));
-    EXPECT_EQ(ReadRememberedFolder(4), "");
-    EXPECT_TRUE(Store().KeyExists(kRememberedFolderKey));
 }
 
 }  // namespace

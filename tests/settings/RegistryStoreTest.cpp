@@ -23,6 +23,7 @@ TEST_F(RegistryStoreTest, KeyTreeDeletionStaysInsideTheTreeAndListingsKeepSpelli
     }
     ASSERT_TRUE(Store().DeleteKeyTree("root\\b"));
     EXPECT_FALSE(Store().KeyExists("Root\\B\\C"));
+    EXPECT_TRUE(Store().KeyExists("ROOT\\b!"));
     EXPECT_EQ(Store().ListSubkeys("ROOT"), (std::vector<std::string>{"a", "B!", "B[", "B]x", "BC"}));
     EXPECT_EQ(Store().ListSubkeys(""), (std::vector<std::string>{"K", "Root"}));
     EXPECT_FALSE(Store().KeyExists("Root\\\\B!")) << "an invalid path names no key";

@@ -68,21 +68,5 @@ TEST_F(RememberedSettingsTest, DefaultsWhereMissingAndEachTypeStoredAsItsRegistr
     EXPECT_EQ(ReadRemembered(kKey, kSampleValues), expected);
 }
 
-// The same stored DWORD read into each member: signed or unsigned, then clamped to the member's range.
-TEST_F(RememberedSettingsTest, StoredNumbersAreClampedByTheMembersSignedness)
-{
-    const std::pair<uint32_t, const char*> cases[] = {
-        {0xFFFFFFFFu, "-1 0 1000 1 0"}, {0, "0 0 1 0 0"}, {101, "101 100 101 1 1"}};
-    for (const auto& [stored, expected] : cases) {
-        for (const char* name : {"Number", "Percent", "Count", "Flag", "Positive"})
-            RegKeyHandle(kKey).WriteDword(name, stored);
-        const Sample r = ReadRemembered(kKey, kSampleValues);
-        EXPECT_EQ(std::to_string(r.number) + " " + std::to_string(r.percent) + " " + std::to_string(r.count) +
-                      " " + std::to_string(r.flag) + " " + std::to_string(r.positive),
-                  expected)
-            << stored;
-    }
-}
-
 }  // namespace
 }  // namespace ov::test

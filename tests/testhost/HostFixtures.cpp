@@ -1,8 +1,6 @@
 // Host-side building blocks for tests.
 #include "testhost/HostFixtures.h"
 
-#include <cstring>
-
 namespace ovtest {
 
 HostList::~HostList()
@@ -45,12 +43,6 @@ std::vector<void*> HostList::PointersNow() const
     std::vector<void*> out;
     for (auto* n = list_.head; n; n = n->next) out.push_back(n->data);
     return out;
-}
-
-void FillPattern(void* data, std::size_t size, uint8_t seed)
-{
-    auto* bytes = static_cast<uint8_t*>(data);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 31);
 }
 
 RecordingHostWindow::RecordingHostWindow(void* widget)

@@ -33,14 +33,13 @@ private:
     bool ownsStrings_ = false;
 };
 
-// Fills a block with a repeating byte pattern so that any stray write shows.
-void FillPattern(void* data, std::size_t size, uint8_t seed);
-
+// A record filled with a repeating byte pattern so that any stray write shows.
 template <typename Record>
 Record PatternRecord(uint8_t seed)
 {
     Record r;
-    FillPattern(&r, sizeof r, seed);
+    auto* bytes = reinterpret_cast<uint8_t*>(&r);
+    for (std::size_t i = 0; i < sizeof r; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 31);
     return r;
 }
 

@@ -40,21 +40,14 @@ W* AddControl(QWidget* parent, int id)
     return widget;
 }
 
-class DialogTextsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        table.OpenBuffer(u"en", kTexts.data(), kTexts.size());
-        dialog.setWindowTitle("Template title");
-    }
-    LangTable table;
-    QDialog dialog;
-    QLabel* label = AddControl<QLabel>(&dialog, 101);
-    QPushButton* button = AddControl<QPushButton>(&dialog, 102);
-};
-
-TEST_F(DialogTextsTest, CaptionsEachWidgetKindAndTheTitle)
+TEST(DialogTexts, CaptionsEachWidgetKindAndTheTitle)
 {
+    LangTable table;
+    table.OpenBuffer(u"en", kTexts.data(), kTexts.size());
+    QDialog dialog;
+    dialog.setWindowTitle("Template title");
+    auto* label = AddControl<QLabel>(&dialog, 101);
+    auto* button = AddControl<QPushButton>(&dialog, 102);
     auto* edit = AddControl<QLineEdit>(&dialog, 103);
     auto* group = AddControl<QGroupBox>(&dialog, 104);
     auto* check = AddControl<QCheckBox>(group, 105);  // inside the group box, as Qt layouts place it
@@ -74,17 +67,6 @@ TEST_F(DialogTextsTest, CaptionsEachWidgetKindAndTheTitle)
         preview->windowTitle()};
     EXPECT_EQ(captions.join('|'),
               "Glyph Properties|Name:|Apply|built-in|Options|Visible|Progress|Pick one|Preview");
-}
-
-TEST(FindControl, PrefersTheDialogsOwnControlOverAnEmbeddedPagesControl)
-{
-    QDialog dialog;
-    auto* page = new QWidget(&dialog);
-    auto* pageControl = AddControl<QLabel>(page, 200);
-    auto* ownControl = AddControl<QLabel>(&dialog, 200);
-    EXPECT_EQ(FindControl(&dialog, 200), ownControl);
-    EXPECT_EQ(FindControl(page, 200), pageControl);
-    EXPECT_EQ(FindControl(&dialog, 20), nullptr);  // no prefix match of "ctl_200"
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
-// Lookup rules of language files: section and entry matching, language attributes and encodings.
+// Lookup rules of language files: section and entry matching, language attributes and encodings; and
+// the UTF-8/UTF-16 conversion they rely on.
 // (Broken documents are in the fuzz corpus, unreadable files in the reader fault table.)
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "TextTestSupport.h"
 #include "framework/text/LangTable.h"
+#include "framework/text/Utf16Conversion.h"
 
 namespace ov {
 namespace {
@@ -60,7 +63,7 @@ TEST(LangTable, LookupRules)
     }
 }
 
-TEST(LangTable, CurrentSectionFollowsTheLastKeyedLookupAndReopenForgetsIt)
+TEST(LangTable, CurrentSectionFollowsTheLastKeyedLookupAndReopenOrCloseForgetsIt)
 {
     LangTable table;
     table.OpenBuffer(u"en", kDocument.data(), kDocument.size());
@@ -79,11 +82,8 @@ TEST(LangTable, CurrentSectionFollowsTheLastKeyedLookupAndReopenForgetsIt)
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"七");
     table.Close();
     EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"");
-    // A table whose contents moved to another opens again, from a buffer or a file.
+    // A table whose contents moved to another opens again.
     const LangTable taken = std::move(table);
-    table.OpenBuffer(u"cn", kOther.data(), kOther.size());
-    EXPECT_EQ(table.GetLocalizedText("gDLG_9", 7), u"七");
-    const LangTable takenAgain = std::move(table);
     table.OpenPath(u"cn", "/nonexistent/lang.xml");
     EXPECT_FALSE(table.IsLoaded());
 }
@@ -110,6 +110,21 @@ TEST(LangTable, ReadsUtf8AndUtf16Files)
         table.OpenPath(u"cn", file);
         EXPECT_EQ(table.GetLocalizedText("gCS_1", 1), u"颜色 \U0001F308");
     }
+}
+
+// UTF-8 <-> UTF-16: malformed input and unpaired surrogates become replacement characters.
+TEST(Utf8Test, MalformedSequencesBecomeReplacementCharacters)
+{
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"Grüße \xF0\x9D\x84\x9E", u"Grüße \U0001D11E"},
+        {"\xC0\xAF", u"\xFFFD\xFFFD"},                      // overlong
+        {"\xF4\x90\x80\x80", u"\xFFFD\xFFFD\xFFFD\xFFFD"},  // beyond Unicode
+        {"ab\xE2\x82", u"ab\xFFFD\xFFFD"},                  // truncated
+        {std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+    };
+    for (const auto& [utf8, utf16] : cases) EXPECT_EQ(Utf8ToUtf16(utf8), utf16) << utf8;
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD834, u'x'}), "\xEF\xBF\xBDx");
+    EXPECT_EQ(Utf16ToUtf8(std::u16string{u'a', 0xDD1E}), "a\xEF\xBF\xBD");
 }
 
 }  // namespace

@@ -1,18 +1,12 @@
-// Message texts joined with their variable part, the presenter every message box goes through, and
-// the help document (opened when present, else a message with the full path).
+// Message texts joined with their variable part, in the current language, through the presenter every
+// message box goes through.
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include <vector>
 
 #include "TextTestSupport.h"
 #include "framework/text/LangTable.h"
 #include "framework/text/LanguageChoice.h"
-#include "framework/ui/HelpFile.h"
 #include "framework/ui/MessageBox.h"
 #include "testhost/ModalDriver.h"
 
@@ -51,48 +45,6 @@ TEST(MessageBox, SharedMessagesComeFromAllMsgInTheCurrentLanguageAndTheAnswerIsR
     EXPECT_EQ(seen[1].text, "无法打开文件：/a.txt");
     EXPECT_EQ(seen[1].buttons, MessageButtons::YesNo);
     EXPECT_EQ(seen[1].icon, MessageIcon::Question);
-}
-
-// The default presenter is a real modal box; answer it the way a user would and check the mapping.
-TEST(MessageBox, DefaultPresenterMapsTheClickedButton)
-{
-    for (auto [click, expected] :
-         {std::pair{QMessageBox::Yes, kMessageYes}, std::pair{QMessageBox::No, kMessageNo},
-          std::pair{QMessageBox::Cancel, kMessageCancel}}) {
-        QTimer::singleShot(0, [click] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-                box->button(click)->click();
-        });
-        MessageRequest request;
-        request.text = "Save changes?";
-        request.buttons = MessageButtons::YesNoCancel;
-        EXPECT_EQ(ShowMessage(request), expected);
-    }
-}
-
-TEST(HelpFile, MissingShowsTheMessageWithTheFullPathAndPresentIsOpened)
-{
-    // The host folder has a space and non-ASCII letters so the path must survive the text round trip.
-    std::filesystem::path host = test::FreshFolder("help host 帮助");
-    test::ScopedEnv hostDir{"ORNIVEX_HOST_DIR", host.string()};
-    test::WriteBytes(host / "Languages" / "ALL_MSG.xml",
-                     "<M><gMSG_4><S01 en='No help at: '/><S02 en='wrong entry'/></gMSG_4></M>");
-    SetCurrentLanguageCodeForTesting(u"en");
-    std::vector<std::filesystem::path> opened;
-    DocumentOpener previous = SetDocumentOpener([&](const std::filesystem::path& p) { opened.push_back(p); });
-    std::vector<std::string> messages;
-    ScopedMessagePresenter presenter{[&](const MessageRequest& r) {
-        return messages.push_back(r.text.toStdString() + (r.buttons == MessageButtons::Ok ? "" : " ?")),
-               int(kMessageOk);
-    }};
-    const std::filesystem::path pdf = host / "Help" / "Help.pdf";
-    ShowHelpFile();
-    test::WriteBytes(pdf, "%PDF-1.4\n%%EOF\n");
-    ShowHelpFile();
-    EXPECT_EQ(messages, std::vector<std::string>{"No help at: " + pdf.string()});
-    EXPECT_EQ(opened, std::vector<std::filesystem::path>{pdf});
-    SetDocumentOpener(std::move(previous));
-    SetCurrentLanguageCodeForTesting(u"");
 }
 
 }  // namespace
