@@ -2,7 +2,6 @@
 // store, and the single- and multi-file import commands with the picker's remembered folder.
 #include <gtest/gtest.h>
 
-
 #include <tuple>
 
 #include "data/import/AsciiSeriesImport.h"
