@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <sstream>
 
@@ -79,7 +78,6 @@ TEST(TimeSeriesObject, NewSeriesSizesAndTitles)
     const OwnedTimeSeries s = MakeNewSeries(u"TimeSer_1", 7, 2, 3);
     EXPECT_EQ(Text(*s) + " id " + std::to_string(s->id), "2x3: 0 1 2 0 0 0 id 7");
     EXPECT_EQ(TimeSeriesName(*s), u"TimeSer_1");
-    EXPECT_EQ(NumberedSeriesName(12), u"TimeSer_12");
     EXPECT_EQ(Each({-5, 0, 1, 2000, 3000}, ClampNewSeriesCount), "1 1 1 2000 2000");
     EXPECT_EQ(Each({1, 2, 10000, 10001}, ClampResizeCount), "2 2 10000 10000");
 
@@ -133,10 +131,8 @@ TEST(MagnetSeries, PositionsInSeriesUnitsAndTheMenuSkipsTemporaryAndShortMagnets
     ASSERT_TRUE(s);
     EXPECT_EQ(Text(*s) + " id " + std::to_string(s->id), "2x3: 1 2 3 1 2 -2 id 9");  // y counts upwards
     EXPECT_EQ(TimeSeriesName(*s), u"from three");
-    for (const double scale : {0.0, std::nan("")}) {  // no usable scale: page units as they are
-        record.scale = scale;
-        EXPECT_EQ(MagnetSeriesValues(*three, record), (std::vector<double>{2, 4, 6, 2, 4, -4}));
-    }
+    record.scale = 0;  // no usable scale: page units as they are
+    EXPECT_EQ(MagnetSeriesValues(*three, record), (std::vector<double>{2, 4, 6, 2, 4, -4}));
     for (COvMag* m : MagnetsOf(record)) ov_mag_destroy(m->Handle());
     ov_list_remove_all(&record.magnets);
 }
@@ -144,9 +140,6 @@ TEST(MagnetSeries, PositionsInSeriesUnitsAndTheMenuSkipsTemporaryAndShortMagnets
 TEST(TimeSeriesList, IdsAppendDeleteAndMove)
 {
     SeriesList hosts;
-    int32_t counter = 5;
-    EXPECT_EQ(TakeNextId(counter), 5);
-    EXPECT_EQ(counter, 6);
     for (int32_t id : {5, 6, 7}) hosts.Add(id);
     ov_list_append(&hosts.list, nullptr);  // a null element is no series
     EXPECT_EQ(hosts.Ids(), "5 6 7 ");
@@ -199,8 +192,8 @@ std::string FileText(const GridCells& cells)
     return out.str();
 }
 
-// The grid shows "%g" under the column headings; the file holds the cells as shown. Typed values are
-// stored as typed, untouched cells keep every digit, and a grid of another size resizes the series.
+// The grid shows "%g" under the column headings; the file holds the cells as shown. Untouched cells
+// keep every digit when stored back, and a grid of another size resizes the series.
 TEST(TimeSeriesText, GridFileAndStoringBack)
 {
     OwnedTimeSeries s = CreateTimeSeries();
@@ -212,12 +205,8 @@ TEST(TimeSeriesText, GridFileAndStoringBack)
     EXPECT_FALSE(cells.IsModified());
     EXPECT_EQ(cells.Text(0, 1) + "|" + cells.Text(0, 2) + "|" + cells.Text(2, 1), "t|2|1.23457e+06");
     EXPECT_EQ(FileText(cells), "0,0.333333\n1.23457e+06,-2.5\n1.5e-05,inf\n");
-    cells.SetText(1, 1, "nan");
-    cells.SetText(2, 2, "-inf");
     ASSERT_TRUE(StoreSeriesCells(*s, cells));
-    EXPECT_TRUE(std::isnan(s->values[0]));
     EXPECT_EQ(s->values[3], 1.0 / 3);
-    EXPECT_EQ(FileText(CellsOf(*s)), "nan,0.333333\n1.23457e+06,-inf\n1.5e-05,inf\n");
 
     OwnedTimeSeries n = Numbered(3, 4);
     GridCells both = CellsOf(*n);

@@ -1,10 +1,13 @@
 // Deleting a frame folder: everything inside goes, nothing outside is touched. Sentinel files beside
 // the tree survive every row: links inside the tree, the folder itself as a link, a link swapped in
-// between two levels, "/" and the kept folders.
+// between two levels, "/", the kept folders, a mounted filesystem and an entry that cannot go.
 #include <gtest/gtest.h>
 
 #include "animation/video/FolderDeletion.h"
 #include "video/VideoTestSupport.h"
+
+#include <sys/mount.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -95,6 +98,24 @@ TEST(FolderDeletion, NothingOutsideTheFolderIsEverTouched)
                   c.framesGo ? "gone" : "a/b/c/f3.png,a/b/f2.png,a/b/to-sentinel,a/f1.png,d/f4.png,f0.png");
         EXPECT_EQ(Remaining(base / "moved"), c.moved);  // what was swapped away was never reached
     }
+}
+
+// What cannot be removed is reported and everything else still goes: another filesystem mounted
+// inside (as the superuser) or a folder without write permission (as anyone else).
+TEST(FolderDeletion, WhatCannotGoIsReportedAndTheRestGoes)
+{
+    const fs::path tree = ovtest::FreshFolder("deletion-incomplete") / "frames";
+    fs::create_directories(tree / "stays");
+    Touch(tree / "f0.png");
+    const bool root = geteuid() == 0;
+    if (root && mount("ov-test", (tree / "stays").c_str(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "cannot mount here";
+    Touch(tree / "stays" / "f.png");
+    if (!root) fs::permissions(tree / "stays", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(DeleteFolderTree(tree.string(), {}), FolderDeletion::kIncomplete);
+    if (!root) fs::permissions(tree / "stays", fs::perms::owner_all);
+    EXPECT_EQ(Remaining(tree), "stays/f.png");
+    if (root) umount2((tree / "stays").c_str(), MNT_DETACH);
 }
 
 }  // namespace
