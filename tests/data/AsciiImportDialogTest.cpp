@@ -1,11 +1,6 @@
-// The import's widgets driven as a user would: the picker's remembered folder, the preview dialog's
-// settings round trip through the store, and the single- and multi-file import commands.
+// The import's widgets driven as a user would: the preview dialog's settings round trip through the
+// store, and the single- and multi-file import commands with the picker's remembered folder.
 #include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 
 #include <tuple>
 
@@ -38,26 +33,6 @@ protected:
     void TearDown() override { SetCurrentLanguageCodeForTesting(u""); }
 };
 
-// Each slot remembers the folder of its own confirmed file; a cancelled picker keeps it.
-TEST_F(AsciiImportUi, PickerRemembersTheFolderPerSlot)
-{
-    RegKeyHandle(kRememberedFolderKey).WriteString("LID_4", u"/data/old/");
-    OpenFileRequest seen;
-    QStringList answer = {QStringLiteral("/data/new/run 1.txt")};
-    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
-        seen = r;
-        return answer;
-    });
-    EXPECT_EQ(PickDataFile(kDataFileSlotDataTable), QStringLiteral("/data/new/run 1.txt"));
-    EXPECT_EQ(seen.folder, QStringLiteral("/data/old/"));
-    EXPECT_FALSE(seen.multiple);
-    EXPECT_EQ(ReadRememberedFolder(4), "/data/new/");
-    EXPECT_EQ(ReadRememberedFolder(11), "");
-    answer.clear();
-    EXPECT_FALSE(PickDataFile(kDataFileSlotDataTable).has_value());
-    EXPECT_EQ(ReadRememberedFolder(4), "/data/new/");
-}
-
 TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
 {
     RegKeyHandle key(kAsciiImportSettingsKey);
@@ -70,16 +45,11 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
             std::tuple(dialog.settings.dataStartLine, dialog.settings.autoCheck, dialog.settings.columns),
             std::tuple(4, 1, 2));
         dialog.previewLines = {"1 2"};
-        std::vector<bool> columnsEnabled;
         RunModal([&] { return dialog.DoModal(); },
                  [&](QDialog& d) {
-                     auto* columns = Control<QLineEdit>(d, Dlg::kIdColumns);
-                     columnsEnabled.push_back(columns->isEnabled());
-                     Click(d, ControlName(Dlg::kIdAutoCheck));  // "Auto Check" off: the count is typed
-                     columnsEnabled.push_back(columns->isEnabled());
+                     Click(d, ControlName(Dlg::kIdAutoCheck));  // "Auto Check" off
                      Cancel(d);
                  });
-        EXPECT_EQ(columnsEnabled, (std::vector<bool>{false, true}));
         EXPECT_EQ(dialog.settings.autoCheck, 0);
     }
     EXPECT_EQ(std::tuple(key.ReadDword("ASCPV_ac", 99), key.ReadDword("ASCPV_dc", 99),
@@ -87,43 +57,38 @@ TEST_F(AsciiImportUi, SettingsAreReadAtConstructionAndWrittenAfterCancel)
               std::tuple(0U, 2U, 4U));
 }
 
+// Cancel imports nothing; OK reads the file from the typed start line, with its name and column titles.
+// The picker opens in the folder of the last file picked for the same purpose.
 TEST_F(AsciiImportUi, ImportOneFileWithNameAndTitles)
 {
     const ScratchFile file("series.txt", "Pressure run\nunits\nt;p;q\n1 2 3\n4 5 6\n");
-    const ScopedOpenFilePresenter presenter(
-        [&](const OpenFileRequest&) { return QStringList{QString::fromStdString(file.Path())}; });
+    RegKeyHandle(kRememberedFolderKey).WriteString("LID_5", u"/data/old/");
+    QStringList folders;
+    const ScopedOpenFilePresenter presenter([&](const OpenFileRequest& r) {
+        folders.push_back(r.folder);
+        return QStringList{QString::fromStdString(file.Path())};
+    });
     std::optional<ImportedSeries> series;
-    RunModal([&] { return (series = ImportAsciiFile(nullptr, kDataFileSlotTimeSeries, 1)) ? 1 : 0; },
-             [](QDialog& d) {
-                 TypeInto(d, ControlName(Dlg::kIdStartLine), "4");
-                 Accept(d);
-             });
+    const auto import = [&] {
+        return (series = ImportAsciiFile(nullptr, kDataFileSlotTimeSeries, 1)) ? 1 : 0;
+    };
+    RunModal(import, [](QDialog& d) { Cancel(d); });
+    EXPECT_FALSE(series.has_value());
+    RunModal(import, [](QDialog& d) {
+        TypeInto(d, ControlName(Dlg::kIdStartLine), "4");
+        Accept(d);
+    });
     ASSERT_TRUE(series.has_value());
+    const QString folder = QString::fromStdString(std::filesystem::path(file.Path()).parent_path().string());
+    EXPECT_EQ(folders, (QStringList{"/data/old/", folder + "/"}));
     EXPECT_EQ(std::tuple(series->matrix.cols, series->matrix.rows, series->matrix.At(2, 1)),
               std::tuple(3, 2, 6.0));
     EXPECT_EQ(series->name, std::optional<std::string>("Pressure run"));
     EXPECT_EQ(series->columnTitles, (std::vector<std::string>{"t", "p", "q"}));
 }
 
-// Answers each showing of a modal dialog with the next action (the import reuses one dialog for
-// several files); showings past the list are cancelled.
-int RunModalSequence(const std::function<int()>& open, const std::vector<DialogAction>& actions)
-{
-    QTimer poll;
-    poll.setInterval(5);
-    std::size_t next = 0;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) return;
-        const QPointer<QDialog> guard(dialog);
-        if (next < actions.size()) actions[next](*dialog);
-        ++next;
-        if (guard && guard->isVisible()) guard->reject();
-    });
-    poll.start();
-    return open();
-}
-
+// The settings confirmed for the first file serve the others without asking again; a file without
+// numbers gives an empty series.
 TEST_F(AsciiImportUi, MultipleFilesShareTheConfirmedSettings)
 {
     const ScratchFile a("a.txt", "A\n1 2\n3 4\n");
@@ -132,21 +97,20 @@ TEST_F(AsciiImportUi, MultipleFilesShareTheConfirmedSettings)
     const QStringList paths = {QString::fromStdString(a.Path()), QString::fromStdString(b.Path()),
                                QString::fromStdString(c.Path())};
     std::vector<ImportedSeries> series;
-    RunModalSequence(
+    RunModal(
         [&] {
             series = ImportAsciiFiles(nullptr, paths, 1);
             return 0;
         },
-        {[](QDialog& d) { Cancel(d); },  // the first file is skipped
-         [](QDialog& d) {
-             TypeInto(d, ControlName(Dlg::kIdStartLine), "2");
-             Accept(d);
-         }});
-    ASSERT_EQ(series.size(), 2U);
-    EXPECT_EQ(series[0].name, std::optional<std::string>("B"));
-    EXPECT_EQ(std::pair(series[0].matrix.cols, series[0].matrix.At(1, 1)), std::pair(2, 8.0));
-    EXPECT_EQ(series[1].name, std::optional<std::string>("C"));
-    EXPECT_EQ(series[1].matrix.cols, 0);  // no data: an empty series
+        [](QDialog& d) {
+            TypeInto(d, ControlName(Dlg::kIdStartLine), "2");
+            Accept(d);
+        });
+    ASSERT_EQ(series.size(), 3U);
+    EXPECT_EQ(std::tuple(series[1].name, series[1].matrix.cols, series[1].matrix.At(1, 1)),
+              std::tuple(std::optional<std::string>("B"), 2, 8.0));
+    EXPECT_EQ(std::pair(series[2].name, series[2].matrix.cols),
+              std::pair(std::optional<std::string>("C"), 0));
 }
 
 }  // namespace

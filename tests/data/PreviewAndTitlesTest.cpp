@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "data/import/PreviewLines.h"
@@ -13,35 +14,28 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-struct PreviewCase {
-    const char* name;
-    std::string text;
-    std::size_t limit;
-    Lines expected;
-};
-
 TEST(ReadPreviewLines, LineEndsLimitAndEmptyLines)
 {
-    const std::vector<PreviewCase> cases = {
-        {"lf", "a\nb\n", 256, {"a", "b"}},
-        {"crlf", "a\r\nb\r\n", 256, {"a", "b"}},
-        {"last_line_open", "a\nb", 256, {"a", "b"}},
-        {"bare_cr_stays", "a\rb\n", 256, {"a\rb"}},
-        {"empty_lines_count", "\n\nx\n", 256, {"", "", "x"}},
-        {"limit", "1\n2\n3\n4\n", 2, {"1", "2"}},
-        {"limit_zero", "1\n", 0, {}},
-        {"utf8_kept", "Zeit \xc3\xa4\n", 256, {"Zeit \xc3\xa4"}},
-        {"empty_file", "", 256, {}},
+    const std::tuple<std::string, std::size_t, Lines> cases[] = {
+        {"a\nb\n", 256, {"a", "b"}},
+        {"a\r\nb\r\n", 256, {"a", "b"}},
+        {"a\nb", 256, {"a", "b"}},        // the last line without a line feed
+        {"a\rb\n", 256, {"a\rb"}},        // a bare CR stays
+        {"\n\nx\n", 256, {"", "", "x"}},  // empty lines count
+        {"1\n2\n3\n4\n", 2, {"1", "2"}},  // the limit
+        {"1\n", 0, {}},
+        {"Zeit \xc3\xa4\n", 256, {"Zeit \xc3\xa4"}},
+        {"", 256, {}},
     };
-    for (const PreviewCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ovtest::ScratchFile file("preview.txt", c.text);
+    for (const auto& [text, limit, expected] : cases) {
+        SCOPED_TRACE(text);
+        const ovtest::ScratchFile file("preview.txt", text);
         Lines from_file = {"stale"};
-        EXPECT_EQ(ov::ReadPreviewLines(file.Path(), c.limit, from_file), !c.expected.empty());
-        EXPECT_EQ(from_file, c.expected);
+        EXPECT_EQ(ov::ReadPreviewLines(file.Path(), limit, from_file), !expected.empty());
+        EXPECT_EQ(from_file, expected);
         Lines from_text;
-        ov::SplitPreviewLines(c.text, c.limit, from_text);
-        EXPECT_EQ(from_text, c.expected);
+        ov::SplitPreviewLines(text, limit, from_text);
+        EXPECT_EQ(from_text, expected);
     }
     Lines missing = {"stale"};
     EXPECT_FALSE(ov::ReadPreviewLines("/nonexistent/ornivex/x.txt", 256, missing));

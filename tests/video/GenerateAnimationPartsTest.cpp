@@ -1,19 +1,13 @@
-// The plain parts of Generate Animation: clamps, the playback timer, wrap-around steps, the time text,
-// the preview fit, the frame list handed to the host and the video types.
+// The plain parts of Generate Animation: clamps, the playback timer, wrap-around steps, the time text
+// and the preview fit.
 #include <gtest/gtest.h>
 
 #include "animation/generate/AnimationTiming.h"
-#include "animation/generate/FrameList.h"
-#include "animation/generate/VideoExportTypes.h"
-#include "animation/video/COvAVIFile.h"
-#include "animation/video/COvWMVFile.h"
-#include "video/VideoTestSupport.h"
 
-#include <filesystem>
-#include <fstream>
+#include <string>
+#include <tuple>
 
 using namespace ov;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -58,55 +52,6 @@ TEST(AnimationTiming, ClampsTimerStepsTimeTextAndFit)
     EXPECT_EQ(fit(0, 30, area), "10,20 0x0");
     EXPECT_EQ(fit(10, 10, FitRect{5, 5, 1, 1}), "5,5 1x1");
     EXPECT_EQ(fit(10, 10, FitRect{5, 5, 0, 1}), "5,5 0x0");
-}
-
-// The request holds the frame count; an answer of two or more entries hands over the folder and a
-// text, the rest are frame paths; discarding deletes the folder, frames or not, and nothing beside it.
-TEST(FrameList, RequestAnswerAndDiscard)
-{
-    const fs::path base = ovtest::FreshFolder("frame-list");
-    std::ofstream(base / "sentinel") << "x";
-    const std::pair<std::vector<std::string>, std::string> answers[] = {
-        {{"frames", "second", "/a/1.png", "/a/2.png"}, "/a/1.png;/a/2.png;"},
-        {{"frames", "second"}, ""},
-        {{}, "240;"},  // the host answered nothing: the request stays
-        {{"/a/1.png"}, "/a/1.png;"}};
-    for (const auto& [answer, expected] : answers) {
-        SCOPED_TRACE(answer.size());
-        fs::create_directories(base / "frames" / "sub");
-        std::ofstream(base / "frames" / "sub" / "f.png") << "x";
-        FrameList frames;
-        ASSERT_TRUE(frames.PrepareRequest(240));
-        if (!answer.empty()) free(ov_list_remove_last(frames.get()));  // the host takes the count off
-        for (const std::string& s : answer) {
-            const std::string entry = s == "frames" ? (base / s).string() : s;
-            ov_list_append(frames.get(), ov_str_from_ascii(entry.c_str()));
-        }
-        frames.TakeAnswer();
-        const bool folder = answer.size() >= 2;
-        EXPECT_EQ(frames.Folder(), folder ? (base / "frames").string() : "");
-        EXPECT_EQ(frames.SecondText(), folder ? u"second" : u"");
-        std::string paths;
-        for (int i = 0; i < frames.Count(); ++i) paths += frames.PathAt(i) + ";";
-        EXPECT_EQ(paths, expected);
-        EXPECT_EQ(frames.PathAt(frames.Count()), "");
-        frames.Discard({});
-        EXPECT_EQ(frames.Count() + frames.Folder().size(), 0u);
-        EXPECT_EQ(fs::exists(base / "frames"), !folder);
-        EXPECT_TRUE(fs::exists(base / "sentinel"));
-    }
-}
-
-TEST(VideoExportTypes, TypesPickWriterAndCodec)
-{
-    std::string types;
-    for (const int i : {0, 1, 2, 3, 4, 9}) {
-        const VideoExportType type = VideoExportTypeAt(i);
-        const auto writer = MakeVideoWriter(type);
-        types += std::string(dynamic_cast<COvWMVFile*>(writer.get()) ? "wmv " : "") +
-                 (dynamic_cast<COvAVIFile*>(writer.get()) ? "avi " : "") + std::to_string(type.codec) + ";";
-    }
-    EXPECT_EQ(types, "avi 0;avi " + std::to_string(kFourccMsvc) + ";wmv 0;wmv 1;wmv 2;wmv 2;");
 }
 
 }  // namespace
