@@ -34,8 +34,6 @@ TEST(MagnetUnits, TheUnitIndexIsLimitedAndScalesTheMapping)
     EXPECT_DOUBLE_EQ(m.s, 2);
     const UserPoint user = m.ToUser({110, 190});
     EXPECT_EQ(PointsText({{float(user.x), float(user.y)}, m.ToPage({-1, 3})}), "5,5 98,194");
-    record.scale = 0;
-    EXPECT_DOUBLE_EQ(MappingFor(record, 0).s, 1 / 0.13173);
 }
 
 std::vector<std::string> Row(const GridCells& cells, int r)
@@ -176,6 +174,12 @@ TEST(MagnetTable, ImportedMatricesFillMissingColumns)
         const MagnetContent c = ContentFromMatrix(row.values, row.cols, row.rows, PageMapping{10, 20, 2});
         EXPECT_EQ(PointsText(c.positions) + "|" + PointsText(c.scaleAngles), row.content) << row.cols;
     }
+}
+
+TEST(MagnetTable, FormulaSourceIsColumnMajor)
+{
+    EXPECT_EQ(FormulaSource({{1, 2, 3, 4}, {5, 6, 7, 8}}, true),
+              (std::vector<double>{1, 5, 2, 6, 3, 7, 4, 8}));
 }
 
 TEST(MagnetList, TemporaryMagnetGrowsAndRenamingEndsIt)
