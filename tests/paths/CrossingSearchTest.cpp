@@ -28,6 +28,7 @@ TEST(CrossingSearch, PiecesOfCrossingCubicsAndALineLieOnTheirCurvesAndMeetAtTheC
     IntersectPass(chains, 1, recorded);
     ASSERT_EQ(chains.size(), 11u);  // arch and wave cross twice and meet the pole once each
     const Cubic arch = CubicOf(kArch), wave = CubicOf(kWave);
+    EXPECT_EQ(IntersectBeziers(arch, wave).size(), 2u);  // each crossing once
     for (const Chain& piece : chains) {
         ExpectWellFormed(*piece);
         const bool cubic = piece->ControlPoints().size() == 4;
