@@ -28,7 +28,9 @@ TEST(CrossingSearch, PiecesOfCrossingCubicsAndALineLieOnTheirCurvesAndMeetAtTheC
     IntersectPass(chains, 1, recorded);
     ASSERT_EQ(chains.size(), 11u);  // arch and wave cross twice and meet the pole once each
     const Cubic arch = CubicOf(kArch), wave = CubicOf(kWave);
-    EXPECT_EQ(IntersectBeziers(arch, wave).size(), 2u);  // each crossing once
+    // Each crossing once; a curve that is not finite meets nothing, even where it touches.
+    EXPECT_EQ(IntersectBeziers(arch, wave).size(), 2u);
+    EXPECT_TRUE(IntersectBeziers(arch, CubicOf({{0, 0}, {-10, 5}, {-20, 10}, {-30, NAN}})).empty());
     for (const Chain& piece : chains) {
         ExpectWellFormed(*piece);
         const bool cubic = piece->ControlPoints().size() == 4;

@@ -118,12 +118,10 @@ TEST(ChainEdits, ShortAndTinyLinksGoAndEditsKeepTheLinks)
     ExpectAt(back[2], 21, 2);
     ExpectAt(back[1], 10, 0);
     // A chain of 200,000 links is built and freed without deep recursion.
-    Pts many;
-    Types manyTypes;
-    for (int i = 0; i < 200000; ++i) {
-        many.push_back({float(i % 2), float(i)});
-        manyTypes.push_back(i == 0 ? 0 : 1);
-    }
+    Pts many(200000);
+    for (size_t i = 0; i < many.size(); ++i) many[i] = {float(i % 2), float(i)};
+    Types manyTypes(many.size(), 1);
+    manyTypes[0] = 0;
     COvSeg longChain;
     ASSERT_TRUE(longChain.FromPathData(many.data(), manyTypes.data(), int32_t(many.size()), false));
     EXPECT_EQ(longChain.AllPoints().size(), 200000u);
