@@ -71,15 +71,19 @@ TEST(ClipPipeline, PickedPiecesFollowTheNearestEnd)
         std::vector<Pts> pieces;
         std::vector<size_t> order;   // indices of the pieces in the result order
         std::vector<bool> reversed;  // per piece
-    } rows[] = {{{{{10, 0}, {20, 0}}, {{0, 0}, {9.9f, 0}}, {{30, 0}, {20.2f, 0}}, {{-10, 0}, {-0.3f, 0}}},
-                 {2, 0, 1, 3},
-                 {true, true, false, true}},
-                {{{{0, 5}, {10, 5}}, {{11, 5}, {10, -5}}}, {0, 1}, {false, false}},
-                // the third and fourth are both 1 from the tail
-                {{{{0, 0}, {10, 0}}, {{10, 0}, {20, 0}}, {{21, 0}, {30, 0}}, {{20, 1}, {20, 11}}},
-                 {0, 1, 2, 3},
-                 {false, false, false, false}},
-                {{}, {}, {}}};
+    } rows[] = {
+        {{{{10, 0}, {20, 0}}, {{0, 0}, {9.9f, 0}}, {{30, 0}, {20.2f, 0}}, {{-10, 0}, {-0.3f, 0}}},
+         {2, 0, 1, 3},
+         {true, true, false, true}},
+        {{{{0, 5}, {10, 5}}, {{11, 5}, {10, -5}}}, {0, 1}, {false, false}},
+        // the third and fourth are both 1 from the tail
+        {{{{0, 0}, {10, 0}}, {{10, 0}, {20, 0}}, {{21, 0}, {30, 0}}, {{20, 1}, {20, 11}}},
+         {0, 1, 2, 3},
+         {false, false, false, false}},
+        {{{{10, 0}, {20, 0}}, {{9.5f, 0}, {0, 0}}}, {0, 1}, {true, false}},  // the closest ends: both starts
+        // the first piece, left out of the closest pair, joins at the head
+        {{{{-10, 0}, {-1, 0}}, {{0, 0}, {10, 0}}, {{10.1f, 0}, {20, 0}}}, {0, 1, 2}, {false, false, false}},
+        {{}, {}, {}}};
     for (const auto& k : rows) {
         ChainList pieces;
         std::vector<COvSeg*> picked;
