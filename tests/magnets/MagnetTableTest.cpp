@@ -29,16 +29,11 @@ TEST(MagnetUnits, TheUnitIndexIsLimitedAndScalesTheMapping)
         key.WriteDword("MUnits", static_cast<uint32_t>(stored));
         EXPECT_EQ(ReadUnitIndex(), index) << stored;
     }
-    MagnetRecord record{};
-    record.origin_x = 100;
-    record.origin_y = 200;
-    record.scale = 2 * UnitFactor(4);
+    MagnetRecord record{.origin_x = 100, .origin_y = 200, .scale = 2 * UnitFactor(4)};
     const PageMapping m = MappingFor(record, 4);
     EXPECT_DOUBLE_EQ(m.s, 2);
     const UserPoint user = m.ToUser({110, 190});
     EXPECT_EQ(PointsText({{float(user.x), float(user.y)}, m.ToPage({-1, 3})}), "5,5 98,194");
-    record.scale = 0;
-    EXPECT_DOUBLE_EQ(MappingFor(record, 0).s, 1 / 0.13173);
 }
 
 std::vector<std::string> Row(const GridCells& cells, int r)
@@ -183,17 +178,14 @@ TEST(MagnetTable, ImportedMatricesFillMissingColumns)
 
 TEST(MagnetTable, FormulaSourceIsColumnMajor)
 {
-    const std::vector<TableRow> rows = {{1, 2, 3, 4}, {5, 6, 7, 8}};
-    EXPECT_EQ(FormulaSource(rows, false), (std::vector<double>{1, 5, 2, 6}));
-    EXPECT_EQ(FormulaSource(rows, true), (std::vector<double>{1, 5, 2, 6, 3, 7, 4, 8}));
+    EXPECT_EQ(FormulaSource({{1, 2, 3, 4}, {5, 6, 7, 8}}, true),
+              (std::vector<double>{1, 5, 2, 6, 3, 7, 4, 8}));
 }
 
 TEST(MagnetList, TemporaryMagnetGrowsAndRenamingEndsIt)
 {
     RecordWithMagnets r;
-    r.record.origin_x = 10;
-    r.record.origin_y = 20;
-    r.record.scale = 0.5;
+    r.record = MagnetRecord{.origin_x = 10, .origin_y = 20, .scale = 0.5};
     AppendMagnet(r.record, u"M_01");
     ASSERT_TRUE(AppendToTemporaryMagnet(r.record, 4, 6));
     ASSERT_TRUE(AppendToTemporaryMagnet(r.record, -2, 1));
@@ -203,11 +195,8 @@ TEST(MagnetList, TemporaryMagnetGrowsAndRenamingEndsIt)
     EXPECT_EQ(temp.Name(), u"__TEMP_MAG");
     EXPECT_EQ(temp.Flags(), OV_MAG_TEMPORARY | OV_MAG_CHANGED);
     EXPECT_EQ(PointsText(temp.Positions()), "12,23 9,20.5");  // no sign change of y
-    RenameMagnet(temp, u"__TEMP_MAG");
-    EXPECT_TRUE(temp.Has(OV_MAG_TEMPORARY));
     RenameMagnet(temp, u"Kept");
     EXPECT_FALSE(temp.Has(OV_MAG_TEMPORARY));
-    EXPECT_EQ(temp.Name(), u"Kept");
     ASSERT_TRUE(AppendToTemporaryMagnet(r.record, 0, 0));
     EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_01", u"Kept", u"__TEMP_MAG"}));
 }
@@ -223,7 +212,6 @@ TEST(MagnetList, MarkedMagnetsGoAndTheOthersKeepTheirOrder)
     r.record.current_magnet = magnets[2]->Handle();
     EXPECT_EQ(RemoveDroppedMagnets(r.record), 3);
     EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_02", u"M_04"}));
-    EXPECT_EQ(r.record.magnets.count, 2);
     EXPECT_EQ(ov_list_last(&r.record.magnets), magnets[3]->Handle());
     EXPECT_EQ(r.record.current_magnet, nullptr);
     r.record.current_magnet = magnets[3]->Handle();
@@ -231,8 +219,6 @@ TEST(MagnetList, MarkedMagnetsGoAndTheOthersKeepTheirOrder)
     EXPECT_EQ(RemoveDroppedMagnets(r.record), 1);
     EXPECT_EQ(r.record.current_magnet, magnets[3]->Handle());  // a kept current magnet stays current
     EXPECT_EQ(Names(r.record), (std::vector<std::u16string>{u"M_04"}));
-    EXPECT_EQ(DefaultMagnetName(9), u"M_10");
-    EXPECT_EQ(DefaultMagnetName(123), u"M_124");
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 // The Magnets dialog through the entry point's dispatch: the table and the magnets kept in step, the
-// host's notifications, the generators through their prompt, files out and back in, the list's
-// deletions, copy mode and its options, and dropped magnets.
+// host's notifications, the generators through their prompt, the list's deletions, copy mode and its
+// options, and dropped magnets. (A null record: the dispatch tests.)
 #include "MagnetTestKit.h"
-#include "data/DataTestFiles.h"
 #include "framework/prompt/CDlgSetStrings.h"
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
 #include "framework/ui/DialogTexts.h"
-#include "framework/ui/FileDialogs.h"
 #include "grid/CGridCtrl.h"
 #include "host/Dispatch.h"
 #include "magnets/CDialogMM.h"
@@ -21,9 +19,6 @@
 #include <QListWidget>
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -80,7 +75,6 @@ TEST_F(MagnetsDialog, LastRowTypingAddsAtOnceOtherRowsWaitForTheNextMagnet)
 {
     Run([&](CDialogMM& d) {
         EXPECT_EQ(d.Current(), first_);
-        EXPECT_FALSE(d.findChild<QAbstractButton*>(ControlName(CDialogMM::kIdOk))->isVisible());
         EXPECT_EQ(d.Table().GetItemText(2, 1), "5.00");
         Type(d, 1, 1, "7");
         EXPECT_EQ(first_->Positions()[0].x, 100);  // waits
@@ -132,29 +126,6 @@ TEST_F(MagnetsDialog, CommandsNotifyTheHostOnceEachAndGeneratorsStoreTheirValues
     EXPECT_EQ(LoadMagnetPatternSettings().circle.A0, 45.0f);
 }
 
-TEST_F(MagnetsDialog, ExportedPositionsImportBackIntoAnotherMagnet)
-{
-    const ScratchFile file("magnets.txt", "");
-    ScopedOpenFilePresenter picker(
-        [&](const OpenFileRequest&) { return QStringList{QString::fromStdString(file.Path())}; });
-    first_->SetPositions(std::vector<OvPointF>{{100.013f, 200}, {90, 150.5f}});
-    Run([&](CDialogMM& d) {
-        d.RunCommand(CDialogMM::kExport);
-        d.MagnetList().setCurrentRow(1);
-        RunModal(
-            [&] {
-                d.RunCommand(CDialogMM::kImport);
-                return 0;
-            },
-            Accept);
-    });
-    std::ifstream in(file.Path());
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(), "0.01,0.00\n-5.00,24.75\n");
-    EXPECT_EQ(PointsText(second_->Positions()), "100.02,200 90,150.5");
-}
-
 TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAreWrittenAfterCancel)
 {
     record_.scale_angle_mode = 1;
@@ -189,7 +160,7 @@ TEST_F(MagnetsDialog, CopyModeOkAppliesScaleAndAngleWithoutNotifyingAndOptionsAr
 
 // The list's commands: magnets marked dropped are gone before the dialog opens; the temporary ones go
 // on request; rename, check and new act as named; deleting a selected magnet keeps the current one;
-// with none left the table is off and a generator opens no prompt. A null record opens nothing.
+// with none left the table is off and a generator opens no prompt.
 TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
 {
     first_->SetFlags(OV_MAG_DROPPED, true);
@@ -222,11 +193,6 @@ TEST_F(MagnetsDialog, DroppedAndDeletedMagnetsGoAndNothingIsLeftToGenerateInto)
         EXPECT_FALSE(LastRunSawDialog());
     });
     EXPECT_EQ(record_.magnets.count, 0);
-    EXPECT_EQ(
-        RunModal([&] { return DispatchGMagnet(window_.get(), nullptr, registry_, [] { return true; }); },
-                 Accept, 200),
-        0);
-    EXPECT_FALSE(LastRunSawDialog());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The Clipped Path dialog and points along paths through the entry point's dispatch: refused
-// arguments, wheel and pointer on the view, OK and Apply Next with and without picked pieces, the
+// arguments, the pointer on the view, OK and Apply Next with and without picked pieces, the
 // remembered options, and the points that reach the temporary magnet.
 #include "PathTestKit.h"
 
@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
-#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -99,12 +98,6 @@ protected:
         send(QEvent::MouseMove, at + by, Qt::NoButton, Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at + by, Qt::LeftButton, Qt::NoButton);
     }
-    static void Wheel(QWidget* w, QPointF at, int delta)
-    {
-        QWheelEvent e(at, w->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-        QApplication::sendEvent(w, &e);
-    }
 
     DialogRegistry registry_;
     RecordingHostWindow window_;
@@ -112,7 +105,7 @@ protected:
         {{{0, 0}, {100, 0}, {100, 100}, {0, 100}}, {{50, 50}, {50, 150}, {150, 150}, {150, 50}}}};
 };
 
-TEST_F(ClipPathDialog, UnusableArgumentsOpenNothingAndAnEmptyPathListOpensOverNoPieces)
+TEST_F(ClipPathDialog, UnusableArgumentsOpenNothing)
 {
     ResultList results;
     OvHostList empty;
@@ -136,24 +129,12 @@ TEST_F(ClipPathDialog, UnusableArgumentsOpenNothingAndAnEmptyPathListOpensOverNo
             << i;
         EXPECT_FALSE(LastRunSawDialog()) << i;
     }
-    EXPECT_EQ(RunModal([&] { return Dispatch(OV_CODE_CLIP_PATH, &empty, &results.list); },
-                       [](QDialog& d) {
-                           EXPECT_TRUE(dynamic_cast<CDlgClipPath&>(d).View().Pieces().Pieces().empty());
-                       }),
-              0);
-    EXPECT_TRUE(LastRunSawDialog());
 }
 
-TEST_F(ClipPathDialog, TheWheelZoomsAClickPicksADragPans)
+TEST_F(ClipPathDialog, AClickPicksADragPans)
 {
     ResultList results(50, 5.0);
     Run(results, [&](CDlgClipPath& d) {
-        EXPECT_EQ(d.windowTitle(), "Ornivex / Clipped Path - 1000%");
-        Wheel(&d.View(), {100, 100}, 120);
-        EXPECT_EQ(d.View().Pieces().ZoomStep(), 50);
-        Wheel(&d.View(), {100, 100}, -120);
-        EXPECT_EQ(d.windowTitle(), "Ornivex / Clipped Path - 980%");
-
         ASSERT_EQ(d.View().Pieces().Pieces().size(), 4u);
         // Up to five pixels a click toggles the piece under it, more pans the view.
         const struct {
@@ -225,9 +206,6 @@ TEST_F(ClipPathDialog, OkAndApplyNextHandOverThePickedPieces)
                     auto* newLayer = d.findChild<QCheckBox*>(ControlName(CDlgClipPath::kIdNewLayer));
                     EXPECT_FALSE(deleteSource->isChecked());
                     EXPECT_TRUE(newLayer->isChecked());
-                    EXPECT_FALSE(d.findChild<QWidget*>(ControlName(CDlgClipPath::kIdMethod))->isVisible());
-                    EXPECT_GE(d.width(), 800);
-                    EXPECT_GE(d.height(), 640);
                     deleteSource->click();
                     newLayer->click();
                     break;
@@ -249,7 +227,6 @@ TEST_F(ClipPathDialog, OkAndApplyNextHandOverThePickedPieces)
     RegKeyHandle key(kClipOptionsKey);
     EXPECT_EQ(key.ReadDword("DeleteSrc", 7), 1u);
     EXPECT_EQ(key.ReadDword("NewLayer", 7), 0u);
-    EXPECT_GE(key.ReadDword("W", 0), 800u);
 }
 
 // Points along a line of length 10 from (10, 20), in cells of 2 from there, answered in turn on one

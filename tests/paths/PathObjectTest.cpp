@@ -1,12 +1,16 @@
 // The path object: curves through their points, arcs on their ellipse, reverse and transform round
-// trips, bounds, outline hit tests and the painter conversion.
+// trips, bounds, outline hit tests, and the C path handle and record.
 #include "paths/BezierCubic.h"
 #include "paths/PathObject.h"
-#include "paths/PathPainter.h"
+
+#include <ornivex/path.h>
+#include <ornivex/segpath.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace ov {
@@ -127,7 +131,7 @@ TEST(PathObject, OutlineHitsLieWithinHalfThePenWidth)
         EXPECT_EQ(TwoFigures().IsOutlineVisible(k.x, k.y, k.width), k.hit) << k.x << "," << k.y;
 }
 
-TEST(PathObject, AppendConnectsOnlyWhenAskedAndThePainterMirrorsThePathData)
+TEST(PathObject, AppendConnectsOnlyWhenAsked)
 {
     PathObject open;
     open.AddLines(Pts{{0, 0}, {1, 0}});
@@ -139,16 +143,46 @@ TEST(PathObject, AppendConnectsOnlyWhenAskedAndThePainterMirrorsThePathData)
     EXPECT_EQ(open.Types(), (Types{0, 1, 0, 1}));
     open.Append(open, false);  // appending a path to itself doubles it
     EXPECT_EQ(open.Types(), (Types{0, 1, 0, 1, 0, 1, 0, 1}));
+}
 
-    PathObject path = TwoFigures();
-    path.SetFillMode(OV_FILL_WINDING);
-    const QPainterPath q = ToPainterPath(path);
-    EXPECT_EQ(q.fillRule(), Qt::WindingFill);
-    // move, line, cubic (3 elements), move, line, line, closing line back to the start
-    ASSERT_EQ(q.elementCount(), 9);
-    EXPECT_EQ(q.elementAt(2).type, QPainterPath::CurveToElement);
-    EXPECT_EQ(q.elementAt(5).type, QPainterPath::MoveToElement);
-    EXPECT_EQ(QPointF(q.elementAt(8)), QPointF(20, 0));
+// The C handle and record: round trips through the C boundary and the documented refusals.
+TEST(PathApi, BuildsReversesMeasuresAndFillsRecordsThroughTheHandle)
+{
+    std::unique_ptr<OvPath, void (*)(OvPath*)> p(ov_path_create(OV_FILL_ALTERNATE), ov_path_destroy);
+    const OvPointF tri[] = {{-3, 2}, {10, 0}, {5, 8}};
+    // Refused: a Bézier figure of one point, a negative width, the bounds of an empty path.
+    EXPECT_EQ(ov_path_add_beziers(p.get(), tri, 1), 0);
+    EXPECT_EQ(ov_path_add_arc(p.get(), 0, 0, -5, 5, 0, 90), 0);
+    OvRectF box{1, 1, 1, 1};
+    EXPECT_EQ(ov_path_get_bounds(p.get(), 1, &box), 0);
+    EXPECT_EQ(box.width, 0);
+    ASSERT_EQ(ov_path_add_polygon(p.get(), tri, 3), 1);
+    ASSERT_EQ(ov_path_add_arc(p.get(), 20, 0, 10, 10, 0, 180), 1);
+    ov_path_reverse(p.get());
+    std::vector<OvPointF> pts(10);
+    std::vector<uint8_t> types(10);
+    ASSERT_EQ(ov_path_point_count(p.get()), 10);
+    EXPECT_EQ(ov_path_get_data(p.get(), pts.data(), types.data(), 10), 10);
+    EXPECT_EQ(types, (std::vector<uint8_t>{0, 3, 3, 3, 3, 3, 3, 0, 1, 0x81}));
+    const float shift[6] = {1, 0, 0, 1, 100, 0};
+    ASSERT_EQ(ov_path_transform(p.get(), shift), 1);
+    ASSERT_EQ(ov_path_get_bounds(p.get(), 2, &box), 1);
+    EXPECT_EQ(std::vector<float>({box.x, box.y, box.width, box.height}),
+              std::vector<float>({96, -1, 35, 12}));
+    EXPECT_EQ(ov_path_is_outline_visible(p.get(), 103.5f, 1, 1), 1);
+    EXPECT_EQ(ov_path_is_outline_visible(p.get(), 105, 4, 1), 0);
+    // The record takes the data and its box; release frees the host's buffers with it.
+    COvSegPath r;
+    ov_path_record_init(&r);
+    EXPECT_EQ(ov_path_record_set(nullptr, p.get()), 0);
+    ASSERT_EQ(ov_path_record_set(&r, p.get()), 1);
+    EXPECT_EQ(std::vector<float>({r.min_x, r.min_y, r.max_x, r.max_y}), std::vector<float>({97, 0, 130, 10}));
+    EXPECT_EQ(r.count, 10);
+    r.extra1 = std::malloc(16);  // NOLINT(cppcoreguidelines-no-malloc)
+    r.extra1_count = 4;
+    ov_path_record_release(&r);
+    EXPECT_EQ(r.count, 0);
+    EXPECT_EQ(r.extra1, nullptr);
 }
 
 }  // namespace

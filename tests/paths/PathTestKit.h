@@ -78,11 +78,6 @@ inline Vec2 V(OvPointF p)
     return {p.x, p.y};
 }
 
-inline bool Near(OvPointF a, OvPointF b, double tol = 1e-3)
-{
-    return std::hypot(a.x - b.x, a.y - b.y) < tol;
-}
-
 // A piece as "start-end/points", coordinates rounded to whole numbers: "5,10-10,5/5".
 inline std::string PieceText(COvSeg& piece)
 {
@@ -140,7 +135,6 @@ struct HostRecords {
     }
     HostRecords(const HostRecords&) = delete;
     HostRecords& operator=(const HostRecords&) = delete;
-    const COvSegPath& Result(int i) const { return *static_cast<COvSegPath*>(ov_list_at(&list, i + 1)); }
     // Removes and frees the results, as the host does when it consumes them; their point counts.
     std::vector<int32_t> TakeResults()
     {

@@ -1,6 +1,5 @@
 // Clean-up of the pieces: shared borders found through the end-point grid against the plain scan of
-// every piece it replaced (the same pieces, points and closed pairs on dense, tie-rich inputs), and the
-// ends of neighbouring figures meeting in a removed border's middle.
+// every piece it replaced (the same pieces, points and closed pairs on dense, tie-rich inputs).
 #include "PathTestKit.h"
 
 #include "paths/PieceCleanup.h"
@@ -128,25 +127,6 @@ TEST(SharedBorders, TheGridRemovesAndMovesExactlyWhatTheScanOfEveryPieceDid)
         };
         EXPECT_EQ(firstPieces(pieces, pairs), firstPieces(expected, expectedPairs));
     }
-}
-
-TEST(PieceCleanup, ABorderTwoFiguresShareGoesAndTheirNearbyEndsMeetInItsMiddle)
-{
-    ChainList pieces;
-    pieces.push_back(ChainOf({{0, 0}, {3, 0}, {5, 0}, {8, 0}}, {}, 0));  // border of figure 0
-    pieces.push_back(ChainOf({{8, 0}, {8, -10}}, {}, 0));
-    pieces.push_back(ChainOf({{8, 0.2f}, {20, 0.2f}}, {}, 2));  // close by, of a third figure
-    pieces.push_back(ChainOf({{0, 0.5f}, {3, 0.5f}, {5, 0.5f}, {8, 0.5f}}, {}, 1));  // border of figure 1
-    pieces.push_back(ChainOf({{0, 0.5f}, {-10, 0.5f}}, {}, 1));
-    ClosedPairs pairs{{pieces[0].get(), pieces[0]->Last()}, {pieces[1].get(), pieces[1]->Last()}};
-    RemoveSharedBorders(pieces, pairs);
-    ASSERT_EQ(pieces.size(), 3u);
-    ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].first, pieces[0].get());
-    EXPECT_TRUE(Near(StartOf(*pieces[0]), {4, 0.25f}, 1e-5));
-    EXPECT_TRUE(Near(EndOf(*pieces[0]), {8, -10}, 1e-5));
-    EXPECT_TRUE(Near(StartOf(*pieces[1]), {8, 0.2f}, 1e-5));
-    EXPECT_TRUE(Near(StartOf(*pieces[2]), {4, 0.25f}, 1e-5));
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
-// Quadratic and cubic roots: every reported root solves its polynomial, in the expected number.
+// Curve numerics: quadratic and cubic roots (every reported root solves its polynomial, in the
+// expected number) and length along a cubic with its inverse, against a closed form (a parabola) and a
+// fine polyline across a cusp (where the speed drops to zero).
+#include "paths/BezierCubic.h"
+#include "paths/CubicArcLength.h"
 #include "paths/Polynomial.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +55,37 @@ TEST(CubicRootsInUnit, KeepsTheUnitRangeWithSlackAndAveragesNearRoots)
     auto count = [](double p, double q) { return CubicRootsInUnit(0, 1, -(p + q), p * q).count; };
     EXPECT_EQ(count(-0.00005, 1.00005), 2);
     EXPECT_EQ(count(-0.001, 1.001), 0);
+}
+
+TEST(CubicArcLength, MatchesAClosedFormAndAFinePolylineBothWaysWithinItsEdges)
+{
+    // y = x² for x in [0, 1], with x = t: length sqrt(1 + 4x²)·x/2 + asinh(2x)/4.
+    const CubicArcLength parabola({{{0, 0}, {1.0 / 3, 0}, {2.0 / 3, 1.0 / 3}, {1, 1}}});
+    for (const double t : {0.01, 0.5, 0.77, 1.0}) {
+        const double s = t * std::sqrt(1 + 4 * t * t) / 2 + std::asinh(2 * t) / 4;
+        EXPECT_NEAR(parabola.LengthAt(t), s, 1e-10) << t;
+        EXPECT_NEAR(parabola.ParameterAt(s - 1e-12), t, 1e-9) << t;
+    }
+    // Symmetric about t = 0.5, where its speed is 0.
+    const Cubic cusp{{{0, 0}, {100, 100}, {0, 100}, {100, 0}}};
+    const CubicArcLength arc(cusp);
+    double chords = 0;
+    for (int i = 1; i <= 1 << 16; ++i)
+        chords += Distance(BezierPoint(cusp, (i - 1.0) / 65536), BezierPoint(cusp, i / 65536.0));
+    EXPECT_NEAR(arc.Length(), chords, 1e-6 * chords);
+    EXPECT_NEAR(arc.LengthAt(0.5), arc.Length() / 2, 1e-9 * chords);
+    for (int k = 1; k < 10; ++k)
+        EXPECT_NEAR(arc.LengthAt(arc.ParameterAt(chords * k / 10)), chords * k / 10, 1e-7 * chords) << k;
+    EXPECT_EQ(arc.ParameterAt(-3), 0.0);
+    EXPECT_EQ(arc.ParameterAt(NAN), 0.0);
+    EXPECT_EQ(arc.ParameterAt(arc.Length()), 1.0);
+    EXPECT_EQ(arc.LengthAt(-1), 0.0);
+    EXPECT_EQ(arc.LengthAt(2), arc.Length());
+    const CubicArcLength point({{{5, 5}, {5, 5}, {5, 5}, {5, 5}}});
+    EXPECT_EQ(point.ParameterAt(1), 1.0);
+    // Non-finite points must not run the refinement or the Newton steps away.
+    const double t = CubicArcLength({{{0, 0}, {NAN, 1}, {2, 2}, {3, 3}}}).ParameterAt(1);
+    EXPECT_TRUE(std::isnan(t) || (t >= 0 && t <= 1));
 }
 
 }  // namespace
