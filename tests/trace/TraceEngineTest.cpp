@@ -200,14 +200,28 @@ TEST(Figures, StylesFollowThePointCountAndTheCornerThreshold)
     EXPECT_EQ(TypesOf(f), lines4);
     EXPECT_TRUE(BuildFigure(square, kPathBlending, 0, f));
     EXPECT_EQ(f.PointCount(), 13);
-    // Off the origin: corners of 90°, a straight point of 180°; blending 100 keeps lines and starts at
-    // the first point although it is no corner.
+    // A 30° spike stays sharp at blending 0; the smooth rest becomes one curve back to it.
+    const float r = 10, tip = static_cast<float>(std::tan(std::numbers::pi / 12) * r);
+    const P spike = {{0, 0}, {r, -tip}, {2 * r, -tip}, {2 * r, tip}, {r, tip}, {0, 0}};
+    EXPECT_TRUE(BuildFigure(spike, kPathBlending, 0, f));
+    EXPECT_EQ(f.Types().front(), OV_PATH_START);
+    EXPECT_EQ(f.Points().front().x, 0);
+    EXPECT_EQ(f.Types().back(), OV_PATH_BEZIER | OV_PATH_CLOSE);
+    EXPECT_EQ(Pairs({f.Points().back()}), Pairs({spike.back()})) << "the last curve runs back to the spike";
+    // Off the origin: corners of 90°, a straight point of 180°. Blending 0 turns the square into one
+    // closed curve whose first control point continues the last side; blending 100 keeps lines and
+    // starts at the first point although it is no corner.
     const P shifted = {{3, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}, {3, 1}};
     const std::vector<double> angles = CornerAngles(shifted);
     for (std::size_t i = 0; i < angles.size(); ++i)
         EXPECT_NEAR(angles[i], i % 5 == 0 ? std::numbers::pi : std::numbers::pi / 2, 1e-9) << i;
+    EXPECT_NEAR(CornerAngles(triangle)[1], std::numbers::pi / 4, 1e-9);
     EXPECT_TRUE(BuildFigure(shifted, kPathBlending, 100, f));
     EXPECT_EQ(Pairs(f.Points()), Pairs(shifted));
+    EXPECT_TRUE(BuildFigure(P{{1, 1}, {5, 1}, {5, 5}, {1, 5}, {1, 1}}, kPathBlending, 0, f));
+    EXPECT_LT(f.Points()[1].y, 1);
+    EXPECT_NEAR(CornerThreshold(0), std::numbers::pi / 4, 1e-3);
+    EXPECT_NEAR(CornerThreshold(100), std::numbers::pi, 1e-3);
     EXPECT_EQ(CornerAngles(P{{0, 0}, {0, 0}, {3, 3}, {0, 0}})[1], 0.0);  // coincident neighbour
 }
 

@@ -19,6 +19,7 @@
 #include <deque>
 #include <limits>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -204,8 +205,15 @@ TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
         ASSERT_EQ(cells.size(), 2u);
         EXPECT_EQ(Points(*cells[1]), "0 -0.5 -0.6, 1 -0.5 -0.2, 1 0.5 1, 0 0.5 0.6");  // values 1, 2, 5, 4
     }
-    record_.projection_3d = 1;  // flattened onto the top face
-    EXPECT_EQ(Points(*Build(4)[1]), "0 -0.5 1, 1 -0.5 1, 1 0.5 1, 0 0.5 1");
+    // Projections 1 ... 6 flatten the bars onto the top, bottom, front, back, right and left faces.
+    const float faces[7] = {0, 1, -1, -0.5f, 0.5f, 1, -1};
+    for (uint8_t p = 1; p <= 6; ++p) {
+        record_.projection_3d = p;
+        for (const ModelItem* bar : Build(0))
+            for (const ModelItem* face : ModelItemsOf(bar->children))
+                for (const OvPoint3F& q : std::span(face->points, 4))
+                    ASSERT_FLOAT_EQ(p <= 2 ? q.z : p <= 4 ? q.y : q.x, faces[p]) << int(p);
+    }
     record_.projection_3d = 0;
     Grid({0, 1, 2}, 3, 1);
     EXPECT_TRUE(Build(4).empty());
