@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
+#include <utility>
 
 #include "framework/settings/RegKeyHandle.h"
 #include "framework/text/LanguageChoice.h"
@@ -74,16 +76,12 @@ TEST_F(FloodFillTool, OkHandsBackTheSeedInPixelsAndTheOutlineInMaskCoordinates)
                       Accept(d);
                   }),
               1);
-    EXPECT_EQ(seenX, 100);
-    EXPECT_EQ(seenY, 50);
-    EXPECT_EQ(x, 100);
-    EXPECT_EQ(y, 50);
+    EXPECT_EQ(std::tuple(seenX, seenY, x, y), std::tuple(100.0f, 50.0f, 100.0f, 50.0f));
     ASSERT_GE(data.count, 4);
-    float minX = 1e9f, maxX = -1e9f;
-    for (int i = 0; i < data.count; ++i)
-        minX = std::min(minX, data.points[i].x), maxX = std::max(maxX, data.points[i].x);
-    EXPECT_EQ(minX, 81);  // bitmap column 80
-    EXPECT_EQ(maxX, 120);
+    const auto [minX, maxX] =
+        std::minmax_element(data.points, data.points + data.count,
+                            [](const OvPointF& a, const OvPointF& b) { return a.x < b.x; });
+    EXPECT_EQ(std::pair(minX->x, maxX->x), std::pair(81.0f, 120.0f));  // bitmap columns 80 ... 119
     EXPECT_EQ(data.types[data.count - 1] & OV_PATH_CLOSE, OV_PATH_CLOSE);
 }
 
@@ -98,13 +96,11 @@ TEST_F(FloodFillTool, CancelKeepsTheHostDataButStoresTheSettings)
                       Cancel(d);
                   }),
               0);
-    EXPECT_EQ(x, 0.5f);
-    EXPECT_EQ(data.count, 0);
+    EXPECT_EQ(std::pair(x, data.count), std::pair(0.5f, 0));
     const RegKeyHandle key(kKey);
-    EXPECT_EQ(key.ReadDword("SV_Perm", 0), 77u);
-    EXPECT_EQ(key.ReadDword("SV_Debris", 0), 12u);
-    EXPECT_EQ(key.ReadDword("SV_ShowKP", 9), 0u);
-    EXPECT_EQ(key.ReadDword("PathStyle", 9), 2u);
+    EXPECT_EQ(std::tuple(key.ReadDword("SV_Perm", 0), key.ReadDword("SV_Debris", 0),
+                         key.ReadDword("SV_ShowKP", 9), key.ReadDword("PathStyle", 9)),
+              std::tuple(77u, 12u, 0u, 2u));
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "trace/COvCFA.h"
 #include "trace/FigureBuilder.h"
 #include "trace/FloodFillMask.h"
-#include "trace/PreviewView.h"
 #include "trace/TraceEngine.h"
 
 using namespace ov;
@@ -168,26 +167,6 @@ TEST(Approximation, KeyPointsAreTheEndsAndEveryFurthestPointAboveTheTolerance)
         EXPECT_EQ(Pairs(ApproximateOutline(transposed(r.points), r.approximability)),
                   Pairs(transposed(r.keys)));
     }
-    // On a wobbly ring split many levels deep, every piece of five or more points between key points
-    // follows its chord within the tolerance, measured against uniform motion along the piece.
-    P w;
-    for (int i = 0; i <= 200; ++i) {
-        const double a = i % 200 * 2 * std::numbers::pi / 200, r = 40 + 3 * std::sin(i * 0.7);
-        w.push_back({float(r * std::cos(a)), float(r * std::sin(a))});
-    }
-    const P keys = ApproximateOutline(w, 5);
-    const auto step = [&](size_t i) { return std::hypot(w[i].x - w[i - 1].x, w[i].y - w[i - 1].y); };
-    for (size_t k = 1, from = 0, to = 1; k < keys.size(); ++k, from = to, to = from + 1) {
-        while (w[to].x != keys[k].x || w[to].y != keys[k].y) ++to;
-        double length = 0, arc = 0;
-        for (size_t i = from + 1; i <= to; ++i) length += step(i);
-        for (size_t i = from + 1; i < to && to - from >= 4; ++i) {
-            const double t = (arc += step(i)) / length;
-            const OvPointF a = w[from], b = w[to], p = w[i];
-            EXPECT_LE(std::abs(p.x - (a.x + (b.x - a.x) * t)), 0.5) << k << ", " << i;
-            EXPECT_LE(std::abs(p.y - (a.y + (b.y - a.y) * t)), 0.5) << k << ", " << i;
-        }
-    }
     // A closed square ring: the chord collapses to a point; splitting still finds the corners.
     const P ring = {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {4, 4}, {2, 4}, {0, 4}, {0, 2}, {0, 0}};
     EXPECT_EQ(Pairs(ApproximateOutline(ring, 10)), Pairs({{0, 0}, {4, 0}, {4, 4}, {0, 4}, {0, 0}}));
@@ -265,15 +244,6 @@ TEST(Engine, OnlyTheStagesWhoseInputsChangedRerun)
     EXPECT_EQ(e.Figures().size(), 1u);
     // Approximated: the ring a b c d a splits once at b; the four-point rest b c d a is a leaf.
     EXPECT_EQ(e.KeyPoints().size(), 3u);
-}
-
-TEST(Preview, FitCentresTheRegionWithFiftyPixelMargins)
-{
-    const PreviewView v = FitPreview(Box{10, 20, 110, 70}, 300, 300);
-    EXPECT_DOUBLE_EQ(v.scale, 2.0);  // min(200 / 100, 200 / 50)
-    EXPECT_DOUBLE_EQ(v.dx, 30);
-    EXPECT_DOUBLE_EQ(v.dy, 60);
-    EXPECT_DOUBLE_EQ(FitPreview(Box{}, 300, 200).scale, 1.0);
 }
 
 }  // namespace

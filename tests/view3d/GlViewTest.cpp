@@ -1,16 +1,23 @@
-// The OpenGL view read back through Mesa: which passes each view preset draws, mouse input, read-back
-// sizes and the saved frame against GLU. Without a GL display every case is skipped with the reason.
+// The OpenGL view read back through Mesa: mouse input, read-back sizes and the saved frame against GLU.
+// Without a GL display every GL case is skipped with the reason; on the offscreen platform the view's
+// message stands in its place inside a window that still shows, the services answer without GL, and
+// the view and its message go together whichever goes first.
+#include "framework/text/LangTable.h"
+#include "framework/text/LanguageChoice.h"
 #include "view3d/ModelItems.h"
 #include "view3d/SurfaceData.h"
 #include "view3d/ViewState.h"
 #include "view3d/gl/COvOG.h"
 #include "view3d/gl/GlAvailability.h"
+#include "view3d/gl/ViewMessage.h"
 
 #include "testhost/ModalDriver.h"
 
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -19,6 +26,7 @@
 #include <cmath>
 #include <memory>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace ov;
@@ -39,16 +47,13 @@ int GreyPixels(const std::vector<uint8_t>& rgba)
     return grey;
 }
 
-// Clearly blue (fill colour) and clearly red (line colour) pixels; smoothed lines blend into white.
-std::pair<int, int> FillAndLinePixels(const std::vector<uint8_t>& rgba)
+// Clearly blue pixels: the fill colour.
+int FillPixels(const std::vector<uint8_t>& rgba)
 {
-    int fill = 0, line = 0;
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
-        const int r = rgba[i], g = rgba[i + 1], b = rgba[i + 2];
-        fill += b - std::max(r, g) > 60;
-        line += r - std::max(g, b) > 60;
-    }
-    return {fill, line};
+    int fill = 0;
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4)
+        fill += rgba[i + 2] - std::max(rgba[i], rgba[i + 1]) > 60;
+    return fill;
 }
 
 // A 12 × 12 bump in a view of kSide × kSide pixels inside a shown window.
@@ -83,13 +88,6 @@ protected:
         FreeModelItems(object_.items);
         FreeSurfaceData(&grid_);
     }
-    std::pair<int, int> Draw(int preset, uint32_t lineWidth)
-    {
-        record_.view_preset_3d = static_cast<uint8_t>(preset);
-        record_.line_width_3d = lineWidth;
-        view_->Rebuild();
-        return FillAndLinePixels(view_->ReadPixels(1));
-    }
     void Drag()
     {
         QTest::mousePress(view_, Qt::LeftButton, {}, QPoint(40, 80));
@@ -111,27 +109,6 @@ protected:
 };
 
 }  // namespace
-
-TEST_F(GlView, EachPresetDrawsItsPasses)
-{
-    // Preset 8 fills only, preset 9 outlines only.
-    const auto [bandFill, bandLine] = Draw(8, 1);
-    const auto [levelFill, levelLine] = Draw(9, 1);
-    EXPECT_EQ(std::tuple(bandFill > kSide * kSide / 20, bandLine, levelFill, levelLine > kSide / 2),
-              std::tuple(true, 0, 0, true));
-    for (int preset : {0, 2, 4}) {  // width index 0 leaves the outlines out, index 1 draws them
-        const auto [fill, line] = Draw(preset, 0);
-        EXPECT_EQ(std::tuple(fill > 0, line, Draw(preset, 1).second > 0), std::tuple(true, 0, true))
-            << preset;
-    }
-    for (int preset : {1, 3, 5, 6, 7, 9}) {
-        // Width index 0 still draws the lines, one pixel wide as index 1 does; index 4 draws them wider.
-        const int zero = Draw(preset, 0).second;
-        EXPECT_EQ(std::tuple(zero > 0, Draw(preset, 1).second, Draw(preset, 4).second > zero),
-                  std::tuple(true, zero, true))
-            << preset;
-    }
-}
 
 TEST_F(GlView, MouseTurnsResetsAndReportsTheView)
 {
@@ -172,7 +149,7 @@ TEST_F(GlView, ReadBackAndSavedFrameFollowTheWindow)
     const auto one = view_->ReadPixels(1), two = view_->ReadPixels(2);
     ASSERT_EQ(one.size(), std::size_t{kSide} * kSide * 4);
     ASSERT_EQ(two.size(), std::size_t{2 * kSide} * (2 * kSide) * 4);
-    EXPECT_NEAR(double(FillAndLinePixels(two).first) / FillAndLinePixels(one).first, 4.0, 0.4);
+    EXPECT_NEAR(double(FillPixels(two)) / FillPixels(one), 4.0, 0.4);
 
     // The reference points are where GLU puts the box corners through the matrices GL drew with.
     view_->State().SetPan({40, -30});
@@ -200,4 +177,56 @@ TEST_F(GlView, ReadBackAndSavedFrameFollowTheWindow)
     view_->resize(kSide / 2, kSide);
     EXPECT_EQ(std::pair(view_->State().Pan().x, view_->State().Pan().y), std::pair(20, -30));
     EXPECT_EQ(view_->ReadPixels(1).size(), std::size_t{kSide / 2} * kSide * 4);
+}
+
+TEST(ViewWithoutGl, MessageTakesTheViewsPlaceAndServicesStillAnswer)
+{
+    ovtest::EnsureTestApplication();
+    SetCurrentLanguageCodeForTesting(u"en");
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        GTEST_SKIP() << "needs the offscreen platform";
+    ChartRecord record{};
+    for (int a = 0; a < 3; ++a) record.axes[a].ratio_3d = 1;
+    record.kind = 5;
+    record.view_preset_3d = 3;
+    SurfaceGrid grid{};
+    const double z[] = {0, 1, 2, 3, 4, 5};
+    ASSERT_TRUE(SetSurfaceData(grid, z, 3, 2, 0, 1, 0, 1));
+    Host3DObject object{};
+    object.surface = &grid;
+    auto window = std::make_unique<QWidget>();
+
+    ASSERT_FALSE(OpenGlViewAvailable());
+    QPointer<COvOG> view = new COvOG(window.get(), &object, &record);
+    EXPECT_EQ(view->parentWidget(), nullptr);  // a GL widget inside the window would bring it down
+    QPointer<QWidget> message = view->MessageWidget();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->parentWidget(), window.get());
+    LangTable texts;  // the view's own language file
+    texts.Open(u"en", "LANG_05.xml");
+    const std::u16string text = texts.GetLocalizedText("gMSG_1", 1);
+    EXPECT_FALSE(text.empty());
+    EXPECT_EQ(static_cast<ViewMessage*>(message.data())->Text(), QString::fromStdU16String(text));
+    view->setGeometry(5, 6, 300, 200);
+    view->show();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    EXPECT_EQ(message->geometry(), QRect(5, 6, 300, 200));
+    EXPECT_TRUE(message->isVisible() && !window->grab().isNull());
+
+    EXPECT_TRUE(!view->HasContext() && view->ReadPixels(1).empty());
+    EXPECT_EQ(view->ViewWidth(), 300.0f);
+    view->ProjectModelItems();  // on the plain maths: the box centre lies mid-window
+    EXPECT_EQ(
+        std::pair(std::lround(object.reference_points[26].x), std::lround(object.reference_points[26].y)),
+        std::pair(150L, -100L));
+    view->hide();
+    EXPECT_FALSE(message->isVisible());
+    delete view.data();  // takes its message along and leaves the window alone
+    EXPECT_TRUE(message.isNull());
+    view = new COvOG(window.get(), &object, &record);
+    window.reset();  // a view left in place goes with the window
+    EXPECT_TRUE(view.isNull());
+    FreeModelItems(object.items);
+    FreeSurfaceData(&grid);
 }

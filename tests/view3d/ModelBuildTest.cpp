@@ -11,14 +11,15 @@
 
 #include <gtest/gtest.h>
 
-#include <malloc.h>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <limits>
 #include <map>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -128,29 +129,6 @@ Rgb ColourOfItem(const ModelItem& item)
     return {item.colour[0], item.colour[1], item.colour[2]};
 }
 
-// Every field the host reads of the items and their children, one item a line (each points block must
-// hold its points); each item is then marked as a projection leaves it, so a rebuild over them starts
-// from used blocks.
-std::string DumpAndMark(const OvHostList& list)
-{
-    int32_t chain = 0;  // the count the host reads is the length of the chain
-    for (const OvHostListNode* node = list.head; node; node = node->next) ++chain;
-    EXPECT_EQ(chain, ov_list_count(&list));
-    std::string text;
-    for (ModelItem* item : ModelItemsOf(list)) {
-        EXPECT_EQ(item->points == nullptr, item->count == 0);
-        char head[96];
-        std::snprintf(head, sizeof head, "%d %d %d %g %g %g %g: ", item->kind, item->count,
-                      item->series ? item->series->rows : -1, item->colour[0], item->colour[1],
-                      item->colour[2], item->mean_depth);
-        text += head + Points(*item) + "\n" + DumpAndMark(item->children);
-        EXPECT_GE(malloc_usable_size(item->points), sizeof(OvPoint3F) * item->count);  // null: 0
-        item->mean_depth = 7;
-        item->colour[1] = 9;
-    }
-    return text;
-}
-
 }  // namespace
 
 TEST_F(Model, RatiosAreNormalisedOnceAndStayStable)
@@ -227,6 +205,16 @@ TEST_F(Model, ThreeByTwoGridBuildsSegmentsAlongEachWayAndTwoCells)
         ASSERT_EQ(cells.size(), 2u);
         EXPECT_EQ(Points(*cells[1]), "0 -0.5 -0.6, 1 -0.5 -0.2, 1 0.5 1, 0 0.5 0.6");  // values 1, 2, 5, 4
     }
+    // Projections 1 ... 6 flatten the bars onto the top, bottom, front, back, right and left faces.
+    const float faces[7] = {0, 1, -1, -0.5f, 0.5f, 1, -1};
+    for (uint8_t p = 1; p <= 6; ++p) {
+        record_.projection_3d = p;
+        for (const ModelItem* bar : Build(0))
+            for (const ModelItem* face : ModelItemsOf(bar->children))
+                for (const OvPoint3F& q : std::span(face->points, 4))
+                    ASSERT_FLOAT_EQ(p <= 2 ? q.z : p <= 4 ? q.y : q.x, faces[p]) << int(p);
+    }
+    record_.projection_3d = 0;
     Grid({0, 1, 2}, 3, 1);
     EXPECT_TRUE(Build(4).empty());
     EXPECT_TRUE(Build(5).empty());
@@ -263,26 +251,6 @@ TEST_F(Model, BandsTakeTheColourOfTheLevelAtTheirTop)
         const double top = std::floor((static_cast<double>(lo) + hi + 2) * 4) + 1;
         EXPECT_EQ(ColourOfItem(*band), map.ColourOf(top / 8 - 1)) << lo << " ... " << hi;
     }
-}
-
-TEST_F(Model, ProjectionFlattensTheSurfaceOntoAFace)
-{
-    Grid({0, 1, 2, 3, 4, 5}, 3, 2);
-    record_.axes[1].ratio_3d = 0.5;
-    const float expected[7] = {0, 1, -1, -0.5f, 0.5f, 1, -1};
-    for (uint8_t p = 1; p <= 6; ++p) {
-        record_.projection_3d = p;
-        for (const ModelItem* item : Build(0))
-            for (const ModelItem* face : ModelItemsOf(item->children))
-                for (int k = 0; k < 4; ++k) {
-                    const OvPoint3F& q = face->points[k];
-                    const float value = p <= 2 ? q.z : p <= 4 ? q.y : q.x;
-                    ASSERT_FLOAT_EQ(value, expected[p]) << int(p);
-                }
-    }
-    record_.projection_3d = 7;  // no such face
-    const auto cells = Build(4);
-    EXPECT_FLOAT_EQ(cells[1]->points[2].z, 1);
 }
 
 TEST_F(Model, BandsTileEachCellBetweenNeighbouringLevels)
@@ -377,33 +345,6 @@ TEST_F(Model, SeriesProjectionAndEmptyListsKeepToTheBox)
     EXPECT_TRUE(Build(0).empty());
     object_.series_list = nullptr;
     EXPECT_TRUE(Build(0).empty());
-}
-
-TEST_F(Model, ARebuildOverAnyModelEqualsABuildFromNothing)
-{
-    // 37 columns: wider than the strip of columns the cells read at a time; values 0 ... 100, z −1 ... 1
-    std::vector<double> values(std::size_t{37} * 4);
-    for (std::size_t k = 0; k < values.size(); ++k) values[k] = static_cast<double>(k * 7919 % 101);
-    Grid(values, 37, 4, 2, 3);
-    const auto cells = Build(4);
-    ASSERT_EQ(cells.size(), 36u * 3);
-    for (std::size_t c = 0; c < cells.size(); ++c) {  // corners (i, j) and (i + 1, j + 1) of cell c
-        const std::size_t i = c / 3, at = c % 3 * 37 + i;
-        ASSERT_NEAR(cells[c]->points[0].x, -1 + static_cast<double>(i) / 18, 1e-6) << c;  // x 2 ... 3
-        ASSERT_NEAR(cells[c]->points[0].z, -1 + values[at] / 50, 1e-6) << c;
-        ASSERT_NEAR(cells[c]->points[2].z, -1 + values[at + 38] / 50, 1e-6) << c;
-    }
-    // bars (groups of six), bands, lines (two points), bands again (more points than lines had), ...
-    for (const int preset : {0, 8, 9, 8, 5, 2, 4, -1, -2}) {
-        if (preset < 0) AddSeries(2, std::vector<double>(preset == -1 ? 4 : 10, 0.5));  // polylines grow
-        const std::string rebuilt = DumpAndMark((Build(std::max(preset, 0)), object_.items));
-        Host3DObject fresh = object_;
-        ov_list_init(&fresh.items);
-        ASSERT_TRUE(RebuildModel(record_, fresh));
-        EXPECT_EQ(rebuilt, DumpAndMark(fresh.items)) << preset;
-        FreeModelItems(fresh.items);
-        EXPECT_TRUE(!fresh.items.head && ov_list_count(&fresh.items) == 0);
-    }
 }
 
 TEST(ModelItemStock, HandsAnOldItemOutAgainWithZeroedPoints)
