@@ -3,6 +3,7 @@
 // ranges are the remembered-settings table's; the dialog test stores and clamps them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -237,9 +238,18 @@ TEST(Engine, OnlyTheStagesWhoseInputsChangedRerun)
     } rows[] = {{{0, 40, 0, 50, 0}, S::Threshold}, {{0, 40, 7, 50, 0}, S::Figures},
                 {{0, 40, 7, 50, 2}, S::Figures},   {{0, 40, 7, 90, 2}, S::Figures},
                 {{30, 40, 7, 90, 2}, S::Fill},     {{30, 40, 7, 90, 2}, S::UpToDate}};
+    // A staged rerun must trace what a fresh engine with the same settings traces.
+    const auto samePaths = [](const PathObject& a, const PathObject& b) {
+        return a.Types() == b.Types() &&
+               std::equal(a.Points().begin(), a.Points().end(), b.Points().begin(), b.Points().end(),
+                          [](OvPointF u, OvPointF v) { return u.x == v.x && u.y == v.y; });
+    };
     for (const Row& r : rows) {
         e.SetSettings(r.s);
         EXPECT_EQ(e.Update(), r.from);
+        const std::vector<PathObject> fresh = Traced(m, 10, 10, r.s).Figures();
+        EXPECT_TRUE(std::equal(e.Figures().begin(), e.Figures().end(), fresh.begin(), fresh.end(), samePaths))
+            << static_cast<int>(r.from);
     }
     EXPECT_EQ(e.Figures().size(), 1u);
     // Approximated: the ring a b c d a splits once at b; the four-point rest b c d a is a leaf.
