@@ -37,12 +37,13 @@ void FloodFillMask(const cv::Mat& source, cv::Mat& mask, float seedX, float seed
         return;
     }
     const cv::Point seed(static_cast<int>(seedX), static_cast<int>(seedY));
-    const cv::Scalar range(permeability, permeability, permeability, 0);
+    const cv::Scalar range = cv::Scalar::all(permeability);
     const int flags = 8 | cv::FLOODFILL_FIXED_RANGE | cv::FLOODFILL_MASK_ONLY | (255 << 8);
-    // Mask-only fills leave the image alone; the header copy only satisfies the output parameter.
+    // Mask-only fills leave the image alone, so the fill value is never used; the header copy only
+    // satisfies the output parameter.
     cv::Mat image = source;
     try {
-        cv::floodFill(image, mask, seed, cv::Scalar(100, 0, 0, 0), nullptr, range, range, flags);
+        cv::floodFill(image, mask, seed, cv::Scalar(), nullptr, range, range, flags);
     } catch (const cv::Exception&) {
         mask.setTo(0);
         return;
