@@ -1,13 +1,16 @@
 // Curve numerics: quadratic and cubic roots (every reported root solves its polynomial, in the
 // expected number) and length along a cubic with its inverse, against a closed form (a parabola) and a
-// fine polyline across a cusp (where the speed drops to zero).
+// fine polyline across a cusp (where the speed drops to zero), and a line meeting a cubic at its apex.
 #include "paths/BezierCubic.h"
 #include "paths/CubicArcLength.h"
+#include "paths/LineIntersection.h"
 #include "paths/Polynomial.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
+#include <vector>
 
 namespace ov {
 namespace {
@@ -86,6 +89,27 @@ TEST(CubicArcLength, MatchesAClosedFormAndAFinePolylineBothWaysWithinItsEdges)
     // Non-finite points must not run the refinement or the Newton steps away.
     const double t = CubicArcLength({{{0, 0}, {NAN, 1}, {2, 2}, {3, 3}}}).ParameterAt(1);
     EXPECT_TRUE(std::isnan(t) || (t >= 0 && t <= 1));
+}
+
+// A symmetric arch whose apex (t = 0.5) lies at height `apex` against the line y = 0. A touch that
+// leaves no real root (a gap of 0.005) and two crossings 0.0005 apart are one hit at the apex; a gap
+// of 0.02 is no hit. The same holds with the picture turned by 30 degrees.
+TEST(IntersectLineBezier, ATouchOrTwoCloseCrossingsAreOneHitAtTheApex)
+{
+    for (const double degrees : {0.0, 30.0}) {
+        const double c = std::cos(degrees * std::numbers::pi / 180),
+                     s = std::sin(degrees * std::numbers::pi / 180);
+        const auto turn = [&](Vec2 p) { return Vec2{c * p.x - s * p.y, s * p.x + c * p.y}; };
+        for (const double apex : {-0.005, 6e-7, -0.02}) {
+            const double k = (8 * apex + 5) / 6;  // the apex height is (6k - 5) / 8
+            const Cubic arch{turn({-6, -2.5}), turn({-2, k}), turn({2, k}), turn({6, -2.5})};
+            const std::vector<CurveHit> hits = IntersectLineBezier(turn({-10, 0}), turn({10, 0}), arch);
+            ASSERT_EQ(hits.size(), apex < -0.01 ? 0u : 1u) << degrees << " " << apex;
+            if (hits.empty()) continue;
+            EXPECT_NEAR(hits[0].t, 0.5, 1e-4) << degrees << " " << apex;
+            EXPECT_NEAR(Distance(hits[0].point, turn({0, apex})), 0.0, 1e-4) << degrees << " " << apex;
+        }
+    }
 }
 
 }  // namespace
