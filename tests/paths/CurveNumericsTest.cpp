@@ -110,6 +110,8 @@ TEST(IntersectLineBezier, ATouchOrTwoCloseCrossingsAreOneHitAtTheApex)
             EXPECT_NEAR(Distance(hits[0].point, turn({0, apex})), 0.0, 1e-4) << degrees << " " << apex;
         }
     }
+    // A chord of exactly the shortest length (2.0) still counts: this arch crosses the line twice.
+    EXPECT_EQ(IntersectLineBezier({-5, 0}, {5, 0}, Cubic{{{-1, -1}, {-1, 1}, {1, 1}, {1, -1}}}).size(), 2u);
 }
 
 }  // namespace
