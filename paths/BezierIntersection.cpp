@@ -19,27 +19,26 @@ struct Search {
 
     bool Exhausted() const { return calls > kMaxSubdivisionCalls || hits.size() > kMaxRawHits; }
 
-    bool Run(const Cubic& a, const Cubic& b, int depth)
+    void Run(const Cubic& a, const Cubic& b, int depth)
     {
         ++calls;
-        if (Exhausted()) return false;
+        if (Exhausted()) return;
         const Box boxA = Bounds(a), boxB = Bounds(b);
-        if (!Overlaps(boxA, boxB)) return false;
+        if (!Overlaps(boxA, boxB)) return;
         const Box u = UnionBounds(boxA, boxB);
         // Boxes that still overlap after kMaxDepth halvings meet as closely as the numbers can tell
         // (only curves some 1e34 across get there): a hit, so the hit bound ends the search early.
         if (std::max(u.Width(), u.Height()) < kBoxTolerance || depth >= kMaxDepth) {
             hits.push_back({(u.minX + u.maxX) / 2, (u.minY + u.maxY) / 2});
-            return true;
+            return;
         }
         Cubic a1, a2, b1, b2;
         SplitBezier(a, 0.5, &a1, &a2);
         SplitBezier(b, 0.5, &b1, &b2);
-        bool found = Run(a1, b1, depth + 1);
-        found = Run(a1, b2, depth + 1) || found;
-        found = Run(a2, b1, depth + 1) || found;
-        found = Run(a2, b2, depth + 1) || found;
-        return found;
+        Run(a1, b1, depth + 1);
+        Run(a1, b2, depth + 1);
+        Run(a2, b1, depth + 1);
+        Run(a2, b2, depth + 1);
     }
 };
 
@@ -86,8 +85,10 @@ double ClosestParameter(const Cubic& c, Vec2 target, double t0, double t1, int s
 {
     if (!std::isfinite(t0) || !std::isfinite(t1)) return 0.0;
     const int n = std::clamp(samples, 4, 100'000);
+    const double lo = t0, hi = t1;
     double best = t0;
     // Each pass shrinks the window by (n - 1) / 2 >= 1.5, so the pass limit is never the real bound.
+    // The refined window stays inside the one asked for.
     for (int pass = 0; pass < 200; ++pass) {
         const double step = (t1 - t0) / (n - 1);
         double bestDist = INFINITY;
@@ -96,9 +97,9 @@ double ClosestParameter(const Cubic& c, Vec2 target, double t0, double t1, int s
             const double d = DistanceSquared(BezierPoint(c, t), target);
             if (d < bestDist) bestDist = d, best = t;
         }
-        if (!(step >= tolerance) || best - step < 0.0 || best + step > 1.0) break;
-        t0 = best - step;
-        t1 = best + step;
+        if (!(step >= tolerance)) break;
+        t0 = std::max(lo, best - step);
+        t1 = std::min(hi, best + step);
     }
     return best;
 }

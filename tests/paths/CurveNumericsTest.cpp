@@ -1,7 +1,9 @@
 // Curve numerics: quadratic and cubic roots (every reported root solves its polynomial, in the
 // expected number) and length along a cubic with its inverse, against a closed form (a parabola) and a
-// fine polyline across a cusp (where the speed drops to zero), and a line meeting a cubic at its apex.
+// fine polyline across a cusp (where the speed drops to zero), a line meeting a cubic at its apex, and the
+// closest parameter to a point.
 #include "paths/BezierCubic.h"
+#include "paths/BezierIntersection.h"
 #include "paths/CubicArcLength.h"
 #include "paths/LineIntersection.h"
 #include "paths/Polynomial.h"
@@ -112,6 +114,17 @@ TEST(IntersectLineBezier, ATouchOrTwoCloseCrossingsAreOneHitAtTheApex)
     }
     // A chord of exactly the shortest length (2.0) still counts: this arch crosses the line twice.
     EXPECT_EQ(IntersectLineBezier({-5, 0}, {5, 0}, Cubic{{{-1, -1}, {-1, 1}, {1, 1}, {1, -1}}}).size(), 2u);
+}
+
+// The closest parameter to a point on the curve is its own parameter; an end point gives the end
+// exactly, and a window that leaves the point out gives the window's nearer edge.
+TEST(ClosestParameter, FindsThePointsOwnParameterAndKeepsToItsWindow)
+{
+    const Cubic c{{{0, 0}, {1, 2}, {3, 2}, {4, 0}}};
+    EXPECT_EQ(ClosestParameter(c, c[0], 0.0, 1.0, 100, 1e-9), 0.0);
+    EXPECT_DOUBLE_EQ(ClosestParameter(c, c[3], 0.0, 1.0, 100, 1e-9), 1.0);
+    EXPECT_NEAR(ClosestParameter(c, BezierPoint(c, 0.3), 0.0, 1.0, 100, 1e-9), 0.3, 1e-7);
+    EXPECT_EQ(ClosestParameter(c, BezierPoint(c, 0.2), 0.5, 1.0, 100, 1e-9), 0.5);
 }
 
 }  // namespace
