@@ -117,7 +117,8 @@ TEST(IntersectLineBezier, ATouchOrTwoCloseCrossingsAreOneHitAtTheApex)
 }
 
 // The closest parameter to a point on the curve is its own parameter; an end point gives the end
-// exactly, and a window that leaves the point out gives the window's nearer edge.
+// exactly, a window that leaves the point out gives the window's nearer edge, and a window with a
+// bound that is not a number gives 0.
 TEST(ClosestParameter, FindsThePointsOwnParameterAndKeepsToItsWindow)
 {
     const Cubic c{{{0, 0}, {1, 2}, {3, 2}, {4, 0}}};
@@ -125,6 +126,7 @@ TEST(ClosestParameter, FindsThePointsOwnParameterAndKeepsToItsWindow)
     EXPECT_DOUBLE_EQ(ClosestParameter(c, c[3], 0.0, 1.0, 100, 1e-9), 1.0);
     EXPECT_NEAR(ClosestParameter(c, BezierPoint(c, 0.3), 0.0, 1.0, 100, 1e-9), 0.3, 1e-7);
     EXPECT_EQ(ClosestParameter(c, BezierPoint(c, 0.2), 0.5, 1.0, 100, 1e-9), 0.5);
+    EXPECT_EQ(ClosestParameter(c, c[3], NAN, 1.0, 100, 1e-9), 0.0);  // no window: 0
 }
 
 }  // namespace
