@@ -120,10 +120,14 @@ TEST(SelfCrossingCut, ALoopedCubicOfEitherBezierKindIsCutInThreePiecesOnTheCurve
     const Cubic curve = CubicOf({{0, 0}, {120, 80}, {-20, 80}, {100, 0}});
     const auto crossing = SelfIntersection(curve, 1e-4);
     ASSERT_TRUE(crossing);
-    for (const uint8_t kind : {kSegBezier, kSegBezierAlt}) {
+    // The cubic between two lines of either Bezier kind, and last in its chain.
+    for (const auto& [kind, lineAfter] :
+         {std::pair{kSegBezier, true}, {kSegBezierAlt, true}, {kSegBezier, false}}) {
+        Pts pts{{-30, 0}, {0, 0}, {120, 80}, {-20, 80}, {100, 0}, {130, 0}};
+        Types types{0, 1, 3, 3, 3, 1};
+        if (!lineAfter) pts.pop_back(), types.pop_back();
         ChainList chains;
-        chains.push_back(
-            ChainOf({{-30, 0}, {0, 0}, {120, 80}, {-20, 80}, {100, 0}, {130, 0}}, {0, 1, 3, 3, 3, 1}, 2));
+        chains.push_back(ChainOf(pts, types, 2));
         chains.front()->next->kind = kind;
         const ChainList pieces = CutSelfCrossings(std::move(chains));
         ASSERT_EQ(pieces.size(), 3u) << int(kind);
@@ -137,15 +141,17 @@ TEST(SelfCrossingCut, ALoopedCubicOfEitherBezierKindIsCutInThreePiecesOnTheCurve
         }
         EXPECT_EQ(loops, 1);
         EXPECT_EQ(StartOf(*pieces[0]).x, -30.0f);
-        EXPECT_EQ(EndOf(*pieces[1]).x, 130.0f);
+        EXPECT_EQ(EndOf(*pieces[1]).x, lineAfter ? 130.0f : 100.0f);
     }
-    // Cubics without a crossing inside (one crosses at its own start) and polylines pass unchanged.
+    // Cubics without a crossing inside (one closes on its start, one passes through its start at
+    // t = 0.8 and goes on) and polylines pass unchanged.
     ChainList chains;
     chains.push_back(ChainOf(kBow));
     chains.push_back(ChainOf({{0, 0}, {100, 100}, {100, -100}, {0, 0}}));
+    chains.push_back(ChainOf({{0, 0}, {20, 20}, {-20, 20}, {11.25, -18.75}}));
     chains.push_back(ChainOf({{0, 0}, {120, 80}, {-20, 80}, {100, 0}}, {0, 1, 1, 1}));
     const ChainList pieces = CutSelfCrossings(std::move(chains));
-    ASSERT_EQ(pieces.size(), 3u);
+    ASSERT_EQ(pieces.size(), 4u);
     for (const Chain& piece : pieces) EXPECT_EQ(piece->AllPoints().size(), 4u);
 }
 
