@@ -1,7 +1,8 @@
 // The path object: curves through their points, arcs on their ellipse, reverse and transform round
-// trips, bounds, outline hit tests, and the C path handle and record.
+// trips, bounds, outline hit tests, the conversion the dialogs draw and the C path handle and record.
 #include "paths/BezierCubic.h"
 #include "paths/PathObject.h"
+#include "paths/PathPainter.h"
 
 #include <ornivex/path.h>
 #include <ornivex/segpath.h>
@@ -143,6 +144,20 @@ TEST(PathObject, AppendConnectsOnlyWhenAsked)
     EXPECT_EQ(open.Types(), (Types{0, 1, 0, 1}));
     open.Append(open, false);  // appending a path to itself doubles it
     EXPECT_EQ(open.Types(), (Types{0, 1, 0, 1, 0, 1, 0, 1}));
+}
+
+// What the dialogs draw: figures, lines, Bezier triples, the close flag and the fill rule.
+TEST(PathPainter, MirrorsThePathData)
+{
+    PathObject path = TwoFigures();
+    path.SetFillMode(OV_FILL_WINDING);
+    const QPainterPath q = ToPainterPath(path);
+    EXPECT_EQ(q.fillRule(), Qt::WindingFill);
+    // move, line, cubic (3 elements), move, line, line, closing line back to the start
+    ASSERT_EQ(q.elementCount(), 9);
+    EXPECT_EQ(q.elementAt(2).type, QPainterPath::CurveToElement);
+    EXPECT_EQ(q.elementAt(5).type, QPainterPath::MoveToElement);
+    EXPECT_EQ(QPointF(q.elementAt(8)), QPointF(20, 0));
 }
 
 // The C handle and record: round trips through the C boundary and the documented refusals.
