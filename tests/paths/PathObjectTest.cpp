@@ -154,13 +154,19 @@ TEST(PathPainter, MirrorsThePathData)
     path.SetFillMode(OV_FILL_WINDING);
     const QPainterPath q = ToPainterPath(path);
     EXPECT_EQ(q.fillRule(), Qt::WindingFill);
-    std::string elements;  // M move, L line, C and c the three points of a cubic
-    for (int i = 0; i < q.elementCount(); ++i) {
-        const QPainterPath::Element e = q.elementAt(i);
-        elements +=
-            std::string(1, "MLCc"[e.type]) + std::to_string(int(e.x)) + "," + std::to_string(int(e.y)) + " ";
-    }
-    EXPECT_EQ(elements, "M0,0 L5,0 C6,1 c7,1 c8,0 M20,0 L30,0 L25,8 L20,0 ");
+    const auto elements = [](const QPainterPath& q) {
+        std::string text;  // M move, L line, C and c the three points of a cubic
+        for (int i = 0; i < q.elementCount(); ++i) {
+            const QPainterPath::Element e = q.elementAt(i);
+            text += std::string(1, "MLCc"[e.type]) + std::to_string(int(e.x)) + "," +
+                    std::to_string(int(e.y)) + " ";
+        }
+        return text;
+    };
+    EXPECT_EQ(elements(q), "M0,0 L5,0 C6,1 c7,1 c8,0 M20,0 L30,0 L25,8 L20,0 ");
+    // Host data as given: a cubic, a line, and a cubic cut short at the end, drawn as lines.
+    path.SetData(Pts{{0, 0}, {1, 1}, {2, 1}, {3, 0}, {4, 0}, {5, 1}, {6, 0}}, Types{0, 3, 3, 3, 1, 3, 3});
+    EXPECT_EQ(elements(ToPainterPath(path)), "M0,0 C1,1 c2,1 c3,0 L4,0 L5,1 L6,0 ");
 }
 
 // The C handle and record: round trips through the C boundary and the documented refusals.
